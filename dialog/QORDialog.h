@@ -1,0 +1,104 @@
+// QORDialog: the public half (envelope) of every dialog object. Each
+// operation forwards to the private half, the letter (l_QORDialog), which
+// owns all state and the Motif widgets.
+#pragma once
+#include "QORCommand.h"
+#include "QORDlgNotifications.h"
+#include "QORString.h"
+
+class l_QORDialog;
+class QORMarshal;
+class QORMsgCatalog;
+class QORDlgGridConstraints;
+
+// Rectangle relative to the father, in pixels.
+struct DRECT {
+  int x, y, dx, dy;
+};
+struct DPOS {
+  int x, y;
+};
+
+// Style bits common to every object; classes add theirs from 0x10000 upward.
+enum : unsigned long {
+  QORDlgGridLayout = 0x1,
+  QORDlgShown = 0x2,
+  QORDlgHidden = 0x4,
+  QORDlgSensitive = 0x8,
+  QORDlgInsensitive = 0x10,
+  QORDlgThirdState = 0x20,
+  QORDlgNoResource = 0x80000000UL,
+};
+
+enum QORDlgIconType {
+  QORDlgIconNone = 0,
+  QORDlgIconGeneral = 1,
+  QORDlgIconCreation = 2,
+  QORDlgIconModification = 3,
+  QORDlgIconAnalysis = 4,
+  QORDlgIconNonTransparent = 5,
+};
+
+class QORDialog : public QORCommand {
+ public:
+  QORDialog(QORDialog* father, const QORString& name, unsigned long style);
+  ~QORDialog() override;
+
+  const QORString& GetName() const override;
+  const char* GetClassName() const override { return "QORDialog"; }
+  void Activate(QORCommand* from, QORNotification* n) override;
+  void Desactivate(QORCommand* from, QORNotification* n) override;
+  void Cancel(QORCommand* from, QORNotification* n) override;
+  int SaveState(QORNotification* n, QORMarshal& m) override;
+  int RestoreState(QORNotification* n, QORMarshal& m) override;
+  virtual l_QORDialog* GetLetterObject() const = 0;
+  virtual const char* GetResourceFilename(int level) const;
+
+  // Tree.
+  QORDialog* GetFatherWindow() const;
+  int GetChildCount() const;
+  int GetChildNumberFromChild(QORDialog* child) const;
+  QORDialog* GetChildFromChildNumber(int index) const;
+  int Reparent(QORDialog* newFather);
+
+  // State.
+  void SetVisibility(unsigned long visibility);
+  unsigned long GetVisibility() const;
+  void SetSensitivity(unsigned long sensitivity);
+  int IsSetSensitivity() const;
+  unsigned long GetSensitivity() const;
+  void SetTitle(const QORUnicodeString& title);
+  const QORUnicodeString& GetTitle() const;
+  unsigned long GetStyle() const;
+
+  // Geometry: the integer forms take the height before the width.
+  void SetRectDimensions(DRECT& r);
+  void SetRectDimensions(int x, int y, int height, int width);
+  void GetRectDimensions(DRECT* r) const;
+  void SetRectPosition(int x, int y);
+  void SetRectPosition(DPOS p);
+  void GetRectPosition(DPOS* p) const;
+  void GetAbsolutePosition(int& x, int& y) const;
+
+  void SetStatusBarText(const QORUnicodeString& text);
+  void SetStatusBarTemporaryText(const QORUnicodeString& text);
+
+  // The notifications every object may send (one reused instance each).
+  QORDlgCreateNotification* GetCreateNotification() const;
+  QORDlgVisibilityNotification* GetVisibilityNotification() const;
+  QORDlgResizeNotification* GetResizeNotification() const;
+  QORDlgHelpNotification* GetHelpNotification() const;
+  QORDlgDragEnterNotification* GetDragEnterNotification() const;
+  QORDlgDragOverNotification* GetDragOverNotification() const;
+  QORDlgDragLeaveNotification* GetDragLeaveNotification() const;
+  QORDlgDropNotification* GetDropNotification() const;
+  QORDlgEndDropNotification* GetEndDropNotification() const;
+  QORDlgStartDragNotification* GetStartDragNotification() const;
+  QORDlgCancelDragNotification* GetCancelDragNotification() const;
+  QORDlgDragButtonNotification* GetDragButtonNotification() const;
+
+ protected:
+  // For top-level windows, whose father in the command tree may be any command (or none).
+  QORDialog(QORCommand* father, const QORString& name, unsigned long style, int topLevel);
+  l_QORDialog* letter = nullptr;
+};

@@ -1,0 +1,196 @@
+// l_QORDialog: the private half of every dialog object. It holds the state,
+// owns the widgets and applies changes in the deferred update pass.
+#pragma once
+#include <X11/Intrinsic.h>
+
+#include "QORDialog.h"
+#include "QORDlgNotifications.h"
+#include "QORString.h"
+#include "l_QORDlgList.h"
+
+class QORMarshal;
+class QORMsgCatalog;
+class QORNotification;
+class QORDlgGridConstraints;
+class l_QORDlgTab;
+class l_QORDlgLayoutManager;
+class l_QORDlgContextualMenu;
+class l_QORInteractiveApplication;
+
+// Letter class codes answered by IsAKindOf(unsigned long).
+enum : unsigned long {
+  QORDlgCodeDialog = 1, QORDlgCodeWindow = 2, QORDlgCodeDocument = 3, QORDlgCodeDialogBox = 4,
+  QORDlgCodeNotify = 5, QORDlgCodeBox = 6, QORDlgCodeContainer = 7, QORDlgCodeSplitter = 8,
+  QORDlgCodeFrame = 11, QORDlgCodeBar = 12, QORDlgCodeStatusBar = 13, QORDlgCodeToolBar = 14,
+  QORDlgCodeMenu = 15, QORDlgCodeBarMenu = 16, QORDlgCodeSubMenu = 17, QORDlgCodeContextualMenu = 18,
+  QORDlgCodeMenuItem = 19, QORDlgCodeControl = 20, QORDlgCodeSeparator = 21, QORDlgCodeLabel = 22,
+  QORDlgCodePushButton = 23, QORDlgCodeRadioButton = 24, QORDlgCodeCheckButton = 25, QORDlgCodeSlider = 26,
+  QORDlgCodeSpinner = 27, QORDlgCodeSelectorList = 28, QORDlgCodeEditor = 29, QORDlgCodeCombo = 30,
+  QORDlgCodeCheckItem = 31, QORDlgCodePushItem = 32, QORDlgCodeRadioItem = 33, QORDlgCodeSeparatorItem = 34,
+  QORDlgCodeMotif = 36, QORDlgCodeFile = 37, QORDlgCodeBlackBox = 38, QORDlgCodeMultiList = 40,
+  QORDlgCodeTabContainer = 41, QORDlgCodeTabPage = 42, QORDlgCodeIconBox = 43, QORDlgCodeProgress = 44,
+  QORDlgCodeScrollBar = 45,
+};
+
+// Pending-update bits.
+enum : unsigned long {
+  QORDlgUpdResize = 0x2, QORDlgUpdReparent = 0x4, QORDlgUpdChildren = 0x8, QORDlgUpdTitle = 0x10,
+  QORDlgUpdCursor = 0x20, QORDlgUpdSize = 0x100, QORDlgUpdPosition = 0x200, QORDlgUpdVisibility = 0x400,
+  QORDlgUpdSensitivity = 0x800, QORDlgUpdMnemonic = 0x4000, QORDlgUpdAccelerator = 0x8000,
+  QORDlgUpdIcon = 0x10000, QORDlgUpdContextualMenu = 0x20000, QORDlgUpdLayout = 0x40000,
+  QORDlgUpdKeep = 0x400000, QORDlgUpdSubclass = 0x80000000UL,
+};
+
+class l_QORDialog {
+ public:
+  l_QORDialog(l_QORDialog* father, const QORString& name, QORDialog* api, unsigned long style);
+  virtual ~l_QORDialog();
+  l_QORDialog(const l_QORDialog&) = delete;
+  l_QORDialog& operator=(const l_QORDialog&) = delete;
+
+  virtual void SetVisibility(unsigned long visibility);
+  virtual unsigned long GetVisibility();
+  virtual void SetSensitivity(unsigned long sensitivity);
+  virtual void SetStatusBarText(const QORUnicodeString& text);
+  virtual void SetStatusBarTemporaryText(const QORUnicodeString& text);
+  virtual void Build() = 0;
+  virtual void UnBuild();
+  virtual void SetRectDimensions(DRECT& r, int flag);
+  virtual void SetRectDimensions(int x, int y, int height, int width, int flag);
+  virtual void GetMinRectDimensions(int* height, int* width);
+  virtual void GetRectDimensions(int* x, int* y, int* height, int* width);
+  virtual void GetRectDimensions(DRECT* r);
+  virtual void SetRectPosition(DPOS& p, int flag);
+  virtual void SetRectPosition(int x, int y, int flag);
+  virtual void GetRectPosition(int* x, int* y);
+  virtual void GetRectPosition(DPOS* p);
+  virtual void GetAbsolutePosition(int& x, int& y);
+  virtual void ChildMoved() {}
+  virtual int IsAKindOf(unsigned long code);
+  virtual void Destroy();
+  virtual void update(unsigned long mask);
+  virtual void loadResources();
+  virtual l_QORDialog* GetFirstEditable() { return nullptr; }
+  virtual void EnableThreeButton(Widget w = nullptr);
+  virtual Widget GetBaseWidget(int which);
+  virtual int TranslateCoordinates(DRECT& r, DPOS& p);
+  virtual void unmanage();
+  virtual void manage();
+  virtual void widgetDestroyed();
+  virtual void threeButton(XButtonEvent* event);
+  virtual void threeButtonSecondaryHandler(XButtonEvent* event);
+  virtual int SaveState(QORNotification* n, QORMarshal& m);
+  virtual int RestoreState(QORNotification* n, QORMarshal& m);
+  // Class name of the envelope, for the record traces.
+  virtual const char* GetClassName() const { return "QORDialog"; }
+
+  QORDialog* GetAPIObject() const { return api; }
+  void SetAPIObject(QORDialog* a) { api = a; }
+  l_QORDialog* getFather() const { return father; }
+  const QORString& GetName() const { return name; }
+  unsigned long GetStyle() const { return style; }
+  int IsBuild() const { return built; }
+  l_QORDlgLayoutManager* GetLayoutManager() const { return layoutManager; }
+  l_QORDlgContextualMenu* GetContextualMenu() const { return contextualMenu; }
+  l_QORDlgContextualMenu* SetContextualMenu(l_QORDlgContextualMenu* menu);
+
+  void addChild(l_QORDialog* child);
+  void removeChild(l_QORDialog* child);
+  int GetChildCount() const { return children.getCount(); }
+  l_QORDialog* GetChild(int index) const { return static_cast<l_QORDialog*>(children[index]); }
+  int GetNumChild() const { return childNumber; }
+  void SetNumChild(int n) { childNumber = n; }
+  int GetChildNumberFromChild(QORDialog* child) const;
+  QORDialog* GetChildFromChildNumber(int index) const;
+  int Reparent(l_QORDialog* newFather);
+
+  l_QORDialog* GetWindowFather();
+  l_QORDialog* GetDocumentWindow();
+  l_QORInteractiveApplication* GetApplication() const;
+  l_QORDialog* GetMainWindow() const;
+  Display* GetApplicationDisplay() const;
+  Widget GetApplicationWidget() const;
+  XtAppContext GetApplicationContext() const;
+  void SetApplication(l_QORInteractiveApplication* app) { application = app; }
+  void SetMainWindow(l_QORDialog* w) { mainWindow = w; }
+
+  int IsGloballySensitive();
+  int IsOnScreen() { return onScreen && GetVisibility() == QORDlgShown; }
+  void SetOnScreen(int on) { onScreen = on; }
+  void registerDifferUpdate();
+  void globalUpdate(unsigned long force);
+  void ordermanagelist(l_QORDlgList& toManage, l_QORDlgList& ordered);
+  unsigned long GetPendingMask() const { return pending; }
+  void RaisePending(unsigned long bits) { pending |= bits; }
+
+  void InstallDestroyHandler();
+  void RemoveDestroyHandler();
+  void InstallThreeButtonHandler(Widget w);
+
+  const QORUnicodeString& GetTitle();
+  void SetTitle(const QORUnicodeString& t);
+  unsigned long GetSensitivity() const { return style & (QORDlgSensitive | QORDlgInsensitive | QORDlgThirdState); }
+  int IsSetSensitivity() const { return (style & QORDlgSensitive) ? 1 : 0; }
+  int IsDestroying() const { return destroying; }
+
+  // The embedded notifications every object may send.
+  QORDlgVisibilityNotification visibilityNotification;
+  QORDlgCreateNotification createNotification;
+  QORDlgResizeNotification resizeNotification;
+  QORDlgHelpNotification helpNotification;
+  QORDlgDragEnterNotification dragEnterNotification;
+  QORDlgDragOverNotification dragOverNotification;
+  QORDlgDragLeaveNotification dragLeaveNotification;
+  QORDlgDropNotification dropNotification;
+  QORDlgEndDropNotification endDropNotification;
+  QORDlgStartDragNotification startDragNotification;
+  QORDlgCancelDragNotification cancelDragNotification;
+  QORDlgDragButtonNotification dragButtonNotification;
+
+  // Live letters, for leak checks in tests and tools.
+  static int GetLiveCount();
+
+ protected:
+  // Sends `n` from the envelope, when there is one.
+  void notify(QORNotification* n);
+  static void destroyCB(Widget w, XtPointer client, XtPointer call);
+  static void threeButtonEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);
+
+  // Field order follows the documented letter layout.
+  l_QORDlgList catalogs;       // QORMsgCatalog*, owned
+  l_QORDlgList resourcePaths;  // QORString*, owned
+  l_QORDialog* father;
+  unsigned long pending;
+  unsigned long resourceLock;
+  QORString name;
+  QORString resourceID;
+  QORUnicodeString title;
+  int built;
+  l_QORDlgList children;
+  int x, y, dx, dy;
+  l_QORDlgTab* firstTab[2];
+  l_QORDlgTab* secondTab[2];
+  int defaultOrientation;
+  int tabWord;
+  unsigned long style;
+  QORUnicodeChar mnemonic;
+  unsigned long accelerator;
+  QORString* iconNames[4];
+  QORDlgIconType iconType;
+  l_QORDlgContextualMenu* contextualMenu;
+  QORUnicodeString* help;
+  QORUnicodeString* shortHelp;
+  QORUnicodeString* longHelp;
+  l_QORDialog* mainWindow;
+  l_QORInteractiveApplication* application;
+  l_QORDlgLayoutManager* layoutManager;
+  QORDlgGridConstraints* gridConstraints;
+  int childNumber;
+  QORDialog* api;
+  int destroying;
+  int cursor;
+  int onScreen;
+  Widget baseWidget;
+  unsigned char destroyHandlerInstalled;
+  int lastApplyNow;
+};

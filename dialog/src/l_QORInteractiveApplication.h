@@ -1,0 +1,153 @@
+// The application letter: owns the display connection, the visual, the
+// cursors, the window list and the queues of the idle pass.
+#pragma once
+#include <X11/Intrinsic.h>
+#include <Xm/Xm.h>
+
+#include "QORString.h"
+#include "l_QORDlgList.h"
+
+class QORCommand;
+class QORInteractiveApplication;
+class QORSettingRepository;
+class l_QORDialog;
+
+// Colours and fonts shared by every object, from the "Dialog" catalog or the built-in table.
+struct QORDlgGlobalXResources {
+  int enabled;
+  Pixel documentBackground, documentForeground;
+  XmFontList documentFontList;
+  Pixel shortHelpBackground, shortHelpForeground;
+  XmFontList shortHelpFontList;
+  Pixel editorBackground, editorForeground;
+  XmFontList editorFontList;
+  Pixel documentBackgroundCopy, documentForegroundCopy;
+  Pixel editorBackgroundCopy, editorForegroundCopy;
+};
+
+// Standard texts, from the "Dialog" catalog or the built-in table.
+struct QORDlgStaticTexts {
+  QORUnicodeString toolBarTop, toolBarBottom, toolBarLeft, toolBarRight, toolBarUndock;
+  QORUnicodeString notifyAbort, notifyRetry, notifyIgnore, notifyOK, notifyCancel, notifyYes, notifyNo;
+  QORUnicodeString dialogOK, dialogApply, dialogCancel, dialogHelp;
+  QORUnicodeString fileOK, fileApply, fileFilter, fileCancel, fileHelp;
+  QORUnicodeString fileFilterLabel, fileDirectoryLabel, fileFileLabel, fileSelectionLabel;
+  // Window menu items: Restore, Move, Size, Minimize, Maximize, Close, Next.
+  QORUnicodeString itemTitle[7];
+  QORUnicodeChar itemMnemonic[7];
+};
+
+extern QORDlgGlobalXResources GlobalXResources;
+extern Display* QORDlgXtDisplay;
+
+class l_QORInteractiveApplication {
+ public:
+  l_QORInteractiveApplication(QORCommand* father, const QORString& name, QORInteractiveApplication* api);
+  virtual ~l_QORInteractiveApplication();
+
+  int BuildApplicationEnvironment(int argc, char** argv, char** envp);
+  int RunApplication();
+  void GetArgs(int* argc, char*** argv);
+  XtAppContext GetContext() const { return context; }
+  Display* GetDisplay() const { return display; }
+  Widget GetWidget() const { return topLevel; }
+  Widget GetResourceShell() const { return resourceShell; }
+  QORInteractiveApplication* GetAPIObject() const { return api; }
+  Visual* GetVisual() const { return visual; }
+  Colormap GetColormap() const { return colormap; }
+  int GetDepth() const { return depth; }
+  const XVisualInfo* GetVisualInfo() const { return &visualInfo; }
+  int IsAttached() const { return attached; }
+  int GetEndingState() const { return endingState; }
+  int IsStopped() const { return stop; }
+  int IsIdleSubscribed() const { return idleSubscribed; }
+
+  // Idle pass.
+  void registerDifferUpdate();
+  void OnIdle();
+  void OnIdleCleanup();
+  void AddDestroyObject(l_QORDialog* letter);
+  void DestroyObject();
+  void AddDialogToManage(l_QORDialog* letter);
+  // Top-level windows (letters of class code 2), in creation order.
+  void AddWindow(l_QORDialog* window);
+  void RemoveWindow(l_QORDialog* window);
+  const l_QORDlgList& GetWindowList() const { return windows; }
+  const l_QORDlgList& GetDestroyQueue() const { return destroyQueue; }
+  const l_QORDlgList& GetManageQueue() const { return manageQueue; }
+
+  void Destroy();
+  void Start();
+  void End();
+  static int StartWP(QORCommand*, int, void* self);
+  static int OnIdleWP(QORCommand*, int, void* self);
+  static Boolean EndWP(XtPointer self);
+
+  void SetBusyCursor();
+  void UpdateCursor();
+  void changeCursor(Cursor c);
+  void UpdateDisplay();
+  void QueryHelpOnContext(l_QORDialog* window);
+  void PreProcessEvent(XEvent* event);
+  // Called with 1 when the busy cursor is set and 2 when it is taken away.
+  void SetBusyHook(void (*hook)(int)) { busyHook = hook; }
+
+  Cursor GetBusyCursor() const { return busyCursor; }
+  Cursor GetNormalCursor() const { return normalCursor; }
+  Cursor GetHelpCursor() const { return helpCursor; }
+  Cursor GetPixmapCursor() const { return pixmapCursor; }
+
+  static l_QORInteractiveApplication* GetCurrent() { return current; }
+  static QORCommand* GetIdleCommand() { return idleCommand; }
+  static Atom Atom_Enter, Atom_Leave;
+  static QORString* ResourceFileName;
+  static QORDlgStaticTexts* Static;
+  static QORSettingRepository* DialogPosition;
+  static QORString* IconSize;
+  static int fOldResource;
+  static int fAutomaticContextualHelp;
+
+  void SetStandardSchemes(int n) { GlobalXResources.enabled = n != 0; }
+  int GetStandardSchemes() const { return GlobalXResources.enabled; }
+  void SetStandardResource(int standard) { fOldResource = standard ? 0 : 1; }
+  void SetAutomaticContextualHelp() { fAutomaticContextualHelp = 1; }
+
+ private:
+  void InitialisationsDiverses();
+  void InitVisual();
+  void subscribeIdle();
+
+  l_QORDlgList destroyQueue;
+  l_QORDlgList manageQueue;
+  l_QORDlgList windows;
+  QORInteractiveApplication* api;
+  int attached = 0;
+  int endingState = 0;
+  int dragFlag = 0;
+  int stop = 0;
+  int busy = 0;
+  void (*busyHook)(int) = nullptr;
+  XtAppContext context = nullptr;
+  Display* display = nullptr;
+  Widget topLevel = nullptr;
+  Widget resourceShell = nullptr;
+  int argc = 0;
+  char** argv = nullptr;
+  char** envp = nullptr;
+  void* hostWindowRecord = nullptr;
+  Visual* visual = nullptr;
+  int depth = 0;
+  Colormap colormap = 0;
+  XVisualInfo visualInfo{};
+  int idleSubscribed = 0;
+  Cursor busyCursor = 0, normalCursor = 0, helpCursor = 0, pixmapCursor = 0;
+
+  static l_QORInteractiveApplication* current;
+  static QORCommand* idleCommand;
+};
+
+// Xt / X integration.
+void InitXResources(Widget w);
+void DialogKeyProc(Display* d, KeyCode code, Modifiers mods, Modifiers* modsReturn, KeySym* keysym);
+void TOLVEN_XtErrorHandler(char* message);
+int TOLVEN_XErrorHandler(Display* d, XErrorEvent* event);
