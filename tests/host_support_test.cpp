@@ -15,7 +15,10 @@
 #include "QORString.h"
 
 // Outside the anonymous namespace so the symbol is exported and named in traces.
-__attribute__((noinline)) int captureHere(QORStackTrace& t) { return t.GetTrace(); }
+__attribute__((noinline)) int captureHere(QORStackTrace& t) {
+  volatile int levels = t.GetTrace();  // not a tail call: this frame must stay on the stack
+  return levels;
+}
 
 namespace {
 
