@@ -106,6 +106,14 @@ class l_QORInteractiveApplication {
   static QORString* IconSize;
   static int fOldResource;
   static int fAutomaticContextualHelp;
+  // Catalogs opened by the resource lookup (QORMsgCatalog*) and their names
+  // (QORString*), parallel and owned; deleted with the application.
+  static l_QORDlgList ResourceCatalog;
+  static l_QORDlgList ResourceCatalogName;
+  // The icon cache: one name (QORString*) per icon, two Pixmaps (stored as
+  // pointer-sized integers) per icon; freed when the process exits.
+  static l_QORDlgList CacheIconName;
+  static l_QORDlgList CacheIconValue;
 
   void SetStandardSchemes(int n) { GlobalXResources.enabled = n != 0; }
   int GetStandardSchemes() const { return GlobalXResources.enabled; }
@@ -116,6 +124,10 @@ class l_QORInteractiveApplication {
   void InitialisationsDiverses();
   void InitVisual();
   void subscribeIdle();
+  // Drops every subscription made with the idle command, then renews those
+  // that other application letters (and this one) still have outstanding.
+  void unsubscribeIdle();
+  void attach(Widget shell);
 
   l_QORDlgList destroyQueue;
   l_QORDlgList manageQueue;
@@ -140,10 +152,13 @@ class l_QORInteractiveApplication {
   Colormap colormap = 0;
   XVisualInfo visualInfo{};
   int idleSubscribed = 0;
+  int startPending = 0;
   Cursor busyCursor = 0, normalCursor = 0, helpCursor = 0, pixmapCursor = 0;
 
   static l_QORInteractiveApplication* current;
   static QORCommand* idleCommand;
+  // Fourth word of a host window record stamped 19970902 or later.
+  static long hostRecordWord;
 };
 
 // Xt / X integration.

@@ -1,0 +1,78 @@
+// Building 1000 drawing areas under one parent: through QORDlgMotif objects
+// and one idle pass, against raw Motif creating and managing the same widgets.
+#include <benchmark/benchmark.h>
+
+#include <Xm/DrawingA.h>
+#include <X11/IntrinsicP.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "QORDlgMotif.h"
+#include "tolven_test_window.h"
+
+namespace {
+constexpr int kAreas = 1000;
+QORInteractiveApplication* app = nullptr;
+
+void BM_Tolven_MotifAreas(benchmark::State& state) {
+  for (auto _ : state) {
+    auto* win = new TestWindow("BenchWin");
+    for (int i = 0; i < kAreas; ++i) new QORDlgMotif(win, "area", 0);
+    win->SetVisibility(QORDlgShown);
+    PumpIdle();
+    XSync(app->GetLetterObject()->GetDisplay(), False);
+    state.PauseTiming();
+    delete win;
+    PumpIdle();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_Tolven_MotifAreas)->Unit(benchmark::kMillisecond);
+
+void BM_RawMotif_DrawingAreas(benchmark::State& state) {
+  l_QORInteractiveApplication* l = app->GetLetterObject();
+  for (auto _ : state) {
+    Widget shell = XtVaAppCreateShell("RawWin", "TolvenBench", topLevelShellWidgetClass, l->GetDisplay(), XmNwidth,
+                                      300, XmNheight, 200, XmNvisual, l->GetVisual(), XmNdepth, l->GetDepth(),
+                                      XmNcolormap, l->GetColormap(), nullptr);
+    Widget board = XtVaCreateManagedWidget("work", xmBulletinBoardWidgetClass, shell, XmNwidth, 300, XmNheight, 200,
+                                           XmNresizePolicy, XmRESIZE_NONE, nullptr);
+    XtRealizeWidget(shell);
+    std::vector<Widget> areas;
+    areas.reserve(kAreas);
+    for (int i = 0; i < kAreas; ++i) {
+      Arg args[2];
+      XtSetArg(args[0], XmNmarginWidth, 0);
+      XtSetArg(args[1], XmNmarginHeight, 0);
+      Widget a = XmCreateDrawingArea(board, const_cast<char*>("area"), args, 2);
+      XtResizeWidget(a, 200, 200, 0);
+      areas.push_back(a);
+    }
+    XtManageChildren(areas.data(), kAreas);
+    XtPopup(shell, XtGrabNone);
+    XSync(l->GetDisplay(), False);
+    state.PauseTiming();
+    XtDestroyWidget(shell);
+    while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_RawMotif_DrawingAreas)->Unit(benchmark::kMillisecond);
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("DISPLAY")) {
+    std::fprintf(stderr, "motif_area_bench needs DISPLAY\n");
+    return 1;
+  }
+  static char arg0[] = "motif_area_bench";
+  static char* xargv[] = {arg0, nullptr};
+  app = new QORInteractiveApplication(nullptr, "MotifAreaBench");
+  app->BuildApplicationEnvironment(1, xargv, environ);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

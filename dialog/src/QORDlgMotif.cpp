@@ -1,0 +1,68 @@
+#include "QORDlgMotif.h"
+
+#include <Xm/DrawingA.h>
+
+#include "l_QORDlgMotif.h"
+
+l_QORDlgMotif::l_QORDlgMotif(l_QORDialog* f, const QORString& n, QORDlgMotif* a, unsigned long s)
+    : l_QORDlgBlackBox(f, n, a, s) {
+  dx = dy = 200;
+  pending |= QORDlgUpdSize;
+}
+
+int l_QORDlgMotif::IsAKindOf(unsigned long code) {
+  return code == QORDlgCodeMotif || l_QORDlgBlackBox::IsAKindOf(code);
+}
+
+void l_QORDlgMotif::Build() {
+  if (built) return;
+  if (!resourceLock) loadResources();
+  Widget parent = father ? father->GetBaseWidget(0) : nullptr;
+  if (!parent) return;  // built with the father
+  built = 1;
+  Arg args[4];
+  int n = 0;
+  XtSetArg(args[n], XmNmarginWidth, 0); ++n;
+  XtSetArg(args[n], XmNmarginHeight, 0); ++n;
+  baseWidget = XmCreateDrawingArea(parent, const_cast<char*>(name.c_str()), args, n);
+  InstallDestroyHandler();
+  // The short-help handler is installed here once help bubbles exist.
+  pending |= QORDlgUpdVisibility;
+  update(0);
+  notify(&createNotification);
+  notify(&visibilityNotification);
+  update(0);
+}
+
+void l_QORDlgMotif::update(unsigned long mask) {
+  if (built && ((pending | mask) & QORDlgUpdVisibility)) {
+    pending &= ~QORDlgUpdVisibility;
+    mask &= ~QORDlgUpdVisibility;
+    if (IsOnScreen()) manage();
+    else unmanage();
+  }
+  l_QORDlgBlackBox::update(mask);
+}
+
+Widget l_QORDlgMotif::GetBaseWidget(int which) {
+  if (which && contextualFather) return contextualFather;
+  return baseWidget;
+}
+
+void l_QORDlgMotif::SetContextualMenuFatherWidget(Widget w) {
+  contextualFather = w;
+  InstallThreeButtonHandler(w);
+}
+
+QORDlgMotif::QORDlgMotif(QORDialog* father, const QORString& name, unsigned long style)
+    : QORDlgBlackBox(father, name, style) {
+  motifLetter = new l_QORDlgMotif(father->GetLetterObject(), name, this, style);
+  blackBoxLetter = motifLetter;
+  letter = motifLetter;
+}
+
+l_QORDialog* QORDlgMotif::GetLetterObject() const { return motifLetter; }
+
+XtAppContext QORDlgMotif::GetXtAppContext() const { return motifLetter ? motifLetter->GetApplicationContext() : nullptr; }
+Display* QORDlgMotif::GetXtDisplay() const { return motifLetter ? motifLetter->GetApplicationDisplay() : nullptr; }
+Widget QORDlgMotif::GetFatherWidget() const { return motifLetter ? motifLetter->GetBaseWidget(0) : nullptr; }

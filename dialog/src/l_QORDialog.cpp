@@ -1,0 +1,595 @@
+#include "l_QORDialog.h"
+
+#include <X11/IntrinsicP.h>
+#include <X11/CoreP.h>
+#include <X11/CompositeP.h>
+#include <Xm/Xm.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "QORMarshal.h"
+#include "QORMsgCatalog.h"
+#include "l_QORDlgWindow.h"
+#include "l_QORInteractiveApplication.h"
+
+namespace {
+int liveLetters = 0;
+
+bool validName(const QORString& name) {
+  if (name.IsEmpty()) return false;
+  for (int i = 0; i < name.GetLength(); ++i) {
+    const char c = name[i];
+    if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_')) return false;
+  }
+  return true;
+}
+
+// Keeps 0x1, 0x100, 0x80000000; exactly one of shown/hidden; at least one sensitivity bit.
+unsigned long normaliseStyle(unsigned long s) {
+  unsigned long kept = s & (QORDlgGridLayout | 0x100UL | QORDlgNoResource);
+  const unsigned long vis = s & (QORDlgShown | QORDlgHidden);
+  kept |= (vis == QORDlgShown || vis == QORDlgHidden) ? vis : QORDlgShown;
+  const unsigned long sens = s & (QORDlgSensitive | QORDlgInsensitive | QORDlgThirdState);
+  kept |= sens ? sens : QORDlgSensitive;
+  return kept;
+}
+
+// Moves a realized widget under another parent inside Xt's bookkeeping and on the server.
+void moveWidgetUnder(Widget w, Widget newParent) {
+  Widget oldParent = XtParent(w);
+  if (oldParent == newParent) return;
+  if (oldParent && XtIsComposite(oldParent)) {
+    CompositeWidgetClass oc = reinterpret_cast<CompositeWidgetClass>(XtClass(oldParent));
+    if (oc->composite_class.delete_child) (*oc->composite_class.delete_child)(w);
+  }
+  w->core.parent = newParent;
+  if (XtIsWidget(w) && XtWindow(w) && XtWindow(newParent))
+    XReparentWindow(XtDisplay(w), XtWindow(w), XtWindow(newParent), 0, 0);
+  XtVaSetValues(w, XmNx, 0, XmNy, 0, nullptr);
+  CompositeWidgetClass nc = reinterpret_cast<CompositeWidgetClass>(XtClass(newParent));
+  if (nc->composite_class.insert_child) (*nc->composite_class.insert_child)(w);
+}
+}  // namespace
+
+int l_QORDialog::GetLiveCount() { return liveLetters; }
+
+l_QORDialog::l_QORDialog(l_QORDialog* f, const QORString& n, QORDialog* a, unsigned long s)
+    : father(nullptr),
+      pending(0),
+      resourceLock(0),
+      built(0),
+      x(0), y(0), dx(0), dy(0),
+      firstTab{nullptr, nullptr},
+      secondTab{nullptr, nullptr},
+      defaultOrientation(0),
+      tabWord(1),
+      style(0),
+      accelerator(0),
+      iconNames{nullptr, nullptr, nullptr, nullptr},
+      iconType(QORDlgIconNone),
+      contextualMenu(nullptr),
+      help(nullptr), shortHelp(nullptr), longHelp(nullptr),
+      mainWindow(nullptr),
+      application(nullptr),
+      layoutManager(nullptr),
+      gridConstraints(nullptr),
+      childNumber(0),
+      api(nullptr),
+      destroying(0),
+      cursor(-1),
+      onScreen(1),
+      baseWidget(nullptr),
+      destroyHandlerInstalled(0),
+      lastApplyNow(0) {
+  ++liveLetters;
+  if (!validName(n)) {
+    std::fprintf(stderr, "Dialog object name is invalid >%s<\n", n.c_str());
+    std::fflush(stderr);
+  }
+  father = f;
+  name = n;
+  resourceID = n;
+  api = a;
+  pending = QORDlgUpdTitle | QORDlgUpdVisibility;
+  x = y = 1;
+  // The grid constraints record arrives with the grid layout; until then none is kept.
+  if (father) father->addChild(this);
+  style = normaliseStyle(s);
+  if (style & QORDlgInsensitive) pending |= QORDlgUpdSensitivity;
+}
+
+l_QORDialog::~l_QORDialog() {
+  destroying = 1;
+  if (api) {
+    QORDialog* envelope = api;
+    api = nullptr;
+    delete envelope;  // its destructor finds the destroying flag and does not come back
+  }
+  delete help;
+  delete shortHelp;
+  delete longHelp;
+  for (QORString*& icon : iconNames) delete icon;
+  for (void* p = !catalogs; p; p = ++catalogs) delete static_cast<QORMsgCatalog*>(p);
+  for (void* p = !resourcePaths; p; p = ++resourcePaths) delete static_cast<QORString*>(p);
+  --liveLetters;
+}
+
+void l_QORDialog::notify(QORNotification* n) {
+  if (api) api->SendNotification(api, n);
+}
+
+// ---- tree ----
+
+void l_QORDialog::addChild(l_QORDialog* child) {
+  children.insertTail(child);
+  child->SetNumChild(children.getCount());
+  pending |= QORDlgUpdChildren;
+  registerDifferUpdate();
+}
+
+void l_QORDialog::removeChild(l_QORDialog* child) {
+  const int at = children.getPosition(child);
+  if (at < 0) return;
+  children -= child;
+  for (int i = at; i < children.getCount(); ++i) GetChild(i)->SetNumChild(i + 1);
+  child->SetNumChild(0);
+  if (!IsAKindOf(QORDlgCodeContextualMenu)) pending |= QORDlgUpdChildren;
+  if (IsAKindOf(QORDlgCodeWindow) && !child->IsAKindOf(QORDlgCodeWindow) && baseWidget && XtIsWidget(baseWidget) &&
+      XtWindow(baseWidget))
+    pending |= QORDlgUpdLayout;
+  registerDifferUpdate();
+}
+
+int l_QORDialog::GetChildNumberFromChild(QORDialog* child) const {
+  for (int i = 0; i < children.getCount(); ++i)
+    if (GetChild(i)->GetAPIObject() == child) return i;
+  return -1;
+}
+
+QORDialog* l_QORDialog::GetChildFromChildNumber(int index) const {
+  if (index < 0 || index >= children.getCount()) return nullptr;
+  return GetChild(index)->GetAPIObject();
+}
+
+int l_QORDialog::Reparent(l_QORDialog* newFather) {
+  if (newFather) {
+    if (newFather == father) return 0;
+    if (!IsAKindOf(QORDlgCodeBox) && !IsAKindOf(QORDlgCodeControl) && !IsAKindOf(QORDlgCodeBlackBox)) return 0;
+    if (!newFather->IsAKindOf(QORDlgCodeBox) && !newFather->IsAKindOf(QORDlgCodeWindow)) return 0;
+    if (newFather->IsAKindOf(QORDlgCodeTabContainer) && !IsAKindOf(QORDlgCodeTabPage)) return 0;
+    if (newFather->IsAKindOf(QORDlgCodeContainer) && newFather->GetChildCount() >= 1) return 0;
+    if (newFather->IsAKindOf(QORDlgCodeSplitter) && newFather->GetChildCount() >= 2) return 0;
+  }
+  l_QORInteractiveApplication* app = GetApplication();
+  if (father) {
+    // Detaching from the father's layout manager joins the layout work.
+    father->removeChild(this);
+  }
+  if (built && baseWidget && app && app->GetWidget()) {
+    Widget top = app->GetWidget();
+    XtVaSetValues(baseWidget, XmNmappedWhenManaged, False, nullptr);
+    unmanage();
+    moveWidgetUnder(baseWidget, top);
+  }
+  if (newFather) {
+    father = newFather;
+    newFather->addChild(this);
+    pending |= QORDlgUpdReparent;
+    registerDifferUpdate();
+    return 1;
+  }
+  if (!father) return 0;
+  application = app;
+  father = nullptr;
+  return 1;
+}
+
+l_QORDialog* l_QORDialog::GetWindowFather() {
+  for (l_QORDialog* d = this; d; d = d->father)
+    if (d->IsAKindOf(QORDlgCodeWindow)) return d;
+  return nullptr;
+}
+
+l_QORDialog* l_QORDialog::GetDocumentWindow() {
+  for (l_QORDialog* d = this; d; d = d->father)
+    if (d->IsAKindOf(QORDlgCodeDocument)) return d;
+  return nullptr;
+}
+
+l_QORInteractiveApplication* l_QORDialog::GetApplication() const {
+  for (const l_QORDialog* d = this; d; d = d->father)
+    if (d->application) return d->application;
+  return nullptr;
+}
+
+l_QORDialog* l_QORDialog::GetMainWindow() const {
+  for (const l_QORDialog* d = this; d; d = d->father)
+    if (d->mainWindow) return d->mainWindow;
+  return nullptr;
+}
+
+Display* l_QORDialog::GetApplicationDisplay() const {
+  l_QORInteractiveApplication* app = GetApplication();
+  return app ? app->GetDisplay() : nullptr;
+}
+
+Widget l_QORDialog::GetApplicationWidget() const {
+  l_QORInteractiveApplication* app = GetApplication();
+  return app ? app->GetWidget() : nullptr;
+}
+
+XtAppContext l_QORDialog::GetApplicationContext() const {
+  l_QORInteractiveApplication* app = GetApplication();
+  return app ? app->GetContext() : nullptr;
+}
+
+l_QORDlgContextualMenu* l_QORDialog::SetContextualMenu(l_QORDlgContextualMenu* menu) {
+  l_QORDlgContextualMenu* previous = contextualMenu;
+  contextualMenu = menu;
+  return previous;
+}
+
+int l_QORDialog::IsAKindOf(unsigned long code) { return code == QORDlgCodeDialog; }
+
+// ---- state ----
+
+void l_QORDialog::SetVisibility(unsigned long v) {
+  if (destroying) return;
+  if (v & QORDlgShown) {
+    if (style & QORDlgShown) return;
+    style = (style | QORDlgShown) & ~QORDlgHidden;
+  } else if (v & QORDlgHidden) {
+    if (style & QORDlgHidden) return;
+    style = (style | QORDlgHidden) & ~QORDlgShown;
+  } else {
+    return;
+  }
+  pending |= QORDlgUpdVisibility;
+  registerDifferUpdate();
+  notify(&visibilityNotification);
+  // Tool bars re-arrange their items when one is shown or hidden; that hook comes with the tool bar.
+}
+
+unsigned long l_QORDialog::GetVisibility() { return (style & QORDlgShown) ? QORDlgShown : QORDlgHidden; }
+
+void l_QORDialog::SetSensitivity(unsigned long s) {
+  if (s != QORDlgSensitive && s != QORDlgInsensitive) return;
+  style = (style & ~(QORDlgSensitive | QORDlgInsensitive | QORDlgThirdState)) | s;
+  pending |= QORDlgUpdSensitivity;
+  registerDifferUpdate();
+}
+
+int l_QORDialog::IsGloballySensitive() {
+  if (!(style & QORDlgSensitive)) return 0;
+  if (IsAKindOf(QORDlgCodeContextualMenu) || !father) return 1;
+  return father->IsGloballySensitive();
+}
+
+void l_QORDialog::SetStatusBarText(const QORUnicodeString& t) {
+  if (father) father->SetStatusBarText(t);
+}
+
+void l_QORDialog::SetStatusBarTemporaryText(const QORUnicodeString& t) {
+  if (father) father->SetStatusBarTemporaryText(t);
+}
+
+void l_QORDialog::loadResources() {
+  // Catalog lookup arrives with the resources work; until then nothing comes from catalogs.
+  resourceLock |= 0x1;
+}
+
+const QORUnicodeString& l_QORDialog::GetTitle() {
+  if (!resourceLock) loadResources();
+  return title;
+}
+
+void l_QORDialog::SetTitle(const QORUnicodeString& t) {
+  if (!resourceLock) loadResources();
+  if (resourceLock & 0x2) return;  // the catalog's title wins
+  title = t;
+  pending |= QORDlgUpdTitle;
+  registerDifferUpdate();
+}
+
+// ---- geometry ----
+
+void l_QORDialog::SetRectDimensions(int nx, int ny, int height, int width, int flag) {
+  bool changed = false;
+  if (nx >= -32768 && nx <= 32767 && ny >= -32768 && ny <= 32767 && (nx != x || ny != y)) {
+    x = nx;
+    y = ny;
+    pending |= QORDlgUpdPosition;
+    changed = true;
+  }
+  if (width >= 1 && width <= 32767 && height >= 1 && height <= 32767 && (width != dx || height != dy)) {
+    dx = width;
+    dy = height;
+    pending |= QORDlgUpdSize;
+    changed = true;
+  }
+  if (flag && built) {
+    const unsigned long keep = QORDlgUpdSize | QORDlgUpdPosition | QORDlgUpdKeep;
+    const unsigned long others = pending & ~keep;
+    pending &= keep;
+    update(0);
+    pending |= others;
+  }
+  lastApplyNow = flag;
+  if (changed) {
+    registerDifferUpdate();
+    pending |= QORDlgUpdResize;
+    if (father) father->ChildMoved();
+  }
+}
+
+void l_QORDialog::SetRectDimensions(DRECT& r, int flag) { SetRectDimensions(r.x, r.y, r.dy, r.dx, flag); }
+
+void l_QORDialog::GetRectDimensions(int* px, int* py, int* height, int* width) {
+  if (px) *px = x;
+  if (py) *py = y;
+  if (height) *height = dy;
+  if (width) *width = dx;
+}
+
+void l_QORDialog::GetRectDimensions(DRECT* r) {
+  if (r) *r = DRECT{x, y, dx, dy};
+}
+
+void l_QORDialog::SetRectPosition(int nx, int ny, int flag) {
+  x = nx;
+  y = ny;
+  pending |= QORDlgUpdPosition;
+  registerDifferUpdate();
+  if (flag && built) {
+    const unsigned long keep = QORDlgUpdPosition | QORDlgUpdKeep;
+    const unsigned long others = pending & ~keep;
+    pending &= keep;
+    update(0);
+    pending |= others;
+  }
+  if (father) father->ChildMoved();
+}
+
+void l_QORDialog::SetRectPosition(DPOS& p, int flag) { SetRectPosition(p.x, p.y, flag); }
+
+void l_QORDialog::GetRectPosition(int* px, int* py) {
+  if (px) *px = x;
+  if (py) *py = y;
+}
+
+void l_QORDialog::GetRectPosition(DPOS* p) {
+  if (p) *p = DPOS{x, y};
+}
+
+void l_QORDialog::GetMinRectDimensions(int* height, int* width) {
+  // Containers answer through their layout manager once it exists.
+  if (height) *height = 3;
+  if (width) *width = 3;
+}
+
+void l_QORDialog::GetAbsolutePosition(int& ax, int& ay) {
+  ax = ay = 0;
+  if (IsAKindOf(QORDlgCodeWindow)) {
+    ax = x;
+    ay = y;
+    return;
+  }
+  if (built && baseWidget && XtIsWidget(baseWidget) && XtParent(baseWidget)) {
+    Position rx = 0, ry = 0;
+    XtTranslateCoords(XtParent(baseWidget), static_cast<Position>(x), static_cast<Position>(y), &rx, &ry);
+    ax = rx;
+    ay = ry;
+  }
+}
+
+int l_QORDialog::TranslateCoordinates(DRECT& r, DPOS& p) {
+  if (r.dx < 1 || r.dy < 1 || r.x < -32768 || r.y < -32768) return 0;
+  if (static_cast<long>(r.x) + r.dx > 32767 || static_cast<long>(r.y) + r.dy > 32767) return 0;
+  p.x = r.x;
+  p.y = r.y;
+  return 1;
+}
+
+// ---- deferred update ----
+
+void l_QORDialog::registerDifferUpdate() {
+  if (l_QORInteractiveApplication* app = GetApplication()) app->registerDifferUpdate();
+}
+
+void l_QORDialog::globalUpdate(unsigned long force) {
+  // Every letter of class code 2 derives from l_QORDlgWindow.
+  if (!built && (pending & QORDlgUpdSubclass) && IsAKindOf(QORDlgCodeWindow))
+    static_cast<l_QORDlgWindow*>(this)->BuildWindow();
+  if ((pending & QORDlgUpdVisibility) && !(pending & QORDlgUpdChildren) && IsAKindOf(QORDlgCodeWindow)) {
+    const unsigned long others = pending & ~QORDlgUpdVisibility;
+    pending = QORDlgUpdVisibility;
+    update(0);
+    const unsigned long raised = pending & QORDlgUpdKeep;
+    pending = others | raised;
+  }
+  // Children first, so a father lays out children that are up to date. The
+  // list may change under us (a child built late adds grand-children), so index.
+  for (int i = 0; i < children.getCount(); ++i) GetChild(i)->globalUpdate(force);
+  if (pending == 0 && force == 0) return;
+  if (pending & QORDlgUpdReparent) {
+    Widget fw = father ? father->GetBaseWidget(0) : nullptr;
+    if (father && father->IsBuild() && fw && XtWindowOfObject(fw)) update(force);
+    return;
+  }
+  update(force);
+}
+
+void l_QORDialog::update(unsigned long mask) {
+  const unsigned long raised = pending | mask;
+  if (raised & QORDlgUpdChildren)
+    for (int i = 0; i < children.getCount(); ++i) GetChild(i)->Build();
+  if (raised & QORDlgUpdVisibility) {
+    if (IsOnScreen()) manage();
+    else unmanage();
+  }
+  bool reparentPending = false;
+  if (raised & QORDlgUpdReparent) {
+    Widget fw = father ? father->GetBaseWidget(0) : nullptr;
+    if (baseWidget && fw && XtWindowOfObject(fw)) {
+      moveWidgetUnder(baseWidget, fw);
+      XtVaSetValues(baseWidget, XmNmappedWhenManaged, True, nullptr);
+      if (IsOnScreen()) manage();
+    } else if (baseWidget) {
+      reparentPending = true;
+    }
+  }
+  if ((raised & QORDlgUpdTitle) && baseWidget) {
+    XmString s = XmStringCreateLocalized(const_cast<char*>(title.c_str()));
+    XtVaSetValues(baseWidget, XmNlabelString, s, nullptr);
+    XmStringFree(s);
+  }
+  if ((raised & QORDlgUpdMnemonic) && baseWidget && IsAKindOf(QORDlgCodeMenuItem) && !mnemonic.IsNull())
+    XtVaSetValues(baseWidget, XmNmnemonic, static_cast<KeySym>(mnemonic.GetCode()), nullptr);
+  // 0x20000 (contextual menu) is applied once contextual menus exist.
+  if ((raised & QORDlgUpdSensitivity) && baseWidget) XtSetSensitive(baseWidget, IsGloballySensitive() ? True : False);
+  // 0x40000 (re-layout) is applied by the layout manager once containers have one.
+  if ((raised & QORDlgUpdPosition) && baseWidget) XtMoveWidget(baseWidget, static_cast<Position>(x), static_cast<Position>(y));
+  bool sizePending = false;
+  if (raised & QORDlgUpdSize) {
+    if (baseWidget && dx >= 1 && dy >= 1) {
+      Dimension border = 0;
+      XtVaGetValues(baseWidget, XmNborderWidth, &border, nullptr);
+      XtResizeWidget(baseWidget, static_cast<Dimension>(dx), static_cast<Dimension>(dy), border);
+    } else if (dx >= 1 && dy >= 1) {
+      sizePending = true;
+    }
+  }
+  // 0x20 (cursor) is applied once the cursor table exists.
+  const bool sendResize = (raised & QORDlgUpdResize) && api && built;
+  pending = 0;
+  if (sizePending) {
+    pending |= QORDlgUpdSize;
+    registerDifferUpdate();
+  }
+  if (reparentPending) {
+    pending |= QORDlgUpdReparent;
+    if (father) father->registerDifferUpdate();
+  }
+  if (sendResize) notify(&resizeNotification);
+}
+
+void l_QORDialog::ordermanagelist(l_QORDlgList& toManage, l_QORDlgList& ordered) {
+  for (int i = 0; i < children.getCount(); ++i) GetChild(i)->ordermanagelist(toManage, ordered);
+  if (toManage.getPosition(this) >= 0) ordered.insertTail(this);
+}
+
+void l_QORDialog::manage() {
+  if (baseWidget) XtManageChild(baseWidget);
+}
+
+void l_QORDialog::unmanage() {
+  if (baseWidget) XtUnmanageChild(baseWidget);
+}
+
+Widget l_QORDialog::GetBaseWidget(int) { return baseWidget; }
+
+// ---- destruction ----
+
+void l_QORDialog::Destroy() {
+  // The short-help bubble is removed here once help bubbles exist.
+  if (destroying) return;
+  l_QORInteractiveApplication* app = GetApplication();
+  while (children.getCount() > 0) {
+    l_QORDialog* child = GetChild(children.getCount() - 1);
+    const int before = children.getCount();
+    child->Destroy();
+    if (children.getCount() == before) children -= child;  // a child already on its way out
+  }
+  // Detaching from the father's layout manager joins the layout work.
+  if (father) father->removeChild(this);
+  if (app) app->AddDestroyObject(this);
+  UnBuild();
+}
+
+void l_QORDialog::UnBuild() {
+  if (!built) return;
+  built = 0;
+  if (IsAKindOf(QORDlgCodeDialogBox)) unmanage();
+  for (int i = 0; i < children.getCount(); ++i) GetChild(i)->UnBuild();
+  RemoveDestroyHandler();
+  if (baseWidget && XtIsWidget(baseWidget)) {
+    XtDestroyWidget(baseWidget);
+    baseWidget = nullptr;
+  }
+}
+
+void l_QORDialog::destroyCB(Widget, XtPointer client, XtPointer) {
+  static_cast<l_QORDialog*>(client)->widgetDestroyed();
+}
+
+void l_QORDialog::InstallDestroyHandler() {
+  if (destroyHandlerInstalled || !baseWidget) return;
+  XtAddCallback(baseWidget, XmNdestroyCallback, destroyCB, this);
+  destroyHandlerInstalled = 1;
+}
+
+void l_QORDialog::RemoveDestroyHandler() {
+  if (!destroyHandlerInstalled || !baseWidget) return;
+  XtRemoveCallback(baseWidget, XmNdestroyCallback, destroyCB, this);
+  destroyHandlerInstalled = 0;
+}
+
+void l_QORDialog::widgetDestroyed() {
+  baseWidget = nullptr;
+  built = 0;
+  destroyHandlerInstalled = 0;
+}
+
+// ---- third button ----
+
+void l_QORDialog::threeButtonEH(Widget, XtPointer client, XEvent* event, Boolean*) {
+  if (event->type == ButtonPress && event->xbutton.button == Button3)
+    static_cast<l_QORDialog*>(client)->threeButton(&event->xbutton);
+}
+
+void l_QORDialog::InstallThreeButtonHandler(Widget w) {
+  if (w) XtAddEventHandler(w, ButtonPressMask, False, threeButtonEH, this);
+}
+
+void l_QORDialog::EnableThreeButton(Widget w) {
+  if (!IsAKindOf(QORDlgCodeWindow) && !IsAKindOf(QORDlgCodeToolBar)) return;
+  InstallThreeButtonHandler(w ? w : baseWidget);
+}
+
+void l_QORDialog::threeButton(XButtonEvent* event) {
+  // Gathering the contextual menus under the pointer needs the menus; until
+  // they exist there is nothing to pop up.
+  (void)event;
+}
+
+void l_QORDialog::threeButtonSecondaryHandler(XButtonEvent* event) { threeButton(event); }
+
+// ---- record and replay of the drag notifications ----
+
+namespace {
+const char* const dragClasses[] = {
+    "QORDlgDragEnterNotification", "QORDlgDragOverNotification", "QORDlgDragLeaveNotification",
+    "QORDlgDropNotification",      "QORDlgEndDropNotification",  "QORDlgStartDragNotification",
+    "QORDlgCancelDragNotification"};
+}
+
+int l_QORDialog::SaveState(QORNotification* n, QORMarshal&) {
+  if (!n) return 1;
+  for (const char* cls : dragClasses)
+    if (std::strcmp(n->IsA(), cls) == 0) return 0;  // nothing to save: the drag fields are rebuilt
+  return 2;
+}
+
+int l_QORDialog::RestoreState(QORNotification* n, QORMarshal&) {
+  if (!n) return 4;
+  QORNotification* mine[] = {&dragEnterNotification, &dragOverNotification, &dragLeaveNotification,
+                             &dropNotification,      &endDropNotification,  &startDragNotification,
+                             &cancelDragNotification};
+  for (QORNotification* own : mine) {
+    if (std::strcmp(n->IsA(), own->IsA()) != 0) continue;
+    notify(own);
+    return 0;
+  }
+  return 4;
+}

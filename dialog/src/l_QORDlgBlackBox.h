@@ -1,0 +1,10 @@
+// Letter base of the black boxes (class code 38): the application creates the widgets.
+#pragma once
+#include "l_QORDialog.h"
+
+class l_QORDlgBlackBox : public l_QORDialog {
+ public:
+  using l_QORDialog::l_QORDialog;
+  ~l_QORDlgBlackBox() override;
+  int IsAKindOf(unsigned long code) override;
+};

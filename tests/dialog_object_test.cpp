@@ -1,0 +1,222 @@
+// The dialog object core on real widgets: style words, names, geometry,
+// visibility notifications, deferred update, destruction, reparenting.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <unistd.h>
+#include <string>
+#include <vector>
+
+#include "QORDlgMotif.h"
+#include "l_QORDlgMotif.h"
+#include "tolven_test_window.h"
+
+namespace {
+
+class DialogObject : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!std::getenv("DISPLAY")) return;
+    static char arg0[] = "dialog_object_test";
+    static char* argv[] = {arg0, nullptr};
+    app = new QORInteractiveApplication(nullptr, "DialogObjectTest");
+    app->BuildApplicationEnvironment(1, argv, environ);
+  }
+  void SetUp() override {
+    if (!app) GTEST_SKIP() << "needs DISPLAY";
+  }
+  static QORInteractiveApplication* app;
+};
+QORInteractiveApplication* DialogObject::app = nullptr;
+
+// Counts the envelopes that are still alive.
+class CountedMotif : public QORDlgMotif {
+ public:
+  CountedMotif(QORDialog* f, const char* n, unsigned long s = 0) : QORDlgMotif(f, n, s) { ++live; }
+  ~CountedMotif() override { --live; }
+  static int live;
+};
+int CountedMotif::live = 0;
+
+Dimension widthOf(Widget w) {
+  Dimension d = 0;
+  XtVaGetValues(w, XmNwidth, &d, nullptr);
+  return d;
+}
+Dimension heightOf(Widget w) {
+  Dimension d = 0;
+  XtVaGetValues(w, XmNheight, &d, nullptr);
+  return d;
+}
+Position xOf(Widget w) {
+  Position p = 0;
+  XtVaGetValues(w, XmNx, &p, nullptr);
+  return p;
+}
+
+TEST_F(DialogObject, StyleWordsAndNames) {
+  TestWindow win("StyleWin");
+  struct Case {
+    unsigned long given, kept;
+  } cases[] = {{0, 0xA}, {0x6, 0xA}, {0x4, 0xC}, {0x18, 0x1A}, {0x10, 0x12}, {0x80000121, 0x80000123},
+               {0xFFFF0000, 0x8000000A}};
+  for (const Case& c : cases) {
+    QORDlgMotif m(&win, "m", c.given);
+    EXPECT_EQ(m.GetStyle(), c.kept) << std::hex << c.given;
+    EXPECT_EQ((m.GetLetterObject()->GetPendingMask() & 0x800) != 0, (c.kept & 0x10) != 0);
+  }
+  for (const char* bad : {"", "a-b", "with space", "\xC3\xA9t\xC3\xA9"}) {
+    testing::internal::CaptureStderr();
+    QORDlgMotif m(&win, bad, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string("Dialog object name is invalid >") + bad + "<\n");
+    EXPECT_STREQ(m.GetName().c_str(), bad);  // the object lives on
+  }
+  testing::internal::CaptureStderr();
+  QORDlgMotif good(&win, "Good_Name_09", 0);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST_F(DialogObject, GeometryIsHeightBeforeWidthAndRangeChecked) {
+  TestWindow win("GeoWin");
+  QORDlgMotif m(&win, "area", 0);
+  win.SetVisibility(QORDlgShown);
+  PumpIdle();
+  Widget w = m.GetFatherWidget();
+  ASSERT_NE(w, nullptr);
+  m.SetRectDimensions(10, 20, 30, 40);
+  DRECT r;
+  m.GetRectDimensions(&r);
+  EXPECT_EQ(r.dy, 30);
+  EXPECT_EQ(r.dx, 40);
+  PumpIdle();
+  EXPECT_EQ(heightOf(w), 30);
+  EXPECT_EQ(widthOf(w), 40);
+  EXPECT_EQ(xOf(w), 10);
+  // A width of 0 or above 32767 keeps the size but still moves.
+  m.SetRectDimensions(50, 60, 70, 0);
+  m.SetRectDimensions(55, 60, 70, 40000);
+  PumpIdle();
+  EXPECT_EQ(xOf(w), 55);
+  EXPECT_EQ(widthOf(w), 40);
+  EXPECT_EQ(heightOf(w), 30);
+  m.GetRectDimensions(&r);
+  EXPECT_EQ(r.dx, 40);
+  DRECT big{32000, 0, 800, 10};
+  DPOS p{-1, -1};
+  EXPECT_EQ(m.GetLetterObject()->TranslateCoordinates(big, p), 0);
+  EXPECT_EQ(p.x, -1);
+  DRECT ok{5, 6, 7, 8};
+  EXPECT_EQ(m.GetLetterObject()->TranslateCoordinates(ok, p), 1);
+  EXPECT_EQ(p.x, 5);
+}
+
+TEST_F(DialogObject, VisibilityNotifiesOnlyOnChangeAndCreateComesFirst) {
+  TestWindow win("VisWin");
+  QORCommand listener(nullptr, "listener");
+  std::vector<std::string> got;
+  QORDlgMotif m(&win, "area", 0);
+  listener.AddAnalyseNotificationCB(&m, nullptr, [&](QORCommand*, QORNotification* n) { got.push_back(n->IsA()); });
+  win.SetVisibility(QORDlgShown);
+  PumpIdle();
+  ASSERT_GE(got.size(), 2u);
+  EXPECT_EQ(got[0], "QORDlgCreateNotification");
+  EXPECT_EQ(got[1], "QORDlgVisibilityNotification");
+  got.clear();
+  m.SetVisibility(QORDlgShown);  // already shown
+  EXPECT_TRUE(got.empty());
+  m.SetVisibility(QORDlgHidden);
+  m.SetVisibility(QORDlgHidden);
+  EXPECT_EQ(got, std::vector<std::string>{"QORDlgVisibilityNotification"});
+  PumpIdle();
+  EXPECT_FALSE(XtIsManaged(m.GetFatherWidget()));
+  m.SetVisibility(QORDlgShown);
+  PumpIdle();
+  EXPECT_TRUE(XtIsManaged(m.GetFatherWidget()));
+}
+
+TEST_F(DialogObject, DeletingAnEnvelopeRemovesTheWholeSubtreeAtTheNextPass) {
+  PumpIdle();  // letters of earlier tests go first
+  const int lettersBefore = l_QORDialog::GetLiveCount();
+  auto* win = new TestWindow("DelWin");
+  auto* outer = new CountedMotif(win, "outer");
+  for (int i = 0; i < 5; ++i) new CountedMotif(win, "leaf");
+  win->SetVisibility(QORDlgShown);
+  PumpIdle();
+  Widget w = outer->GetFatherWidget();
+  ASSERT_TRUE(w && XtIsRealized(w));
+  EXPECT_EQ(CountedMotif::live, 6);
+  delete win;
+  // Letters are only queued: they go at the next idle pass.
+  EXPECT_EQ(l_QORDialog::GetLiveCount(), lettersBefore + 7);
+  PumpIdle();
+  EXPECT_EQ(l_QORDialog::GetLiveCount(), lettersBefore);
+  EXPECT_EQ(CountedMotif::live, 0);
+}
+
+TEST_F(DialogObject, TenThousandSettersCostOneWidgetUpdate) {
+  TestWindow win("CoalesceWin");
+  QORDlgMotif m(&win, "area", 0);
+  l_QORDialog* l = m.GetLetterObject();
+  win.SetVisibility(QORDlgShown);
+  PumpIdle();
+  Display* d = app->GetLetterObject()->GetDisplay();
+  // Deferred setters (apply-now flag 0) from the same start to the same end state.
+  auto requestsFor = [&](int calls) {
+    l->SetRectDimensions(1, 1, 10, 10, 0);
+    l->SetTitle("start");
+    PumpIdle();
+    XSync(d, False);
+    const unsigned long before = NextRequest(d);
+    for (int i = 1; i < calls; ++i) {
+      l->SetRectDimensions(2 + i % 50, 2 + i % 30, 20 + i % 7, 30 + i % 11, 0);
+      l->SetTitle(QORUnicodeString(std::to_string(i).c_str()));
+      l->SetSensitivity(i % 2 ? QORDlgInsensitive : QORDlgSensitive);
+    }
+    l->SetRectDimensions(7, 9, 33, 44, 0);
+    l->SetTitle("end");
+    l->SetSensitivity(QORDlgSensitive);
+    PumpIdle();
+    return NextRequest(d) - before;
+  };
+  // The window manager's first exchanges with a new window cost requests too:
+  // wait until one round trip costs the same twice in a row.
+  unsigned long one = requestsFor(1);
+  for (int i = 0, prev = 0; i < 10 && one != static_cast<unsigned long>(prev); ++i) {
+    prev = static_cast<int>(one);
+    usleep(50000);
+    one = requestsFor(1);
+  }
+  const unsigned long many = requestsFor(10000);
+  EXPECT_EQ(many, one);
+  EXPECT_GT(one, 1u);  // the single update did reach the server
+  EXPECT_EQ(widthOf(m.GetFatherWidget()), 44);
+  EXPECT_EQ(xOf(m.GetFatherWidget()), 7);
+}
+
+TEST_F(DialogObject, ReparentMovesTheBuiltWidget) {
+  TestWindow a("WinA"), b("WinB");
+  QORDlgMotif m(&a, "area", 0);
+  a.SetVisibility(QORDlgShown);
+  b.SetVisibility(QORDlgShown);
+  PumpIdle();
+  EXPECT_EQ(m.Reparent(&a), 0);  // already the father
+  EXPECT_EQ(m.Reparent(&b), 1);
+  EXPECT_EQ(a.GetChildCount(), 0);
+  EXPECT_EQ(b.GetChildNumberFromChild(&m), 0);
+  PumpIdle();
+  EXPECT_EQ(XtParent(m.GetFatherWidget()), b.GetLetterObject()->GetBaseWidget(0));
+  EXPECT_TRUE(XtIsManaged(m.GetFatherWidget()));
+  EXPECT_EQ(a.Reparent(&b), 0);  // a window is not a movable child
+}
+
+TEST_F(DialogObject, WidgetDestroyedByXtLeavesAConsistentLetter) {
+  TestWindow win("XtKillWin");
+  QORDlgMotif m(&win, "area", 0);
+  win.SetVisibility(QORDlgShown);
+  PumpIdle();
+  XtDestroyWidget(m.GetFatherWidget());
+  PumpIdle();
+  EXPECT_EQ(m.GetFatherWidget(), nullptr);
+  EXPECT_EQ(m.GetLetterObject()->IsBuild(), 0);
+}
+}  // namespace
