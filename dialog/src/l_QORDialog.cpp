@@ -1,4 +1,5 @@
 #include "l_QORDialog.h"
+#include "l_QORDlgRecordTrace.h"
 
 #include <X11/IntrinsicP.h>
 #include <X11/CoreP.h>
@@ -576,8 +577,12 @@ const char* const dragClasses[] = {
 
 int l_QORDialog::SaveState(QORNotification* n, QORMarshal&) {
   if (!n) return 1;
-  for (const char* cls : dragClasses)
-    if (std::strcmp(n->IsA(), cls) == 0) return 0;  // nothing to save: the drag fields are rebuilt
+  for (const char* cls : dragClasses) {
+    if (std::strcmp(n->IsA(), cls) != 0) continue;
+    // Nothing to save: the drag fields are rebuilt by the drag itself.
+    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
+    return 0;
+  }
   return 2;
 }
 
@@ -588,6 +593,8 @@ int l_QORDialog::RestoreState(QORNotification* n, QORMarshal&) {
                              &cancelDragNotification};
   for (QORNotification* own : mine) {
     if (std::strcmp(n->IsA(), own->IsA()) != 0) continue;
+    if (!api) return 0;
+    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), own->IsA());
     notify(own);
     return 0;
   }

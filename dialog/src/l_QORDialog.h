@@ -150,6 +150,9 @@ class l_QORDialog {
   // Live letters, for leak checks in tests and tools.
   static int GetLiveCount();
 
+  // Record/replay trace level: first character of RECORD_TRACE, 0 when unset.
+  static char record_trace;
+
  protected:
   // Sends `n` from the envelope, when there is one.
   void notify(QORNotification* n);
