@@ -6,6 +6,7 @@
 
 #include "QORApplication.h"
 #include "QORDialog.h"
+#include "QORDlgWindow.h"
 #include "QORInteractiveApplication.h"
 #include "l_QORDlgWindow.h"
 #include "l_QORInteractiveApplication.h"
@@ -33,6 +34,10 @@ class TestWindowLetter : public l_QORDlgWindow {
     built = 1;
     InstallDestroyHandler();
     XtManageChild(baseWidget);
+    XtVaSetValues(shell, XmNdeleteResponse, XmDO_NOTHING, nullptr);
+    AddWMCallbacks();
+    InstallMoveWindowHandler(shell);
+    XtAddCallback(shell, XmNpopupCallback, popupCB, this);
     // Children first, while nothing is realized: Xt then lays them out once.
     pending |= QORDlgUpdChildren;
     update(0);
@@ -53,11 +58,12 @@ class TestWindowLetter : public l_QORDlgWindow {
   Widget shell = nullptr;
 };
 
-class TestWindow : public QORDialog {
+class TestWindow : public QORDlgWindow {
  public:
   explicit TestWindow(const char* name, unsigned long style = 0)
-      : QORDialog(static_cast<QORCommand*>(nullptr), name, style, 1) {
+      : QORDlgWindow(static_cast<QORCommand*>(nullptr), name, style, 1) {
     typed = new TestWindowLetter(name, this, style);
+    windowLetter = typed;
     letter = typed;
   }
   l_QORDialog* GetLetterObject() const override { return typed; }

@@ -1,0 +1,181 @@
+// The window manager's side of a window, with mwm running: close requests,
+// iconify, moves, maximise/restore, decorations.
+#include <gtest/gtest.h>
+
+#include <X11/Xatom.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tolven_test_window.h"
+
+namespace {
+
+class Window_ : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!std::getenv("DISPLAY")) return;
+    static char arg0[] = "window_test";
+    static char* argv[] = {arg0, nullptr};
+    app = new QORInteractiveApplication(nullptr, "WindowTest");
+    app->BuildApplicationEnvironment(1, argv, environ);
+  }
+  void SetUp() override {
+    if (!app) GTEST_SKIP() << "needs DISPLAY";
+  }
+  // Pumps events and idle passes until `done` holds or two seconds went by.
+  static bool pumpUntil(const std::function<bool()>& done, int ms = 2000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+      PumpIdle();
+      if (done()) return true;
+      usleep(10000);
+    }
+    return done();
+  }
+  // Lets the window manager finish what it started.
+  static void settle() {
+    pumpUntil([] { return false; }, 400);
+  }
+  static QORInteractiveApplication* app;
+};
+QORInteractiveApplication* Window_::app = nullptr;
+
+// Records the window notifications a window sends.
+struct Log {
+  Log(TestWindow& w) {
+    listener.AddAnalyseNotificationCB(&w, nullptr, [this](QORCommand*, QORNotification* n) {
+      const std::string c = n->IsA();
+      if (c.compare(0, 10, "QORDlgWind") == 0) got.push_back(c.substr(10));
+    });
+  }
+  int count(const std::string& what) const {
+    int k = 0;
+    for (const std::string& g : got) k += g == what;
+    return k;
+  }
+  QORCommand listener{nullptr, "listener"};
+  std::vector<std::string> got;
+};
+
+Widget shellOf(TestWindow& w) { return w.typed->shell; }
+
+void shellGeometry(Widget shell, int& x, int& y, int& width, int& height) {
+  Window root, child;
+  unsigned int w = 0, h = 0, b = 0, d = 0;
+  int wx = 0, wy = 0;
+  XGetGeometry(XtDisplay(shell), XtWindow(shell), &root, &wx, &wy, &w, &h, &b, &d);
+  XTranslateCoordinates(XtDisplay(shell), XtWindow(shell), root, 0, 0, &x, &y, &child);
+  width = static_cast<int>(w);
+  height = static_cast<int>(h);
+}
+
+bool viewable(Widget shell) {
+  XWindowAttributes a;
+  return XGetWindowAttributes(XtDisplay(shell), XtWindow(shell), &a) && a.map_state == IsViewable;
+}
+
+TEST_F(Window_, DecorationsAreMeasuredAndTheScreenSizeComesHeightFirst) {
+  TestWindow win("DecoWin");
+  int h = -1, w = -1;
+  win.GetMaximumSize(&h, &w);
+  EXPECT_EQ(h, 0);  // no widget yet
+  EXPECT_EQ(w, 0);
+  ASSERT_TRUE(pumpUntil([&] { return l_QORDlgWindow::_deco_width > 0; }));
+  EXPECT_GT(l_QORDlgWindow::_deco_height, l_QORDlgWindow::_deco_width);  // the title bar
+  win.GetMaximumSize(&h, &w);
+  EXPECT_EQ(h, 1024);
+  EXPECT_EQ(w, 1280);
+}
+
+TEST_F(Window_, CloseFromAnotherClientSendsWindClose) {
+  TestWindow win("CloseWin");
+  Log log(win);
+  ASSERT_TRUE(pumpUntil([&] { return shellOf(win) && viewable(shellOf(win)); }));
+  // Another client asks the window to close, as a window manager's menu would.
+  Display* other = XOpenDisplay(nullptr);
+  ASSERT_NE(other, nullptr);
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = XtWindow(shellOf(win));
+  e.xclient.message_type = XInternAtom(other, "WM_PROTOCOLS", False);
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = static_cast<long>(XInternAtom(other, "WM_DELETE_WINDOW", False));
+  e.xclient.data.l[1] = CurrentTime;
+  XSendEvent(other, e.xclient.window, False, NoEventMask, &e);
+  XCloseDisplay(other);
+  ASSERT_TRUE(pumpUntil([&] { return log.count("CloseNotification") == 1; }));
+  EXPECT_TRUE(viewable(shellOf(win)));  // closing is the application's decision
+}
+
+TEST_F(Window_, IconifyMoveMaximizeAndRestoreThroughTheWindowManager) {
+  TestWindow win("WmWin");
+  Log log(win);
+  ASSERT_TRUE(pumpUntil([&] { return shellOf(win) && viewable(shellOf(win)) && l_QORDlgWindow::_deco_width > 0; }));
+  settle();
+  log.got.clear();
+
+  win.Minimize();
+  ASSERT_TRUE(pumpUntil([&] { return log.count("MinimizeNotification") == 1; }));
+  EXPECT_TRUE(win.IsMinimized());
+  win.Restore();
+  ASSERT_TRUE(pumpUntil([&] { return viewable(shellOf(win)); }));
+  // The window manager re-maps the window; the next configure ends the iconic state.
+  Display* other = XOpenDisplay(nullptr);
+  XResizeWindow(other, XtWindow(shellOf(win)), 320, 200);
+  XSync(other, False);
+  ASSERT_TRUE(pumpUntil([&] { return log.count("RestoreNotification") == 1; })) << ::testing::PrintToString(log.got);
+  EXPECT_FALSE(win.IsMinimized());
+
+  // A move by another client, through the window manager: one Move notification.
+  settle();
+  log.got.clear();
+  XMoveWindow(other, XtWindow(shellOf(win)), 200, 150);
+  XCloseDisplay(other);
+  ASSERT_TRUE(pumpUntil([&] { return log.count("MoveNotification") >= 1; }));
+  settle();
+  EXPECT_EQ(log.count("MoveNotification"), 1);
+  int rx, ry;
+  win.GetLetterObject()->GetRectPosition(&rx, &ry);
+  int sx, sy, sw, sh;
+  shellGeometry(shellOf(win), sx, sy, sw, sh);
+  EXPECT_EQ(rx, sx);
+  EXPECT_EQ(ry, sy);
+
+  EXPECT_EQ(l_QORDlgWindow::wmOffsetFlag, 1);  // mwm places frames and says so
+  // Maximize then Restore gives the window its geometry back, with one
+  // notification each.
+  log.got.clear();
+  win.Maximize();
+  ASSERT_TRUE(pumpUntil([&] {
+    int x, y, w, h;
+    shellGeometry(shellOf(win), x, y, w, h);
+    return w > 1000;
+  }));
+  settle();
+  EXPECT_TRUE(win.IsMaximized());
+  int mx, my, mw, mh;
+  shellGeometry(shellOf(win), mx, my, mw, mh);
+  EXPECT_EQ(mw, 1280 - 2 * l_QORDlgWindow::_deco_width);
+  EXPECT_EQ(mh, 1024 - l_QORDlgWindow::_deco_width - l_QORDlgWindow::_deco_height);
+  win.Restore();
+  ASSERT_TRUE(pumpUntil([&] { return !win.IsMaximized(); }));
+  settle();
+  int x2, y2, w2, h2;
+  shellGeometry(shellOf(win), x2, y2, w2, h2);
+  EXPECT_EQ(x2, sx);
+  EXPECT_EQ(y2, sy);
+  EXPECT_EQ(w2, sw);
+  EXPECT_EQ(h2, sh);
+  EXPECT_EQ(log.count("RestoreNotification"), 1);
+  EXPECT_EQ(log.count("MaximizeNotification"), 1);
+  win.Restore();  // a normal window: nothing happens
+  settle();
+  EXPECT_EQ(log.count("RestoreNotification"), 1);
+}
+
+}  // namespace
