@@ -97,6 +97,11 @@ class QORDialog : public QORCommand {
   QORDlgCancelDragNotification* GetCancelDragNotification() const;
   QORDlgDragButtonNotification* GetDragButtonNotification() const;
 
+  // Names of the physical magnitudes and units of the controls, each table
+  // ending with a null entry.
+  static const char* const MagnitudeName[];
+  static const char* const UnitName[];
+
  protected:
   // For top-level windows, whose father in the command tree may be any command (or none).
   QORDialog(QORCommand* father, const QORString& name, unsigned long style, int topLevel);

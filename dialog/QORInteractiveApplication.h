@@ -2,6 +2,7 @@
 // event loop, and the idle pass that applies deferred updates and deletions.
 #pragma once
 #include "QORApplication.h"
+#include "QORDlgControl.h"
 #include "QORString.h"
 
 class l_QORInteractiveApplication;
@@ -29,6 +30,10 @@ class QORInteractiveApplication : public QORApplication {
   void SetAutomaticContextualHelp();
   void SetSplashScreen(QORString&) {}
   void UpdateDisplay();
+  // Physical values of the controls (see QORDlgControl).
+  void SetMagnitudeCurrentUnit(QORDlgControl::QORDlgMagnitude magnitude, QORDlgControl::QORDlgUnit unit);
+  QORDlgControl::QORDlgUnit GetMagnitudeCurrentUnit(QORDlgControl::QORDlgMagnitude magnitude) const;
+  const QORUnicodeString& GetDoubleValueString(double value, QORDlgControl::QORDlgMagnitude magnitude) const;
   l_QORInteractiveApplication* GetLetterObject() const { return letter; }
 
  private:

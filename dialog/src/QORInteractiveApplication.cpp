@@ -32,3 +32,13 @@ int QORInteractiveApplication::GetStandardSchemes() { return letter->GetStandard
 void QORInteractiveApplication::SetStandardResource(int standard) { letter->SetStandardResource(standard); }
 void QORInteractiveApplication::SetAutomaticContextualHelp() { letter->SetAutomaticContextualHelp(); }
 void QORInteractiveApplication::UpdateDisplay() { letter->UpdateDisplay(); }
+void QORInteractiveApplication::SetMagnitudeCurrentUnit(QORDlgControl::QORDlgMagnitude m, QORDlgControl::QORDlgUnit u) {
+  letter->SetMagnitudeCurrentUnit(m, u);
+}
+QORDlgControl::QORDlgUnit QORInteractiveApplication::GetMagnitudeCurrentUnit(QORDlgControl::QORDlgMagnitude m) const {
+  return letter->GetMagnitudeCurrentUnit(m);
+}
+const QORUnicodeString& QORInteractiveApplication::GetDoubleValueString(double value,
+                                                                        QORDlgControl::QORDlgMagnitude m) const {
+  return letter->GetDoubleValueString(value, m);
+}

@@ -30,6 +30,7 @@
 #include "QORSettingRepository.h"
 #include "QORStackTrace.h"
 #include "l_QORDialog.h"
+#include "l_QORDlgControl.h"
 #include "qordlg_assert.h"
 
 QORDlgGlobalXResources GlobalXResources;
@@ -184,15 +185,16 @@ Cursor createPixmapCursor(Display* d) {
 // ---- Xt actions ----
 
 // The actions are registered at start-up so translation tables naming them
-// parse; their bodies come with the controls that use them (combo boxes,
-// sliders and accelerators, icon boxes, lists). Until then they do nothing.
+// parse. "Motion" and "Accelerator" reach the controls; the bodies of the
+// others come with the controls that use them (combo boxes, icon boxes,
+// lists). Until then those do nothing.
 void pendingAction(Widget, XEvent*, String*, Cardinal*) {}
 
 XtActionsRec toolkitActions[] = {
     {const_cast<String>("QORDlgComboUp"), pendingAction},
     {const_cast<String>("QORDlgComboDown"), pendingAction},
-    {const_cast<String>("Motion"), pendingAction},
-    {const_cast<String>("Accelerator"), pendingAction},
+    {const_cast<String>("Motion"), l_QORDlgControl::MotionCB},
+    {const_cast<String>("Accelerator"), l_QORDlgControl::AcceleratorCB},
     {const_cast<String>("MotionIconBox"), pendingAction},
     {const_cast<String>("ListNextItemCB"), pendingAction},
     {const_cast<String>("ListPrevItemCB"), pendingAction},
@@ -916,4 +918,41 @@ int TOLVEN_XErrorHandler(Display* d, XErrorEvent* event) {
   std::fprintf(stderr, ": %s\n", text);
   std::fflush(stderr);
   traceAndAbort();
+}
+
+// ---- physical values ----
+
+namespace {
+// One unit per magnitude for the whole process, set up on first use.
+QORDlgControl::QORDlgUnit* currentUnits() {
+  static QORDlgControl::QORDlgUnit units[QORDlgControl::MagnitudeCount];
+  static bool ready = false;
+  if (!ready) {
+    for (int m = 0; m < QORDlgControl::MagnitudeCount; ++m)
+      units[m] = l_QORDlgControl::BaseUnitOf(static_cast<QORDlgControl::QORDlgMagnitude>(m));
+    units[QORDlgControl::Dilatation] = QORDlgControl::PerCelsius;
+    ready = true;
+  }
+  return units;
+}
+bool validMagnitude(QORDlgControl::QORDlgMagnitude m) { return m >= 0 && m < QORDlgControl::MagnitudeCount; }
+}  // namespace
+
+QORDlgControl::QORDlgUnit l_QORInteractiveApplication::GetMagnitudeCurrentUnit(QORDlgControl::QORDlgMagnitude m) {
+  return validMagnitude(m) ? currentUnits()[m] : QORDlgControl::Number;
+}
+
+void l_QORInteractiveApplication::SetMagnitudeCurrentUnit(QORDlgControl::QORDlgMagnitude m,
+                                                          QORDlgControl::QORDlgUnit unit) {
+  // A unit of another magnitude would show values in the wrong dimension.
+  if (!validMagnitude(m) || l_QORDlgControl::MagnitudeOfUnit(unit) != m) return;
+  currentUnits()[m] = unit;
+  for (int i = 0; i < windows.getCount(); ++i) static_cast<l_QORDialog*>(windows[i])->globalUpdate(1);
+}
+
+const QORUnicodeString& l_QORInteractiveApplication::GetDoubleValueString(double value,
+                                                                          QORDlgControl::QORDlgMagnitude m) {
+  static QORUnicodeString text;
+  text = QORUnicodeString(l_QORDlgControl::WriteStringValue(value, GetMagnitudeCurrentUnit(m), "%.5g %s"));
+  return text;
 }

@@ -4,6 +4,7 @@
 #include <X11/Intrinsic.h>
 #include <Xm/Xm.h>
 
+#include "QORDlgControl.h"
 #include "QORString.h"
 #include "l_QORDlgList.h"
 
@@ -91,6 +92,12 @@ class l_QORInteractiveApplication {
   void PreProcessEvent(XEvent* event);
   // Called with 1 when the busy cursor is set and 2 when it is taken away.
   void SetBusyHook(void (*hook)(int)) { busyHook = hook; }
+
+  // Physical values: the unit each magnitude is shown in, for the whole process.
+  QORDlgControl::QORDlgUnit GetMagnitudeCurrentUnit(QORDlgControl::QORDlgMagnitude magnitude);
+  // Stores the unit and redraws every window so that every shown value follows.
+  void SetMagnitudeCurrentUnit(QORDlgControl::QORDlgMagnitude magnitude, QORDlgControl::QORDlgUnit unit);
+  const QORUnicodeString& GetDoubleValueString(double value, QORDlgControl::QORDlgMagnitude magnitude);
 
   Cursor GetBusyCursor() const { return busyCursor; }
   Cursor GetNormalCursor() const { return normalCursor; }

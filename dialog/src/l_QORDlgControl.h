@@ -1,0 +1,62 @@
+// Letter base of every control (class code 20): the physical value settings
+// (magnitude, unit, precision, display format), the text validators of the
+// entry controls, and the control side of accelerators and drag starts.
+#pragma once
+#include "QORDlgControl.h"
+#include "l_QORDialog.h"
+
+class l_QORDlgControl : public l_QORDialog {
+ public:
+  l_QORDlgControl(l_QORDialog* father, const QORString& name, QORDlgControl* api, unsigned long style);
+  ~l_QORDlgControl() override;
+  int IsAKindOf(unsigned long code) override;
+  void update(unsigned long mask) override;
+  const char* GetClassName() const override { return "QORDlgControl"; }
+  virtual void Motion(XEvent* event) { (void)event; }
+  virtual void Accelerator() {}
+
+  void SetUnit(QORDlgControl::QORDlgUnit u);
+  QORDlgControl::QORDlgUnit GetUnit() const { return unit; }
+  void SetPrecision(int p);
+  int GetPrecision() const { return precision; }
+  void SetMagnitude(QORDlgControl::QORDlgMagnitude m);
+  QORDlgControl::QORDlgMagnitude GetMagnitude() const { return magnitude; }
+  void SetDisplayFormat(const char* format);
+  const char* GetDisplayFormat() const { return displayFormat; }
+
+  // The value in `unit`, formatted; the text lives in one buffer that the next call overwrites.
+  static const char* WriteStringValue(double value, QORDlgControl::QORDlgUnit unit, const char* format);
+  // 1 and the value in base units when `text` is a valid value in `unit`.
+  static int IsDouble(const char* text, double* value, QORDlgControl::QORDlgUnit unit);
+  static int IsReal(const char* text, double* value, const char* symbol);
+  static int IsInteger(const char* text, int* value);
+  static int IsFloat(const char* text, float* value);
+  static int IsAlphabetical(const char* text);
+  static int IsNumerical(const char* text);
+  static int IsAlphanumerical(const char* text);
+  // The "Motion" and "Accelerator" actions: they reach the control letter
+  // kept in the widget's userData.
+  static void MotionCB(Widget w, XEvent* event, String* params, Cardinal* count);
+  static void AcceleratorCB(Widget w, XEvent* event, String* params, Cardinal* count);
+
+  // Unit tables: symbol (null for the feet-inch units), offset, factor.
+  static const char* const _unitSymb[QORDlgControl::UnitCount];
+  static const double _unitPlusFactor[QORDlgControl::UnitCount];
+  static const double _unitMultFactor[QORDlgControl::UnitCount];
+  static l_QORDlgList _acceleratedWidget;
+  static QORDlgControl::QORDlgMagnitude MagnitudeOfUnit(QORDlgControl::QORDlgUnit unit);
+  static QORDlgControl::QORDlgUnit BaseUnitOf(QORDlgControl::QORDlgMagnitude magnitude);
+
+ protected:
+  static const char defaultFormat[];
+  // The control letter whose widget is `w`, or null.
+  static l_QORDlgControl* fromWidget(Widget w);
+  void setFormat(char* format);
+
+  int dragStartX = 0, dragStartY = 0;
+  int acceleratorState = 1;
+  QORDlgControl::QORDlgUnit unit = QORDlgControl::Number;
+  int precision = 5;
+  QORDlgControl::QORDlgMagnitude magnitude = QORDlgControl::NoMagnitude;
+  char* displayFormat;
+};
