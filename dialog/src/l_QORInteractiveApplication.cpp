@@ -301,7 +301,8 @@ l_QORInteractiveApplication::~l_QORInteractiveApplication() {
   const bool last = letters.empty();
 
   if (last) {
-    for (void* p = !ResourceCatalog; p; p = ++ResourceCatalog) delete static_cast<QORMsgCatalog*>(p);
+    // Indexed: a catalog that failed to load is cached as a null entry.
+    for (int i = 0; i < ResourceCatalog.getCount(); ++i) delete static_cast<QORMsgCatalog*>(ResourceCatalog[i]);
     for (void* p = !ResourceCatalogName; p; p = ++ResourceCatalogName) delete static_cast<QORString*>(p);
     ResourceCatalog.empty();
     ResourceCatalogName.empty();
