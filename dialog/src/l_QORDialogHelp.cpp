@@ -138,6 +138,8 @@ Widget l_QORDialog::CreateHelpShell(QORUnicodeString* text, int kind) {
   XtSetArg(args[n], XmNlabelString, s); ++n;
   XtSetArg(args[n], XmNbackground, g.shortHelpBackground); ++n;
   XtSetArg(args[n], XmNforeground, g.shortHelpForeground); ++n;
+  XtSetArg(args[n], XmNmarginWidth, 4); ++n;
+  XtSetArg(args[n], XmNmarginHeight, 2); ++n;
   if (g.shortHelpFontList) {
     XtSetArg(args[n], XmNfontList, g.shortHelpFontList); ++n;
   }
