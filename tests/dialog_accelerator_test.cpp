@@ -3,12 +3,9 @@
 // presses on built objects.
 #include <gtest/gtest.h>
 
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 #include <strings.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -116,22 +113,6 @@ class Accelerators : public ::testing::Test {
   void SetUp() override {
     if (!app) GTEST_SKIP() << "needs DISPLAY";
   }
-  static Display* display() { return app->GetLetterObject()->GetDisplay(); }
-  static void pumpFor(int ms) {
-    XtAppContext c = app->GetLetterObject()->GetContext();
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-      XSync(display(), False);
-      while (XtAppPending(c) & (XtIMXEvent | XtIMTimer)) XtAppProcessEvent(c, XtIMXEvent | XtIMTimer);
-      usleep(5000);
-    }
-  }
-  static void chord(std::vector<KeySym> keys) {
-    for (KeySym k : keys) XTestFakeKeyEvent(display(), XKeysymToKeycode(display(), k), True, CurrentTime);
-    for (auto k = keys.rbegin(); k != keys.rend(); ++k)
-      XTestFakeKeyEvent(display(), XKeysymToKeycode(display(), *k), False, CurrentTime);
-    pumpFor(150);
-  }
   static QORInteractiveApplication* app;
 };
 QORInteractiveApplication* Accelerators::app = nullptr;
@@ -166,7 +147,7 @@ TEST_F(Accelerators, FireThroughRealKeyPresses) {
   Widget targetW = target.GetLetterObject()->GetBaseWidget(0);
   Widget focusW = focus.GetLetterObject()->GetBaseWidget(0);
   ASSERT_TRUE(targetW && focusW && XtWindow(focusW));
-  pumpFor(200);  // mapped by the window manager
+  PumpFor(200);  // mapped by the window manager
 
   // The window spreads the control's accelerators over its controls, not over other objects.
   Widget areaW = area.GetLetterObject()->GetBaseWidget(0);
@@ -179,11 +160,11 @@ TEST_F(Accelerators, FireThroughRealKeyPresses) {
   XtVaGetValues(focusW, XtNtranslations, &after, nullptr);
   EXPECT_NE(after, focusBefore);
 
-  XSetInputFocus(display(), XtWindow(focusW), RevertToParent, CurrentTime);
+  XSetInputFocus(TestDisplay(), XtWindow(focusW), RevertToParent, CurrentTime);
   fired.clear();
-  chord({XK_F4});
+  Chord({XK_F4});
   EXPECT_TRUE(fired.empty());
-  chord({XK_Control_L, XK_F4});
+  Chord({XK_Control_L, XK_F4});
   ASSERT_EQ(fired.size(), 1u);
   EXPECT_EQ(fired[0], targetW);  // the action runs for the control that owns the accelerator
 }

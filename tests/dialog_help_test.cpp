@@ -5,12 +5,10 @@
 
 #include <X11/IntrinsicP.h>
 #include <X11/CoreP.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 #include <Xm/Label.h>
-#include <unistd.h>
 
-#include <chrono>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -33,27 +31,6 @@ class Help : public ::testing::Test {
     if (!app) GTEST_SKIP() << "needs DISPLAY";
   }
   static l_QORInteractiveApplication* letter() { return app->GetLetterObject(); }
-  static Display* display() { return letter()->GetDisplay(); }
-  static void pumpFor(int ms) {
-    XtAppContext c = letter()->GetContext();
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-      XSync(display(), False);
-      while (XtAppPending(c) & (XtIMXEvent | XtIMTimer)) XtAppProcessEvent(c, XtIMXEvent | XtIMTimer);
-      usleep(5000);
-    }
-  }
-  static void moveTo(int x, int y) {
-    XTestFakeMotionEvent(display(), -1, x, y, CurrentTime);
-    XSync(display(), False);
-  }
-  // Root coordinates of the centre of a widget.
-  static void centre(Widget w, int* x, int* y) {
-    Window child;
-    Dimension width = 0, height = 0;
-    XtVaGetValues(w, XmNwidth, &width, XmNheight, &height, nullptr);
-    XTranslateCoordinates(display(), XtWindow(w), DefaultRootWindow(display()), width / 2, height / 2, x, y, &child);
-  }
   // The mapped short-help bubble, or null.
   static Widget shownBubble() {
     Widget top = letter()->GetWidget();
@@ -62,21 +39,11 @@ class Help : public ::testing::Test {
       if (std::string(XtName(s)) == "HelpShell" && s != l_QORDialog::HelpShell && !s->core.being_destroyed &&
           XtIsRealized(s)) {
         XWindowAttributes a;
-        XGetWindowAttributes(display(), XtWindow(s), &a);
+        XGetWindowAttributes(TestDisplay(), XtWindow(s), &a);
         if (a.map_state == IsViewable) return s;
       }
     }
     return nullptr;
-  }
-  static std::string labelText(Widget label) {
-    XmString s = nullptr;
-    XtVaGetValues(label, XmNlabelString, &s, nullptr);
-    char* text = nullptr;
-    XmStringGetLtoR(s, const_cast<char*>(XmFONTLIST_DEFAULT_TAG), &text);
-    std::string out = text ? text : "";
-    XtFree(text);
-    XmStringFree(s);
-    return out;
   }
   static QORInteractiveApplication* app;
 };
@@ -92,17 +59,17 @@ TEST_F(Help, StatusTextAndBubbleFollowThePointer) {
   Widget status = XtVaCreateManagedWidget("status", xmLabelWidgetClass, win.GetLetterObject()->GetBaseWidget(0),
                                           XmNx, 20, XmNy, 150, XmNwidth, 260, XmNrecomputeSize, False, nullptr);
   letter()->SetExternalStatus(status, "Ready");
-  moveTo(1200, 1000);
-  pumpFor(300);
+  MoveTo(1200, 1000);
+  PumpFor(300);
   Widget bw = button.GetLetterObject()->GetBaseWidget(0);
   int px = 0, py = 0;
-  centre(bw, &px, &py);
+  Centre(bw, &px, &py);
 
-  moveTo(px, py);
-  pumpFor(300);
-  EXPECT_EQ(labelText(status), "Status help of the button");
+  MoveTo(px, py);
+  PumpFor(300);
+  EXPECT_EQ(LabelText(status), "Status help of the button");
   EXPECT_EQ(shownBubble(), nullptr);  // not before 600 ms of rest
-  pumpFor(500);
+  PumpFor(500);
   Widget bubble = shownBubble();
   ASSERT_NE(bubble, nullptr);
   Position bx = 0, by = 0;
@@ -116,32 +83,32 @@ TEST_F(Help, StatusTextAndBubbleFollowThePointer) {
   }
 
   // A press removes it; resting again after leaving and coming back shows a new one.
-  XTestFakeButtonEvent(display(), 1, True, CurrentTime);
-  pumpFor(100);
+  XTestFakeButtonEvent(TestDisplay(), 1, True, CurrentTime);
+  PumpFor(100);
   EXPECT_EQ(shownBubble(), nullptr);
-  XTestFakeButtonEvent(display(), 1, False, CurrentTime);
-  moveTo(1200, 1000);
-  pumpFor(100);
-  EXPECT_EQ(labelText(status), "Ready");
-  moveTo(px + 5, py);
-  pumpFor(800);
+  XTestFakeButtonEvent(TestDisplay(), 1, False, CurrentTime);
+  MoveTo(1200, 1000);
+  PumpFor(100);
+  EXPECT_EQ(LabelText(status), "Ready");
+  MoveTo(px + 5, py);
+  PumpFor(800);
   ASSERT_NE(shownBubble(), nullptr);
-  moveTo(1200, 1000);
-  pumpFor(100);
+  MoveTo(1200, 1000);
+  PumpFor(100);
   EXPECT_EQ(shownBubble(), nullptr);
-  EXPECT_EQ(labelText(status), "Ready");
+  EXPECT_EQ(LabelText(status), "Ready");
 
   // Near the right edge of the screen the bubble is pushed back inside.
   XtVaSetValues(win.typed->shell, XmNx, 1180, XmNy, 100, nullptr);
-  pumpFor(300);
-  centre(bw, &px, &py);
-  moveTo(std::min(px, 1275), py);
-  pumpFor(800);
+  PumpFor(300);
+  Centre(bw, &px, &py);
+  MoveTo(std::min(px, 1275), py);
+  PumpFor(800);
   bubble = shownBubble();
   ASSERT_NE(bubble, nullptr);
   XtVaGetValues(bubble, XmNx, &bx, XmNwidth, &bwidth, XmNborderWidth, &border, nullptr);
   EXPECT_EQ(bx + bwidth + 2 * border, WidthOfScreen(XtScreen(bubble)));
-  moveTo(600, 1000);
+  MoveTo(600, 1000);
   letter()->SetExternalStatus(nullptr, "");
 }
 
@@ -154,33 +121,33 @@ TEST_F(Help, HelpKeyShowsLongHelpOrNotifies) {
   without.SetRectDimensions(10, 150, 30, 100);
   area.SetLongHelp("Long help of the area,\nfound from the button inside it");
   PumpIdle();
-  pumpFor(300);
+  PumpFor(300);
   int notified = 0;
   QORCommand listener(nullptr, "listener");
   listener.AddAnalyseNotificationCB(&without, "QORDlgHelpNotification",
                                     [&](QORCommand*, QORNotification*) { ++notified; });
   Widget withW = withLong.GetLetterObject()->GetBaseWidget(0);
   Widget withoutW = without.GetLetterObject()->GetBaseWidget(0);
-  const KeyCode f1 = XKeysymToKeycode(display(), XK_F1);
+  const KeyCode f1 = XKeysymToKeycode(TestDisplay(), XK_F1);
 
   // Motif hands the keys of the shell to the widget it has traversed to.
-  XSetInputFocus(display(), XtWindow(win.typed->shell), RevertToParent, CurrentTime);
-  pumpFor(100);
+  XSetInputFocus(TestDisplay(), XtWindow(win.typed->shell), RevertToParent, CurrentTime);
+  PumpFor(100);
   // Nothing up to the window has long help: the object notifies instead.
   XmProcessTraversal(withoutW, XmTRAVERSE_CURRENT);
-  XTestFakeKeyEvent(display(), f1, True, CurrentTime);
-  XTestFakeKeyEvent(display(), f1, False, CurrentTime);
-  pumpFor(150);
+  XTestFakeKeyEvent(TestDisplay(), f1, True, CurrentTime);
+  XTestFakeKeyEvent(TestDisplay(), f1, False, CurrentTime);
+  PumpFor(150);
   EXPECT_EQ(notified, 1);
   EXPECT_EQ(l_QORDialog::HelpShell, nullptr);
 
   int px = 0, py = 0;
-  centre(withW, &px, &py);
-  moveTo(px, py);
+  Centre(withW, &px, &py);
+  MoveTo(px, py);
   XmProcessTraversal(withW, XmTRAVERSE_CURRENT);
-  XTestFakeKeyEvent(display(), f1, True, CurrentTime);
-  XTestFakeKeyEvent(display(), f1, False, CurrentTime);
-  pumpFor(150);
+  XTestFakeKeyEvent(TestDisplay(), f1, True, CurrentTime);
+  XTestFakeKeyEvent(TestDisplay(), f1, False, CurrentTime);
+  PumpFor(150);
   EXPECT_EQ(notified, 1);
   Widget shell = l_QORDialog::HelpShell;
   ASSERT_NE(shell, nullptr);
@@ -190,9 +157,9 @@ TEST_F(Help, HelpKeyShowsLongHelpOrNotifies) {
   EXPECT_NEAR(y + (height + 2 * border) / 2, py, 1);  // centred on the pointer
   // Focus leaving the object takes it away.
   XmProcessTraversal(withoutW, XmTRAVERSE_CURRENT);
-  pumpFor(150);
+  PumpFor(150);
   EXPECT_EQ(l_QORDialog::HelpShell, nullptr);
-  moveTo(600, 1000);
+  MoveTo(600, 1000);
 }
 
 }  // namespace

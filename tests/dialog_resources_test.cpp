@@ -30,16 +30,6 @@ class Resources : public ::testing::Test {
     EXPECT_EQ(c.LoadMsgCatalog(name, nullptr), 1) << name;
     return c;
   }
-  static std::string labelOf(QORDialog& d) {
-    XmString s = nullptr;
-    XtVaGetValues(d.GetLetterObject()->GetBaseWidget(0), XmNlabelString, &s, nullptr);
-    char* text = nullptr;
-    XmStringGetLtoR(s, const_cast<char*>(XmFONTLIST_DEFAULT_TAG), &text);
-    std::string out = text ? text : "";
-    XtFree(text);
-    XmStringFree(s);
-    return out;
-  }
   static QORInteractiveApplication* app;
 };
 QORInteractiveApplication* Resources::app = nullptr;
@@ -101,7 +91,7 @@ TEST_F(Resources, ProgramValuesReloadsAndNoResourceStyle) {
   plain.SetTitle("Program title");
   EXPECT_STREQ(plain.GetHelp().c_str(), "Program title");
   PumpIdle();
-  EXPECT_EQ(labelOf(plain), "Program title");
+  EXPECT_EQ(LabelText(plain.GetLetterObject()->GetBaseWidget(0)), "Program title");
 
   // A reload without a "Title" entry gives the name back, at once for a built object.
   plain.AddResourcePath(catalog("ResHelpOnly"), "");
@@ -112,7 +102,7 @@ TEST_F(Resources, ProgramValuesReloadsAndNoResourceStyle) {
   win.AddResourcePath(catalog("ResHelpOnly"), "W");
   EXPECT_STREQ(plain.GetTitle().c_str(), "Title from the window's resource path");
   PumpIdle();
-  EXPECT_EQ(labelOf(plain), "Title from the window's resource path");
+  EXPECT_EQ(LabelText(plain.GetLetterObject()->GetBaseWidget(0)), "Title from the window's resource path");
 
   // Style 0x80000000: catalogs are never consulted, so program values hold.
   sealed.AddResourcePath(catalog("ResButton"), "");

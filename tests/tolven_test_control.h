@@ -50,3 +50,60 @@ class TestControl : public QORDialog {
   l_QORDialog* GetLetterObject() const override { return typed; }
   TestControlLetter* typed;
 };
+
+// ---- real input and what it shows ----
+#include <X11/extensions/XTest.h>
+#include <Xm/Xm.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <initializer_list>
+#include <string>
+
+#include "l_QORInteractiveApplication.h"
+
+inline Display* TestDisplay() { return l_QORInteractiveApplication::GetCurrent()->GetDisplay(); }
+
+// Processes X events and time-outs (no idle passes) for `ms` milliseconds.
+inline void PumpFor(int ms) {
+  XtAppContext c = l_QORInteractiveApplication::GetCurrent()->GetContext();
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < end) {
+    XSync(TestDisplay(), False);
+    while (XtAppPending(c) & (XtIMXEvent | XtIMTimer)) XtAppProcessEvent(c, XtIMXEvent | XtIMTimer);
+    usleep(5000);
+  }
+}
+
+inline void MoveTo(int x, int y) {
+  XTestFakeMotionEvent(TestDisplay(), -1, x, y, CurrentTime);
+  XSync(TestDisplay(), False);
+}
+
+// Presses the keys in order, releases them in reverse, then pumps.
+inline void Chord(std::initializer_list<KeySym> keys) {
+  for (KeySym k : keys) XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), k), True, CurrentTime);
+  for (auto k = std::rbegin(keys); k != std::rend(keys); ++k)
+    XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), *k), False, CurrentTime);
+  PumpFor(150);
+}
+
+// Root coordinates of the centre of a widget.
+inline void Centre(Widget w, int* x, int* y) {
+  Window child;
+  Dimension width = 0, height = 0;
+  XtVaGetValues(w, XmNwidth, &width, XmNheight, &height, nullptr);
+  XTranslateCoordinates(TestDisplay(), XtWindow(w), DefaultRootWindow(TestDisplay()), width / 2, height / 2, x, y,
+                        &child);
+}
+
+inline std::string LabelText(Widget label) {
+  XmString s = nullptr;
+  XtVaGetValues(label, XmNlabelString, &s, nullptr);
+  char* text = nullptr;
+  XmStringGetLtoR(s, const_cast<char*>(XmFONTLIST_DEFAULT_TAG), &text);
+  std::string out = text ? text : "";
+  XtFree(text);
+  XmStringFree(s);
+  return out;
+}
