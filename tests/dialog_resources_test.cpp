@@ -22,6 +22,11 @@ class Resources : public ::testing::Test {
     app = new QORInteractiveApplication(nullptr, "ResourceTest");
     app->BuildApplicationEnvironment(1, argv, environ);
   }
+  // The application owns the catalog cache.
+  static void TearDownTestSuite() {
+    delete app;
+    app = nullptr;
+  }
   void SetUp() override {
     if (!app) GTEST_SKIP() << "needs DISPLAY";
   }

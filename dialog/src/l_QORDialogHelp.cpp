@@ -47,6 +47,7 @@ void helpShellPressEH(Widget, XtPointer, XEvent* event, Boolean*) {
 void bubbleTimeoutCB(XtPointer client, XtIntervalId*) {
   bubbleTimer = 0;
   l_QORDialog* owner = static_cast<l_QORDialog*>(client);
+  if (!owner->IsBuild()) return;  // unbuilt while the pointer rested
   const QORUnicodeString* text = owner->GetShortHelp();
   if (!text || text->IsEmpty()) return;
   QORUnicodeString copy(*text);
