@@ -45,6 +45,14 @@ class Help : public ::testing::Test {
     }
     return nullptr;
   }
+  // Waits up to 3 s for the bubble; returns it and how long the pointer rested.
+  static Widget awaitBubble(std::chrono::steady_clock::time_point rest, long* restedMs) {
+    Widget b = nullptr;
+    while (!(b = shownBubble()) && std::chrono::steady_clock::now() - rest < std::chrono::seconds(3)) PumpFor(10);
+    *restedMs = static_cast<long>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - rest).count());
+    return b;
+  }
   static QORInteractiveApplication* app;
 };
 QORInteractiveApplication* Help::app = nullptr;
@@ -66,12 +74,13 @@ TEST_F(Help, StatusTextAndBubbleFollowThePointer) {
   Centre(bw, &px, &py);
 
   MoveTo(px, py);
+  const auto rest = std::chrono::steady_clock::now();
   PumpFor(300);
   EXPECT_EQ(LabelText(status), "Status help of the button");
-  EXPECT_EQ(shownBubble(), nullptr);  // not before 600 ms of rest
-  PumpFor(500);
-  Widget bubble = shownBubble();
+  long rested = 0;
+  Widget bubble = awaitBubble(rest, &rested);
   ASSERT_NE(bubble, nullptr);
+  EXPECT_GE(rested, 600);
   Position bx = 0, by = 0;
   Dimension bwidth = 0, bheight = 0, border = 0;
   XtVaGetValues(bubble, XmNx, &bx, XmNy, &by, XmNwidth, &bwidth, XmNheight, &bheight, XmNborderWidth, &border, nullptr);
@@ -91,8 +100,7 @@ TEST_F(Help, StatusTextAndBubbleFollowThePointer) {
   PumpFor(100);
   EXPECT_EQ(LabelText(status), "Ready");
   MoveTo(px + 5, py);
-  PumpFor(800);
-  ASSERT_NE(shownBubble(), nullptr);
+  ASSERT_NE(awaitBubble(std::chrono::steady_clock::now(), &rested), nullptr);
   MoveTo(1200, 1000);
   PumpFor(100);
   EXPECT_EQ(shownBubble(), nullptr);
@@ -103,8 +111,7 @@ TEST_F(Help, StatusTextAndBubbleFollowThePointer) {
   PumpFor(300);
   Centre(bw, &px, &py);
   MoveTo(std::min(px, 1275), py);
-  PumpFor(800);
-  bubble = shownBubble();
+  bubble = awaitBubble(std::chrono::steady_clock::now(), &rested);
   ASSERT_NE(bubble, nullptr);
   XtVaGetValues(bubble, XmNx, &bx, XmNwidth, &bwidth, XmNborderWidth, &border, nullptr);
   EXPECT_EQ(bx + bwidth + 2 * border, WidthOfScreen(XtScreen(bubble)));

@@ -883,7 +883,7 @@ void l_QORInteractiveApplication::QueryHelpOnContext(l_QORDialog* window) {
   if (!w && window) w = window->GetBaseWidget(0);  // the pointer is not over one of ours
   while (w && !XtIsShell(w)) w = XtParent(w);
   if (!w) return;
-  // Any short-help bubble is taken away here once short help exists.
+  l_QORDialog::BulleDestroy();
 
   XEvent event{};
   Widget clicked = XmTrackingEvent(w, helpCursor, False, &event);
