@@ -30,6 +30,13 @@ enum : unsigned long {
   QORDlgNoResource = 0x80000000UL,
 };
 
+// Accelerator word: modifier bits over a 16-bit key code (an X keysym).
+enum : unsigned long {
+  QORDlgAccAlt = 0x80000000UL,  // also written Meta
+  QORDlgAccCtrl = 0x40000000UL,
+  QORDlgAccShift = 0x20000000UL,
+};
+
 enum QORDlgIconType {
   QORDlgIconNone = 0,
   QORDlgIconGeneral = 1,
@@ -101,6 +108,48 @@ class QORDialog : public QORCommand {
   // ending with a null entry.
   static const char* const MagnitudeName[];
   static const char* const UnitName[];
+
+  // Resources, mnemonics, accelerators and help: catalog values win over the program's.
+  void SetResourceID(const QORString& id);
+  const QORString& GetResourceID() const;
+  int GetResourceValueFromKey(const QORString& key, QORUnicodeString& value) const;
+  int GetResourceValueFromKey(const QORString& key, QORUnicodeString& value, QORUnicodeString* params) const;
+  void AddResourcePath(const QORMsgCatalog& catalog, const QORString& prefix);
+  void SetMnemonic(QORUnicodeChar mnemonic);
+  QORUnicodeChar GetMnemonic() const;
+  void SetAccelerator(unsigned long word);
+  unsigned long GetAccelerator() const;
+  void SetAcceleratorString(const QORUnicodeString& text);
+  // One process-wide text, overwritten by every call.
+  const QORUnicodeString& GetAcceleratorString() const;
+  void SetIconName(const QORString& normal);
+  void SetIconName(const QORString& normal, const QORString& selected);
+  void SetIconName(const QORString& normal, const QORString& selected, const QORString& focused);
+  void SetIconName(const QORString& normal, const QORString& selected, const QORString& focused,
+                   const QORString& disabled);
+  void SetIconType(QORDlgIconType type);
+  void SetHelp(const QORUnicodeString& help);
+  // The help text, or the title when there is none.
+  const QORUnicodeString& GetHelp() const;
+  void SetShortHelp(const QORUnicodeString& help);
+  const QORUnicodeString& GetShortHelp() const;
+  void SetLongHelp(const QORUnicodeString& help);
+  const QORUnicodeString& GetLongHelp() const;
+
+  // Key tables, generated from the X keysym names: KeyCount names, numkey
+  // the parallel 16-bit codes ended by 0.
+  static const int KeyCount;
+  static const char* const KeyName[];
+  static const unsigned short numkey[];
+  // Table index of a key name (any case), or -1.
+  static int GetKeyIndex(const char* name);
+  // Parses "Ctrl+Shift+F4" and the like into `word`; 1 when the key is known,
+  // else 0 and `word` unchanged.
+  static int ParseAcceleratorText(const char* text, unsigned long& word);
+  // "Alt+Ctrl+Shift+Key" as menus show it; empty when the code is not in the table.
+  static QORString GetAcceleratorText(unsigned long word);
+  // The Xt accelerator table text ("Ctrl <Key>F4: Accelerator()"); empty when unknown.
+  static QORString GetAcceleratorTranslation(unsigned long word);
 
  protected:
   // For top-level windows, whose father in the command tree may be any command (or none).

@@ -26,7 +26,7 @@ void l_QORDlgMotif::Build() {
   XtSetArg(args[n], XmNmarginHeight, 0); ++n;
   baseWidget = XmCreateDrawingArea(parent, const_cast<char*>(name.c_str()), args, n);
   InstallDestroyHandler();
-  // The short-help handler is installed here once help bubbles exist.
+  InstallFurtifHelpHandler(nullptr);
   pending |= QORDlgUpdVisibility;
   update(0);
   notify(&createNotification);

@@ -275,11 +275,6 @@ void l_QORDialog::SetStatusBarTemporaryText(const QORUnicodeString& t) {
   if (father) father->SetStatusBarTemporaryText(t);
 }
 
-void l_QORDialog::loadResources() {
-  // Catalog lookup arrives with the resources work; until then nothing comes from catalogs.
-  resourceLock |= 0x1;
-}
-
 const QORUnicodeString& l_QORDialog::GetTitle() {
   if (!resourceLock) loadResources();
   return title;
@@ -493,7 +488,7 @@ Widget l_QORDialog::GetBaseWidget(int) { return baseWidget; }
 // ---- destruction ----
 
 void l_QORDialog::Destroy() {
-  // The short-help bubble is removed here once help bubbles exist.
+  BulleDestroy();
   if (destroying) return;
   l_QORInteractiveApplication* app = GetApplication();
   while (children.getCount() > 0) {

@@ -133,6 +133,50 @@ class l_QORDialog {
   int IsSetSensitivity() const { return (style & QORDlgSensitive) ? 1 : 0; }
   int IsDestroying() const { return destroying; }
 
+  // Resources, mnemonics, accelerators and help (bodies in l_QORDialogResources.cpp and l_QORDialogHelp.cpp).
+  void SetResourceID(const QORString& id);
+  const QORString& GetResourceID() const { return resourceID; }
+  unsigned long GetResourceLock() const { return resourceLock; }
+  int GetResourceValueFromKey(const QORString& key, QORUnicodeString& value, QORUnicodeString* params);
+  void AddResourcePath(const QORMsgCatalog& catalog, const QORString& prefix);
+  void deleteResources();
+  int getResourceValue(const QORString& key, QORUnicodeString& value, QORUnicodeString* params);
+  // `params` holds at least as many texts as the highest %n of the message.
+  static int getCatalogResourceValue(const char* catalogName, const QORString& key, QORUnicodeString& value,
+                                     QORUnicodeString* params);
+  static int getCatalogResourceValue(const QORMsgCatalog* catalog, const QORString& key, QORUnicodeString& value,
+                                     QORUnicodeString* params);
+  void SetMnemonic(QORUnicodeChar m);
+  QORUnicodeChar GetMnemonic();
+  void SetAccelerator(unsigned long word);
+  unsigned long GetAccelerator();
+  void SetAcceleratorString(const QORUnicodeString& text);
+  const QORUnicodeString& GetAcceleratorString();
+  void SetIconName(const QORString& normal, const QORString& selected, const QORString& focused,
+                   const QORString& disabled);
+  // 0 normal, 1 selected, 2 focused, 3 disabled; null when none was given.
+  const QORString* GetIconName(int which);
+  void SetIconType(QORDlgIconType type);
+  QORDlgIconType GetIconType();
+  void SetHelp(const QORUnicodeString& text);
+  const QORUnicodeString& GetHelp();
+  void SetShortHelp(const QORUnicodeString& text);
+  const QORUnicodeString* GetShortHelp();
+  void SetLongHelp(const QORUnicodeString& text);
+  const QORUnicodeString* GetLongHelp();
+  const QORUnicodeString* GetNearestLongHelp();
+  void recursiveInstallAccelerators(Widget source);
+  void InstallFurtifHelpHandler(Widget w);
+  void InstallFocusHandler(Widget w);
+  void QORDlgHelp();
+  Widget CreateHelpShell(QORUnicodeString* text, int kind);
+  static void BulleDestroy();
+  static Widget HelpShell;
+  static void QORDlgHelpCB(Widget w, XtPointer client, XtPointer call);
+  static void crossingEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);
+  static void bullePressEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);
+  static void focusEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);
+
   // The embedded notifications every object may send.
   QORDlgVisibilityNotification visibilityNotification;
   QORDlgCreateNotification createNotification;

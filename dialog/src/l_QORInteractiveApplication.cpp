@@ -303,7 +303,8 @@ l_QORInteractiveApplication::~l_QORInteractiveApplication() {
   const bool last = letters.empty();
 
   if (last) {
-    for (void* p = !ResourceCatalog; p; p = ++ResourceCatalog) delete static_cast<QORMsgCatalog*>(p);
+    // Indexed: a catalog that failed to load is cached as a null entry.
+    for (int i = 0; i < ResourceCatalog.getCount(); ++i) delete static_cast<QORMsgCatalog*>(ResourceCatalog[i]);
     for (void* p = !ResourceCatalogName; p; p = ++ResourceCatalogName) delete static_cast<QORString*>(p);
     ResourceCatalog.empty();
     ResourceCatalogName.empty();
@@ -884,7 +885,7 @@ void l_QORInteractiveApplication::QueryHelpOnContext(l_QORDialog* window) {
   if (!w && window) w = window->GetBaseWidget(0);  // the pointer is not over one of ours
   while (w && !XtIsShell(w)) w = XtParent(w);
   if (!w) return;
-  // Any short-help bubble is taken away here once short help exists.
+  l_QORDialog::BulleDestroy();
 
   XEvent event{};
   Widget clicked = XmTrackingEvent(w, helpCursor, False, &event);

@@ -28,6 +28,8 @@ struct QORDlgGlobalXResources {
 
 // Standard texts, from the "Dialog" catalog or the built-in table.
 struct QORDlgStaticTexts {
+  // Scratch text of GetAcceleratorString, overwritten by every call.
+  QORUnicodeString acceleratorText;
   QORUnicodeString toolBarTop, toolBarBottom, toolBarLeft, toolBarRight, toolBarUndock;
   QORUnicodeString notifyAbort, notifyRetry, notifyIgnore, notifyOK, notifyCancel, notifyYes, notifyNo;
   QORUnicodeString dialogOK, dialogApply, dialogCancel, dialogHelp;
@@ -122,6 +124,15 @@ class l_QORInteractiveApplication {
   static l_QORDlgList CacheIconName;
   static l_QORDlgList CacheIconValue;
 
+  // Status area of an application without a document window: a label that
+  // shows help texts while the pointer is over an object, and its resting message.
+  void SetExternalStatus(Widget label, const QORUnicodeString& message) {
+    statusWidget = label;
+    statusMessage = message;
+  }
+  Widget GetExternalStatusWidget() const { return statusWidget; }
+  const QORUnicodeString& GetExternalStatusMessage() const { return statusMessage; }
+
   void SetStandardSchemes(int n) { GlobalXResources.enabled = n != 0; }
   int GetStandardSchemes() const { return GlobalXResources.enabled; }
   void SetStandardResource(int standard) { fOldResource = standard ? 0 : 1; }
@@ -161,6 +172,8 @@ class l_QORInteractiveApplication {
   int idleSubscribed = 0;
   int startPending = 0;
   Cursor busyCursor = 0, normalCursor = 0, helpCursor = 0, pixmapCursor = 0;
+  Widget statusWidget = nullptr;
+  QORUnicodeString statusMessage;
 
   static l_QORInteractiveApplication* current;
   static QORCommand* idleCommand;

@@ -1,0 +1,109 @@
+// A test-only control until the real controls exist: a push button whose
+// letter answers class code 20 (and optionally one more code, to stand in
+// for another family), applies its accelerator word like the controls will,
+// and installs the short-help handler.
+#pragma once
+#include <Xm/PushB.h>
+
+#include "QORDialog.h"
+#include "l_QORDialog.h"
+
+class TestControlLetter : public l_QORDialog {
+ public:
+  TestControlLetter(l_QORDialog* father, const QORString& name, QORDialog* api, unsigned long style,
+                    unsigned long extraCode)
+      : l_QORDialog(father, name, api, style), extraCode(extraCode) {}
+  int IsAKindOf(unsigned long code) override {
+    return code == QORDlgCodeControl || (extraCode && code == extraCode) || l_QORDialog::IsAKindOf(code);
+  }
+  void Build() override {
+    if (built) return;
+    if (!resourceLock) loadResources();
+    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
+    if (!parent) return;
+    built = 1;
+    baseWidget = XtVaCreateWidget(name.c_str(), xmPushButtonWidgetClass, parent, XmNuserData, this, nullptr);
+    InstallDestroyHandler();
+    InstallFurtifHelpHandler(nullptr);
+    InstallFocusHandler(nullptr);
+    pending |= QORDlgUpdVisibility | QORDlgUpdTitle;
+    update(0);
+  }
+  void update(unsigned long mask) override {
+    if (built && ((pending | mask) & QORDlgUpdAccelerator)) {
+      const QORString table = QORDialog::GetAcceleratorTranslation(accelerator);
+      if (!table.IsEmpty())
+        XtVaSetValues(baseWidget, XmNaccelerators, XtParseAcceleratorTable(table.c_str()), nullptr);
+    }
+    l_QORDialog::update(mask);
+  }
+  unsigned long extraCode;
+};
+
+class TestControl : public QORDialog {
+ public:
+  TestControl(QORDialog* father, const char* name, unsigned long style = 0, unsigned long extraCode = 0)
+      : QORDialog(father, name, style) {
+    typed = new TestControlLetter(father->GetLetterObject(), name, this, style, extraCode);
+    letter = typed;
+  }
+  l_QORDialog* GetLetterObject() const override { return typed; }
+  TestControlLetter* typed;
+};
+
+// ---- real input and what it shows ----
+#include <X11/extensions/XTest.h>
+#include <Xm/Xm.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <initializer_list>
+#include <string>
+
+#include "l_QORInteractiveApplication.h"
+
+inline Display* TestDisplay() { return l_QORInteractiveApplication::GetCurrent()->GetDisplay(); }
+
+// Processes X events and time-outs (no idle passes) for `ms` milliseconds.
+inline void PumpFor(int ms) {
+  XtAppContext c = l_QORInteractiveApplication::GetCurrent()->GetContext();
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < end) {
+    XSync(TestDisplay(), False);
+    while (XtAppPending(c) & (XtIMXEvent | XtIMTimer)) XtAppProcessEvent(c, XtIMXEvent | XtIMTimer);
+    usleep(5000);
+  }
+}
+
+inline void MoveTo(int x, int y) {
+  XTestFakeMotionEvent(TestDisplay(), -1, x, y, CurrentTime);
+  XSync(TestDisplay(), False);
+}
+
+// Presses the keys in order, releases them in reverse, then pumps.
+inline void Chord(std::initializer_list<KeySym> keys) {
+  for (KeySym k : keys) XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), k), True, CurrentTime);
+  for (auto k = std::rbegin(keys); k != std::rend(keys); ++k)
+    XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), *k), False, CurrentTime);
+  PumpFor(150);
+}
+
+// Root coordinates of the centre of a widget.
+inline void Centre(Widget w, int* x, int* y) {
+  Window child;
+  Dimension width = 0, height = 0;
+  XtVaGetValues(w, XmNwidth, &width, XmNheight, &height, nullptr);
+  XTranslateCoordinates(TestDisplay(), XtWindow(w), DefaultRootWindow(TestDisplay()), width / 2, height / 2, x, y,
+                        &child);
+}
+
+inline std::string LabelText(Widget label) {
+  XmString s = nullptr;
+  XtVaGetValues(label, XmNlabelString, &s, nullptr);
+  char* text = nullptr;
+  XmStringGetLtoR(s, const_cast<char*>(XmFONTLIST_DEFAULT_TAG), &text);
+  std::string out = text ? text : "";
+  XtFree(text);
+  XmStringFree(s);
+  return out;
+}
