@@ -1,20 +1,20 @@
 // A test-only control until the real controls exist: a push button whose
-// letter answers class code 20 (and optionally one more code, to stand in
-// for another family), applies its accelerator word like the controls will,
-// and installs the short-help handler.
+// letter is a control (class code 20, and optionally one more code, to stand
+// in for another family), counts its accelerator firings and installs the
+// short-help handler.
 #pragma once
 #include <Xm/PushB.h>
 
-#include "QORDialog.h"
-#include "l_QORDialog.h"
+#include "QORDlgControl.h"
+#include "l_QORDlgControl.h"
 
-class TestControlLetter : public l_QORDialog {
+class TestControlLetter : public l_QORDlgControl {
  public:
-  TestControlLetter(l_QORDialog* father, const QORString& name, QORDialog* api, unsigned long style,
+  TestControlLetter(l_QORDialog* father, const QORString& name, QORDlgControl* api, unsigned long style,
                     unsigned long extraCode)
-      : l_QORDialog(father, name, api, style), extraCode(extraCode) {}
+      : l_QORDlgControl(father, name, api, style), extraCode(extraCode) {}
   int IsAKindOf(unsigned long code) override {
-    return code == QORDlgCodeControl || (extraCode && code == extraCode) || l_QORDialog::IsAKindOf(code);
+    return (extraCode && code == extraCode) || l_QORDlgControl::IsAKindOf(code);
   }
   void Build() override {
     if (built) return;
@@ -29,22 +29,17 @@ class TestControlLetter : public l_QORDialog {
     pending |= QORDlgUpdVisibility | QORDlgUpdTitle;
     update(0);
   }
-  void update(unsigned long mask) override {
-    if (built && ((pending | mask) & QORDlgUpdAccelerator)) {
-      const QORString table = QORDialog::GetAcceleratorTranslation(accelerator);
-      if (!table.IsEmpty())
-        XtVaSetValues(baseWidget, XmNaccelerators, XtParseAcceleratorTable(table.c_str()), nullptr);
-    }
-    l_QORDialog::update(mask);
-  }
+  void Accelerator() override { ++accelerated; }
   unsigned long extraCode;
+  int accelerated = 0;
 };
 
-class TestControl : public QORDialog {
+class TestControl : public QORDlgControl {
  public:
   TestControl(QORDialog* father, const char* name, unsigned long style = 0, unsigned long extraCode = 0)
-      : QORDialog(father, name, style) {
+      : QORDlgControl(father, name, style) {
     typed = new TestControlLetter(father->GetLetterObject(), name, this, style, extraCode);
+    controlLetter = typed;
     letter = typed;
   }
   l_QORDialog* GetLetterObject() const override { return typed; }

@@ -99,7 +99,30 @@ void l_QORDlgControl::update(unsigned long mask) {
   // which may have changed since (the application then forces this pass).
   if (magnitude != QORDlgControl::NoMagnitude)
     if (l_QORInteractiveApplication* app = GetApplication()) unit = app->GetMagnitudeCurrentUnit(magnitude);
-  // Installing the accelerator translations needs the key tables; it is
-  // added with them. The value bit (0x80000000) is the subclasses' to apply.
+  if (built && baseWidget && XtIsWidget(baseWidget)) {
+    if (acceleratorState) {
+      acceleratorState = 0;
+      // The document window spreads this control's accelerator over every
+      // control of its tree, so the key works wherever the focus is.
+      if (accelerator)
+        if (l_QORDialog* document = GetDocumentWindow()) document->recursiveInstallAccelerators(baseWidget);
+      for (int i = 0; i < _acceleratedWidget.getCount(); ++i) {
+        Widget source = static_cast<Widget>(_acceleratedWidget[i]);
+        std::printf("installation de l'accelerateur de %s\n", XtName(source));
+        XtInstallAccelerators(baseWidget, source);
+      }
+      if (_acceleratedWidget.getCount() > 0) {
+        std::fflush(stdout);
+        XtInstallAllAccelerators(baseWidget, baseWidget);
+      }
+    }
+    if ((pending | mask) & QORDlgUpdAccelerator) {
+      const QORString table = QORDialog::GetAcceleratorTranslation(accelerator);
+      if (!table.IsEmpty()) {
+        XtVaSetValues(baseWidget, XmNaccelerators, XtParseAcceleratorTable(table.c_str()), nullptr);
+        _acceleratedWidget -= baseWidget;
+      }
+    }
+  }
   l_QORDialog::update(mask);
 }
