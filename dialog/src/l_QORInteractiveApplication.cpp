@@ -606,6 +606,7 @@ void DialogKeyProc(Display* d, KeyCode code, Modifiers mods, Modifiers* modsRetu
 
 int l_QORInteractiveApplication::RunApplication() {
   if (!context) return 0;
+  if (QORRecord::GetMain()->RecordMod() == QORRecordReplay) StartReplay();
   XEvent event;
   while (!stop) {
     XtAppNextEvent(context, &event);
@@ -956,4 +957,39 @@ const QORUnicodeString& l_QORInteractiveApplication::GetDoubleValueString(double
   static QORUnicodeString text;
   text = QORUnicodeString(l_QORDlgControl::WriteStringValue(value, GetMagnitudeCurrentUnit(m), "%.5g %s"));
   return text;
+}
+
+// ---- replay ----
+
+namespace {
+constexpr unsigned long kReplayStepMs = 10;
+}
+
+void l_QORInteractiveApplication::StartReplay() {
+  if (replayTimer || !context) return;
+  replayTimer = XtAppAddTimeOut(context, kReplayStepMs, replayTO, this);
+}
+
+void l_QORInteractiveApplication::replayTO(XtPointer self, XtIntervalId*) {
+  auto* app = static_cast<l_QORInteractiveApplication*>(self);
+  app->replayTimer = 0;
+  QORRecord* record = QORRecord::GetMain();
+  if (record->RecordMod() != QORRecordReplay || app->stop) return;
+  // What the previous entry started must be finished first.
+  if (QORApplication::GetSubscriberCount(QORApplication::IdleEvent) > 0 ||
+      (XtAppPending(app->context) & XtIMXEvent)) {
+    app->StartReplay();
+    return;
+  }
+  const int result = record->ReplayNext();
+  if (result == 1) {
+    app->StartReplay();
+  } else if (result < 0) {
+    std::fprintf(stderr, "tolven: replay stopped: %s\n", record->GetError().c_str());
+    std::fflush(stderr);
+    if (app->api) app->api->SetExitStatus(1);
+    // A broken replay is not a finished one: no EXIT shortcut with status 0.
+    record->EndMode(QORRecordReplay);
+    app->Destroy();
+  }
 }

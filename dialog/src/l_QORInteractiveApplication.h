@@ -92,6 +92,10 @@ class l_QORInteractiveApplication {
   void UpdateDisplay();
   void QueryHelpOnContext(l_QORDialog* window);
   void PreProcessEvent(XEvent* event);
+  // Replays the record controller's entries one at a time, each once the
+  // previous one has been applied (no idle pass pending, no event waiting).
+  // Started by RunApplication when the run is a replay.
+  void StartReplay();
   // Called with 1 when the busy cursor is set and 2 when it is taken away.
   void SetBusyHook(void (*hook)(int)) { busyHook = hook; }
 
@@ -171,6 +175,8 @@ class l_QORInteractiveApplication {
   XVisualInfo visualInfo{};
   int idleSubscribed = 0;
   int startPending = 0;
+  XtIntervalId replayTimer = 0;
+  static void replayTO(XtPointer self, XtIntervalId* id);
   Cursor busyCursor = 0, normalCursor = 0, helpCursor = 0, pixmapCursor = 0;
   Widget statusWidget = nullptr;
   QORUnicodeString statusMessage;
