@@ -7,15 +7,18 @@
 #include "QORApplication.h"
 #include "QORDialog.h"
 #include "QORInteractiveApplication.h"
+#include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgWindow.h"
 #include "l_QORInteractiveApplication.h"
 
 class TestWindowLetter : public l_QORDlgWindow {
  public:
-  TestWindowLetter(const QORString& name, QORDialog* api, unsigned long style)
-      : l_QORDlgWindow(nullptr, name, api, style) {
+  TestWindowLetter(const QORString& name, QORDialog* api, unsigned long style, int withLayout = 0)
+      : l_QORDlgWindow(nullptr, name, api, style), autoLayout(withLayout) {
     dx = 300;
     dy = 200;
+    // Like a real window: a layout manager, in grid style when the style asks.
+    layoutManager = new l_QORDlgLayoutManager(this, QORString("LM_") + name);
     if (GetApplication()) GetApplication()->AddWindow(this);
     // Like a real window: ask the next idle pass to build it.
     pending |= 0x80000000;
@@ -36,8 +39,15 @@ class TestWindowLetter : public l_QORDlgWindow {
     // Children first, while nothing is realized: Xt then lays them out once.
     pending |= QORDlgUpdChildren;
     update(0);
+    if (autoLayout && !layoutManager->isFirstLayoutDone()) layoutManager->Layout();
     XtRealizeWidget(shell);
   }
+  // What the window's resize callback does: the layout follows the new size.
+  void ResizeTo(int w, int h) {
+    if (baseWidget) XtVaSetValues(baseWidget, XmNwidth, w, XmNheight, h, nullptr);
+    layoutManager->updateSize(w, h, 0);
+  }
+  int autoLayout;
   void manage() override {
     if (shell) XtPopup(shell, XtGrabNone);
   }
@@ -55,9 +65,10 @@ class TestWindowLetter : public l_QORDlgWindow {
 
 class TestWindow : public QORDialog {
  public:
-  explicit TestWindow(const char* name, unsigned long style = 0)
+  // withLayout: lay the children out at the first build, as windows do.
+  explicit TestWindow(const char* name, unsigned long style = 0, int withLayout = 0)
       : QORDialog(static_cast<QORCommand*>(nullptr), name, style, 1) {
-    typed = new TestWindowLetter(name, this, style);
+    typed = new TestWindowLetter(name, this, style, withLayout);
     letter = typed;
   }
   l_QORDialog* GetLetterObject() const override { return typed; }
