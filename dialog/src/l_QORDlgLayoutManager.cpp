@@ -424,6 +424,11 @@ int l_QORDlgLayoutManager::computeRelativePosition(l_QORDlgTab* tab, int k) {
   const int ref = refFor(o);
   const int delta = o == Vertical ? lastDeltaWidth : lastDeltaHeight;
   const int n = relativeCount[o];
+  // No share is known before the first layout has measured the line.
+  if (tab->relativePosition < 0.0) {
+    tab->relativePositionComputed = 1;
+    return 0;
+  }
   if (tab->relativePositionComputed) {
     const double v = tab->relativePosition * ref;
     if (TraceLevel() >= 2) {
@@ -433,7 +438,7 @@ int l_QORDlgLayoutManager::computeRelativePosition(l_QORDlgTab* tab, int k) {
     return roundHalf(v);
   }
   tab->relativePositionComputed = 1;
-  if (ref <= 0 || n <= 0 || tab->relativePosition < 0.0) return 0;
+  if (ref <= 0 || n <= 0) return 0;
   const double old = tab->relativePosition * (ref - delta);
   const double nw = old + static_cast<double>(delta) * (k + 1) / n;
   tab->relativePosition = nw / ref;

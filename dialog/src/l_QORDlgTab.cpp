@@ -357,14 +357,14 @@ l_QORDlgTab* l_QORDlgTab::setGeometry(int i, int secondPass) {
     }
     const int d = S->setPosition(_next_component_position - spacing);
     if (d) {
-      manager->resetMarks();
-      S->mark = manager->currentMark();
-      manager->setMark(c);  // it put the line there: it must not stretch after it
-      S->detectCollision(d);
       if (tracing()) {
         out("  2-detectCollision apres deplacement de %s", S->GetName().c_str());
         out("   en %d\n", S->_position);
       }
+      manager->resetMarks();
+      S->mark = manager->currentMark();
+      manager->setMark(c);  // it put the line there: it must not stretch after it
+      S->detectCollision(d);
     }
   }
   return S ? S : T;
