@@ -181,6 +181,9 @@ class l_QORDialog {
   void setSecondTab(int o, l_QORDlgTab* t) { secondTab[o] = t; }
   // Title for messages: the name until a title is known.
   QORString layoutTitle();
+  // Stamps of the father's layout pass: moved in this propagation, placed in this pass.
+  unsigned layoutMark = 0;
+  unsigned layoutPlaced = 0;
 
  protected:
   void setAttachment(unsigned short index, Orientation o, QORDlgAttachment kind, const l_QORDlgList& components);

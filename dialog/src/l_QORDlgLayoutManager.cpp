@@ -26,6 +26,8 @@ int roundHalf(double v) { return static_cast<int>(v + 0.5); }
 bool drawn(int level) { return level == 1 || level == 3; }
 }  // namespace
 
+unsigned l_QORDlgLayoutManager::nextStamp = 0;
+
 int l_QORDlgLayoutManager::TraceLevel() {
   if (traceLevel < 0) ReloadTraceLevel();
   return traceLevel;
@@ -198,16 +200,10 @@ void l_QORDlgLayoutManager::replace(l_QORDialog* old, l_QORDialog* nw) {
 
 // ---- marks ----
 
-int l_QORDlgLayoutManager::isMarked(const l_QORDialog* c) const {
-  auto it = marks.find(c);
-  return it != marks.end() && it->second == markStamp;
-}
-void l_QORDlgLayoutManager::setMark(const l_QORDialog* c) { marks[c] = markStamp; }
-int l_QORDlgLayoutManager::isPlaced(const l_QORDialog* c) const {
-  auto it = placed.find(c);
-  return it != placed.end() && it->second == placeStamp;
-}
-void l_QORDlgLayoutManager::setPlaced(const l_QORDialog* c) { placed[c] = placeStamp; }
+int l_QORDlgLayoutManager::isMarked(const l_QORDialog* c) const { return c->layoutMark == markStamp; }
+void l_QORDlgLayoutManager::setMark(const l_QORDialog* c) { const_cast<l_QORDialog*>(c)->layoutMark = markStamp; }
+int l_QORDlgLayoutManager::isPlaced(const l_QORDialog* c) const { return c->layoutPlaced == placeStamp; }
+void l_QORDlgLayoutManager::setPlaced(const l_QORDialog* c) { const_cast<l_QORDialog*>(c)->layoutPlaced = placeStamp; }
 
 // ---- geometry access: the child itself, or its grid cell ----
 
@@ -295,7 +291,7 @@ void l_QORDlgLayoutManager::initializeSize() {
 void l_QORDlgLayoutManager::firstLayout(int& width, int& height) {
   for (auto& list : tabs)
     for (l_QORDlgTab* t : list) t->reset();
-  ++placeStamp;
+  placeStamp = ++nextStamp;
   int p = startX;
   width = 0;
   for (size_t i = 0; i < tabs[0].size(); ++i) {
@@ -384,7 +380,7 @@ void l_QORDlgLayoutManager::secondLayout(int& width, int& height) {
       if (t->isRelative() && t->getNbComponents() == 0 && owner && (owner->GetStyle() & 0x400000UL))
         t->relativePosition = -1.0;
     }
-  ++placeStamp;
+  placeStamp = ++nextStamp;
   for (int o = 0; o < 2; ++o) {
     int p = o == Vertical ? startX : startY;
     int k = 0;
@@ -542,7 +538,7 @@ void l_QORDlgLayoutManager::convertGridToTab() {
         take = gc.Row == line && (closing ? gc.Column + gc.ColumnSpan - 1 == col : gc.Column == col);
       else
         take = gc.Column == col && (closing ? gc.Row + gc.RowSpan - 1 == line : gc.Row == line);
-      if (!take || list.getPosition(child) >= 0) continue;
+      if (!take) continue;  // a child starts (or ends) in one cell of a column or row only
       list.insertTail(child);
       if (trace) out(tabFmt, tabIndex, child->layoutTitle().c_str());
     }

@@ -3,7 +3,6 @@
 #pragma once
 #include <X11/Intrinsic.h>
 
-#include <unordered_map>
 #include <vector>
 
 #include "ComponentInfo.h"
@@ -75,7 +74,7 @@ class l_QORDlgLayoutManager {
   void writePosition(l_QORDialog* c, int x, int y);
   void writeRect(l_QORDialog* c, int x, int y, int h, int w);
   int computeRelativePosition(l_QORDlgTab* tab, int k);
-  void resetMarks() { ++markStamp; }
+  void resetMarks() { markStamp = ++nextStamp; }
   unsigned currentMark() const { return markStamp; }
   int isMarked(const l_QORDialog* c) const;
   void setMark(const l_QORDialog* c);
@@ -108,9 +107,10 @@ class l_QORDlgLayoutManager {
   int startX, startY;
   int firstLayoutDone = 0;
   // Marks of one propagation and the components placed by the current pass,
-  // as stamps so that clearing them costs nothing.
-  unsigned markStamp = 1;
-  unsigned placeStamp = 1;
-  std::unordered_map<const l_QORDialog*, unsigned> marks;
-  std::unordered_map<const l_QORDialog*, unsigned> placed;
+  // as stamps (kept on the children) so that clearing them costs nothing.
+  // Every new stamp comes from one sequence, so a child moved to another
+  // container never carries a valid stamp and nested layouts keep theirs.
+  static unsigned nextStamp;
+  unsigned markStamp = ++nextStamp;
+  unsigned placeStamp = ++nextStamp;
 };
