@@ -151,6 +151,59 @@ TEST_F(GridLayout_, RegistrationCollisionsAndWarnings) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Warning : CollWin shouldn't have QORDlgGridLayout style\n");
 }
 
+TEST_F(GridLayout_, LevelOneTracesCellsAndDrawsTheLines) {
+  setenv("DEBUG_LAYOUT", "1", 1);
+  l_QORDlgLayoutManager::ReloadTraceLevel();
+  testing::internal::CaptureStdout();
+  TestWindow win("DrawWin", QORDlgGridLayout, 1);
+  QORDlgMotif* c = cell(&win, "c", 20, 10, 0, 0, 1, 1, 0x26);
+  PumpIdle();
+  const std::string out = testing::internal::GetCapturedStdout();
+  unsetenv("DEBUG_LAYOUT");
+  l_QORDlgLayoutManager::ReloadTraceLevel();
+  EXPECT_EQ(out,
+            "\nline=1, col=1\n+---+\n|  1|\n+---+\n"
+            "\n-> c cell : x = 6, y = 6, w = 20, h = 10\nc : x = 6, y = 6, w = 20, h = 10\n");
+  EXPECT_EQ(motifGeo(c), (Geo{6, 6, 20, 10}));  // margins and spacing of 6 at this level
+  Widget line = XtNameToWidget(win.GetLetterObject()->GetBaseWidget(0), "vert_1");
+  ASSERT_NE(line, nullptr);
+  Position x = 0;
+  Pixel bg = 0;
+  XtVaGetValues(line, XmNx, &x, XmNbackground, &bg, nullptr);
+  EXPECT_EQ(x, 26);
+  XColor yellow, exact;
+  Display* d = XtDisplay(line);
+  XAllocNamedColor(d, DefaultColormapOfScreen(XtScreen(line)), "yellow", &yellow, &exact);
+  XColor got;
+  got.pixel = bg;
+  XQueryColor(d, DefaultColormapOfScreen(XtScreen(line)), &got);
+  EXPECT_EQ(got.red >> 8, 255);
+  EXPECT_EQ(got.green >> 8, 255);
+  EXPECT_EQ(got.blue >> 8, 0);
+}
+
+TEST_F(GridLayout_, ShrinkLimitsOfRelativeLines) {
+  TestWindow win("ShrinkWin", 0, 1);
+  auto* m = new QORDlgMotif(&win, "m", 0);
+  m->GetLetterObject()->SetRectDimensions(1, 1, 30, 100, 0);
+  l_QORDlgList one;
+  one.insertTail(m->GetLetterObject());
+  l_QORDialog* lw = win.GetLetterObject();
+  lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, one);
+  lw->SetVerticalAttachment(0, QORDlgTopOrLeft, one);
+  lw->SetVerticalAttachment(1, QORDlgRightOrBottomRelative, one);
+  PumpIdle();
+  int w = 0, h = 0;
+  lw->GetLayoutManager()->getMaxShrinkValues(w, h);
+  EXPECT_EQ(w, 97);  // the child may lose all but its 3-pixel minimum
+  EXPECT_EQ(h, 0);   // nothing follows the height
+  w = 102;
+  h = 32;
+  lw->GetLayoutManager()->computeMinSize(w, h);
+  EXPECT_EQ(w, 15);
+  EXPECT_EQ(h, 32);
+}
+
 TEST(LayoutMatrix, DumpAndResizableLists) {
   LayoutMatrix m(2, 3);
   EXPECT_EQ(m.GetLineCount(), 2);

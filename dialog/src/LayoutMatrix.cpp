@@ -16,14 +16,26 @@ LayoutMatrix::~LayoutMatrix() {
     for (LayoutCell* cell : column) delete cell;
 }
 
+void LayoutMatrix::forget(const l_QORDialog* obj, int line, int col) {
+  auto it = cellsOf.find(obj);
+  if (it == cellsOf.end()) return;
+  auto& v = it->second;
+  v.erase(std::remove(v.begin(), v.end(), std::make_pair(line, col)), v.end());
+  if (v.empty()) cellsOf.erase(it);
+}
+
 void LayoutMatrix::SetLineCount(int n) {
   if (n < 0) n = 0;
   if (columns.empty()) columns.emplace_back();
-  for (auto& column : columns) {
-    for (size_t i = n; i < column.size(); ++i) delete column[i];
+  for (size_t c = 0; c < columns.size(); ++c) {
+    auto& column = columns[c];
+    for (size_t i = n; i < column.size(); ++i)
+      if (LayoutCell* cell = column[i]) {
+        forget(cell->GetObj(), static_cast<int>(i), static_cast<int>(c));
+        delete cell;
+      }
     column.resize(n, nullptr);
   }
-  firstCellsValid = false;
 }
 
 void LayoutMatrix::SetColumnCount(int n) {
@@ -31,10 +43,14 @@ void LayoutMatrix::SetColumnCount(int n) {
   const int lines = GetLineCount();
   while (static_cast<int>(columns.size()) < n) columns.emplace_back(lines, nullptr);
   while (static_cast<int>(columns.size()) > n) {
-    for (LayoutCell* cell : columns.back()) delete cell;
+    const int c = static_cast<int>(columns.size()) - 1;
+    for (size_t i = 0; i < columns.back().size(); ++i)
+      if (LayoutCell* cell = columns.back()[i]) {
+        forget(cell->GetObj(), static_cast<int>(i), c);
+        delete cell;
+      }
     columns.pop_back();
   }
-  firstCellsValid = false;
 }
 
 LayoutCell* LayoutMatrix::GetCell(int line, int col) const {
@@ -44,16 +60,13 @@ LayoutCell* LayoutMatrix::GetCell(int line, int col) const {
 }
 
 LayoutCell* LayoutMatrix::GetCell(const l_QORDialog* obj) const {
-  if (!firstCellsValid) {
-    firstCells.clear();
-    const int lines = GetLineCount();
-    for (int l = 0; l < lines; ++l)
-      for (const auto& column : columns)
-        if (LayoutCell* cell = column[l]) firstCells.emplace(cell->GetObj(), cell);  // keeps the first
-    firstCellsValid = true;
-  }
-  auto it = firstCells.find(obj);
-  return it == firstCells.end() ? nullptr : it->second;
+  // The first in reading order: line by line, column by column.
+  auto it = cellsOf.find(obj);
+  if (it == cellsOf.end() || it->second.empty()) return nullptr;
+  const std::pair<int, int>* best = &it->second.front();
+  for (const auto& lc : it->second)
+    if (lc < *best) best = &lc;
+  return columns[best->second][best->first];
 }
 
 l_QORDialog* LayoutMatrix::SetCell(l_QORDialog* obj, int line, int col) {
@@ -63,19 +76,19 @@ l_QORDialog* LayoutMatrix::SetCell(l_QORDialog* obj, int line, int col) {
   LayoutCell*& slot = columns[col][line];
   if (slot) return slot->GetObj();
   slot = new LayoutCell(obj);
-  firstCellsValid = false;
+  cellsOf[obj].emplace_back(line, col);
   if (l_QORDlgLayoutManager::TraceLevel() >= 1) Dump();
   return nullptr;
 }
 
 void LayoutMatrix::DeleteCell(const l_QORDialog* obj) {
-  for (auto& column : columns)
-    for (LayoutCell*& cell : column)
-      if (cell && cell->GetObj() == obj) {
-        delete cell;
-        cell = nullptr;
-      }
-  firstCellsValid = false;
+  auto it = cellsOf.find(obj);
+  if (it == cellsOf.end()) return;
+  for (const auto& lc : it->second) {
+    delete columns[lc.second][lc.first];
+    columns[lc.second][lc.first] = nullptr;
+  }
+  cellsOf.erase(it);
 }
 
 void LayoutMatrix::SetCellGeometry(const DRECT& r, int line, int col) {

@@ -35,8 +35,8 @@ class LayoutMatrix {
   std::vector<std::vector<LayoutCell*>> columns;
   std::vector<int> resizableColumns;
   std::vector<int> resizableRows;
-  // First cell of each object, rebuilt after a change: the engine asks for it
-  // once per child per pass.
-  mutable std::unordered_map<const l_QORDialog*, LayoutCell*> firstCells;
-  mutable bool firstCellsValid = false;
+  void forget(const l_QORDialog* obj, int line, int col);
+  // Where each object's cells are, so that finding or deleting them does not
+  // scan the grid: the engine asks once per child per pass.
+  std::unordered_map<const l_QORDialog*, std::vector<std::pair<int, int>>> cellsOf;
 };
