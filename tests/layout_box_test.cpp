@@ -83,6 +83,24 @@ TEST_F(Boxes, FrameDecorationsAroundTheContent) {
   EXPECT_EQ(frames[2]->GetStyle() & 0xC0000, 0xC0000UL);
 }
 
+TEST_F(Boxes, FrameEnvelopeTakesNullTerminatedAndInitializerLists) {
+  TestWindow win("ListWin", 0, 1);
+  auto* f = new QORDlgFrame(&win, "Row", QORDlgFrameNoTitle);
+  QORDlgMotif* a = area(f, "a", 50, 20);
+  QORDlgMotif* b = area(f, "b", 40, 20);
+  QORDlgMotif* c = area(f, "c", 30, 20);
+  f->SetHorizontalAttachment(0, QORDlgTopOrLeft, a, b, c, nullptr);
+  f->SetVerticalAttachment(0, QORDlgTopOrLeft, {a});
+  EXPECT_EQ(f->GetHorizontalTabIndex(c, QORDlgTopOrLeft), 0);
+  EXPECT_EQ(f->GetVerticalTabIndex(a, QORDlgTopOrLeft), 0);
+  PumpIdle();
+  Position x = 0, y = 0;
+  XtVaGetValues(c->GetFatherWidget(), XmNx, &x, XmNy, &y, nullptr);
+  EXPECT_EQ(x, 93);
+  EXPECT_EQ(y, 1);
+  EXPECT_EQ(serverSize(f->GetLetterObject()->GetBaseWidget(1)), (Size{124 + 4, 22 + 2}));
+}
+
 TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
   TestWindow win("ScrollWin", 0, 1);
   auto* box = new QORDlgContainer(&win, "Scroll", 0);
