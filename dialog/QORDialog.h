@@ -90,6 +90,11 @@ class QORDialog : public QORCommand {
   void SetStatusBarText(const QORUnicodeString& text);
   void SetStatusBarTemporaryText(const QORUnicodeString& text);
 
+  // Layout: place on the father's grid (bodies in QORDialogLayout.cpp).
+  void SetGridConstraints(const QORDlgGridConstraints& c);
+  void SetGridConstraints(short row, short column, short columnSpan, short rowSpan, unsigned int justification);
+  const QORDlgGridConstraints& GetGridConstraints() const;
+
   // The notifications every object may send (one reused instance each).
   QORDlgCreateNotification* GetCreateNotification() const;
   QORDlgVisibilityNotification* GetVisibilityNotification() const;

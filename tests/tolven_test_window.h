@@ -8,15 +8,18 @@
 #include "QORDialog.h"
 #include "QORDlgWindow.h"
 #include "QORInteractiveApplication.h"
+#include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgWindow.h"
 #include "l_QORInteractiveApplication.h"
 
 class TestWindowLetter : public l_QORDlgWindow {
  public:
-  TestWindowLetter(const QORString& name, QORDialog* api, unsigned long style)
-      : l_QORDlgWindow(nullptr, name, api, style) {
+  TestWindowLetter(const QORString& name, QORDialog* api, unsigned long style, int withLayout = 0)
+      : l_QORDlgWindow(nullptr, name, api, style), autoLayout(withLayout) {
     dx = 300;
     dy = 200;
+    // Like a real window: a layout manager, in grid style when the style asks.
+    layoutManager = new l_QORDlgLayoutManager(this, QORString("LM_") + name);
     if (GetApplication()) GetApplication()->AddWindow(this);
     // Like a real window: ask the next idle pass to build it.
     pending |= 0x80000000;
@@ -42,7 +45,16 @@ class TestWindowLetter : public l_QORDlgWindow {
     pending |= QORDlgUpdChildren;
     update(0);
     XtRealizeWidget(shell);
+    // Laid out once realized, as a window's first sizing is: composites such
+    // as XmFrame arrange their children themselves when they are realized.
+    if (autoLayout && !layoutManager->isFirstLayoutDone()) layoutManager->Layout();
   }
+  // What the window's resize callback does: the layout follows the new size.
+  void ResizeTo(int w, int h) {
+    if (baseWidget) XtVaSetValues(baseWidget, XmNwidth, w, XmNheight, h, nullptr);
+    layoutManager->updateSize(w, h, 0);
+  }
+  int autoLayout;
   void manage() override {
     if (shell) XtPopup(shell, XtGrabNone);
   }
@@ -60,9 +72,10 @@ class TestWindowLetter : public l_QORDlgWindow {
 
 class TestWindow : public QORDlgWindow {
  public:
-  explicit TestWindow(const char* name, unsigned long style = 0)
+  // withLayout: lay the children out at the first build, as windows do.
+  explicit TestWindow(const char* name, unsigned long style = 0, int withLayout = 0)
       : QORDlgWindow(static_cast<QORCommand*>(nullptr), name, style, 1) {
-    typed = new TestWindowLetter(name, this, style);
+    typed = new TestWindowLetter(name, this, style, withLayout);
     windowLetter = typed;
     letter = typed;
   }

@@ -27,7 +27,8 @@ void l_QORDlgMotif::Build() {
   baseWidget = XmCreateDrawingArea(parent, const_cast<char*>(name.c_str()), args, n);
   InstallDestroyHandler();
   InstallFurtifHelpHandler(nullptr);
-  pending |= QORDlgUpdVisibility;
+  // The new widget sits at (0, 0): the stored position must be applied too.
+  pending |= QORDlgUpdVisibility | QORDlgUpdPosition;
   update(0);
   notify(&createNotification);
   notify(&visibilityNotification);

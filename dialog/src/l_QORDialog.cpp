@@ -11,6 +11,8 @@
 
 #include "QORMarshal.h"
 #include "QORMsgCatalog.h"
+#include "QORDlgGridConstraints.h"
+#include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgWindow.h"
 #include "l_QORInteractiveApplication.h"
 
@@ -63,7 +65,7 @@ l_QORDialog::l_QORDialog(l_QORDialog* f, const QORString& n, QORDialog* a, unsig
       x(0), y(0), dx(0), dy(0),
       firstTab{nullptr, nullptr},
       secondTab{nullptr, nullptr},
-      defaultOrientation(0),
+      defaultOrientation(1),  // horizontal: default attachments make a row
       tabWord(1),
       style(0),
       accelerator(0),
@@ -94,7 +96,7 @@ l_QORDialog::l_QORDialog(l_QORDialog* f, const QORString& n, QORDialog* a, unsig
   api = a;
   pending = QORDlgUpdTitle | QORDlgUpdVisibility;
   x = y = 1;
-  // The grid constraints record arrives with the grid layout; until then none is kept.
+  gridConstraints = new QORDlgGridConstraints;
   if (father) father->addChild(this);
   style = normaliseStyle(s);
   if (style & QORDlgInsensitive) pending |= QORDlgUpdSensitivity;
@@ -107,6 +109,9 @@ l_QORDialog::~l_QORDialog() {
     api = nullptr;
     delete envelope;  // its destructor finds the destroying flag and does not come back
   }
+  delete layoutManager;  // owners that delete it themselves clear the pointer
+  layoutManager = nullptr;
+  delete gridConstraints;
   delete help;
   delete shortHelp;
   delete longHelp;
@@ -164,7 +169,7 @@ int l_QORDialog::Reparent(l_QORDialog* newFather) {
   }
   l_QORInteractiveApplication* app = GetApplication();
   if (father) {
-    // Detaching from the father's layout manager joins the layout work.
+    if (father->layoutManager) father->layoutManager->disconnect(this);
     father->removeChild(this);
   }
   if (built && baseWidget && app && app->GetWidget()) {
@@ -359,7 +364,13 @@ void l_QORDialog::GetRectPosition(DPOS* p) {
 }
 
 void l_QORDialog::GetMinRectDimensions(int* height, int* width) {
-  // Containers answer through their layout manager once it exists.
+  if (layoutManager) {
+    int w = 0, h = 0;
+    layoutManager->getMaxShrinkValues(w, h);
+    if (height) *height = dy - h;
+    if (width) *width = dx - w;
+    return;
+  }
   if (height) *height = 3;
   if (width) *width = 3;
 }
@@ -444,7 +455,7 @@ void l_QORDialog::update(unsigned long mask) {
     XtVaSetValues(baseWidget, XmNmnemonic, static_cast<KeySym>(mnemonic.GetCode()), nullptr);
   // 0x20000 (contextual menu) is applied once contextual menus exist.
   if ((raised & QORDlgUpdSensitivity) && baseWidget) XtSetSensitive(baseWidget, IsGloballySensitive() ? True : False);
-  // 0x40000 (re-layout) is applied by the layout manager once containers have one.
+  if (raised & QORDlgUpdLayout) relayout();
   if ((raised & QORDlgUpdPosition) && baseWidget) XtMoveWidget(baseWidget, static_cast<Position>(x), static_cast<Position>(y));
   bool sizePending = false;
   if (raised & QORDlgUpdSize) {
@@ -497,7 +508,7 @@ void l_QORDialog::Destroy() {
     child->Destroy();
     if (children.getCount() == before) children -= child;  // a child already on its way out
   }
-  // Detaching from the father's layout manager joins the layout work.
+  if (father && father->layoutManager) father->layoutManager->disconnect(this);
   if (father) father->removeChild(this);
   if (app) app->AddDestroyObject(this);
   UnBuild();

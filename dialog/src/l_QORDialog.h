@@ -4,6 +4,7 @@
 #include <X11/Intrinsic.h>
 
 #include "QORDialog.h"
+#include "QORDlgAttachment.h"
 #include "QORDlgNotifications.h"
 #include "QORString.h"
 #include "l_QORDlgList.h"
@@ -196,6 +197,50 @@ class l_QORDialog {
 
   // Record/replay trace level: first character of RECORD_TRACE, 0 when unset.
   static char record_trace;
+
+  // Layout: attachments and grid of a container, tabulations of a child
+  // (bodies in l_QORDialogLayout.cpp).
+  void SetVerticalAttachment(unsigned short index, QORDlgAttachment kind, const l_QORDlgList& components);
+  void SetHorizontalAttachment(unsigned short index, QORDlgAttachment kind, const l_QORDlgList& components);
+  void Attach4Sides(l_QORDialog* child);
+  void SetDefaultAttachments();
+  void SetDefaultOrientation(Orientation o) { defaultOrientation = o; }
+  Orientation GetDefaultOrientation() const { return defaultOrientation ? Horizontal : Vertical; }
+  int GetVerticalTabIndex(l_QORDialog* child, QORDlgAttachment kind);
+  int GetHorizontalTabIndex(l_QORDialog* child, QORDlgAttachment kind);
+  void InsertAlongVerticalTab(unsigned short index, l_QORDialog* component, l_QORDialog* reference, InsertionMode mode);
+  void InsertAlongHorizontalTab(unsigned short index, l_QORDialog* component, l_QORDialog* reference,
+                                InsertionMode mode);
+  void RemoveAlongVerticalTab(unsigned short index, l_QORDialog* component);
+  void RemoveAlongHorizontalTab(unsigned short index, l_QORDialog* component);
+  void ResetAttachment(l_QORDialog* child);
+  void ReplaceKeepAttachments(l_QORDialog* oldChild, l_QORDialog* newChild);
+  void SetGridConstraints(const QORDlgGridConstraints& c);
+  void SetGridConstraints(short row, short column, short columnSpan, short rowSpan, unsigned int justification);
+  const QORDlgGridConstraints& GetGridConstraints();
+  void SetGridColumnResizable(int column, int flag);
+  void SetGridRowResizable(int row, int flag);
+  int IsGridColumnResizable(int column);
+  int IsGridRowResizable(int row);
+  l_QORDlgTab* getFirstTab(int o) const { return firstTab[o]; }
+  void setFirstTab(int o, l_QORDlgTab* t) { firstTab[o] = t; }
+  l_QORDlgTab* getSecondTab(int o) const { return secondTab[o]; }
+  void setSecondTab(int o, l_QORDlgTab* t) { secondTab[o] = t; }
+  // Title for messages: the name until a title is known.
+  QORString layoutTitle();
+  // Stamps of the father's layout pass: moved in this propagation, placed in this pass.
+  unsigned layoutMark = 0;
+  unsigned layoutPlaced = 0;
+
+ protected:
+  void setAttachment(unsigned short index, Orientation o, QORDlgAttachment kind, const l_QORDlgList& components);
+  void insertAlong(unsigned short index, Orientation o, l_QORDialog* component, l_QORDialog* reference,
+                   InsertionMode mode);
+  void removeAlong(unsigned short index, Orientation o, l_QORDialog* component);
+  int refuseOnGrid(const QORString& who);
+  void attachmentsChanged();
+  // Applies pending bit 0x40000: re-layout with the current size.
+  void relayout();
 
  protected:
   // Sends `n` from the envelope, when there is one.

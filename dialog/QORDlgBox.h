@@ -1,0 +1,18 @@
+// Base of the containers: an object that holds other dialog objects and lays
+// them out with its layout manager. The concrete kinds create the letter.
+#pragma once
+#include "QORDialog.h"
+
+class l_QORDlgBox;
+
+class QORDlgBox : public QORDialog {
+ public:
+  QORDlgBox(QORDialog* father, const QORString& name, unsigned long style);
+  const char* GetClassName() const override { return "QORDlgBox"; }
+  l_QORDialog* GetLetterObject() const override;
+  // The contextual menu envelope arrives with the menus; until then there is none.
+  QORDialog* GetContextualMenu() const { return nullptr; }
+
+ protected:
+  l_QORDlgBox* boxLetter = nullptr;
+};

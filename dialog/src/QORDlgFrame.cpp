@@ -1,0 +1,221 @@
+#include "QORDlgFrame.h"
+
+#include <X11/IntrinsicP.h>
+#include <Xm/DrawingA.h>
+#include <Xm/Frame.h>
+#include <Xm/Label.h>
+
+#include <algorithm>
+
+#include "l_QORDlgFrame.h"
+#include "l_QORDlgLayoutManager.h"
+#include "qordlg_objlist.h"
+
+namespace {
+// The largest work area a borderless frame may take inside a scrolled container.
+constexpr int kScrolledMaxWidth = 1280;
+constexpr int kScrolledMaxHeight = 1024;
+}  // namespace
+
+l_QORDlgFrame::l_QORDlgFrame(l_QORDialog* f, const QORString& n, QORDialog* a, unsigned long s)
+    : l_QORDlgBox(f, n, a, s) {
+  if (s & QORDlgFrameNoBorder) frameStyle = QORDlgFrameNoTitle | QORDlgFrameNoBorder;
+  else if (s & QORDlgFrameNoTitle) frameStyle = QORDlgFrameNoTitle;
+  style |= frameStyle;
+}
+
+l_QORDlgFrame::~l_QORDlgFrame() = default;
+
+int l_QORDlgFrame::IsAKindOf(unsigned long code) { return code == QORDlgCodeFrame || l_QORDlgBox::IsAKindOf(code); }
+
+bool l_QORDlgFrame::inScrolledContainer() const { return father && father->IsAKindOf(QORDlgCodeContainer); }
+
+void l_QORDlgFrame::Build() {
+  if (built) return;
+  if (!resourceLock) loadResources();
+  Widget parent = father ? father->GetBaseWidget(0) : nullptr;
+  if (!parent) return;  // built with the father
+  built = 1;
+  const QORString frameName = name + "fra";
+  baseWidget = XtVaCreateWidget(frameName.c_str(), xmFrameWidgetClass, parent, XmNshadowType, XmSHADOW_ETCHED_IN,
+                                XmNmarginWidth, 0, XmNmarginHeight, 0, nullptr);
+  if (frameStyle & QORDlgFrameNoBorder) XtVaSetValues(baseWidget, XmNshadowThickness, 0, nullptr);
+  const QORString daName = name + "Da";
+  drawingArea = XtVaCreateManagedWidget(daName.c_str(), xmDrawingAreaWidgetClass, baseWidget, XmNmarginWidth, 0,
+                                        XmNmarginHeight, 0, XmNresizePolicy, XmRESIZE_NONE, nullptr);
+  if (!(frameStyle & QORDlgFrameNoTitle)) {
+    const QORUnicodeString& t = GetTitle();
+    XmString s = XmStringCreateLocalized(const_cast<char*>(t.IsEmpty() ? name.c_str() : t.c_str()));
+    titleLabel = XtVaCreateManagedWidget(name.c_str(), xmLabelWidgetClass, baseWidget, XmNframeChildType,
+                                         XmFRAME_TITLE_CHILD, XmNlabelString, s, nullptr);
+    XmStringFree(s);
+    Dimension th = 0;
+    XtVaGetValues(titleLabel, XmNheight, &th, nullptr);
+    titleHeight = th;
+  }
+  Dimension st = 0;
+  XtVaGetValues(baseWidget, XmNshadowThickness, &st, nullptr);
+  shadow = st;
+  InstallDestroyHandler();
+  // Help handlers are installed on the frame and its title once help exists.
+  pending |= QORDlgUpdPosition | QORDlgUpdSize | QORDlgUpdVisibility;
+  update(0);
+}
+
+void l_QORDlgFrame::widgetDestroyed() {
+  drawingArea = nullptr;
+  titleLabel = nullptr;
+  l_QORDlgBox::widgetDestroyed();
+}
+
+Widget l_QORDlgFrame::GetBaseWidget(int which) { return which == 0 ? drawingArea : baseWidget; }
+
+void l_QORDlgFrame::applySizes(int w, int h) {
+  int fw = w + 2 * shadow;
+  int fh = h + titleHeight + shadow;
+  if ((frameStyle & QORDlgFrameNoBorder) && inScrolledContainer()) {
+    fw = std::min(fw, kScrolledMaxWidth);
+    fh = std::min(fh, kScrolledMaxHeight);
+    w = fw - 2 * shadow;
+    h = fh - titleHeight - shadow;
+  }
+  if (drawingArea && w >= 1 && h >= 1) XtResizeWidget(drawingArea, static_cast<Dimension>(w), static_cast<Dimension>(h), 0);
+  if (fw != dx || fh != dy) {
+    dx = fw;
+    dy = fh;
+    pending |= QORDlgUpdSize | QORDlgUpdResize;
+    if (father) father->ChildMoved();
+  }
+}
+
+void l_QORDlgFrame::update(unsigned long mask) {
+  const unsigned long raised = pending | mask;
+  if (built) {
+    // Children first: the frame's size comes from theirs.
+    if (raised & QORDlgUpdChildren)
+      for (int i = 0; i < GetChildCount(); ++i) GetChild(i)->Build();
+    if (!layoutManager->isFirstLayoutDone()) {
+      layoutManager->initX(1);
+      layoutManager->initY(1);
+      layoutManager->Layout();
+      int w = 0, h = 0;
+      layoutManager->getSize(w, h);
+      applySizes(w, h);
+    } else if (raised & QORDlgUpdLayout) {
+      int w = 0, h = 0;
+      layoutManager->getSize(w, h);
+      layoutManager->updateSize(w, h, 1);
+      layoutManager->getRequestedSize(w, h);
+      layoutManager->adoptRequestedSize(-1, -1);
+      applySizes(w, h);
+      pending &= ~QORDlgUpdLayout;
+      mask &= ~QORDlgUpdLayout;
+    } else if (raised & QORDlgUpdSize) {
+      int w = 0, h = 0;
+      layoutManager->getSize(w, h);
+      const int dw = dx - w - 2 * shadow;
+      const int dh = dy - h - titleHeight - shadow;
+      if (dw != 0 || dh != 0) {
+        Window win = drawingArea ? XtWindow(drawingArea) : 0;
+        if (win) XUnmapWindow(XtDisplay(drawingArea), win);
+        layoutManager->updateSize(w + dw, h + dh, 0);
+        if (drawingArea && w + dw >= 1 && h + dh >= 1)
+          XtResizeWidget(drawingArea, static_cast<Dimension>(w + dw), static_cast<Dimension>(h + dh), 0);
+        if (win) XMapWindow(XtDisplay(drawingArea), win);
+      }
+    }
+  }
+  l_QORDlgBox::update(mask);
+  // XmFrame keeps a shadow above an untitled work area and lets the title
+  // overlap it: put the drawing area where the frame's size was computed for.
+  if (built && drawingArea && dx > 2 * shadow && dy > titleHeight + shadow)
+    XtConfigureWidget(drawingArea, static_cast<Position>(shadow), static_cast<Position>(titleHeight),
+                      static_cast<Dimension>(dx - 2 * shadow), static_cast<Dimension>(dy - titleHeight - shadow), 0);
+}
+
+int l_QORDlgFrame::TranslateCoordinates(DRECT& r, DPOS& p) {
+  if (inScrolledContainer() && (frameStyle & QORDlgFrameNoBorder)) {
+    int fx, fy, fh, fw;
+    father->GetRectDimensions(&fx, &fy, &fh, &fw);
+    if (r.x + r.dx < 0 || r.y + r.dy < 0 || r.x > fw || r.y > fh) return 0;
+  }
+  return l_QORDlgBox::TranslateCoordinates(r, p);
+}
+
+// ---- envelope ----
+
+QORDlgFrame::QORDlgFrame(QORDialog* father, const QORString& name, unsigned long style)
+    : QORDlgBox(father, name, style) {
+  frameLetter = new l_QORDlgFrame(father->GetLetterObject(), name, this, style);
+  boxLetter = frameLetter;
+  letter = frameLetter;
+}
+
+l_QORDialog* QORDlgFrame::GetLetterObject() const { return frameLetter; }
+
+Orientation QORDlgFrame::GetDefaultOrientation() const { return frameLetter->GetDefaultOrientation(); }
+void QORDlgFrame::SetDefaultOrientation(Orientation o) { frameLetter->SetDefaultOrientation(o); }
+void QORDlgFrame::Attach4Sides(QORDialog* child) {
+  if (child) frameLetter->Attach4Sides(child->GetLetterObject());
+}
+void QORDlgFrame::ResetAttachment(QORDialog* child) {
+  if (child) frameLetter->ResetAttachment(child->GetLetterObject());
+}
+
+void QORDlgFrame::SetHorizontalAttachment(unsigned short index, QORDlgAttachment kind, QORDialog* first, ...) {
+  l_QORDlgList list;
+  va_list ap;
+  va_start(ap, first);
+  qordlgCollectLetters(list, first, ap);
+  va_end(ap);
+  frameLetter->SetHorizontalAttachment(index, kind, list);
+}
+
+void QORDlgFrame::SetVerticalAttachment(unsigned short index, QORDlgAttachment kind, QORDialog* first, ...) {
+  l_QORDlgList list;
+  va_list ap;
+  va_start(ap, first);
+  qordlgCollectLetters(list, first, ap);
+  va_end(ap);
+  frameLetter->SetVerticalAttachment(index, kind, list);
+}
+
+void QORDlgFrame::SetHorizontalAttachment(unsigned short index, QORDlgAttachment kind,
+                                          std::initializer_list<QORDialog*> objs) {
+  l_QORDlgList list;
+  qordlgCollectLetters(list, objs);
+  frameLetter->SetHorizontalAttachment(index, kind, list);
+}
+
+void QORDlgFrame::SetVerticalAttachment(unsigned short index, QORDlgAttachment kind,
+                                        std::initializer_list<QORDialog*> objs) {
+  l_QORDlgList list;
+  qordlgCollectLetters(list, objs);
+  frameLetter->SetVerticalAttachment(index, kind, list);
+}
+
+int QORDlgFrame::GetVerticalTabIndex(QORDialog* child, QORDlgAttachment kind) const {
+  return child ? frameLetter->GetVerticalTabIndex(child->GetLetterObject(), kind) : -1;
+}
+int QORDlgFrame::GetHorizontalTabIndex(QORDialog* child, QORDlgAttachment kind) const {
+  return child ? frameLetter->GetHorizontalTabIndex(child->GetLetterObject(), kind) : -1;
+}
+void QORDlgFrame::InsertAlongHorizontalTab(unsigned short index, QORDialog* obj, QORDialog* ref, InsertionMode mode) {
+  frameLetter->InsertAlongHorizontalTab(index, qordlgLetterOf(obj), qordlgLetterOf(ref), mode);
+}
+void QORDlgFrame::InsertAlongVerticalTab(unsigned short index, QORDialog* obj, QORDialog* ref, InsertionMode mode) {
+  frameLetter->InsertAlongVerticalTab(index, qordlgLetterOf(obj), qordlgLetterOf(ref), mode);
+}
+void QORDlgFrame::RemoveAlongHorizontalTab(unsigned short index, QORDialog* obj) {
+  frameLetter->RemoveAlongHorizontalTab(index, qordlgLetterOf(obj));
+}
+void QORDlgFrame::RemoveAlongVerticalTab(unsigned short index, QORDialog* obj) {
+  frameLetter->RemoveAlongVerticalTab(index, qordlgLetterOf(obj));
+}
+void QORDlgFrame::ReplaceKeepAttachments(QORDialog* oldObj, QORDialog* newObj) {
+  frameLetter->ReplaceKeepAttachments(qordlgLetterOf(oldObj), qordlgLetterOf(newObj));
+}
+void QORDlgFrame::SetGridColumnResizable(short column, int flag) { frameLetter->SetGridColumnResizable(column, flag); }
+int QORDlgFrame::IsGridColumnResizable(short column) const { return frameLetter->IsGridColumnResizable(column); }
+void QORDlgFrame::SetGridRowResizable(short row, int flag) { frameLetter->SetGridRowResizable(row, flag); }
+int QORDlgFrame::IsGridRowResizable(short row) const { return frameLetter->IsGridRowResizable(row); }

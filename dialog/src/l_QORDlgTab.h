@@ -1,0 +1,90 @@
+// One tabulation of a layout manager: a vertical line (an x) or a horizontal
+// line (a y) that children hang on by a side or by their centre.
+#pragma once
+#include <X11/Intrinsic.h>
+
+#include <vector>
+
+#include "ComponentInfo.h"
+#include "QORDlgAttachment.h"
+#include "QORString.h"
+
+class l_QORDialog;
+class l_QORDlgLayoutManager;
+
+class l_QORDlgTab {
+ public:
+  l_QORDlgTab(l_QORDlgLayoutManager* manager, int index, Orientation o);
+  ~l_QORDlgTab();
+  l_QORDlgTab(const l_QORDlgTab&) = delete;
+  l_QORDlgTab& operator=(const l_QORDlgTab&) = delete;
+
+  const QORString& GetName() const { return name; }
+  int getIndex() const { return index; }
+  Orientation getOrientation() const { return orientation; }
+  l_QORDlgLayoutManager* getManager() const { return manager; }
+  void setManager(l_QORDlgLayoutManager* m) { manager = m; }
+
+  int add(l_QORDialog* component, Alignment a, int offset);
+  void erase(l_QORDialog* component, Alignment a);
+  int insert(l_QORDialog* component, l_QORDialog* reference, Alignment a, int offset, InsertionMode mode);
+  void replace(l_QORDialog* nw, l_QORDialog* old, Alignment a, int offset);
+  int isMember(const l_QORDialog* component) const { return find(component) >= 0; }
+  ComponentInfo* getComponentInfo(const l_QORDialog* component) const;
+  int getNbComponents() const { return static_cast<int>(components.size()); }
+  ComponentInfo* getComponentAt(int i) const { return components[i]; }
+  l_QORDialog* getLastComponent() const { return components.empty() ? nullptr : components.back()->component; }
+  l_QORDialog* getPreviousComponent(const l_QORDialog* component) const;
+
+  int getPosition(int which) const { return which ? firstPosition : _position; }
+  int setPosition(int p);
+  void movePosition(int d);
+  void setRelative(int r) { relative = r; }
+  int isRelative() const { return relative; }
+  int isRelativelyPositionned() const { return relative && relativePosition >= 0.0; }
+  int isRightOrBottom() const { return rightOrBottom; }
+  void setSashEnabled() { sashEnabled = 1; }
+  void setSashDisabled();
+  int isSashEnabled() const { return sashEnabled; }
+  Alignment getCurrentAlignment() const { return currentAlignment; }
+  void setCurrentAlignment(Alignment a) { currentAlignment = a; }
+
+  void layoutFirstPass(int& p);
+  void layoutSecondPass(int& p);
+  void traceGeometry(const char* label);
+
+  // Engine internals, shared with the manager.
+  void reset();
+  void detectCollision(int offset, const l_QORDialog* stopAt = nullptr, int startFrom = 0);
+  void transmitOffset(int offset, l_QORDialog* fromComponent, l_QORDlgTab* originTab);
+  int shrinkBack() const;
+
+  int _position = 0;
+  int firstPosition = 0;
+  double relativePosition = -1.0;
+  int relativePositionComputed = 0;
+  int relativeIndex = 0;
+  int _max_size = 0;
+  int _next_component_position = 0;
+  unsigned mark = 0;
+
+ private:
+  int find(const l_QORDialog* component) const;
+  int primaryLoop(int& p);
+  l_QORDlgTab* setGeometry(int i, int secondPass);
+  void sizeFarSide(ComponentInfo* info, int secondPass);
+  void traceList(const char* what);
+  void placeWidgets();
+
+  QORString name;
+  int index;
+  Orientation orientation;
+  int relative = 0;
+  int sashEnabled = 0;
+  int rightOrBottom = 0;
+  Alignment currentAlignment = TopOrLeft;
+  std::vector<ComponentInfo*> components;
+  l_QORDlgLayoutManager* manager;
+  Widget separator = nullptr;
+  Widget sash = nullptr;
+};

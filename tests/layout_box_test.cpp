@@ -1,0 +1,193 @@
+// Frames, scrolled containers and boxes on real widgets: decorations around
+// the laid-out content, the scrolled limits and bars, radio grouping.
+#include <gtest/gtest.h>
+
+#include <X11/Xresource.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "QORDlgContainer.h"
+#include "QORDlgFrame.h"
+#include "QORDlgMotif.h"
+#include "l_QORDlgBox.h"
+#include "l_QORDlgContainer.h"
+#include "l_QORDlgFrame.h"
+#include "l_QORDlgRadioState.h"
+#include "tolven_test_window.h"
+
+namespace {
+
+class Boxes : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!std::getenv("DISPLAY")) return;
+    static char arg0[] = "layout_box_test";
+    static char* argv[] = {arg0, nullptr};
+    app = new QORInteractiveApplication(nullptr, "BoxesTest");
+    app->BuildApplicationEnvironment(1, argv, environ);
+    // Titles of a known height, whatever the fonts of the machine.
+    XrmDatabase db = XtDatabase(app->GetLetterObject()->GetDisplay());
+    XrmPutStringResource(&db, "*Titled.height", "20");
+  }
+  void SetUp() override {
+    if (!app) GTEST_SKIP() << "needs DISPLAY";
+  }
+  static QORInteractiveApplication* app;
+};
+QORInteractiveApplication* Boxes::app = nullptr;
+
+QORDlgMotif* area(QORDialog* father, const char* name, int w, int h) {
+  auto* m = new QORDlgMotif(father, name, 0);
+  m->GetLetterObject()->SetRectDimensions(1, 1, h, w, 0);
+  return m;
+}
+
+struct Size {
+  int w, h;
+  bool operator==(const Size& o) const { return w == o.w && h == o.h; }
+};
+std::ostream& operator<<(std::ostream& os, const Size& s) { return os << s.w << "x" << s.h; }
+Size serverSize(Widget wd) {
+  Window root;
+  int x, y;
+  unsigned w, h, border, depth;
+  XGetGeometry(XtDisplay(wd), XtWindow(wd), &root, &x, &y, &w, &h, &border, &depth);
+  return Size{static_cast<int>(w), static_cast<int>(h)};
+}
+
+TEST_F(Boxes, FrameDecorationsAroundTheContent) {
+  struct Case {
+    const char* name;
+    unsigned long style;
+    Size frame;
+  } cases[] = {{"Titled", 0, {104, 72}}, {"NoTitle", QORDlgFrameNoTitle, {104, 52}},
+               {"NoBorder", QORDlgFrameNoBorder, {100, 50}}};
+  TestWindow win("FrameWin", 0, 1);
+  std::vector<QORDlgFrame*> frames;
+  for (const Case& c : cases) {
+    auto* f = new QORDlgFrame(&win, c.name, c.style);
+    area(f, "content", 98, 48);  // at (1, 1) with one pixel after it: 100 x 50
+    frames.push_back(f);
+  }
+  PumpIdle();
+  for (size_t i = 0; i < frames.size(); ++i) {
+    auto* lf = static_cast<l_QORDlgFrame*>(frames[i]->GetLetterObject());
+    EXPECT_EQ(serverSize(lf->GetBaseWidget(1)), cases[i].frame) << cases[i].name;
+    EXPECT_EQ(serverSize(lf->GetBaseWidget(0)), (Size{100, 50})) << cases[i].name;
+  }
+  auto* titled = static_cast<l_QORDlgFrame*>(frames[0]->GetLetterObject());
+  EXPECT_EQ(titled->GetTitleHeight(), 20);
+  EXPECT_EQ(titled->GetShadowThickness(), 2);
+  EXPECT_EQ(static_cast<l_QORDlgFrame*>(frames[1]->GetLetterObject())->GetTitleHeight(), 0);
+  EXPECT_EQ(frames[2]->GetStyle() & 0xC0000, 0xC0000UL);
+}
+
+TEST_F(Boxes, FrameEnvelopeTakesNullTerminatedAndInitializerLists) {
+  TestWindow win("ListWin", 0, 1);
+  auto* f = new QORDlgFrame(&win, "Row", QORDlgFrameNoTitle);
+  QORDlgMotif* a = area(f, "a", 50, 20);
+  QORDlgMotif* b = area(f, "b", 40, 20);
+  QORDlgMotif* c = area(f, "c", 30, 20);
+  f->SetHorizontalAttachment(0, QORDlgTopOrLeft, a, b, c, nullptr);
+  f->SetVerticalAttachment(0, QORDlgTopOrLeft, {a});
+  EXPECT_EQ(f->GetHorizontalTabIndex(c, QORDlgTopOrLeft), 0);
+  EXPECT_EQ(f->GetVerticalTabIndex(a, QORDlgTopOrLeft), 0);
+  PumpIdle();
+  Position x = 0, y = 0;
+  XtVaGetValues(c->GetFatherWidget(), XmNx, &x, XmNy, &y, nullptr);
+  EXPECT_EQ(x, 93);
+  EXPECT_EQ(y, 1);
+  EXPECT_EQ(serverSize(f->GetLetterObject()->GetBaseWidget(1)), (Size{124 + 4, 22 + 2}));
+}
+
+TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
+  TestWindow win("ScrollWin", 0, 1);
+  auto* box = new QORDlgContainer(&win, "Scroll", 0);
+  auto* lc = static_cast<l_QORDlgContainer*>(box->GetLetterObject());
+  auto* inner = new QORDlgFrame(box, "Inner", QORDlgFrameNoBorder);
+  area(inner, "huge", 1998, 48);
+  PumpIdle();
+  DRECT r;
+  inner->GetRectDimensions(&r);
+  EXPECT_EQ(r.dx, 1280);  // the borderless frame is limited inside a scrolled container
+  lc->GetRectDimensions(&r);
+  EXPECT_EQ(r.dx, 1284);  // no size given yet: the child's plus 4
+  EXPECT_EQ(r.dy, 54);
+
+  DRECT ignored{0, 5, 200, 100};
+  box->SetRectDimensions(ignored);
+  lc->GetRectDimensions(&r);
+  EXPECT_EQ(r.dx, 1284);
+  DRECT given{2, 2, 200, 100};
+  box->SetRectDimensions(given);
+  PumpIdle();
+  EXPECT_EQ(serverSize(lc->GetBaseWidget(1)), (Size{200, 100}));
+  Widget hs = XtNameToWidget(lc->GetBaseWidget(1), "ScrollHS");
+  Widget vs = XtNameToWidget(lc->GetBaseWidget(1), "ScrollVS");
+  ASSERT_TRUE(hs && vs);
+  EXPECT_TRUE(XtIsManaged(hs));  // 1282 wide in 200
+  EXPECT_FALSE(XtIsManaged(vs));  // 52 high in 100, less the bar
+  int vw, vh;
+  lc->GetViewportSize(vw, vh);
+  int ox = 7, oy = -3;
+  lc->setOrigin(ox, oy);
+  EXPECT_EQ(ox, 0);
+  EXPECT_EQ(oy, 0);
+  ox = -5000;
+  lc->setOrigin(ox, oy);
+  EXPECT_EQ(ox, vw - 1282);
+  int mh, mw;
+  lc->GetMinRectDimensions(&mh, &mw);
+  EXPECT_EQ(mh, 30);
+  EXPECT_EQ(mw, 30);
+}
+
+// A radio button as far as the box is concerned.
+class TestRadio : public l_QORDialog, public l_QORDlgRadioState {
+ public:
+  TestRadio(l_QORDialog* f, const char* n, int selected) : l_QORDialog(f, n, nullptr, 0), on(selected) {}
+  void Build() override { built = 1; }
+  int IsAKindOf(unsigned long code) override { return code == QORDlgCodeRadioButton || l_QORDialog::IsAKindOf(code); }
+  int isRadioSelected() override { return on; }
+  void setRadioUnselected(int n) override {
+    on = 0;
+    notified = n;
+  }
+  int on;
+  int notified = -1;
+};
+class TestLabel : public l_QORDialog {
+ public:
+  TestLabel(l_QORDialog* f, const char* n) : l_QORDialog(f, n, nullptr, 0) {}
+  void Build() override { built = 1; }
+};
+
+TEST_F(Boxes, DeselectAllBrothersKeepsOneRadioSelected) {
+  TestWindow win("RadioWin");
+  QORDlgFrame group(&win, "Group", 0);
+  auto* box = static_cast<l_QORDlgBox*>(group.GetLetterObject());
+  TestRadio r0(box, "r0", 0), r1(box, "r1", 1), r2(box, "r2", 1), r3(box, "r3", 0);
+  box->DeselectAllBrothers(3, 7);  // r2 was just selected
+  EXPECT_EQ(r1.on, 0);
+  EXPECT_EQ(r1.notified, 7);
+  EXPECT_EQ(r2.on, 1);
+  r1.on = 0;
+  r3.on = 1;
+  box->DeselectAllBrothers(3, 0);  // nothing before: the search goes forwards
+  EXPECT_EQ(r3.on, 0);
+
+  QORDlgFrame mixed(&win, "Mixed", 0);
+  auto* mbox = static_cast<l_QORDlgBox*>(mixed.GetLetterObject());
+  TestRadio m0(mbox, "m0", 1);
+  TestLabel label(mbox, "label");
+  TestRadio m2(mbox, "m2", 1), m3(mbox, "m3", 0);
+  mbox->DeselectAllBrothers(3, 1);  // the label stops the backward search
+  EXPECT_EQ(m0.on, 1);
+  EXPECT_EQ(m3.notified, -1);
+  // Stack letters: take them out of the tree before they go.
+  for (l_QORDialog* l : std::initializer_list<l_QORDialog*>{&r0, &r1, &r2, &r3}) box->removeChild(l);
+  for (l_QORDialog* l : std::initializer_list<l_QORDialog*>{&m0, &label, &m2, &m3}) mbox->removeChild(l);
+}
+
+}  // namespace

@@ -1,0 +1,213 @@
+// The tabulation engine on real widgets: rows along a line, relative regions
+// sharing size changes, attaching rules, the trace level.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <unistd.h>
+#include <string>
+
+#include "QORDlgMotif.h"
+#include "l_QORDlgLayoutManager.h"
+#include "l_QORDlgTab.h"
+#include "tolven_test_window.h"
+
+namespace {
+
+class TabLayout : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!std::getenv("DISPLAY")) return;
+    static char arg0[] = "layout_tab_test";
+    static char* argv[] = {arg0, nullptr};
+    app = new QORInteractiveApplication(nullptr, "TabLayoutTest");
+    app->BuildApplicationEnvironment(1, argv, environ);
+  }
+  void SetUp() override {
+    if (!app) GTEST_SKIP() << "needs DISPLAY";
+  }
+  static QORInteractiveApplication* app;
+};
+QORInteractiveApplication* TabLayout::app = nullptr;
+
+// A Motif area with a natural size of w x h.
+QORDlgMotif* area(QORDialog* father, const char* name, int w, int h) {
+  auto* m = new QORDlgMotif(father, name, 0);
+  m->GetLetterObject()->SetRectDimensions(1, 1, h, w, 0);
+  return m;
+}
+
+struct Geo {
+  int x, y, w, h;
+  bool operator==(const Geo& o) const { return x == o.x && y == o.y && w == o.w && h == o.h; }
+};
+std::ostream& operator<<(std::ostream& os, const Geo& g) {
+  return os << "(" << g.x << "," << g.y << " " << g.w << "x" << g.h << ")";
+}
+// What the X server says about the widget's window, relative to its parent.
+Geo serverGeo(QORDlgMotif* m) {
+  Window root;
+  int x, y;
+  unsigned w, h, border, depth;
+  Widget wd = m->GetFatherWidget();
+  XGetGeometry(XtDisplay(wd), XtWindow(wd), &root, &x, &y, &w, &h, &border, &depth);
+  return Geo{x, y, static_cast<int>(w), static_cast<int>(h)};
+}
+// What Motif says.
+Geo motifGeo(QORDlgMotif* m) {
+  Position x = 0, y = 0;
+  Dimension w = 0, h = 0;
+  XtVaGetValues(m->GetFatherWidget(), XmNx, &x, XmNy, &y, XmNwidth, &w, XmNheight, &h, nullptr);
+  return Geo{x, y, w, h};
+}
+
+l_QORDlgList& listOf(std::initializer_list<QORDialog*> objs) {
+  static l_QORDlgList l;
+  while (l.getCount()) l -= l[0];
+  for (QORDialog* o : objs) l.insertTail(o->GetLetterObject());
+  return l;
+}
+
+TEST_F(TabLayout, ThreeInARowOnePixelApart) {
+  TestWindow win("RowWin", 0, 1);
+  l_QORDialog* lw = win.GetLetterObject();
+  QORDlgMotif* a = area(&win, "a", 50, 20);
+  QORDlgMotif* b = area(&win, "b", 40, 25);
+  QORDlgMotif* c = area(&win, "c", 30, 20);
+  lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({a, b, c}));
+  lw->SetVerticalAttachment(0, QORDlgTopOrLeft, listOf({a}));
+  PumpIdle();
+  XSync(XtDisplay(a->GetFatherWidget()), False);
+  EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));
+  EXPECT_EQ(serverGeo(b), (Geo{52, 1, 40, 25}));
+  EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
+  int w, h;
+  lw->GetLayoutManager()->getSize(w, h);
+  EXPECT_EQ(w, 124);
+  EXPECT_EQ(h, 27);
+}
+
+TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
+  TestWindow win("RelWin", 0, 1);
+  auto* lw = static_cast<TestWindowLetter*>(win.GetLetterObject());
+  QORDlgMotif* a = area(&win, "a", 100, 30);
+  QORDlgMotif* b = area(&win, "b", 60, 30);
+  lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({a, b}));
+  lw->SetVerticalAttachment(0, QORDlgTopOrLeft, listOf({a}));
+  lw->SetVerticalAttachment(1, QORDlgRightOrBottomRelative, listOf({a}));
+  lw->SetVerticalAttachment(2, QORDlgTopOrLeft, listOf({b}));
+  lw->SetVerticalAttachment(3, QORDlgRightOrBottomRelative, listOf({b}));
+  PumpIdle();
+  const Geo a0 = serverGeo(a), b0 = serverGeo(b);
+  EXPECT_EQ(a0, (Geo{1, 1, 100, 30}));
+  EXPECT_EQ(b0, (Geo{102, 1, 60, 30}));
+  int w0, h0;
+  lw->GetLayoutManager()->getSize(w0, h0);
+  struct Step {
+    int dw, aw, bx, bw;
+  } steps[] = {{100, 150, 152, 110}, {200, 200, 202, 160}, {160, 180, 182, 140}, {0, 100, 102, 60},
+               {101, 151, 153, 110}, {0, 100, 102, 60}};
+  for (const Step& s : steps) {
+    lw->ResizeTo(w0 + s.dw, h0);
+    XSync(XtDisplay(a->GetFatherWidget()), False);
+    EXPECT_EQ(serverGeo(a), (Geo{1, 1, s.aw, 30})) << "width +" << s.dw;
+    EXPECT_EQ(motifGeo(b), (Geo{s.bx, 1, s.bw, 30})) << "width +" << s.dw;
+  }
+  EXPECT_EQ(serverGeo(b), b0);  // back to where it started, to the pixel
+}
+
+TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
+  TestWindow win("DefWin", 0, 1);
+  auto* lw = static_cast<TestWindowLetter*>(win.GetLetterObject());
+  QORDlgMotif* a = area(&win, "a", 50, 20);
+  QORDlgMotif* b = area(&win, "b", 40, 20);
+  QORDlgMotif* c = area(&win, "c", 30, 20);
+  PumpIdle();
+  EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));  // nothing attached: a row
+  EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
+  EXPECT_EQ(lw->GetHorizontalTabIndex(b->GetLetterObject(), QORDlgTopOrLeft), 0);
+  EXPECT_EQ(lw->GetVerticalTabIndex(b->GetLetterObject(), QORDlgTopOrLeft), -1);
+
+  // After the first layout a change re-lays out in the next idle pass.
+  lw->RemoveAlongHorizontalTab(0, b->GetLetterObject());
+  PumpIdle();
+  EXPECT_EQ(serverGeo(c), (Geo{52, 1, 30, 20}));
+  lw->InsertAlongHorizontalTab(0, b->GetLetterObject(), a->GetLetterObject(), InsertBefore);
+  PumpIdle();
+  EXPECT_EQ(serverGeo(b), (Geo{1, 1, 40, 20}));
+  EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
+  testing::internal::CaptureStdout();
+  lw->RemoveAlongVerticalTab(3, c->GetLetterObject());
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "c n'est pas accroche a vert_3\n");
+
+  // The replacement takes the place and the lines of the one it replaces.
+  QORDlgMotif* d = area(&win, "d", 45, 20);
+  lw->ReplaceKeepAttachments(b->GetLetterObject(), d->GetLetterObject());
+  lw->ResetAttachment(c->GetLetterObject());
+  PumpIdle();
+  EXPECT_EQ(serverGeo(d), (Geo{1, 1, 45, 20}));
+  EXPECT_EQ(serverGeo(a), (Geo{47, 1, 50, 20}));
+  EXPECT_EQ(lw->GetHorizontalTabIndex(c->GetLetterObject(), QORDlgTopOrLeft), -1);
+
+  // A component of another container is refused with a warning.
+  TestWindow other("OtherWin");
+  QORDlgMotif* stranger = area(&other, "stranger", 10, 10);
+  testing::internal::CaptureStdout();
+  lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({stranger}));
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Warning: stranger does not belong to DefWin\n");
+}
+
+TEST_F(TabLayout, Attach4SidesSplitsTheContainer) {
+  TestWindow win("FourWin", 0, 1);
+  auto* lw = static_cast<TestWindowLetter*>(win.GetLetterObject());
+  QORDlgMotif* a = area(&win, "a", 100, 30);
+  QORDlgMotif* b = area(&win, "b", 60, 40);
+  lw->Attach4Sides(a->GetLetterObject());
+  lw->Attach4Sides(b->GetLetterObject());
+  PumpIdle();
+  EXPECT_EQ(serverGeo(a), (Geo{1, 1, 100, 40}));  // stretched to the row
+  EXPECT_EQ(serverGeo(b), (Geo{102, 1, 60, 40}));
+  int w0, h0;
+  lw->GetLayoutManager()->getSize(w0, h0);
+  lw->ResizeTo(w0 + 40, h0 + 10);
+  EXPECT_EQ(serverGeo(a), (Geo{1, 1, 120, 50}));
+  EXPECT_EQ(serverGeo(b), (Geo{122, 1, 80, 50}));
+}
+
+TEST_F(TabLayout, AttachingRulesAreFatal) {
+  TestWindow win("FatalWin", 0, 1);
+  l_QORDialog* lw = win.GetLetterObject();
+  QORDlgMotif* a = area(&win, "a", 10, 10);
+  QORDlgMotif* b = area(&win, "b", 10, 10);
+  lw->SetVerticalAttachment(4, QORDlgRightOrBottom, listOf({a}));
+  lw->SetVerticalAttachment(5, QORDlgCenter, listOf({b}));
+  auto toStdErr = [] { dup2(2, 1); };
+  EXPECT_DEATH((toStdErr(), lw->SetVerticalAttachment(4, QORDlgTopOrLeft, listOf({b}))),
+               "Can't use the same Tab with TopOrLeft && RightOrBottom attachment\n"
+               "Current component name = b\ntab name               = vert_4\n");
+  EXPECT_DEATH((toStdErr(), lw->SetVerticalAttachment(6, QORDlgTopOrLeft, listOf({b}))),
+               "Can't cummulate 2 Tabs on the same component with TopOrLeft & Center alignments\n"
+               "Component name = b\nFirst tab name = vert_5\nSecnd tab name = vert_6\n");
+  EXPECT_DEATH((toStdErr(), lw->SetVerticalAttachment(7, QORDlgRightOrBottom, listOf({a}))),
+               "Can't set 2 Tabs on the same component with the same alignment : RightOrBottom");
+}
+
+TEST_F(TabLayout, TraceLevelIsReadWithPercentI) {
+  struct Case {
+    const char* text;
+    int level;
+  } cases[] = {{"0x2", 2}, {"3", 3}, {"010", 8}, {"verbose", 0}, {"", 0}};
+  for (const Case& c : cases) {
+    setenv("DEBUG_LAYOUT", c.text, 1);
+    l_QORDlgLayoutManager::ReloadTraceLevel();
+    EXPECT_EQ(l_QORDlgLayoutManager::TraceLevel(), c.level) << c.text;
+  }
+  setenv("DEBUG_LAYOUT", "1", 1);
+  l_QORDlgLayoutManager::ReloadTraceLevel();
+  EXPECT_EQ(l_QORDlgLayoutManager::Spacing(), 6);
+  unsetenv("DEBUG_LAYOUT");
+  l_QORDlgLayoutManager::ReloadTraceLevel();
+  EXPECT_EQ(l_QORDlgLayoutManager::TraceLevel(), 0);
+  EXPECT_EQ(l_QORDlgLayoutManager::Spacing(), 1);
+}
+
+}  // namespace
