@@ -150,6 +150,10 @@ class l_QORDialog {
   // Live letters, for leak checks in tests and tools.
   static int GetLiveCount();
 
+  // Images and cursors
+  // Puts the object's icons on `w` (nothing without a normal icon name).
+  void loadIcon(Widget w);
+
  protected:
   // Sends `n` from the envelope, when there is one.
   void notify(QORNotification* n);

@@ -420,7 +420,7 @@ void l_QORInteractiveApplication::InitialisationsDiverses() {
   delete Static;
   Static = new QORDlgStaticTexts();
   InitXResources(resourceShell);
-  // InitPixmapBackground() (icon backgrounds) joins here once icons exist.
+  InitPixmapBackground();
 
   XtAppAddActions(context, toolkitActions, XtNumber(toolkitActions));
 
@@ -916,4 +916,40 @@ int TOLVEN_XErrorHandler(Display* d, XErrorEvent* event) {
   std::fprintf(stderr, ": %s\n", text);
   std::fflush(stderr);
   traceAndAbort();
+}
+
+// ---- icon backgrounds ----
+
+void l_QORInteractiveApplication::InitPixmapBackground() {
+  if (!display || !topLevel) return;
+  // Types 0 and 5 follow the shell's own background.
+  Pixel shellBackground = 0;
+  XtVaGetValues(topLevel, XmNbackground, &shellBackground, nullptr);
+  Pixel foreground = 0, top = 0, bottom = 0, select = 0;
+  XmGetColors(XtScreen(topLevel), colormap, shellBackground, &foreground, &top, &bottom, &select);
+  iconBackground[0] = iconBackground[5] = shellBackground;
+  iconHighlight[0] = iconHighlight[5] = select;
+  static const unsigned char rgb[4][2][3] = {{{175, 175, 175}, {130, 130, 130}},
+                                             {{77, 177, 142}, {54, 134, 109}},
+                                             {{70, 160, 233}, {63, 113, 153}},
+                                             {{153, 95, 153}, {136, 98, 136}}};
+  for (int type = 1; type <= 4; ++type)
+    for (int which = 0; which < 2; ++which) {
+      XColor c{};
+      const unsigned char* v = rgb[type - 1][which];
+      c.red = static_cast<unsigned short>(v[0] / 255.0 * 65535);
+      c.green = static_cast<unsigned short>(v[1] / 255.0 * 65535);
+      c.blue = static_cast<unsigned short>(v[2] / 255.0 * 65535);
+      c.flags = DoRed | DoGreen | DoBlue;
+      XAllocColor(display, colormap, &c);
+      (which ? iconHighlight : iconBackground)[type] = c.pixel;
+    }
+}
+
+Pixel l_QORInteractiveApplication::GetIconBackgroundColor(QORDlgIconType type) const {
+  return iconBackground[type >= 0 && type <= 5 ? type : 0];
+}
+
+Pixel l_QORInteractiveApplication::GetIconHighlightBackgroundColor(QORDlgIconType type) const {
+  return iconHighlight[type >= 0 && type <= 5 ? type : 0];
 }

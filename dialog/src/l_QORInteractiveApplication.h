@@ -4,6 +4,7 @@
 #include <X11/Intrinsic.h>
 #include <Xm/Xm.h>
 
+#include "QORDialog.h"
 #include "QORString.h"
 #include "l_QORDlgList.h"
 
@@ -120,6 +121,11 @@ class l_QORInteractiveApplication {
   void SetStandardResource(int standard) { fOldResource = standard ? 0 : 1; }
   void SetAutomaticContextualHelp() { fAutomaticContextualHelp = 1; }
 
+  // Icons: background and highlight pixel of each icon type (0 to 5).
+  Pixel GetIconBackgroundColor(QORDlgIconType type) const;
+  Pixel GetIconHighlightBackgroundColor(QORDlgIconType type) const;
+  void InitPixmapBackground();
+
  private:
   void InitialisationsDiverses();
   void InitVisual();
@@ -154,6 +160,9 @@ class l_QORInteractiveApplication {
   int idleSubscribed = 0;
   int startPending = 0;
   Cursor busyCursor = 0, normalCursor = 0, helpCursor = 0, pixmapCursor = 0;
+  // Icons: filled by InitPixmapBackground().
+  Pixel iconBackground[6] = {};
+  Pixel iconHighlight[6] = {};
 
   static l_QORInteractiveApplication* current;
   static QORCommand* idleCommand;
