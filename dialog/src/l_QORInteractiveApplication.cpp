@@ -29,6 +29,7 @@
 #include "QORRecord.h"
 #include "QORSettingRepository.h"
 #include "QORStackTrace.h"
+#include "QORDlgBmp.h"
 #include "l_QORDialog.h"
 #include "qordlg_assert.h"
 
@@ -306,7 +307,7 @@ l_QORInteractiveApplication::~l_QORInteractiveApplication() {
     ResourceCatalog.empty();
     ResourceCatalogName.empty();
   }
-  // The icon path cache (icons) is freed here once icons exist.
+  FreePathCache();
   if (!attached && topLevel) {
     // A later application object must not attach to a shell that is gone.
     const char* published = QORGetEnv("VELDTODOTOP");
@@ -753,7 +754,7 @@ void l_QORInteractiveApplication::OnIdleCleanup() {
     XtDestroyWidget(resourceShell);
     resourceShell = nullptr;
   }
-  // The icon path cache is freed here once icons exist.
+  FreePathCache();
 }
 
 // ---- start and end ----
