@@ -39,6 +39,13 @@ enum QORDlgIconType {
   QORDlgIconNonTransparent = 5,
 };
 
+// Object cursors (the index into the cursor table); -1 for none.
+enum QORDlgCursor {
+  QORDlgNoCursor = -1,
+  NorthWestArrow = 0, Cross, NorthHand, NorthWestHand, NoArrow, MoveArrow,
+  NorthSouthArrow, Target, Forward, Backward, OpenedHand, Magnifier,
+};
+
 class QORDialog : public QORCommand {
  public:
   QORDialog(QORDialog* father, const QORString& name, unsigned long style);
@@ -96,6 +103,10 @@ class QORDialog : public QORCommand {
   QORDlgStartDragNotification* GetStartDragNotification() const;
   QORDlgCancelDragNotification* GetCancelDragNotification() const;
   QORDlgDragButtonNotification* GetDragButtonNotification() const;
+
+  // Cursors: SetCursor returns the previous cursor (0 when there was none).
+  QORDlgCursor SetCursor(QORDlgCursor cursor);
+  QORDlgCursor GetCursor() const;
 
  protected:
   // For top-level windows, whose father in the command tree may be any command (or none).

@@ -820,8 +820,22 @@ void l_QORInteractiveApplication::changeCursor(Cursor c) {
     while (w && !XtIsShell(w)) w = XtParent(w);
     if (w && XtWindow(w)) XDefineCursor(display, XtWindow(w), c);
   }
-  // Objects with a cursor of their own keep it; they are walked here once
-  // per-object cursors exist.
+  // Objects with a cursor of their own show the busy cursor too, and get
+  // theirs back with the normal one.
+  struct Walk {
+    static void run(Display* d, l_QORDialog* l, Cursor c, Cursor normal) {
+      if (l->GetCursorIndex() >= 0 && l->IsBuild()) {
+        Widget w = l->GetBaseWidget(0);
+        if (w && XtWindowOfObject(w)) {
+          if (c == normal) l->applyCursor();
+          else XDefineCursor(d, XtWindowOfObject(w), c);
+        }
+      }
+      for (int i = 0; i < l->GetChildCount(); ++i) run(d, l->GetChild(i), c, normal);
+    }
+  };
+  for (int i = 0; i < windows.getCount(); ++i)
+    Walk::run(display, static_cast<l_QORDialog*>(windows[i]), c, normalCursor);
   XFlush(display);
 }
 
