@@ -13,13 +13,6 @@ namespace {
 Cursor cursors[QORDlgCursorCount];
 int cursorCount = 0;
 Display* cursorDisplay = nullptr;
-
-// A cursor set before the widget had a window is defined once it is mapped.
-void mappedEH(Widget w, XtPointer client, XEvent* event, Boolean*) {
-  if (event->type != MapNotify) return;
-  XtRemoveEventHandler(w, StructureNotifyMask, False, mappedEH, client);
-  static_cast<l_QORDialog*>(client)->applyCursor();
-}
 }  // namespace
 
 Cursor l_QORDialog::createcursor(const CursorDefinition* def) {
@@ -80,12 +73,9 @@ bool l_QORDialog::applyCursor() {
   if (cursor < 0) return true;
   Window w = baseWidget ? XtWindowOfObject(baseWidget) : 0;
   const Cursor c = GetTableCursor(cursor);
-  if (!w || !c) {
-    // Xt merges repeated registrations of the same handler.
-    if (baseWidget && XtIsWidget(baseWidget))
-      XtAddEventHandler(baseWidget, StructureNotifyMask, False, mappedEH, this);
-    return false;
-  }
+  // Without a window yet the bit stays pending for the object's next update:
+  // a window's pass builds and realizes it before updating its children.
+  if (!w || !c) return false;
   XDefineCursor(XtDisplayOfObject(baseWidget), w, c);
   pending &= ~QORDlgUpdCursor;
   return true;
