@@ -259,18 +259,6 @@ TEST_F(Icons, TypeColoursTransparencyAndInsensitiveLook) {
   EXPECT_EQ(pixelAt(armed, 4, 3), select);
 }
 
-TEST_F(Icons, Xpm2FormIsRead) {
-  const fs::path dir = scratch / "xpm2";
-  fs::create_directories(dir);
-  std::ofstream(dir / "two.pm") << "! XPM2\n3 2 2 1\nb c #0000FF\n. c None\nbbb\nb.b\n";
-  setenv("TRIVOICONPATH", dir.c_str(), 1);
-  TestWindow win("Xpm2Win");
-  PumpIdle();
-  Pixmap p = 0;
-  ASSERT_EQ(loadxpm(win.GetLetterObject()->GetBaseWidget(0), const_cast<char*>("two"), &p, nullptr), 0);
-  EXPECT_EQ(rgbOf(pixelAt(p, 2, 1)).blue, 0xFFFF);
-}
-
 TEST_F(Icons, SizingRulesByKind) {
   const fs::path dir = scratch / "sizes";
   writeXpm(dir, "s10x6", 10, 6);
