@@ -46,6 +46,13 @@ enum QORDlgIconType {
   QORDlgIconNonTransparent = 5,
 };
 
+// Object cursors (the index into the cursor table); -1 for none.
+enum QORDlgCursor {
+  QORDlgNoCursor = -1,
+  NorthWestArrow = 0, Cross, NorthHand, NorthWestHand, NoArrow, MoveArrow,
+  NorthSouthArrow, Target, Forward, Backward, OpenedHand, Magnifier,
+};
+
 class QORDialog : public QORCommand {
  public:
   QORDialog(QORDialog* father, const QORString& name, unsigned long style);
@@ -155,6 +162,10 @@ class QORDialog : public QORCommand {
   static QORString GetAcceleratorText(unsigned long word);
   // The Xt accelerator table text ("Ctrl <Key>F4: Accelerator()"); empty when unknown.
   static QORString GetAcceleratorTranslation(unsigned long word);
+
+  // Cursors: SetCursor returns the previous cursor (0 when there was none).
+  QORDlgCursor SetCursor(QORDlgCursor cursor);
+  QORDlgCursor GetCursor() const;
 
  protected:
   // For top-level windows, whose father in the command tree may be any command (or none).

@@ -467,9 +467,10 @@ void l_QORDialog::update(unsigned long mask) {
       sizePending = true;
     }
   }
-  // 0x20 (cursor) is applied once the cursor table exists.
+  const bool cursorPending = (raised & QORDlgUpdCursor) && !applyCursor();
   const bool sendResize = (raised & QORDlgUpdResize) && api && built;
   pending = 0;
+  if (cursorPending) pending |= QORDlgUpdCursor;  // applied once the window exists
   if (sizePending) {
     pending |= QORDlgUpdSize;
     registerDifferUpdate();

@@ -17,6 +17,7 @@ class l_QORDlgTab;
 class l_QORDlgLayoutManager;
 class l_QORDlgContextualMenu;
 class l_QORInteractiveApplication;
+struct CursorDefinition;
 
 // Letter class codes answered by IsAKindOf(unsigned long).
 enum : unsigned long {
@@ -241,6 +242,22 @@ class l_QORDialog {
   void attachmentsChanged();
   // Applies pending bit 0x40000: re-layout with the current size.
   void relayout();
+
+ public:
+  // Images and cursors
+  // Puts the object's icons on `w` (nothing without a normal icon name).
+  void loadIcon(Widget w);
+  // 0..11 index the cursor table; returns the previous cursor (0 for none).
+  int SetCursor(int cursor);
+  int GetCursor() const { return cursor < 0 ? 0 : cursor; }
+  // The cursor index, -1 for none.
+  int GetCursorIndex() const { return cursor; }
+  static void initcursor();
+  static Cursor createcursor(const CursorDefinition* definition);
+  // The table cursor `index` (creating the table first), 0 when out of range.
+  static Cursor GetTableCursor(int index);
+  // Defines the object's cursor on its window: false when it has none yet.
+  bool applyCursor();
 
  protected:
   // Sends `n` from the envelope, when there is one.

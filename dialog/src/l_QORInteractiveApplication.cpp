@@ -29,6 +29,7 @@
 #include "QORRecord.h"
 #include "QORSettingRepository.h"
 #include "QORStackTrace.h"
+#include "QORDlgBmp.h"
 #include "l_QORDialog.h"
 #include "l_QORDlgControl.h"
 #include "qordlg_assert.h"
@@ -309,7 +310,7 @@ l_QORInteractiveApplication::~l_QORInteractiveApplication() {
     ResourceCatalog.empty();
     ResourceCatalogName.empty();
   }
-  // The icon path cache (icons) is freed here once icons exist.
+  FreePathCache();
   if (!attached && topLevel) {
     // A later application object must not attach to a shell that is gone.
     const char* published = QORGetEnv("VELDTODOTOP");
@@ -423,7 +424,7 @@ void l_QORInteractiveApplication::InitialisationsDiverses() {
   delete Static;
   Static = new QORDlgStaticTexts();
   InitXResources(resourceShell);
-  // InitPixmapBackground() (icon backgrounds) joins here once icons exist.
+  InitPixmapBackground();
 
   XtAppAddActions(context, toolkitActions, XtNumber(toolkitActions));
 
@@ -757,7 +758,7 @@ void l_QORInteractiveApplication::OnIdleCleanup() {
     XtDestroyWidget(resourceShell);
     resourceShell = nullptr;
   }
-  // The icon path cache is freed here once icons exist.
+  FreePathCache();
 }
 
 // ---- start and end ----
@@ -823,8 +824,22 @@ void l_QORInteractiveApplication::changeCursor(Cursor c) {
     while (w && !XtIsShell(w)) w = XtParent(w);
     if (w && XtWindow(w)) XDefineCursor(display, XtWindow(w), c);
   }
-  // Objects with a cursor of their own keep it; they are walked here once
-  // per-object cursors exist.
+  // Objects with a cursor of their own show the busy cursor too, and get
+  // theirs back with the normal one.
+  struct Walk {
+    static void run(Display* d, l_QORDialog* l, Cursor c, Cursor normal) {
+      if (l->GetCursorIndex() >= 0 && l->IsBuild()) {
+        Widget w = l->GetBaseWidget(0);
+        if (w && XtWindowOfObject(w)) {
+          if (c == normal) l->applyCursor();
+          else XDefineCursor(d, XtWindowOfObject(w), c);
+        }
+      }
+      for (int i = 0; i < l->GetChildCount(); ++i) run(d, l->GetChild(i), c, normal);
+    }
+  };
+  for (int i = 0; i < windows.getCount(); ++i)
+    Walk::run(display, static_cast<l_QORDialog*>(windows[i]), c, normalCursor);
   XFlush(display);
 }
 
@@ -992,4 +1007,40 @@ void l_QORInteractiveApplication::replayTO(XtPointer self, XtIntervalId*) {
     record->EndMode(QORRecordReplay);
     app->Destroy();
   }
+}
+
+// ---- icon backgrounds ----
+
+void l_QORInteractiveApplication::InitPixmapBackground() {
+  if (!display || !topLevel) return;
+  // Types 0 and 5 follow the shell's own background.
+  Pixel shellBackground = 0;
+  XtVaGetValues(topLevel, XmNbackground, &shellBackground, nullptr);
+  Pixel foreground = 0, top = 0, bottom = 0, select = 0;
+  XmGetColors(XtScreen(topLevel), colormap, shellBackground, &foreground, &top, &bottom, &select);
+  iconBackground[0] = iconBackground[5] = shellBackground;
+  iconHighlight[0] = iconHighlight[5] = select;
+  static const unsigned char rgb[4][2][3] = {{{175, 175, 175}, {130, 130, 130}},
+                                             {{77, 177, 142}, {54, 134, 109}},
+                                             {{70, 160, 233}, {63, 113, 153}},
+                                             {{153, 95, 153}, {136, 98, 136}}};
+  for (int type = 1; type <= 4; ++type)
+    for (int which = 0; which < 2; ++which) {
+      XColor c{};
+      const unsigned char* v = rgb[type - 1][which];
+      c.red = static_cast<unsigned short>(v[0] / 255.0 * 65535);
+      c.green = static_cast<unsigned short>(v[1] / 255.0 * 65535);
+      c.blue = static_cast<unsigned short>(v[2] / 255.0 * 65535);
+      c.flags = DoRed | DoGreen | DoBlue;
+      XAllocColor(display, colormap, &c);
+      (which ? iconHighlight : iconBackground)[type] = c.pixel;
+    }
+}
+
+Pixel l_QORInteractiveApplication::GetIconBackgroundColor(QORDlgIconType type) const {
+  return iconBackground[type >= 0 && type <= 5 ? type : 0];
+}
+
+Pixel l_QORInteractiveApplication::GetIconHighlightBackgroundColor(QORDlgIconType type) const {
+  return iconHighlight[type >= 0 && type <= 5 ? type : 0];
 }

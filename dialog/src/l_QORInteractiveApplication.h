@@ -5,6 +5,7 @@
 #include <Xm/Xm.h>
 
 #include "QORDlgControl.h"
+#include "QORDialog.h"
 #include "QORString.h"
 #include "l_QORDlgList.h"
 
@@ -142,6 +143,11 @@ class l_QORInteractiveApplication {
   void SetStandardResource(int standard) { fOldResource = standard ? 0 : 1; }
   void SetAutomaticContextualHelp() { fAutomaticContextualHelp = 1; }
 
+  // Icons: background and highlight pixel of each icon type (0 to 5).
+  Pixel GetIconBackgroundColor(QORDlgIconType type) const;
+  Pixel GetIconHighlightBackgroundColor(QORDlgIconType type) const;
+  void InitPixmapBackground();
+
  private:
   void InitialisationsDiverses();
   void InitVisual();
@@ -180,6 +186,9 @@ class l_QORInteractiveApplication {
   Cursor busyCursor = 0, normalCursor = 0, helpCursor = 0, pixmapCursor = 0;
   Widget statusWidget = nullptr;
   QORUnicodeString statusMessage;
+  // Icons: filled by InitPixmapBackground().
+  Pixel iconBackground[6] = {};
+  Pixel iconHighlight[6] = {};
 
   static l_QORInteractiveApplication* current;
   static QORCommand* idleCommand;

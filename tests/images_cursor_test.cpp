@@ -1,0 +1,135 @@
+// Object cursors on a real display: SetCursor and its message, the cursor
+// defined on the object's window by the idle pass (read back from the server
+// with XFixes as the pointer rests over the window), the bit order of the
+// pictures, and the busy cursor coming and going.
+#include <gtest/gtest.h>
+
+#include <X11/extensions/Xfixes.h>
+
+#include <cstdlib>
+#include <unistd.h>
+#include <string>
+
+#include "QORDlgCursorDefinition.h"
+#include "QORDlgMotif.h"
+#include "tolven_test_window.h"
+
+namespace {
+
+QORInteractiveApplication* app = nullptr;
+l_QORInteractiveApplication* L() { return app->GetLetterObject(); }
+
+class CursorEnvironment : public ::testing::Environment {
+  void SetUp() override {
+    if (!std::getenv("DISPLAY")) return;
+    static char arg0[] = "images_cursor_test";
+    static char* argv[] = {arg0, nullptr};
+    app = new QORInteractiveApplication(nullptr, "CursorTest");
+    app->BuildApplicationEnvironment(1, argv, environ);
+  }
+};
+const auto* env = ::testing::AddGlobalTestEnvironment(new CursorEnvironment);
+
+class Cursors : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!app) GTEST_SKIP() << "needs DISPLAY";
+    int event = 0, error = 0;
+    if (!XFixesQueryExtension(L()->GetDisplay(), &event, &error)) GTEST_SKIP() << "needs XFIXES";
+  }
+};
+
+// The cursor the server shows with the pointer in the middle of `w`.
+XFixesCursorImage* cursorOver(Widget w) {
+  Display* d = L()->GetDisplay();
+  // The window manager maps top-level windows in its own time.
+  for (int i = 0; i < 200; ++i) {
+    XWindowAttributes a;
+    if (XGetWindowAttributes(d, XtWindow(w), &a) && a.map_state == IsViewable) break;
+    // X events only: the idle pass must not run from here.
+    XtAppContext c = L()->GetContext();
+    while (XtAppPending(c) & XtIMXEvent) XtAppProcessEvent(c, XtIMXEvent);
+    usleep(10000);
+  }
+  XRaiseWindow(d, XtWindow(XtParent(XtParent(w))));
+  XWarpPointer(d, None, XtWindow(w), 0, 0, 0, 0, 40, 40);
+  XSync(d, False);
+  return XFixesGetCursorImage(d);
+}
+
+// Empty when the image is the picture of `def`, else the first difference.
+std::string differs(const XFixesCursorImage* img, const CursorDefinition& def) {
+  if (img->width != def.width || img->height != def.height) return "size";
+  if (img->xhot != def.hotX || img->yhot != def.hotY) return "hot spot";
+  for (int i = 0; i < def.width * def.height; ++i) {
+    const unsigned long argb = img->pixels[i] & 0xFFFFFFFFUL;
+    const char c = def.pixels[i];
+    const unsigned long want = c == '*' ? 0xFF000000UL : c == '.' ? 0xFFFFFFFFUL : 0;
+    if ((c == ' ' && (argb >> 24) != 0) || (c != ' ' && argb != want))
+      return "pixel " + std::to_string(i % def.width) + "," + std::to_string(i / def.width);
+  }
+  return "";
+}
+
+TEST_F(Cursors, SetCursorReturnsThePreviousAndRejectsBadIndexes) {
+  TestWindow win("SetWin");
+  QORDlgMotif m(&win, "m", 0);
+  PumpIdle();
+  l_QORDialog* l = m.GetLetterObject();
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(m.SetCursor(static_cast<QORDlgCursor>(12)), 0);  // none yet
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Invalid cursor 12\n");
+  EXPECT_EQ(l->GetCursorIndex(), -1);
+  EXPECT_EQ(l->GetPendingMask() & 0x20, 0u);
+  EXPECT_EQ(m.SetCursor(Target), 0);
+  EXPECT_NE(l->GetPendingMask() & 0x20, 0u);
+  EXPECT_EQ(m.SetCursor(Magnifier), Target);
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(m.SetCursor(static_cast<QORDlgCursor>(12)), Magnifier);
+  EXPECT_EQ(m.SetCursor(QORDlgNoCursor), Magnifier);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Invalid cursor 12\nInvalid cursor -1\n");
+  EXPECT_EQ(m.GetCursor(), Magnifier);
+  PumpIdle();
+  EXPECT_EQ(l->GetPendingMask() & 0x20, 0u);
+}
+
+TEST_F(Cursors, EveryTableCursorIsDefinedOnTheWindowByTheIdlePass) {
+  TestWindow win("TableWin");
+  QORDlgMotif m(&win, "m", 0);
+  PumpIdle();
+  Widget w = m.GetLetterObject()->GetBaseWidget(0);
+  ASSERT_TRUE(w && XtWindow(w));
+  for (int i = 0; i < QORDlgCursorCount; ++i) {
+    m.SetCursor(static_cast<QORDlgCursor>(i));
+    XFixesCursorImage* before = cursorOver(w);
+    EXPECT_NE(differs(before, QORDlgCursorTable[i]), "") << "cursor " << i << " shown before the idle pass";
+    XFree(before);
+    PumpIdle();
+    XFixesCursorImage* img = cursorOver(w);
+    EXPECT_EQ(differs(img, QORDlgCursorTable[i]), "") << "cursor " << i;
+    XFree(img);
+  }
+}
+
+TEST_F(Cursors, CursorSetBeforeTheWindowExistsAndThroughBusyPeriods) {
+  TestWindow win("EarlyWin");
+  QORDlgMotif m(&win, "m", 0);
+  m.SetCursor(OpenedHand);  // nothing is built yet
+  PumpIdle();
+  Widget w = m.GetLetterObject()->GetBaseWidget(0);
+  ASSERT_TRUE(w && XtWindow(w));
+  XFixesCursorImage* img = cursorOver(w);
+  EXPECT_EQ(differs(img, QORDlgCursorTable[OpenedHand]), "");
+  XFree(img);
+  // Busy: the watch everywhere, the object's own cursor back afterwards.
+  L()->SetBusyCursor();
+  img = cursorOver(w);
+  EXPECT_NE(differs(img, QORDlgCursorTable[OpenedHand]), "");
+  XFree(img);
+  PumpIdle();
+  img = cursorOver(w);
+  EXPECT_EQ(differs(img, QORDlgCursorTable[OpenedHand]), "");
+  XFree(img);
+}
+
+}  // namespace
