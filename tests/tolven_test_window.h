@@ -18,8 +18,6 @@ class TestWindowLetter : public l_QORDlgWindow {
       : l_QORDlgWindow(nullptr, name, api, style), autoLayout(withLayout) {
     dx = 300;
     dy = 200;
-    // Like a real window: a layout manager, in grid style when the style asks.
-    layoutManager = new l_QORDlgLayoutManager(this, QORString("LM_") + name);
     if (GetApplication()) GetApplication()->AddWindow(this);
     // Like a real window: ask the next idle pass to build it.
     pending |= 0x80000000;

@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+#include "l_QORDlgLayoutManager.h"
+#include "l_QORDlgRadioState.h"
 #include "l_QORInteractiveApplication.h"
 
 int l_QORDlgWindow::_deco_width = -1;
@@ -18,7 +20,8 @@ l_QORDlgWindow::l_QORDlgWindow(l_QORDialog* f, const QORString& n, QORDialog* a,
     : l_QORDialog(f, n, a, s) {
   // A window roots a tree: its objects reach the application through it.
   if (!f) SetApplication(l_QORInteractiveApplication::GetCurrent());
-  // The window's layout manager is created here once layouts exist.
+  if (s & QORDlgGridLayout) style |= QORDlgGridLayout;
+  layoutManager = new l_QORDlgLayoutManager(this, QORString("LM_") + n);
   pending |= QORDlgUpdSize;
   liveWindows.insertTail(this);
 }
@@ -97,9 +100,16 @@ Boolean l_QORDlgWindow::setKeyboardFocusWP(XtPointer window) {
 }
 
 void l_QORDlgWindow::DeselectAllBrothers(int position, int notify) {
-  // Radio grouping among the window's direct children needs the radio
-  // button's checked state; it is filled in with the radio button.
-  (void)position, (void)notify;
+  // Radio buttons placed directly in the window form groups of adjacent
+  // radio buttons: scan back, then forward, from the caller.
+  auto radio = [this](int i) -> l_QORDlgRadioState* {
+    if (i < 0 || i >= children.getCount() || !GetChild(i)->IsAKindOf(QORDlgCodeRadioButton)) return nullptr;
+    return dynamic_cast<l_QORDlgRadioState*>(GetChild(i));
+  };
+  for (int i = position - 2; l_QORDlgRadioState* r = radio(i); --i)
+    if (r->isRadioSelected()) return r->setRadioUnselected(notify);
+  for (int i = position; l_QORDlgRadioState* r = radio(i); ++i)
+    if (r->isRadioSelected()) return r->setRadioUnselected(notify);
 }
 
 void l_QORDlgWindow::close() { this->notify(&windCloseNotification); }
