@@ -247,6 +247,10 @@ void l_QORDlgWindow::popupCB(Widget shell, XtPointer client, XtPointer) {
 void l_QORDlgWindow::resizeCB(Widget, XtPointer client, XtPointer) {
   auto* w = static_cast<l_QORDlgWindow*>(client);
   if (!w->layoutManager || !w->built) return;
+  if (w->quietGeometry) {
+    w->Resize();
+    return;
+  }
   w->notify(&w->resizeNotification);
   w->Resize();
   w->notify(&w->windSizeNotification);

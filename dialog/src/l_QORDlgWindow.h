@@ -106,6 +106,8 @@ class l_QORDlgWindow : public l_QORDialog {
   l_QORDialog* openCombo = nullptr;
   Widget workArea = nullptr;
   int minimised = 0, maximised = 0, resizing = 0;
+  // Set while a replay applies a recorded geometry: resizes then lay out quietly.
+  int quietGeometry = 0;
 
  private:
   static l_QORDlgList liveWindows;

@@ -1,0 +1,619 @@
+#include "l_QORDlgDialog.h"
+
+#include <X11/Xmu/Editres.h>
+#include <Xm/DialogS.h>
+#include <Xm/DrawingA.h>
+#include <Xm/MessageB.h>
+#include <Xm/MwmUtil.h>
+#include <Xm/PushBG.h>
+
+#include <cstring>
+
+#include "QORMarshal.h"
+#include "l_QORDlgLayoutManager.h"
+#include "l_QORDlgRecordTrace.h"
+#include "l_QORInteractiveApplication.h"
+
+namespace {
+
+// Style normalisation: what the dialog keeps of the caller's style.
+constexpr unsigned long kKeptAlways = QORDlgDialogModal | QORDlgDialogReducedFrame | QORDlgDialogNoResize | 0x80000 |
+                                      QORDlgDialogNoDecoration | QORDlgDialogAtPointer;
+constexpr unsigned long kButtons = QORDlgDialogOK | QORDlgDialogCancel | QORDlgDialogHelp | QORDlgDialogApply;
+
+unsigned long dialogStyle(unsigned long s) {
+  unsigned long kept = s & kKeptAlways;
+  if (s & QORDlgDialogNoButtons) {
+    kept |= QORDlgDialogNoButtons;
+  } else {
+    kept |= (s & kButtons) ? (s & kButtons) : (QORDlgDialogOK | QORDlgDialogCancel | QORDlgDialogHelp);
+  }
+  kept |= s & QORDlgDialogGrow;
+  // An MDI child lives in a document window's MDI client, which has no
+  // dialog kind yet: the bit is kept for the document to honour.
+  kept |= s & QORDlgDialogMDIChild;
+  return kept;
+}
+
+const unsigned char kMessageChild[4] = {XmDIALOG_OK_BUTTON, 0, XmDIALOG_CANCEL_BUTTON, XmDIALOG_HELP_BUTTON};
+const unsigned long kButtonStyle[4] = {QORDlgDialogOK, QORDlgDialogApply, QORDlgDialogCancel, QORDlgDialogHelp};
+
+}  // namespace
+
+l_QORDlgDialog::l_QORDlgDialog(l_QORDialog* f, const QORString& n, QORDlgDialog* a, unsigned long s)
+    : l_QORDlgWindow(f, n, a, s) {
+  style |= dialogStyle(s);
+  // A dialog starts hidden, whatever the caller said.
+  style = (style & ~static_cast<unsigned long>(QORDlgShown)) | QORDlgHidden;
+  x = y = 0;
+  pending |= QORDlgUpdButtonTitles;
+}
+
+l_QORDlgDialog::~l_QORDlgDialog() = default;
+
+int l_QORDlgDialog::IsAKindOf(unsigned long code) {
+  return code == QORDlgCodeDialogBox || l_QORDlgWindow::IsAKindOf(code);
+}
+
+Widget l_QORDlgDialog::GetBaseWidget(int which) { return which == 0 ? innerArea : baseWidget; }
+
+// ---- resources and the standard buttons' settings ----
+
+void l_QORDlgDialog::loadResources() {
+  if (resourceLock) return;
+  static const char* const keys[4] = {"BOK", "BApply", "BCancel", "BHelp"};
+  const QORDlgStaticTexts* texts = l_QORInteractiveApplication::Static;
+  const QORUnicodeString* defaults[4] = {nullptr, nullptr, nullptr, nullptr};
+  if (texts) defaults[0] = &texts->dialogOK, defaults[1] = &texts->dialogApply, defaults[2] = &texts->dialogCancel,
+             defaults[3] = &texts->dialogHelp;
+  static const char* const fallback[4] = {"OK", "Apply", "Cancel", "Help"};
+  QORUnicodeString v;
+  for (int i = 0; i < 4; ++i) {
+    if (!(style & QORDlgNoResource) && getResourceValue(keys[i], v, nullptr)) {
+      titles[i] = v;
+      resourceTitles = 1;
+    } else {
+      titles[i] = defaults[i] ? *defaults[i] : QORUnicodeString(fallback[i]);
+    }
+  }
+  l_QORDlgWindow::loadResources();
+}
+
+void l_QORDlgDialog::SetButtonTitle(Button b, const QORUnicodeString& t) {
+  if (!resourceLock) loadResources();
+  if (resourceTitles) return;  // the catalog wins over the program
+  titles[b] = t;
+  pending |= QORDlgUpdButtonTitles;
+  registerDifferUpdate();
+}
+
+QORUnicodeString l_QORDlgDialog::GetButtonTitle(Button b) {
+  if (!resourceLock) loadResources();
+  return titles[b];
+}
+
+void l_QORDlgDialog::SetButtonSensitivity(Button b, unsigned long s) {
+  if (s == QORDlgSensitive) buttonSensitive[b] = 1;
+  else if (s == QORDlgInsensitive) buttonSensitive[b] = 0;
+  pending |= QORDlgUpdButtonSensitivity;
+  registerDifferUpdate();
+}
+
+void l_QORDlgDialog::SetDefaultButton(int b) {
+  if (b != 0 && b != static_cast<int>(QORDlgDialogOK) && b != static_cast<int>(QORDlgDialogCancel) &&
+      b != static_cast<int>(QORDlgDialogHelp))
+    return;
+  defaultButton = static_cast<unsigned long>(b);
+  pending |= QORDlgUpdDefaultButton;
+  registerDifferUpdate();
+}
+
+// ---- building ----
+
+void l_QORDlgDialog::BuildWindow() {
+  if (!built) {
+    if (!resourceLock) loadResources();
+    l_QORInteractiveApplication* app = GetApplication();
+    if (!app) return;
+    l_QORDialog* fatherWindow = father ? father->GetWindowFather() : nullptr;
+    Widget parent = fatherWindow && fatherWindow->GetBaseWidget(0) ? fatherWindow->GetBaseWidget(0) : app->GetWidget();
+    if (!parent) return;
+
+    Arg args[16];
+    int n = 0;
+    XtSetArg(args[n], XmNvisual, app->GetVisual()); ++n;
+    XtSetArg(args[n], XmNdepth, app->GetDepth()); ++n;
+    XtSetArg(args[n], XmNcolormap, app->GetColormap()); ++n;
+    if (GlobalXResources.enabled) {
+      XtSetArg(args[n], XmNbackground, GlobalXResources.documentBackground); ++n;
+      XtSetArg(args[n], XmNforeground, GlobalXResources.documentForeground); ++n;
+    }
+    XtSetArg(args[n], XmNdefaultButtonType, XmDIALOG_NONE); ++n;
+    XtSetArg(args[n], XmNautoUnmanage, False); ++n;
+    XtSetArg(args[n], XmNresizePolicy, XmRESIZE_ANY); ++n;
+    XtSetArg(args[n], XmNmarginWidth, 1); ++n;
+    XtSetArg(args[n], XmNmarginHeight, 1); ++n;
+    // Closing goes through the window's close protocol.
+    XtSetArg(args[n], XmNdeleteResponse, XmDO_NOTHING); ++n;
+    if (style & QORDlgDialogNoResize) {
+      XtSetArg(args[n], XmNnoResize, True); ++n;
+    }
+    char* widgetName = const_cast<char*>(name.c_str());
+    baseWidget = hasButtons() ? XmCreateMessageDialog(parent, widgetName, args, static_cast<Cardinal>(n))
+                              : XmCreateTemplateDialog(parent, widgetName, args, static_cast<Cardinal>(n));
+    shell = XtParent(baseWidget);
+    built = 1;
+
+    if (hasButtons()) {
+      for (int b : {OK, Cancel, Help}) buttons[b] = XmMessageBoxGetChild(baseWidget, kMessageChild[b]);
+      buttons[Apply] = XmCreatePushButtonGadget(baseWidget, const_cast<char*>("Apply"), nullptr, 0);
+      Dimension defaultShadow = 0, shadow = 0;
+      XtVaGetValues(buttons[Apply], XmNdefaultButtonShadowThickness, &defaultShadow, XmNshadowThickness, &shadow,
+                    nullptr);
+      if (defaultShadow == 0)
+        XtVaSetValues(buttons[Apply], XmNdefaultButtonShadowThickness, shadow < 2 ? shadow : shadow / 2, nullptr);
+      for (Widget w : buttons) {
+        if (GlobalXResources.enabled && GlobalXResources.documentFontList)
+          XtVaSetValues(w, XmNfontList, GlobalXResources.documentFontList, nullptr);
+        XtAddCallback(w, XmNactivateCallback, buttonCB, this);
+      }
+    }
+    separator = XmMessageBoxGetChild(baseWidget, XmDIALOG_SEPARATOR);
+    if (style & QORDlgDialogNoDecoration) {
+      XtVaSetValues(shell, XmNmwmDecorations, 0, nullptr);
+    } else if (style & QORDlgDialogReducedFrame) {
+      const int decorations = (style & QORDlgDialogNoResize) ? MWM_DECOR_BORDER : MWM_DECOR_BORDER | MWM_DECOR_RESIZEH;
+      XtVaSetValues(shell, XmNmwmDecorations, decorations, nullptr);
+    }
+    AddWMCallbacks();
+    if ((style & QORDlgDialogAtPointer) && !(api && api->IsReplay())) {
+      Window root = None, child = None;
+      int rx = 0, ry = 0, wx = 0, wy = 0;
+      unsigned int mask = 0;
+      Display* d = XtDisplay(shell);
+      if (XQueryPointer(d, DefaultRootWindow(d), &root, &child, &rx, &ry, &wx, &wy, &mask)) {
+        x = rx;
+        y = ry;
+        pending |= QORDlgUpdPosition;
+      }
+    }
+    const std::string work = std::string(name.c_str()) + "Ca", inner = std::string(name.c_str()) + "Wa";
+    workArea = XtVaCreateManagedWidget(work.c_str(), xmDrawingAreaWidgetClass, baseWidget, XmNmarginWidth, 0,
+                                       XmNmarginHeight, 0, nullptr);
+    innerArea = XtVaCreateManagedWidget(inner.c_str(), xmDrawingAreaWidgetClass, workArea, XmNmarginWidth, 0,
+                                        XmNmarginHeight, 0, XmNmappedWhenManaged, False, nullptr);
+    XtAddCallback(shell, XmNpopupCallback, popupCB, this);
+    XtAddEventHandler(shell, NoEventMask, True, _XEditResCheckMessages, nullptr);
+    InstallDestroyHandler();
+    InstallMoveWindowHandler(shell);
+    // The default contextual menu ("defaultCtx") is created here once
+    // contextual menus exist.
+    pending |= QORDlgUpdDefaultButton;
+  }
+  update(0);
+}
+
+// ---- showing and hiding ----
+
+void l_QORDlgDialog::SetVisibility(unsigned long v) {
+  l_QORDlgWindow::SetVisibility(v);
+  // The dialog applies its modality and queues itself for managing.
+  pending |= QORDlgUpdSubclass;
+  registerDifferUpdate();
+}
+
+void l_QORDlgDialog::manage() {
+  if (!baseWidget) return;
+  if (menuBar && menuBar->GetBaseWidget(0)) XtManageChild(menuBar->GetBaseWidget(0));
+  XtManageChild(innerArea);
+  XtManageChild(workArea);
+  if (!hasButtons()) {
+    if (separator) XtUnmanageChild(separator);
+  } else {
+    for (int b = 0; b < 4; ++b) {
+      if (style & kButtonStyle[b]) XtManageChild(buttons[b]);
+      else XtUnmanageChild(buttons[b]);
+    }
+    XtManageChild(separator);
+    XtUnmanageChild(XmMessageBoxGetChild(baseWidget, XmDIALOG_MESSAGE_LABEL));
+    XtUnmanageChild(XmMessageBoxGetChild(baseWidget, XmDIALOG_SYMBOL_LABEL));
+  }
+  XtManageChild(baseWidget);
+  XtPopup(shell, XtGrabNone);
+  if (!(api && api->IsReplay())) XtAppAddWorkProc(GetApplicationContext(), setKeyboardFocusWP, this);
+  if (l_QORInteractiveApplication* app = GetApplication()) app->UpdateCursor();
+}
+
+void l_QORDlgDialog::unmanage() {
+  if (!baseWidget) return;
+  XtUnmanageChild(baseWidget);
+  XtPopdown(shell);
+  if (l_QORInteractiveApplication* app = GetApplication()) app->UpdateCursor();
+}
+
+// ---- the deferred update ----
+
+void l_QORDlgDialog::update(unsigned long mask) {
+  if (!built) return;
+  auto take = [&](unsigned long bit) {
+    const bool raised = ((pending | mask) & bit) != 0;
+    pending &= ~bit;
+    mask &= ~bit;
+    return raised;
+  };
+  bool grew = false;
+  if (take(QORDlgUpdChildren))
+    for (int i = 0; i < children.getCount(); ++i) GetChild(i)->Build();
+  if (take(QORDlgUpdButtonTitles) && hasButtons()) {
+    for (int b = 0; b < 4; ++b) {
+      XmString s = XmStringCreateLocalized(const_cast<char*>(titles[b].c_str()));
+      XtVaSetValues(buttons[b], XmNlabelString, s, nullptr);
+      XmStringFree(s);
+    }
+  }
+  if (take(QORDlgUpdButtonSensitivity) && hasButtons())
+    for (int b = 0; b < 4; ++b) XtSetSensitive(buttons[b], buttonSensitive[b] ? True : False);
+  if (take(QORDlgUpdDefaultButton) && hasButtons()) {
+    const unsigned char type = defaultButton == QORDlgDialogOK       ? XmDIALOG_OK_BUTTON
+                               : defaultButton == QORDlgDialogCancel ? XmDIALOG_CANCEL_BUTTON
+                               : defaultButton == QORDlgDialogHelp   ? XmDIALOG_HELP_BUTTON
+                                                                     : XmDIALOG_NONE;
+    XtVaSetValues(baseWidget, XmNdefaultButtonType, type, nullptr);
+  }
+  if (take(QORDlgUpdSize) && dx > 0 && dy > 0) setShellSize(dx, dy);
+  if (take(QORDlgUpdLayout) && layoutManager && layoutManager->isFirstLayoutDone()) {
+    int w = 0, h = 0;
+    layoutManager->getSize(w, h);
+    layoutManager->updateSize(w, h, 1);
+    SetWindowMinSize();
+    if (!(style & QORDlgDialogGrow)) {
+      if (dx > 0 && dy > 0) setShellSize(dx, dy);
+    } else {
+      int rw = 0, rh = 0;
+      layoutManager->getRequestedSize(rw, rh);
+      int growW = rw - w, growH = rh - h;
+      resizing = 1;
+      int iw = 0, ih = 0;
+      widgetSize(innerArea, &iw, &ih);
+      int nw = iw + growW, nh = ih + growH;
+      if (nw <= 1) nw = iw;
+      if (nh <= 1) nh = ih;
+      if (nw < minWorkWidth) nw = minWorkWidth;
+      if (nh < minWorkHeight) nh = minWorkHeight;
+      growW = nw - iw;
+      growH = nh - ih;
+      dx += growW;
+      dy += growH;
+      if (dx >= 1 && dy >= 1) {
+        setShellSize(dx, dy);
+        setWidgetSize(innerArea, nw, nh);
+      }
+      layoutManager->adoptRequestedSize(rw + growW, rh + growH);
+      grew = true;
+    }
+  }
+  if ((pending | mask) & QORDlgUpdSubclass) {
+    // The window's own update clears this bit after recomputing the cursor.
+    const bool shown = GetVisibility() == QORDlgShown;
+    const unsigned char dialogStyle =
+        (style & QORDlgDialogModal) && shown ? XmDIALOG_FULL_APPLICATION_MODAL : XmDIALOG_MODELESS;
+    XtVaSetValues(baseWidget, XmNdialogStyle, dialogStyle, nullptr);
+    if (shown)
+      if (l_QORInteractiveApplication* app = GetApplication()) app->AddDialogToManage(this);
+  }
+  if (take(QORDlgUpdTitle)) XtVaSetValues(shell, XmNtitle, title.c_str(), nullptr);
+  if (take(QORDlgUpdGrowDone)) resizing = 0;
+  l_QORDlgWindow::update(mask);
+  if (grew) {
+    pending |= QORDlgUpdGrowDone;
+    registerDifferUpdate();
+  }
+}
+
+// ---- sizing ----
+
+void l_QORDlgDialog::widgetSize(Widget w, int* width, int* height) {
+  Dimension ww = 0, hh = 0;
+  if (w) XtVaGetValues(w, XmNwidth, &ww, XmNheight, &hh, nullptr);
+  *width = ww;
+  *height = hh;
+}
+
+void l_QORDlgDialog::setWidgetSize(Widget w, int width, int height) {
+  if (w && width > 0 && height > 0)
+    XtVaSetValues(w, XmNwidth, static_cast<Dimension>(width), XmNheight, static_cast<Dimension>(height), nullptr);
+}
+
+void l_QORDlgDialog::setShellSize(int width, int height) { setWidgetSize(shell, width, height); }
+
+void l_QORDlgDialog::setResizePolicy(Widget w, unsigned char policy) {
+  if (w) XtVaSetValues(w, XmNresizePolicy, policy, nullptr);
+}
+
+void l_QORDlgDialog::mapWindow(Widget w, bool map) {
+  if (!w || !XtWindow(w)) return;
+  if (map) XMapWindow(XtDisplay(w), XtWindow(w));
+  else XUnmapWindow(XtDisplay(w), XtWindow(w));
+}
+
+void l_QORDlgDialog::Resize() {
+  if (resizing || !shell) return;
+  resizing = 1;
+  int w = 0, h = 0;
+  widgetSize(shell, &w, &h);
+  if (firstSizePending) FirstSize();
+  else UserResize(h, w);
+  resizing = 0;
+}
+
+void l_QORDlgDialog::FirstSize() {
+  const bool withChildren = children.getCount() > 0;
+  mapWindow(baseWidget, false);
+  setResizePolicy(innerArea, XmRESIZE_GROW);
+  if (withChildren && layoutManager) {
+    layoutManager->Layout();
+    layoutManager->getSize(workWidth, workHeight);
+    setWidgetSize(innerArea, workWidth, workHeight);
+  } else if (workWidth == 0 && workHeight == 0) {
+    workWidth = workHeight = 200;
+    setWidgetSize(innerArea, workWidth, workHeight);
+  }
+  int iw = 0, ih = 0;
+  widgetSize(innerArea, &iw, &ih);
+  if (iw >= 65535 || ih >= 65535) {
+    setWidgetSize(innerArea, workWidth, workHeight);
+    iw = workWidth;
+    ih = workHeight;
+  }
+  int cw = 0, ch = 0;
+  widgetSize(workArea, &cw, &ch);
+  if (!withChildren && iw == workWidth && ih == workHeight) {
+    workWidth = cw;
+    workHeight = ch;
+  }
+  int growW = workWidth - cw, growH = workHeight - ch;
+  bool passSize = false;
+  if (growW < 0) {
+    growW = 0;
+    workWidth = minWorkWidth = cw;
+    passSize = true;
+  }
+  if (growH < 0) {
+    growH = 0;
+    workHeight = minWorkHeight = ch;
+    passSize = true;
+  }
+  if (passSize && withChildren && layoutManager) layoutManager->updateSize(workWidth, workHeight, 0);
+  if (withChildren) firstSizePending = 0;
+
+  int sw = 0, sh = 0;
+  widgetSize(shell, &sw, &sh);
+  const int oldW = dx, oldH = dy;
+  const int newW = sw + growW, newH = sh + growH;
+  int minW = sw, minH = sh;
+  if (layoutManager) layoutManager->computeMinSize(minW, minH);
+  minW += growW;
+  minH += growH;
+  dx = newW;
+  dy = newH;
+  bool workChanged = false;
+  // A size the program asked for before the first showing is kept when the
+  // content fits in it.
+  if (oldW >= minW && oldW != newW) {
+    dx = oldW;
+    workWidth += oldW - newW;
+    workChanged = true;
+  }
+  if (oldH >= minH && oldH != newH) {
+    dy = oldH;
+    workHeight += oldH - newH;
+    workChanged = true;
+  }
+  SetWorkAreaSize();
+  if (workChanged && withChildren && layoutManager) layoutManager->updateSize(workWidth, workHeight, 0);
+  SetWindowMinSize();
+  mapWindow(baseWidget, true);
+  mapWindow(innerArea, true);
+  setResizePolicy(innerArea, XmRESIZE_NONE);
+  if (dx && dy) setShellSize(dx, dy);
+  if (x || y) {
+    const unsigned long others = pending & ~static_cast<unsigned long>(QORDlgUpdPosition);
+    pending = QORDlgUpdPosition;
+    update(0);
+    pending |= others;
+  }
+}
+
+void l_QORDlgDialog::UserResize(int height, int width) {
+  int cw = 0, ch = 0;
+  widgetSize(workArea, &cw, &ch);
+  mapWindow(baseWidget, false);
+  dx = width;
+  dy = height;
+  workWidth = cw;
+  workHeight = ch;
+  setResizePolicy(innerArea, XmRESIZE_ANY);
+  setResizePolicy(workArea, XmRESIZE_NONE);
+  if (layoutManager) layoutManager->updateSize(cw + 1, ch + 1, 0);
+  SetWorkAreaSize();
+  setResizePolicy(innerArea, XmRESIZE_NONE);
+  mapWindow(baseWidget, true);
+  mapWindow(innerArea, true);
+  setResizePolicy(workArea, XmRESIZE_ANY);
+}
+
+void l_QORDlgDialog::ObjectResize() {
+  int cw = 0, ch = 0;
+  widgetSize(workArea, &cw, &ch);
+  mapWindow(baseWidget, false);
+  setResizePolicy(workArea, XmRESIZE_NONE);
+  setResizePolicy(innerArea, XmRESIZE_ANY);
+  firstSizePending = 0;
+  if (layoutManager) {
+    layoutManager->Layout();
+    int w = 0, h = 0;
+    layoutManager->getSize(w, h);
+    workWidth = w - 1;
+    workHeight = h - 1;
+  }
+  dx += workWidth - cw;
+  dy += workHeight - ch;
+  setResizePolicy(workArea, XmRESIZE_ANY);
+  SetWorkAreaSize();
+  setResizePolicy(innerArea, XmRESIZE_NONE);
+  setWidgetSize(workArea, workWidth, workHeight);
+  mapWindow(baseWidget, true);
+  mapWindow(innerArea, true);
+}
+
+void l_QORDlgDialog::ReLayout() {
+  if (!layoutManager) return;
+  if (firstSizePending) FirstSize();
+  else ObjectResize();
+}
+
+void l_QORDlgDialog::SetWorkAreaSize() {
+  if (!innerArea || workWidth == 0 || workHeight == 0) return;
+  mapWindow(innerArea, false);
+  setWidgetSize(innerArea, workWidth, workHeight);
+  mapWindow(innerArea, true);
+}
+
+void l_QORDlgDialog::SetWindowMinSize() {
+  if (!layoutManager || !shell) return;
+  int mw = workWidth, mh = workHeight;
+  layoutManager->computeMinSize(mw, mh);
+  const int minW = dx - workWidth + mw, minH = dy - workHeight + mh;
+  XtVaSetValues(shell, XmNminWidth, minW > 1 ? minW : 1, XmNminHeight, minH > 1 ? minH : 1, nullptr);
+}
+
+void l_QORDlgDialog::GetMenuBarSize(int* height, int* width) {
+  int w = 0, h = 0;
+  if (menuBar && menuBar->GetBaseWidget(0)) {
+    Dimension mw = 0;
+    XtVaGetValues(menuBar->GetBaseWidget(0), XmNwidth, &mw, nullptr);
+    w = mw;
+    h = 35;  // the measured height is not reliable before the bar is shown
+  }
+  if (height) *height = h;
+  if (width) *width = w;
+}
+
+// ---- the standard buttons ----
+
+void l_QORDlgDialog::buttonCB(Widget w, XtPointer client, XtPointer) {
+  auto* d = static_cast<l_QORDlgDialog*>(client);
+  if (w == d->buttons[OK]) d->okSelected();
+  else if (w == d->buttons[Apply]) d->applySelected();
+  else if (w == d->buttons[Cancel]) d->cancelSelected();
+  else if (w == d->buttons[Help]) d->helpSelected();
+}
+
+void l_QORDlgDialog::okSelected() {
+  response = 1;
+  notify(&diaOKNotification);
+}
+
+void l_QORDlgDialog::cancelSelected() {
+  response = 2;
+  notify(&diaCANCELNotification);
+}
+
+void l_QORDlgDialog::applySelected() {
+  response = 3;
+  notify(&diaAPPLYNotification);
+}
+
+void l_QORDlgDialog::helpSelected() {
+  response = 4;
+  if (l_QORInteractiveApplication::fAutomaticContextualHelp) {
+    if (l_QORInteractiveApplication* app = GetApplication()) app->QueryHelpOnContext(this);
+    return;
+  }
+  notify(&diaHELPNotification);
+}
+
+// ---- record and replay ----
+
+int l_QORDlgDialog::SaveState(QORNotification* n, QORMarshal& m) {
+  if (!n) return 1;
+  const char* cls = n->IsA();
+  QORNotification* responses[] = {&diaOKNotification, &diaCANCELNotification, &diaAPPLYNotification,
+                                  &diaHELPNotification};
+  for (QORNotification* r : responses) {
+    if (std::strcmp(cls, r->IsA()) != 0) continue;
+    m << response;
+    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
+    l_QORDlgRecordTrace::Detail(false, "_response= %d\n", response);
+    return 0;
+  }
+  if (std::strcmp(cls, resizeNotification.IsA()) == 0) {
+    Position sx = 0, sy = 0;
+    Dimension sw = 0, sh = 0;
+    if (shell) XtVaGetValues(shell, XmNx, &sx, XmNy, &sy, XmNwidth, &sw, XmNheight, &sh, nullptr);
+    m << static_cast<short>(sx) << static_cast<short>(sy) << static_cast<unsigned short>(sw)
+      << static_cast<unsigned short>(sh);
+    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
+    l_QORDlgRecordTrace::Detail(false, "x,y dx,dy= %d,%d %d,%d\n", sx, sy, sw, sh);
+    return 0;
+  }
+  if (std::strcmp(cls, windCloseNotification.IsA()) == 0) {
+    m << 0;
+    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
+    return 0;
+  }
+  return 2;
+}
+
+int l_QORDlgDialog::RestoreState(QORNotification* n, QORMarshal& m) {
+  if (!n) return 4;
+  const char* cls = n->IsA();
+  QORNotification* responses[] = {&diaOKNotification, &diaCANCELNotification, &diaAPPLYNotification,
+                                  &diaHELPNotification};
+  for (QORNotification* r : responses) {
+    if (std::strcmp(cls, r->IsA()) != 0) continue;
+    if (!api) return 0;
+    m >> response;
+    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
+    l_QORDlgRecordTrace::Detail(true, "_response= %d\n", response);
+    notify(r);
+    return 0;
+  }
+  if (std::strcmp(cls, resizeNotification.IsA()) == 0) {
+    if (!api) return 0;
+    short sx = 0, sy = 0;
+    unsigned short sw = 0, sh = 0;
+    m >> sx >> sy >> sw >> sh;
+    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
+    l_QORDlgRecordTrace::Detail(true, "x,y dx,dy= %d,%d %d,%d\n", sx, sy, sw, sh);
+    x = sx;
+    y = sy;
+    dx = sw;
+    dy = sh;
+    if (shell && sw > 0 && sh > 0) {
+      // The resize callbacks this causes are this restore's own: they lay out
+      // but do not notify a second time.
+      quietGeometry = 1;
+      mapWindow(workArea, false);
+      if (sx && sy)
+        XtVaSetValues(shell, XmNx, static_cast<Position>(sx), XmNy, static_cast<Position>(sy), XmNwidth,
+                      static_cast<Dimension>(sw), XmNheight, static_cast<Dimension>(sh), nullptr);
+      else
+        XtVaSetValues(shell, XmNwidth, static_cast<Dimension>(sw), XmNheight, static_cast<Dimension>(sh), nullptr);
+      mapWindow(workArea, true);
+      quietGeometry = 0;
+    }
+    notify(&resizeNotification);
+    Resize();
+    return 0;
+  }
+  if (std::strcmp(cls, windCloseNotification.IsA()) == 0) {
+    if (!api) return 0;
+    int ignored = 0;
+    m >> ignored;
+    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
+    notify(&windCloseNotification);
+    return 0;
+  }
+  return 4;
+}
