@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <X11/Xresource.h>
+#include <X11/extensions/XTest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <unistd.h>
 #include <string>
 
 #include "QORDlgContainer.h"
@@ -41,6 +44,18 @@ QORDlgMotif* area(QORDialog* father, const char* name, int w, int h) {
   auto* m = new QORDlgMotif(father, name, 0);
   m->GetLetterObject()->SetRectDimensions(1, 1, h, w, 0);
   return m;
+}
+
+// Lets the window manager map and place the windows before the pointer acts.
+void settle(int ms) {
+  l_QORInteractiveApplication* l = l_QORInteractiveApplication::GetCurrent();
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < end) {
+    XSync(l->GetDisplay(), False);
+    while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
+    PumpIdle();
+    usleep(5000);
+  }
 }
 
 struct Size {
@@ -137,6 +152,26 @@ TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
   ox = -5000;
   lc->setOrigin(ox, oy);
   EXPECT_EQ(ox, vw - 1282);
+
+  // The user clicks the bar's right arrow: the work area moves left by one increment.
+  ox = 0;
+  lc->setOrigin(ox, oy);
+  settle(300);
+  Display* d = XtDisplay(hs);
+  Dimension hw = 0, hh = 0;
+  XtVaGetValues(hs, XmNwidth, &hw, XmNheight, &hh, nullptr);
+  Position rx = 0, ry = 0;
+  XtTranslateCoords(hs, static_cast<Position>(hw - hh / 2), static_cast<Position>(hh / 2), &rx, &ry);
+  XTestFakeMotionEvent(d, -1, rx, ry, CurrentTime);
+  XTestFakeButtonEvent(d, 1, True, CurrentTime);
+  XTestFakeButtonEvent(d, 1, False, CurrentTime);
+  settle(100);
+  int gx, gy;
+  lc->GetOrigin(gx, gy);
+  EXPECT_EQ(gx, -10);
+  Position wx = 0;
+  XtVaGetValues(lc->GetBaseWidget(0), XmNx, &wx, nullptr);
+  EXPECT_EQ(wx, -10);
   int mh, mw;
   lc->GetMinRectDimensions(&mh, &mw);
   EXPECT_EQ(mh, 30);

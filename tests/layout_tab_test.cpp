@@ -173,6 +173,25 @@ TEST_F(TabLayout, Attach4SidesSplitsTheContainer) {
   EXPECT_EQ(serverGeo(b), (Geo{122, 1, 80, 50}));
 }
 
+TEST_F(TabLayout, LabelsAndFieldsFormTwoAlignedColumns) {
+  TestWindow win("FormWin", 0, 1);
+  l_QORDialog* lw = win.GetLetterObject();
+  QORDlgMotif* l1 = area(&win, "l1", 40, 20);
+  QORDlgMotif* l2 = area(&win, "l2", 70, 15);
+  QORDlgMotif* f1 = area(&win, "f1", 100, 25);
+  QORDlgMotif* f2 = area(&win, "f2", 80, 20);
+  lw->SetVerticalAttachment(0, QORDlgTopOrLeft, listOf({l1, l2}));
+  lw->SetVerticalAttachment(1, QORDlgTopOrLeft, listOf({f1, f2}));
+  lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({l1, f1}));
+  lw->SetHorizontalAttachment(1, QORDlgTopOrLeft, listOf({l2, f2}));
+  PumpIdle();
+  // The fields start after the widest label; the second row after the tallest of the first.
+  EXPECT_EQ(serverGeo(l1), (Geo{1, 1, 40, 20}));
+  EXPECT_EQ(serverGeo(f1), (Geo{72, 1, 100, 25}));
+  EXPECT_EQ(serverGeo(l2), (Geo{1, 27, 70, 15}));
+  EXPECT_EQ(serverGeo(f2), (Geo{72, 27, 80, 20}));
+}
+
 TEST_F(TabLayout, AttachingRulesAreFatal) {
   TestWindow win("FatalWin", 0, 1);
   l_QORDialog* lw = win.GetLetterObject();

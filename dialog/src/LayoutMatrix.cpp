@@ -6,6 +6,8 @@
 #include "l_QORDlgLayoutManager.h"
 #include "qordlg_assert.h"
 
+unsigned LayoutMatrix::versions = 0;
+
 LayoutMatrix::LayoutMatrix(int lines, int cols) {
   SetLineCount(lines);
   SetColumnCount(cols);
@@ -22,6 +24,7 @@ void LayoutMatrix::forget(const l_QORDialog* obj, int line, int col) {
   auto& v = it->second;
   v.erase(std::remove(v.begin(), v.end(), std::make_pair(line, col)), v.end());
   if (v.empty()) cellsOf.erase(it);
+  changed();
 }
 
 void LayoutMatrix::SetLineCount(int n) {
@@ -77,6 +80,7 @@ l_QORDialog* LayoutMatrix::SetCell(l_QORDialog* obj, int line, int col) {
   if (slot) return slot->GetObj();
   slot = new LayoutCell(obj);
   cellsOf[obj].emplace_back(line, col);
+  changed();
   if (l_QORDlgLayoutManager::TraceLevel() >= 1) Dump();
   return nullptr;
 }
@@ -89,6 +93,7 @@ void LayoutMatrix::DeleteCell(const l_QORDialog* obj) {
     columns[lc.second][lc.first] = nullptr;
   }
   cellsOf.erase(it);
+  changed();
 }
 
 void LayoutMatrix::SetCellGeometry(const DRECT& r, int line, int col) {

@@ -28,6 +28,8 @@ class LayoutMatrix {
   int IsColumnResizable(int col) const { return isIn(resizableColumns, col); }
   int IsRowResizable(int row) const { return isIn(resizableRows, row); }
   void Dump() const;
+  // Changes with every change of the cells; never the same in two matrices.
+  unsigned GetVersion() const { return version; }
 
  private:
   static void setIn(std::vector<int>& list, int v, int flag);
@@ -36,6 +38,9 @@ class LayoutMatrix {
   std::vector<int> resizableColumns;
   std::vector<int> resizableRows;
   void forget(const l_QORDialog* obj, int line, int col);
+  void changed() { version = ++versions; }
+  static unsigned versions;
+  unsigned version = ++versions;
   // Where each object's cells are, so that finding or deleting them does not
   // scan the grid: the engine asks once per child per pass.
   std::unordered_map<const l_QORDialog*, std::vector<std::pair<int, int>>> cellsOf;

@@ -232,6 +232,9 @@ class l_QORDialog {
   // Stamps of the father's layout pass: moved in this propagation, placed in this pass.
   unsigned layoutMark = 0;
   unsigned layoutPlaced = 0;
+  // The father's grid cell of this child, valid while the grid is unchanged.
+  class LayoutCell* layoutCell = nullptr;
+  unsigned layoutCellVersion = 0;
 
  protected:
   void setAttachment(unsigned short index, Orientation o, QORDlgAttachment kind, const l_QORDlgList& components);

@@ -207,9 +207,17 @@ void l_QORDlgLayoutManager::setPlaced(const l_QORDialog* c) { const_cast<l_QORDi
 
 // ---- geometry access: the child itself, or its grid cell ----
 
+LayoutCell* l_QORDlgLayoutManager::cellOf(l_QORDialog* c) {
+  if (c->layoutCellVersion != _objectMat->GetVersion()) {
+    c->layoutCell = _objectMat->GetCell(c);
+    c->layoutCellVersion = _objectMat->GetVersion();
+  }
+  return c->layoutCell;
+}
+
 void l_QORDlgLayoutManager::readGeometry(l_QORDialog* c, int& x, int& y, int& w, int& h) {
   if (style == GridLayout && _objectMat) {
-    if (LayoutCell* cell = _objectMat->GetCell(c)) {
+    if (LayoutCell* cell = cellOf(c)) {
       DRECT& r = cell->GetRect();
       if (r.x == -1 && r.y == -1 && r.dx == -1 && r.dy == -1) c->GetRectDimensions(&r);
       x = r.x;
@@ -224,7 +232,7 @@ void l_QORDlgLayoutManager::readGeometry(l_QORDialog* c, int& x, int& y, int& w,
 
 void l_QORDlgLayoutManager::writePosition(l_QORDialog* c, int x, int y) {
   if (style == GridLayout && _objectMat) {
-    if (LayoutCell* cell = _objectMat->GetCell(c)) {
+    if (LayoutCell* cell = cellOf(c)) {
       cell->GetRect().x = x;
       cell->GetRect().y = y;
       return;
@@ -235,7 +243,7 @@ void l_QORDlgLayoutManager::writePosition(l_QORDialog* c, int x, int y) {
 
 void l_QORDlgLayoutManager::writeRect(l_QORDialog* c, int x, int y, int h, int w) {
   if (style == GridLayout && _objectMat) {
-    if (LayoutCell* cell = _objectMat->GetCell(c)) {
+    if (LayoutCell* cell = cellOf(c)) {
       const DRECT& r = cell->GetRect();
       if (r.x != x || r.y != y || r.dx != w || r.dy != h) cell->SetRect(DRECT{x, y, w, h});
       return;

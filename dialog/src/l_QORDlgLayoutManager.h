@@ -12,6 +12,7 @@
 
 class l_QORDialog;
 class l_QORDlgTab;
+class LayoutCell;
 class LayoutMatrix;
 
 enum LayoutStyle { AttachLayout = 1, GridLayout = 2 };
@@ -89,6 +90,7 @@ class l_QORDlgLayoutManager {
   void computeSize(int& width, int& height);
   void countRelativeTabs();
   void placeGridChildren();
+  LayoutCell* cellOf(l_QORDialog* c);
   int refFor(Orientation o) const { return o == Vertical ? referenceWidth : referenceHeight; }
 
   l_QORDialog* owner;

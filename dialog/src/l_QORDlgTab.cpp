@@ -151,11 +151,17 @@ void l_QORDlgTab::placeWidgets() {
   else XtMoveWidget(separator, 0, static_cast<Position>(_position));
 }
 
+void l_QORDlgTab::separatorDestroyedCB(Widget, XtPointer me, XtPointer) {
+  static_cast<l_QORDlgTab*>(me)->separator = nullptr;
+}
+
 void l_QORDlgTab::setSashDisabled() {
   sashEnabled = 0;
   if (separator) {
+    // Xt may finish the destruction after we are gone: it must not call back.
     Widget w = separator;
     separator = nullptr;
+    XtRemoveCallback(w, XmNdestroyCallback, separatorDestroyedCB, this);
     XtDestroyWidget(w);
   }
   if (sash) {
@@ -574,9 +580,7 @@ void l_QORDlgTab::traceGeometry(const char*) {
   if (!separator) {
     separator = XtVaCreateWidget(name.c_str(), xmSeparatorWidgetClass, parent, XmNorientation,
                                  orientation == Vertical ? XmVERTICAL : XmHORIZONTAL, XmNmargin, 0, nullptr);
-    XtAddCallback(separator, XmNdestroyCallback, [](Widget, XtPointer me, XtPointer) {
-      static_cast<l_QORDlgTab*>(me)->separator = nullptr;
-    }, this);
+    XtAddCallback(separator, XmNdestroyCallback, separatorDestroyedCB, this);
     if (level == 1 || level == 3)
       XtVaSetValues(separator, XtVaTypedArg, XmNbackground, XmRString, "yellow", 7, nullptr);
   }

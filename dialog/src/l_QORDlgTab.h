@@ -75,6 +75,7 @@ class l_QORDlgTab {
   void sizeFarSide(ComponentInfo* info, int secondPass);
   void traceList(const char* what);
   void placeWidgets();
+  static void separatorDestroyedCB(Widget w, XtPointer me, XtPointer call);
 
   QORString name;
   int index;
