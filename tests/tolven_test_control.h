@@ -28,6 +28,11 @@ class TestControlLetter : public l_QORDlgControl {
     InstallFocusHandler(nullptr);
     pending |= QORDlgUpdVisibility | QORDlgUpdTitle;
     update(0);
+    // Its natural size with its title, for the layout, unless the test gave one.
+    XtWidgetGeometry natural{};
+    XtQueryGeometry(baseWidget, nullptr, &natural);
+    if (dx <= 0) dx = natural.width;
+    if (dy <= 0) dy = natural.height;
   }
   void Accelerator() override { ++accelerated; }
   unsigned long extraCode;
@@ -83,13 +88,16 @@ inline void Chord(std::initializer_list<KeySym> keys) {
   PumpFor(150);
 }
 
-// Root coordinates of the centre of a widget.
+// Root coordinates of the centre of a widget or gadget.
 inline void Centre(Widget w, int* x, int* y) {
   Window child;
   Dimension width = 0, height = 0;
+  Position gx = 0, gy = 0;
   XtVaGetValues(w, XmNwidth, &width, XmNheight, &height, nullptr);
-  XTranslateCoordinates(TestDisplay(), XtWindow(w), DefaultRootWindow(TestDisplay()), width / 2, height / 2, x, y,
-                        &child);
+  // A gadget draws in its parent's window, at its own position.
+  if (!XtIsWidget(w)) XtVaGetValues(w, XmNx, &gx, XmNy, &gy, nullptr);
+  XTranslateCoordinates(TestDisplay(), XtWindowOfObject(w), DefaultRootWindow(TestDisplay()), gx + width / 2,
+                        gy + height / 2, x, y, &child);
 }
 
 inline std::string LabelText(Widget label) {

@@ -1,5 +1,7 @@
 #include "l_QORDlgDialog.h"
 
+#include <X11/IntrinsicP.h>
+#include <X11/CoreP.h>
 #include <X11/Xmu/Editres.h>
 #include <Xm/DialogS.h>
 #include <Xm/DrawingA.h>
@@ -331,9 +333,15 @@ void l_QORDlgDialog::setResizePolicy(Widget w, unsigned char policy) {
 }
 
 void l_QORDlgDialog::mapWindow(Widget w, bool map) {
-  if (!w || !XtWindow(w)) return;
-  if (map) XMapWindow(XtDisplay(w), XtWindow(w));
-  else XUnmapWindow(XtDisplay(w), XtWindow(w));
+  if (!w) return;
+  if (map) {
+    // The inner area is created not mapped when managed; the first sizing may
+    // run before the shell is realized, so the mapping is left to Xt then.
+    if (!XtIsRealized(w) || !w->core.mapped_when_managed) XtSetMappedWhenManaged(w, True);
+    if (XtWindow(w) && XtIsManaged(w)) XMapWindow(XtDisplay(w), XtWindow(w));
+  } else if (XtWindow(w)) {
+    XUnmapWindow(XtDisplay(w), XtWindow(w));
+  }
 }
 
 void l_QORDlgDialog::Resize() {

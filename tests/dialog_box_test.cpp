@@ -1,0 +1,190 @@
+// Dialog boxes on real widgets with mwm: standard buttons per style, titles
+// from the catalog, default button, modality, the empty dialog's size, and
+// the buttons pressed with the pointer.
+#include <gtest/gtest.h>
+
+#include <Xm/MessageB.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "QORDlgDialog.h"
+#include "QORMsgCatalog.h"
+#include "l_QORDlgDialog.h"
+#include "tolven_test_control.h"
+#include "tolven_test_window.h"
+
+namespace {
+
+class DialogBox : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!std::getenv("DISPLAY")) return;
+    static char arg0[] = "dialog_box_test";
+    static char* argv[] = {arg0, nullptr};
+    app = new QORInteractiveApplication(nullptr, "DialogBoxTest");
+    app->BuildApplicationEnvironment(1, argv, environ);
+  }
+  void SetUp() override {
+    if (!app) GTEST_SKIP() << "needs DISPLAY";
+  }
+  // Shows the dialog and waits until the window manager has mapped it.
+  static l_QORDlgDialog* show(QORDlgDialog& d) {
+    d.SetVisibility(QORDlgShown);
+    auto* l = static_cast<l_QORDlgDialog*>(d.GetLetterObject());
+    for (int i = 0; i < 100 && !(l->GetShell() && viewable(l->GetShell())); ++i) {
+      PumpIdle();
+      PumpFor(20);
+    }
+    PumpFor(150);
+    return l;
+  }
+  static bool viewable(Widget w) {
+    XWindowAttributes a;
+    return XtWindow(w) && XGetWindowAttributes(XtDisplay(w), XtWindow(w), &a) && a.map_state == IsViewable;
+  }
+  static void click(Widget w) {
+    int x, y;
+    Centre(w, &x, &y);
+    MoveTo(x, y);
+    XTestFakeButtonEvent(TestDisplay(), 1, True, CurrentTime);
+    XTestFakeButtonEvent(TestDisplay(), 1, False, CurrentTime);
+    PumpFor(150);
+  }
+  static QORInteractiveApplication* app;
+};
+QORInteractiveApplication* DialogBox::app = nullptr;
+
+std::string managedButtons(l_QORDlgDialog* l) {
+  static const char* const names[] = {"OK", "Apply", "Cancel", "Help"};
+  std::string out;
+  for (int b = 0; b < 4; ++b) {
+    Widget w = l->GetButtonWidget(static_cast<l_QORDlgDialog::Button>(b));
+    if (w && XtIsManaged(w)) out += std::string(out.empty() ? "" : " ") + names[b];
+  }
+  return out;
+}
+
+TEST_F(DialogBox, StandardButtonsFollowTheStyle) {
+  struct Case {
+    unsigned long style;
+    const char* buttons;
+    bool separator;
+  } cases[] = {{0, "OK Cancel Help", true},
+               {QORDlgDialogApply, "Apply", true},
+               {QORDlgDialogOK | QORDlgDialogApply | QORDlgDialogCancel, "OK Apply Cancel", true},
+               {QORDlgDialogNoButtons, "", false}};
+  for (const Case& c : cases) {
+    auto* d = new QORDlgDialog(app, "Buttons", c.style);
+    EXPECT_EQ(d->GetVisibility(), QORDlgHidden);  // dialogs start hidden
+    l_QORDlgDialog* l = show(*d);
+    EXPECT_EQ(managedButtons(l), c.buttons) << std::hex << c.style;
+    ASSERT_NE(l->GetSeparator(), nullptr);
+    EXPECT_EQ(XtIsManaged(l->GetSeparator()) != 0, c.separator);
+    if (c.style == 0) {
+      unsigned char type = 0;
+      XtVaGetValues(l->GetBaseWidget(1), XmNdefaultButtonType, &type, nullptr);
+      EXPECT_EQ(type, XmDIALOG_OK_BUTTON);
+      EXPECT_EQ(LabelText(l->GetButtonWidget(l_QORDlgDialog::OK)), "OK");
+    }
+    if (c.style == QORDlgDialogNoButtons) {
+      d->SetOKTitle("Changed");  // nothing shows it
+      PumpIdle();
+      EXPECT_EQ(l->GetButtonWidget(l_QORDlgDialog::OK), nullptr);
+    }
+    delete d;
+    PumpIdle();
+  }
+}
+
+TEST_F(DialogBox, CatalogButtonTitleFreezesTheOthers) {
+  QORMsgCatalog catalog;
+  // A catalog added on an object keys its entries from that object down.
+  const char text[] = "BOK = \"Go\";\n";
+  ASSERT_EQ(catalog.LoadFromText(text, sizeof text - 1, "inline.catalog"), 1);
+  auto* d = new QORDlgDialog(app, "Frozen", 0);
+  d->AddResourcePath(catalog, "");
+  d->SetCANCELTitle("Abandon");  // ignored: the catalog defines a button title
+  d->SetDefaultButton(0x1234);   // ignored: not a button
+  l_QORDlgDialog* l = show(*d);
+  EXPECT_EQ(LabelText(l->GetButtonWidget(l_QORDlgDialog::OK)), "Go");
+  EXPECT_EQ(LabelText(l->GetButtonWidget(l_QORDlgDialog::Cancel)), "Cancel");
+  EXPECT_EQ(d->GetDefaultButton(), static_cast<int>(QORDlgDialogOK));
+
+  auto* free = new QORDlgDialog(app, "Free", 0);
+  free->SetCANCELTitle("Abandon");
+  free->SetHELPSensitivity(QORDlgInsensitive);
+  free->SetOKSensitivity(99);  // unknown: unchanged
+  l_QORDlgDialog* fl = show(*free);
+  EXPECT_EQ(LabelText(fl->GetButtonWidget(l_QORDlgDialog::Cancel)), "Abandon");
+  EXPECT_FALSE(XtIsSensitive(fl->GetButtonWidget(l_QORDlgDialog::Help)));
+  EXPECT_EQ(free->GetOKSensitivity(), 8UL);
+  EXPECT_EQ(free->GetHELPSensitivity(), 16UL);
+  delete d;
+  delete free;
+  PumpIdle();
+}
+
+TEST_F(DialogBox, EmptyDialogOpensWithA200By200WorkArea) {
+  auto* d = new QORDlgDialog(app, "Empty", QORDlgDialogNoButtons);
+  l_QORDlgDialog* l = show(*d);
+  int w = 0, h = 0;
+  l->GetWorkAreaSize(&w, &h);
+  EXPECT_EQ(w, 200);
+  EXPECT_EQ(h, 200);
+  Dimension iw = 0, ih = 0;
+  XtVaGetValues(l->GetInnerArea(), XmNwidth, &iw, XmNheight, &ih, nullptr);
+  EXPECT_EQ(iw, 200);
+  EXPECT_EQ(ih, 200);
+  delete d;
+  PumpIdle();
+}
+
+TEST_F(DialogBox, PressingEachButtonSetsTheResponseAndNotifies) {
+  auto* d = new QORDlgDialog(app, "Pressed", QORDlgDialogOK | QORDlgDialogApply | QORDlgDialogCancel | QORDlgDialogHelp);
+  std::vector<std::string> got;
+  QORCommand listener(nullptr, "listener");
+  listener.AddAnalyseNotificationCB(d, nullptr, [&](QORCommand*, QORNotification* n) {
+    const std::string c = n->IsA();
+    if (c.find("Dia") != std::string::npos) got.push_back(c + " " + std::to_string(d->GetResponse()));
+  });
+  l_QORDlgDialog* l = show(*d);
+  for (auto b : {l_QORDlgDialog::OK, l_QORDlgDialog::Apply, l_QORDlgDialog::Cancel, l_QORDlgDialog::Help})
+    click(l->GetButtonWidget(b));
+  EXPECT_EQ(got, (std::vector<std::string>{"QORDlgDiaOKNotification 1", "QORDlgDiaAPPLYNotification 3",
+                                           "QORDlgDiaCANCELNotification 2", "QORDlgDiaHELPNotification 4"}));
+  EXPECT_TRUE(viewable(l->GetShell()));  // the buttons do not hide the dialog
+  delete d;
+  PumpIdle();
+}
+
+TEST_F(DialogBox, AHiddenModalDialogNoLongerBlocksOtherWindows) {
+  auto* other = new QORDlgDialog(app, "Other", QORDlgDialogOK);
+  int okPressed = 0;
+  QORCommand listener(nullptr, "listener");
+  listener.AddAnalyseNotificationCB(other, "QORDlgDiaOKNotification", [&](QORCommand*, QORNotification*) {
+    ++okPressed;
+  });
+  l_QORDlgDialog* ol = show(*other);
+  auto* modal = new QORDlgDialog(app, "Modal", QORDlgDialogModal | QORDlgDialogCancel);
+  modal->SetRectPosition(700, 600);
+  l_QORDlgDialog* ml = show(*modal);
+  unsigned char dialogStyle = 0;
+  XtVaGetValues(ml->GetBaseWidget(1), XmNdialogStyle, &dialogStyle, nullptr);
+  EXPECT_EQ(dialogStyle, XmDIALOG_FULL_APPLICATION_MODAL);
+  click(ol->GetButtonWidget(l_QORDlgDialog::OK));
+  EXPECT_EQ(okPressed, 0);  // blocked by the modal dialog
+  modal->SetVisibility(QORDlgHidden);
+  PumpIdle();
+  PumpFor(150);
+  XtVaGetValues(ml->GetBaseWidget(1), XmNdialogStyle, &dialogStyle, nullptr);
+  EXPECT_EQ(dialogStyle, XmDIALOG_MODELESS);
+  click(ol->GetButtonWidget(l_QORDlgDialog::OK));
+  EXPECT_EQ(okPressed, 1);
+  delete modal;
+  delete other;
+  PumpIdle();
+}
+
+}  // namespace
