@@ -86,6 +86,14 @@ class QORRecord {
   // one was applied, 0 at the end of the file, -1 on an error (then GetError()).
   int ReplayNext();
   bool ReplayFinished() const { return mode_ == QORRecordReplay && finished_; }
+  // Replay: whether `sender` may deliver `n` now. A notification the sender
+  // records comes from the record file during a replay: sent by the program
+  // itself meanwhile it is dropped, so nothing arrives twice. Everything
+  // else is delivered.
+  bool ShouldDeliver(QORCommand* sender, QORNotification* n);
+  // True while ShouldDeliver asks a command whether it records a
+  // notification: its state is written to a scratch stream and must not be traced.
+  bool IsProbing() const { return probing_; }
   const std::string& GetError() const { return error_; }
   long GetEntryCount() const { return count_; }
 
@@ -95,6 +103,10 @@ class QORRecord {
 
   int mode_ = QORRecordNone;
   bool restoring_ = false;
+  bool probing_ = false;
+  // The notification an entry being applied sends again.
+  const QORCommand* restoringCommand_ = nullptr;
+  std::string restoringClass_;
   bool finished_ = false;
   long count_ = 0;
   std::string error_;

@@ -11,6 +11,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "QORCommand.h"
 #include "QORMarshal.h"
@@ -198,6 +199,46 @@ TEST(Record, CaptureThroughSendNotificationThenReplay) {
   EXPECT_TRUE(rec->ReplayFinished() && rec->GetError().empty());
   rec->EndMode(QORRecordReplay);
   EXPECT_EQ(QORRecordNone, rec->RecordMod());
+  unlink(file.c_str());
+}
+
+// Replaying: a recorded kind of notification reaches listeners only from the
+// record file; the program's own sending of it is dropped meanwhile.
+TEST(Record, ReplayDeliversRecordedKindsOnlyFromTheFile) {
+  struct Resender : Clicker {
+    using Clicker::Clicker;
+    int RestoreState(QORNotification* n, QORMarshal& m) override {
+      const int r = Clicker::RestoreState(n, m);
+      if (r == 0) SendNotification(this, n);
+      return r;
+    }
+  };
+  const std::string file = tempFile("deliver");
+  QORCommand root(nullptr, "deliver root");
+  Resender btn(&root, "btn");
+  QORCommand listener(nullptr, "listener");
+  std::vector<std::string> got;
+  listener.AddAnalyseNotificationCB(&btn, nullptr, [&](QORCommand*, QORNotification* n) {
+    got.push_back(std::string(n->IsA()) + " " + std::to_string(btn.value));
+  });
+  ClickNotification click;
+  QORNotification plain;
+  QORRecord* rec = QORRecord::GetMain();
+  ASSERT_TRUE(rec->StartCapture(file.c_str()));
+  btn.value = 5;
+  btn.SendNotification(&btn, &click);
+  rec->EndMode(QORRecordCapture);
+  got.clear();
+
+  ASSERT_TRUE(rec->StartReplay(file.c_str()));
+  btn.value = 1;
+  btn.SendNotification(&btn, &click);  // the program's own: dropped
+  btn.SendNotification(&btn, &plain);  // not a recorded kind: delivered
+  EXPECT_EQ(1, rec->ReplayNext());
+  EXPECT_EQ(got, (std::vector<std::string>{"QORNotification 1", "TestClickNotification 5"}));
+  rec->EndMode(QORRecordReplay);
+  btn.SendNotification(&btn, &click);  // no replay any more: delivered
+  EXPECT_EQ(got.size(), 3u);
   unlink(file.c_str());
 }
 

@@ -611,8 +611,10 @@ int l_QORDlgDialog::RestoreState(QORNotification* n, QORMarshal& m) {
       mapWindow(workArea, true);
       quietGeometry = 0;
     }
+    // What a resize by the user sends, in the same order.
     notify(&resizeNotification);
     Resize();
+    notify(&windSizeNotification);
     return 0;
   }
   if (std::strcmp(cls, windCloseNotification.IsA()) == 0) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "QORRecord.h"
 #include "l_QORDialog.h"
 
 namespace {
@@ -17,6 +18,7 @@ char readTraceLevel() {
 char l_QORDialog::record_trace = readTraceLevel();
 
 bool l_QORDlgRecordTrace::At(char level) {
+  if (QORRecord::GetMain()->IsProbing()) return false;  // a question, not a recording
   return l_QORDialog::record_trace != 0 && l_QORDialog::record_trace >= level;
 }
 

@@ -128,6 +128,7 @@ void QORCommand::SendNotification(QORCommand* from, QORNotification* n) {
   if (!from || !n) return;
   QORRecord* rec = QORRecord::GetMain();
   if (rec->RecordMod() == QORRecordCapture) rec->SaveState(from, n);
+  else if (rec->RecordMod() == QORRecordReplay && !rec->ShouldDeliver(from, n)) return;
 
   std::shared_ptr<bool> alive = from->alive_;
   std::vector<QORCallback> ids;

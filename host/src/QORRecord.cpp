@@ -261,9 +261,15 @@ int QORRecord::apply(QORCommand* command, QORRecordEntry& entry) {
 
   // Nested restores happen when a restored notification opens a blocking box.
   const bool wasRestoring = restoring_;
+  const QORCommand* wasCommand = restoringCommand_;
+  const std::string wasClass = restoringClass_;
   restoring_ = true;
+  restoringCommand_ = command;
+  restoringClass_ = entry.className;
   const int result = command->RestoreState(n.get(), entry.state);
   restoring_ = wasRestoring;
+  restoringCommand_ = wasCommand;
+  restoringClass_ = wasClass;
   // `command` may be gone now (a restored Close destroys its dialog): use only the entry from here.
   if (result == 4) return fail(where + entry.path + " does not handle " + entry.className);
   if (result != 0)
@@ -307,4 +313,14 @@ int QORRecord::RestoreState(QORCommand* command) {
   if (entry.path != path)
     return fail(replayFile_ + ":" + std::to_string(entry.line) + ": entry for " + entry.path + ", expected " + path);
   return apply(command, entry);
+}
+
+bool QORRecord::ShouldDeliver(QORCommand* sender, QORNotification* n) {
+  if (mode_ != QORRecordReplay || !sender || !n || probing_) return true;
+  if (sender == restoringCommand_ && restoringClass_ == n->IsA()) return true;
+  probing_ = true;
+  QORMarshal scratch;
+  const int answer = sender->SaveState(n, scratch);
+  probing_ = false;
+  return answer != 0;
 }
