@@ -10,9 +10,10 @@ set(TOLVEN_INSTALL_CMAKEDIR "${CMAKE_INSTALL_LIBDIR}/cmake/Tolven"
 # The library links Motif and X privately, but the public headers are meant to
 # expose X types, and programs built on Tolven call Xt themselves. An installed
 # consumer therefore gets X/Motif include directories and libraries through
-# Tolven::TOLVEN. Only the install interface carries them: targets inside this
-# tree keep stating their own dependencies.
+# Tolven::TOLVEN, libXm first and kept even where the linker drops unused
+# libraries (see the build's own interface in CMakeLists.txt).
 target_link_libraries(TOLVEN INTERFACE
+  "$<INSTALL_INTERFACE:-Wl,--push-state,--no-as-needed,-lXm,--pop-state>"
   "$<INSTALL_INTERFACE:Tolven::Motif>"
   "$<INSTALL_INTERFACE:X11::Xt>"
   "$<INSTALL_INTERFACE:X11::Xpm>"
