@@ -189,7 +189,18 @@ void l_QORDlgWindow::handleWindowEvent(XEvent* event) {
       }
       Screen* screen = baseWidget ? XtScreen(baseWidget) : DefaultScreenOfDisplay(d);
       const int sw = WidthOfScreen(screen), sh = HeightOfScreen(screen);
-      if (nx == _deco_width && ny == _deco_height && nx * 2 + c.width == sw && nx + ny + c.height == sh) {
+      // Our own Maximize() and Restore() move and resize in two steps: the
+      // event between them says nothing about the window's state.
+      if (transition) {
+        const bool arrived = transition == 1 ? nx == _deco_width && ny == _deco_height && c.width == transitionWidth &&
+                                                   c.height == transitionHeight
+                                             : nx == savedX && ny == savedY && c.width == savedWidth &&
+                                                   c.height == savedHeight;
+        if (arrived || ++transitionEvents > 4) transition = 0;
+      }
+      if (transition) {
+        // waiting for the second step
+      } else if (nx == _deco_width && ny == _deco_height && nx * 2 + c.width == sw && nx + ny + c.height == sh) {
         // Maximize() has told already when it asked for this geometry.
         const bool already = maximised && !minimised;
         minimised = 0;
@@ -276,21 +287,23 @@ void shellGeometry(Widget shell, int& x, int& y, int& w, int& h) {
   XtVaGetValues(shell, XmNx, &px, XmNy, &py, XmNwidth, &pw, XmNheight, &ph, nullptr);
   x = px, y = py, w = pw, h = ph;
 }
-// Asks the window manager directly: a geometry change through Xt would wait
-// for the window manager's answer and swallow the configure event that drives
-// the window's state and notifications. (x, y) is where the shell's own
-// window goes; a window manager that places frames is given the frame's origin.
-void placeShell(Widget shell, int x, int y, int w, int h) {
+// Through Xt, so that the shell's own idea of its geometry stays true (Motif
+// puts a shell back where it believes it is), but without waiting for the
+// window manager's answer: waiting would swallow the configure event that
+// drives the window's state and notifications. (x, y) is where the shell's
+// own window goes; a window manager that places frames is given the frame's
+// origin.
+void placeShell(Widget shell, int x, int y, int w, int h, bool moveFirst) {
   if (l_QORDlgWindow::wmOffsetFlag) {
     x -= l_QORDlgWindow::_deco_width;
     y -= l_QORDlgWindow::_deco_height;
   }
-  if (!XtWindow(shell)) {
-    XtVaSetValues(shell, XmNx, static_cast<Position>(x), XmNy, static_cast<Position>(y), XmNwidth,
-                  static_cast<Dimension>(w), XmNheight, static_cast<Dimension>(h), nullptr);
-    return;
-  }
-  XMoveResizeWindow(XtDisplay(shell), XtWindow(shell), x, y, static_cast<unsigned>(w), static_cast<unsigned>(h));
+  XtVaSetValues(shell, XtNwaitForWm, False, nullptr);
+  // One request at a time, in an order whose last configure event shows the
+  // final geometry: the state follows the events.
+  if (moveFirst) XtVaSetValues(shell, XmNx, static_cast<Position>(x), XmNy, static_cast<Position>(y), nullptr);
+  XtVaSetValues(shell, XmNwidth, static_cast<Dimension>(w), XmNheight, static_cast<Dimension>(h), nullptr);
+  if (!moveFirst) XtVaSetValues(shell, XmNx, static_cast<Position>(x), XmNy, static_cast<Position>(y), nullptr);
 }
 void deiconify(Widget shell) {
   if (XtWindow(shell)) XMapWindow(XtDisplay(shell), XtWindow(shell));
@@ -305,7 +318,11 @@ void l_QORDlgWindow::Maximize() {
   shellGeometry(shell, savedX, savedY, savedWidth, savedHeight);
   int h = 0, w = 0;
   GetMaximumSize(&h, &w);
-  placeShell(shell, _deco_width, _deco_height, w - 2 * _deco_width, h - _deco_width - _deco_height);
+  transition = 1;
+  transitionEvents = 0;
+  transitionWidth = w - 2 * _deco_width;
+  transitionHeight = h - _deco_width - _deco_height;
+  placeShell(shell, _deco_width, _deco_height, transitionWidth, transitionHeight, true);
   minimised = 0;
   maximised = 1;
   notify(&windMaximizeNotification);
@@ -326,7 +343,13 @@ void l_QORDlgWindow::Restore() {
     deiconify(shell);
     return;
   }
-  if (maximised) placeShell(shell, savedX, savedY, savedWidth, savedHeight);
+  if (maximised) {
+    // The layout's minimum was computed at the maximised size.
+    XtVaSetValues(shell, XmNminWidth, 1, XmNminHeight, 1, nullptr);
+    transition = 2;
+    transitionEvents = 0;
+    placeShell(shell, savedX, savedY, savedWidth, savedHeight, false);
+  }
 }
 
 void l_QORDlgWindow::SetFullScreen(int on) {
@@ -359,7 +382,7 @@ void l_QORDlgWindow::applyFullScreen() {
     UserResize(height, width);
   } else {
     XtVaSetValues(shell, XmNminWidth, 0, XmNminHeight, 0, nullptr);
-    placeShell(shell, savedX, savedY, savedWidth, savedHeight);
+    placeShell(shell, savedX, savedY, savedWidth, savedHeight, false);
   }
 }
 
@@ -370,6 +393,10 @@ bool l_QORDlgWindow::measureDecorations() {
   Widget shell = FindShell();
   if (!shell || !XtWindow(shell)) return false;
   Display* d = XtDisplay(shell);
+  // Until the window manager has framed and mapped the window the chain of
+  // parents is not final.
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(d, XtWindow(shell), &attributes) || attributes.map_state != IsViewable) return false;
   int sumX = 0, sumY = 0, frameX = 0, frameY = 0;
   for (Window w = XtWindow(shell); w != None;) {
     Window root = None, parent = None, *kids = nullptr;

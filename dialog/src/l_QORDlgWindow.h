@@ -108,6 +108,8 @@ class l_QORDlgWindow : public l_QORDialog {
   int minimised = 0, maximised = 0, resizing = 0;
   // Set while a replay applies a recorded geometry: resizes then lay out quietly.
   int quietGeometry = 0;
+  // 1 while our Maximize() and 2 while our Restore() wait for their geometry.
+  int transition = 0, transitionEvents = 0, transitionWidth = 0, transitionHeight = 0;
 
  private:
   static l_QORDlgList liveWindows;
