@@ -4,10 +4,11 @@
 // screen.
 #pragma once
 #include "QORDialog.h"
+#include "QORDlgLayoutEnvelope.h"
 
 class l_QORDlgWindow;
 
-class QORDlgWindow : public QORDialog {
+class QORDlgWindow : public QORDialog, public QORDlgLayoutEnvelope {
  public:
   QORDlgWindow(QORDialog* father, const QORString& name, unsigned long style);
   // The command-tree father may differ from the dialog father: notifications
@@ -33,6 +34,7 @@ class QORDlgWindow : public QORDialog {
   void QueryHelpOnContext();
 
  protected:
+  l_QORDialog* layoutLetter() const override { return GetLetterObject(); }
   // A window without a father window; `commandFather` may be null.
   QORDlgWindow(QORCommand* commandFather, const QORString& name, unsigned long style, int topLevel);
   l_QORDlgWindow* windowLetter = nullptr;
