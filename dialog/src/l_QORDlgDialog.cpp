@@ -599,8 +599,8 @@ int l_QORDlgDialog::RestoreState(QORNotification* n, QORMarshal& m) {
     dx = sw;
     dy = sh;
     if (shell && sw > 0 && sh > 0) {
-      // The resize callbacks this causes are this restore's own: they lay out
-      // but do not notify a second time.
+      // The resize callbacks this causes are this restore's own: it lays out
+      // and notifies below, in the order a live resize does.
       quietGeometry = 1;
       mapWindow(workArea, false);
       if (sx && sy)

@@ -258,10 +258,7 @@ void l_QORDlgWindow::popupCB(Widget shell, XtPointer client, XtPointer) {
 void l_QORDlgWindow::resizeCB(Widget, XtPointer client, XtPointer) {
   auto* w = static_cast<l_QORDlgWindow*>(client);
   if (!w->layoutManager || !w->built) return;
-  if (w->quietGeometry) {
-    w->Resize();
-    return;
-  }
+  if (w->quietGeometry) return;  // the replay lays out and notifies itself, in order
   w->notify(&w->resizeNotification);
   w->Resize();
   w->notify(&w->windSizeNotification);

@@ -106,7 +106,8 @@ class l_QORDlgWindow : public l_QORDialog {
   l_QORDialog* openCombo = nullptr;
   Widget workArea = nullptr;
   int minimised = 0, maximised = 0, resizing = 0;
-  // Set while a replay applies a recorded geometry: resizes then lay out quietly.
+  // Set while a replay applies a recorded geometry: the resize callback then
+  // leaves the layout and the notifications to the replay.
   int quietGeometry = 0;
   // 1 while our Maximize() and 2 while our Restore() wait for their geometry.
   int transition = 0, transitionEvents = 0, transitionWidth = 0, transitionHeight = 0;

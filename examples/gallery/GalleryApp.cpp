@@ -1,0 +1,27 @@
+#include "GalleryApp.h"
+
+#include <cstdio>
+
+#include "GalleryDialog.h"
+#include "GalleryTour.h"
+#include "l_QORInteractiveApplication.h"
+
+GalleryApp::GalleryApp(QORCommand* father, const QORString& name, bool tour)
+    : QORInteractiveApplication(father, name), withTour(tour) {}
+
+GalleryApp::~GalleryApp() { delete tour; }
+
+void GalleryApp::BeginApplication() {
+  dialog = new GalleryDialog(this, "Gallery");
+  // Cancel and the window manager's close end the gallery.
+  auto end = [this](QORCommand*, QORNotification*) { GetLetterObject()->Destroy(); };
+  listener.AddAnalyseNotificationCB(dialog, "QORDlgDiaCANCELNotification", end);
+  listener.AddAnalyseNotificationCB(dialog, "QORDlgWindCloseNotification", end);
+  dialog->SetVisibility(QORDlgShown);
+  if (withTour) tour = new GalleryTour(this, dialog);
+}
+
+void GalleryApp::EndApplication() {
+  std::printf("gallery: end\n");
+  std::fflush(stdout);
+}

@@ -1,0 +1,22 @@
+// The gallery application: builds the gallery window and, with --tour, the
+// scripted tour that the demo runs without a user.
+#pragma once
+#include "QORInteractiveApplication.h"
+
+class GalleryDialog;
+class GalleryTour;
+
+class GalleryApp : public QORInteractiveApplication {
+ public:
+  GalleryApp(QORCommand* father, const QORString& name, bool tour);
+  ~GalleryApp() override;
+  void BeginApplication() override;
+  void EndApplication() override;
+  GalleryDialog* GetDialog() const { return dialog; }
+
+ private:
+  bool withTour;
+  GalleryDialog* dialog = nullptr;
+  GalleryTour* tour = nullptr;
+  QORCommand listener{nullptr, "galleryListener"};
+};

@@ -1,0 +1,105 @@
+#include "GalleryDialog.h"
+
+#include <Xm/DrawingA.h>
+
+#include <cstdio>
+#include <string>
+
+#include "QORDlgContainer.h"
+#include "QORDlgFrame.h"
+#include "QORDlgGridConstraints.h"
+#include "QORDlgMotif.h"
+#include "QORNotification.h"
+
+namespace {
+
+// Fills its cells: left and right, top and bottom.
+constexpr unsigned int kFill = QORDlgGridLeft | QORDlgGridRight | QORDlgGridTop | QORDlgGridBottom;
+
+// A drawing area that paints a swatch of its own, to show raw Motif inside
+// the layout.
+void paintSwatch(Widget w, XtPointer, XtPointer) {
+  if (!XtIsRealized(w)) return;
+  Display* d = XtDisplay(w);
+  Dimension width = 0, height = 0;
+  Pixel fg = 0, bg = 0;
+  XtVaGetValues(w, XmNwidth, &width, XmNheight, &height, XmNforeground, &fg, XmNbackground, &bg, nullptr);
+  GC gc = XCreateGC(d, XtWindow(w), 0, nullptr);
+  XSetForeground(d, gc, fg);
+  for (int x = 0; x < width; x += 8) XDrawLine(d, XtWindow(w), gc, x, 0, width - 1 - x, height - 1);
+  XDrawRectangle(d, XtWindow(w), gc, 0, 0, width - 1, height - 1);
+  XFreeGC(d, gc);
+}
+
+class Swatch : public QORDlgMotif {
+ public:
+  Swatch(QORDialog* father, const char* name, int width, int height) : QORDlgMotif(father, name, 0) {
+    SetRectDimensions(1, 1, height, width);
+    // The drawing area exists once built: hook the painting then.
+    AddAnalyseNotificationCB(this, "QORDlgCreateNotification", [this](QORCommand*, QORNotification*) {
+      if (Widget w = GetFatherWidget()) XtAddCallback(w, XmNexposeCallback, paintSwatch, nullptr);
+    });
+  }
+};
+
+}  // namespace
+
+GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& name)
+    : QORDlgDialog(app, name, QORDlgGridLayout | QORDlgDialogApply | QORDlgDialogCancel | QORDlgDialogHelp) {
+  buildLayoutFrame();
+  buildContainerFrame();
+  SetGridColumnResizable(0, 1);
+  SetGridRowResizable(0, 1);
+}
+
+const char* GalleryDialog::GetResourceFilename(int level) const { return level == 0 ? "Gallery" : nullptr; }
+
+void GalleryDialog::buildLayoutFrame() {
+  auto* frame = new QORDlgFrame(this, "Layout", QORDlgGridLayout);
+  frame->SetGridConstraints(0, 0, 1, 1, kFill);
+  // A wide swatch over two columns, two below it; the first column grows.
+  auto* wide = new Swatch(frame, "Wide", 160, 40);
+  wide->SetGridConstraints(0, 0, 2, 1, kFill);
+  auto* left = new Swatch(frame, "Left", 70, 50);
+  left->SetGridConstraints(1, 0, 1, 1, kFill);
+  auto* right = new Swatch(frame, "Right", 70, 30);
+  right->SetGridConstraints(1, 1, 1, 1, 0);
+  frame->SetGridColumnResizable(0, 1);
+  frame->SetGridRowResizable(1, 1);
+}
+
+void GalleryDialog::buildContainerFrame() {
+  auto* frame = new QORDlgFrame(this, "Scrolled", QORDlgGridLayout);
+  frame->SetGridConstraints(0, 1, 1, 1, kFill);
+  auto* container = new QORDlgContainer(frame, "Viewport", 0);
+  container->SetGridConstraints(0, 0, 1, 1, kFill);
+  container->SetRectDimensions(1, 1, 100, 120);
+  new Swatch(container, "Large", 300, 220);
+  frame->SetGridColumnResizable(0, 1);
+  frame->SetGridRowResizable(0, 1);
+}
+
+void GalleryDialog::AnalyseNotification(QORCommand* from, QORNotification* n) {
+  const std::string cls = n->IsA();
+  // Every object tells when it is created or shown; the log keeps what users do.
+  if (cls != "QORDlgCreateNotification" && cls != "QORDlgVisibilityNotification") {
+    std::printf("notify %s %s\n", from->GetPath().c_str(), cls.c_str());
+    std::fflush(stdout);
+  }
+  QORDlgDialog::AnalyseNotification(from, n);
+}
+
+QORDialog* GalleryDialog::Find(const char* path) {
+  QORDialog* at = this;
+  std::string rest = path;
+  while (at && !rest.empty()) {
+    const size_t slash = rest.find('/');
+    const std::string name = rest.substr(0, slash);
+    rest = slash == std::string::npos ? "" : rest.substr(slash + 1);
+    QORDialog* next = nullptr;
+    for (int i = 0; i < at->GetChildCount() && !next; ++i)
+      if (QORDialog* c = at->GetChildFromChildNumber(i); c && name == c->GetName().c_str()) next = c;
+    at = next;
+  }
+  return at;
+}

@@ -1,0 +1,88 @@
+#include "GalleryTour.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "GalleryApp.h"
+#include "GalleryDialog.h"
+#include "l_QORDlgDialog.h"
+#include "l_QORInteractiveApplication.h"
+
+GalleryTour::GalleryTour(GalleryApp* a, GalleryDialog* d) : app(a), dialog(d) {
+  // Each step: "screenshot NAME", "click PATH", "resize W H", "wait". The
+  // tour ends with Cancel, which ends the gallery.
+  steps = {"screenshot gallery",       "click button:Apply", "click button:Help", "resize 640 420",
+           "screenshot gallery-wide", "click button:Cancel"};
+  XtAppContext context = app->GetLetterObject()->GetContext();
+  XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
+  // Give the window manager time to show the window first.
+  XtAppAddTimeOut(context, 1500, startTO, this);
+}
+
+void GalleryTour::startTO(XtPointer self, XtIntervalId*) { static_cast<GalleryTour*>(self)->next(); }
+
+void GalleryTour::inputCB(XtPointer self, int* fd, XtInputId* id) {
+  auto* tour = static_cast<GalleryTour*>(self);
+  char buffer[256];
+  const ssize_t n = read(*fd, buffer, sizeof buffer);
+  if (n <= 0) {
+    XtRemoveInput(*id);  // the driver went away: nothing more will come
+    return;
+  }
+  tour->input.append(buffer, static_cast<size_t>(n));
+  size_t end;
+  while ((end = tour->input.find('\n')) != std::string::npos) {
+    const std::string line = tour->input.substr(0, end);
+    tour->input.erase(0, end + 1);
+    if (line == "done") {
+      // Let the program settle before the next step.
+      XtAppAddTimeOut(tour->app->GetLetterObject()->GetContext(), 400, startTO, tour);
+    }
+  }
+}
+
+bool GalleryTour::centre(const std::string& path, int* x, int* y) {
+  Widget w = nullptr;
+  auto* l = static_cast<l_QORDlgDialog*>(dialog->GetLetterObject());
+  if (path.rfind("button:", 0) == 0) {
+    const std::string b = path.substr(7);
+    const l_QORDlgDialog::Button which = b == "OK"       ? l_QORDlgDialog::OK
+                                         : b == "Apply"  ? l_QORDlgDialog::Apply
+                                         : b == "Cancel" ? l_QORDlgDialog::Cancel
+                                                         : l_QORDlgDialog::Help;
+    w = l->GetButtonWidget(which);
+  } else if (QORDialog* o = dialog->Find(path.c_str())) {
+    w = o->GetLetterObject()->GetBaseWidget(1);
+  }
+  if (!w || !XtWindowOfObject(w)) return false;
+  Dimension width = 0, height = 0;
+  Position gx = 0, gy = 0;
+  XtVaGetValues(w, XmNwidth, &width, XmNheight, &height, nullptr);
+  if (!XtIsWidget(w)) XtVaGetValues(w, XmNx, &gx, XmNy, &gy, nullptr);
+  Window child;
+  Display* d = XtDisplayOfObject(w);
+  return XTranslateCoordinates(d, XtWindowOfObject(w), DefaultRootWindow(d), gx + width / 2, gy + height / 2, x, y,
+                               &child);
+}
+
+void GalleryTour::next() {
+  if (step >= steps.size()) return;
+  const std::string s = steps[step++];
+  const size_t blank = s.find(' ');
+  const std::string verb = s.substr(0, blank), arg = blank == std::string::npos ? "" : s.substr(blank + 1);
+  if (verb == "click") {
+    int x = 0, y = 0;
+    if (!centre(arg, &x, &y)) {
+      std::fprintf(stderr, "gallery tour: nothing to click at %s\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: click %d %d\n", x, y);
+  } else if (verb == "resize") {
+    std::printf("tour: resize %s\n", arg.c_str());
+  } else {
+    std::printf("tour: %s\n", s.c_str());
+  }
+  std::fflush(stdout);
+}

@@ -1,0 +1,33 @@
+// The gallery's scripted tour. It acts like a user through the program that
+// runs it (scripts/demo, the gallery test): it writes requests on standard
+// output and waits for "done" on standard input before the next step.
+//   tour: screenshot NAME      take a picture of the screen
+//   tour: click X Y            click button 1 at root position X, Y
+//   tour: resize W H           resize the gallery's window
+#pragma once
+#include <X11/Intrinsic.h>
+
+#include <string>
+#include <vector>
+
+class GalleryApp;
+class GalleryDialog;
+
+class GalleryTour {
+ public:
+  GalleryTour(GalleryApp* app, GalleryDialog* dialog);
+
+ private:
+  static void startTO(XtPointer self, XtIntervalId*);
+  static void inputCB(XtPointer self, int* fd, XtInputId*);
+  void next();
+  // Centre of the object at `path` below the dialog (or of the standard
+  // button named by "button:OK" etc.), in root coordinates.
+  bool centre(const std::string& path, int* x, int* y);
+
+  GalleryApp* app;
+  GalleryDialog* dialog;
+  std::vector<std::string> steps;
+  size_t step = 0;
+  std::string input;
+};

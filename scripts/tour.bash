@@ -1,0 +1,54 @@
+# Sourced by scripts/demo and the gallery test: runs `tolven-gallery --tour`
+# and acts for it. Every line the gallery writes goes to LOG; a request line
+#   tour: screenshot NAME    is answered by a picture DIR/NAME.png
+#   tour: click X Y          by a click of button 1 at root position X, Y
+#   tour: resize W H         by resizing the gallery's window
+# followed by "done" on the gallery's standard input.
+#
+#   tolven_run_tour DIR LOG GALLERY [ARGS...]
+# returns the gallery's exit status (1 when it hung).
+tolven_run_tour() {
+  local dir=$1 log=$2
+  shift 2
+  local step_timeout=${TOLVEN_DEMO_STEP_TIMEOUT:-120}
+  local to_gallery from_gallery gallery_pid line rc hung=0 status=0
+  mkfifo "$dir/.to-gallery" "$dir/.from-gallery"
+  "$@" --tour <"$dir/.to-gallery" >"$dir/.from-gallery" 2>"$dir/gallery.stderr" &
+  gallery_pid=$!
+  exec {to_gallery}>"$dir/.to-gallery" {from_gallery}<"$dir/.from-gallery"
+  rm -f "$dir/.to-gallery" "$dir/.from-gallery"
+  # A gallery that quits without reading "done" must not kill the caller.
+  trap '' PIPE
+  : >"$log"
+  while true; do
+    rc=0
+    IFS= read -r -t "$step_timeout" line <&"$from_gallery" || rc=$?
+    if ((rc != 0)); then
+      # read fails at the end of the output, and with a status above 128 on time-out.
+      ((rc > 128)) && hung=1
+      break
+    fi
+    printf '%s\n' "$line" >>"$log"
+    [[ $line == "tour: "* ]] || continue
+    if [[ $line =~ ^tour:\ screenshot\ ([A-Za-z0-9_-]+)$ ]]; then
+      import -display "$DISPLAY" -window root "$dir/${BASH_REMATCH[1]}.png"
+    elif [[ $line =~ ^tour:\ click\ ([0-9]+)\ ([0-9]+)$ ]]; then
+      xdotool mousemove "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" click 1
+    elif [[ $line =~ ^tour:\ resize\ ([0-9]+)\ ([0-9]+)$ ]]; then
+      local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} id
+      id=$(xdotool search --name '^Tolven gallery$' | head -n 1)
+      [[ -n $id ]] && xdotool windowsize "$id" "$w" "$h"
+    else
+      echo "tour: unknown request: $line" >&2
+    fi
+    { echo "done" >&"$to_gallery"; } 2>/dev/null || true
+  done
+  exec {to_gallery}>&- {from_gallery}<&-
+  if ((hung)); then
+    echo "tolven-gallery --tour wrote nothing for ${step_timeout} s; stopping it" >&2
+    kill "$gallery_pid" 2>/dev/null || true
+  fi
+  wait "$gallery_pid" || status=$?
+  ((hung)) && return 1
+  return "$status"
+}

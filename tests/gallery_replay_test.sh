@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Records a gallery session driven by xdotool (the demo's tour), replays it
+# with no input, and compares the two notification logs: they must be equal.
+#   gallery_replay_test.sh SOURCE_DIR GALLERY
+set -euo pipefail
+source_dir=$1 gallery=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# shellcheck source=../scripts/tour.bash
+source "$source_dir/scripts/tour.bash"
+
+TOLVEN_DEMO_STEP_TIMEOUT=60 tolven_run_tour "$work" "$work/record.log" "$gallery" --record "$work/gallery.rec"
+timeout 120 "$gallery" --replay "$work/gallery.rec" >"$work/replay.log" 2>"$work/replay.stderr"
+
+grep '^notify ' "$work/record.log" >"$work/record.notes"
+grep '^notify ' "$work/replay.log" >"$work/replay.notes"
+if ! grep -q 'QORDlgDiaAPPLYNotification' "$work/record.notes"; then
+  echo "the recorded session did not press Apply:" >&2
+  cat "$work/record.log" "$work/gallery.stderr" >&2
+  exit 1
+fi
+if ! diff -u "$work/record.notes" "$work/replay.notes"; then
+  echo "the replayed session differs from the recorded one" >&2
+  cat "$work/replay.stderr" >&2
+  exit 1
+fi
+echo "recorded and replayed: $(wc -l <"$work/record.notes") notifications, the same"
