@@ -192,10 +192,11 @@ void l_QORDlgWindow::handleWindowEvent(XEvent* event) {
       // Our own Maximize() and Restore() move and resize in two steps: the
       // event between them says nothing about the window's state.
       if (transition) {
+        // Restoring resizes first: the saved size marks the end (a position
+        // read back from Xt may be off by what the window manager added).
         const bool arrived = transition == 1 ? nx == _deco_width && ny == _deco_height && c.width == transitionWidth &&
                                                    c.height == transitionHeight
-                                             : nx == savedX && ny == savedY && c.width == savedWidth &&
-                                                   c.height == savedHeight;
+                                             : c.width == savedWidth && c.height == savedHeight;
         if (arrived || ++transitionEvents > 4) transition = 0;
       }
       if (transition) {
@@ -278,11 +279,21 @@ void l_QORDlgWindow::GetMaximumSize(int* height, int* width) {
 }
 
 namespace {
+// Asked from the server once the shell is shown: Xt's own position of a shell
+// is what it last requested until the window manager's answer comes back.
 void shellGeometry(Widget shell, int& x, int& y, int& w, int& h) {
   Position px = 0, py = 0;
   Dimension pw = 0, ph = 0;
   XtVaGetValues(shell, XmNx, &px, XmNy, &py, XmNwidth, &pw, XmNheight, &ph, nullptr);
   x = px, y = py, w = pw, h = ph;
+  if (!XtWindow(shell)) return;
+  Display* d = XtDisplay(shell);
+  Window root = None, child = None;
+  int gx = 0, gy = 0;
+  unsigned int gw = 0, gh = 0, border = 0, depth = 0;
+  if (!XGetGeometry(d, XtWindow(shell), &root, &gx, &gy, &gw, &gh, &border, &depth)) return;
+  if (!XTranslateCoordinates(d, XtWindow(shell), root, 0, 0, &gx, &gy, &child)) return;
+  x = gx, y = gy, w = static_cast<int>(gw), h = static_cast<int>(gh);
 }
 // Through Xt, so that the shell's own idea of its geometry stays true (Motif
 // puts a shell back where it believes it is), but without waiting for the
@@ -297,10 +308,16 @@ void placeShell(Widget shell, int x, int y, int w, int h, bool moveFirst) {
   }
   XtVaSetValues(shell, XtNwaitForWm, False, nullptr);
   // One request at a time, in an order whose last configure event shows the
-  // final geometry: the state follows the events.
-  if (moveFirst) XtVaSetValues(shell, XmNx, static_cast<Position>(x), XmNy, static_cast<Position>(y), nullptr);
+  // final geometry: the state follows the events. Xt skips a request for
+  // what it believes is already so, and its belief may be stale: the same
+  // request also goes to the server directly.
+  auto move = [&] {
+    XtVaSetValues(shell, XmNx, static_cast<Position>(x), XmNy, static_cast<Position>(y), nullptr);
+    if (XtWindow(shell)) XMoveWindow(XtDisplay(shell), XtWindow(shell), x, y);
+  };
+  if (moveFirst) move();
   XtVaSetValues(shell, XmNwidth, static_cast<Dimension>(w), XmNheight, static_cast<Dimension>(h), nullptr);
-  if (!moveFirst) XtVaSetValues(shell, XmNx, static_cast<Position>(x), XmNy, static_cast<Position>(y), nullptr);
+  if (!moveFirst) move();
 }
 void deiconify(Widget shell) {
   if (XtWindow(shell)) XMapWindow(XtDisplay(shell), XtWindow(shell));
