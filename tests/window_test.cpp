@@ -13,6 +13,7 @@
 
 #include "QORDlgDialog.h"
 #include "l_QORDlgDialog.h"
+#include "tolven_test_control.h"
 #include "tolven_test_window.h"
 
 namespace {
@@ -29,6 +30,8 @@ class Window_ : public ::testing::Test {
   void SetUp() override {
     if (!app) GTEST_SKIP() << "needs DISPLAY";
   }
+
+ public:
   // Pumps events and idle passes until `done` holds or two seconds went by.
   static bool pumpUntil(const std::function<bool()>& done, int ms = 2000) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
@@ -165,35 +168,34 @@ TEST_F(Window_, IconifyAndMoveThroughTheWindowManager) {
   EXPECT_EQ(l_QORDlgWindow::wmOffsetFlag, 1);  // mwm places frames and says so
 }
 
-// Maximise and restore on a window with a top-level shell. (A dialog box's
-// content pass re-applies its stored size after a restore; see the notes.)
-TEST_F(Window_, MaximizeThenRestoreGivesTheGeometryBack) {
-  TestWindow win("MaxWin");
+// Maximize, then Restore: the geometry comes back, with one notification
+// each; Restore on a normal window does nothing.
+void maximizeAndRestore(QORDlgWindow& win, const std::function<Widget()>& shellOf) {
   Log log(win);
   Widget shell = nullptr;
-  ASSERT_TRUE(pumpUntil([&] {
-    shell = win.typed->shell;
+  ASSERT_TRUE(Window_::pumpUntil([&] {
+    shell = shellOf();
     return shell && viewable(shell) && l_QORDlgWindow::_deco_width > 0;
   }));
-  settle();
+  Window_::settle();
   int sx, sy, sw, sh;
   shellGeometry(shell, sx, sy, sw, sh);
   log.got.clear();
   win.Maximize();
-  ASSERT_TRUE(pumpUntil([&] {
+  ASSERT_TRUE(Window_::pumpUntil([&] {
     int x, y, w, h;
     shellGeometry(shell, x, y, w, h);
     return w > 1000;
   }));
-  settle();
+  Window_::settle();
   EXPECT_TRUE(win.IsMaximized());
   int mx, my, mw, mh;
   shellGeometry(shell, mx, my, mw, mh);
   EXPECT_EQ(mw, 1280 - 2 * l_QORDlgWindow::_deco_width);
   EXPECT_EQ(mh, 1024 - l_QORDlgWindow::_deco_width - l_QORDlgWindow::_deco_height);
   win.Restore();
-  ASSERT_TRUE(pumpUntil([&] { return !win.IsMaximized(); }));
-  settle();
+  ASSERT_TRUE(Window_::pumpUntil([&] { return !win.IsMaximized(); }));
+  Window_::settle();
   int x2, y2, w2, h2;
   shellGeometry(shell, x2, y2, w2, h2);
   EXPECT_EQ(x2, sx);
@@ -202,9 +204,22 @@ TEST_F(Window_, MaximizeThenRestoreGivesTheGeometryBack) {
   EXPECT_EQ(h2, sh);
   EXPECT_EQ(log.count("RestoreNotification"), 1);
   EXPECT_EQ(log.count("MaximizeNotification"), 1);
-  win.Restore();  // a normal window: nothing happens
-  settle();
+  win.Restore();
+  Window_::settle();
   EXPECT_EQ(log.count("RestoreNotification"), 1);
+}
+
+TEST_F(Window_, MaximizeThenRestoreATopLevelWindow) {
+  TestWindow win("MaxWin");
+  maximizeAndRestore(win, [&] { return win.typed->shell; });
+}
+
+// A dialog box with content (an empty one stays in its first sizing, which
+// keeps the size it was given).
+TEST_F(Window_, MaximizeThenRestoreADialogBox) {
+  ShownDialog win("MaxDialog");
+  new TestControl(&win, "content");
+  maximizeAndRestore(win, [&] { return shellOf(win); });
 }
 
 }  // namespace
