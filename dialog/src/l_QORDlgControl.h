@@ -52,6 +52,20 @@ class l_QORDlgControl : public l_QORDialog {
   // The control letter whose widget is `w`, or null.
   static l_QORDlgControl* fromWidget(Widget w);
   void setFormat(char* format);
+  // Buttons, label and separator (bodies in l_QORDlgControlButtons.cpp).
+  // Fills the arguments every simple control is created with: the letter as
+  // userData, and the application's colours and font when it imposes them
+  // (with the select colour for toggles). Returns the count; `args` holds 5.
+  int commonArgs(Arg* args, bool toggle);
+  // The select colour of toggles: the global one, else Motif's for the background.
+  static Pixel globalSelectColor(Widget w);
+  // Button-1 motion on a button: past 10 pixels from the first motion, the
+  // drag-button notification (once per drag, see dragStartWidget).
+  void dragStart(XEvent* event);
+  // Creates the widget's label string from the title.
+  void setLabelString(Widget w);
+  // The "<Btn1Motion>: Motion()" translation, parsed once.
+  static XtTranslations motionTranslations();
 
   int dragStartX = 0, dragStartY = 0;
   int acceleratorState = 1;

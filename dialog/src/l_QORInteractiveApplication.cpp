@@ -698,12 +698,16 @@ int l_QORInteractiveApplication::OnIdleWP(QORCommand*, int, void* self) {
   return 1;
 }
 
+Widget l_QORInteractiveApplication::dragStartWidget = nullptr;
+
 void l_QORInteractiveApplication::OnIdle() {
   idleSubscribed = 0;
   unsubscribeIdle();
   OnIdleCleanup();
   // The drag loop starts from here once dragging exists (not while replaying).
   dragFlag = 0;
+  // Drag start: a start nobody turned into a drag is forgotten.
+  dragStartWidget = nullptr;
 }
 
 void l_QORInteractiveApplication::OnIdleCleanup() {

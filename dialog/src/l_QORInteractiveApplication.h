@@ -112,6 +112,9 @@ class l_QORInteractiveApplication {
   Cursor GetPixmapCursor() const { return pixmapCursor; }
 
   static l_QORInteractiveApplication* GetCurrent() { return current; }
+  // Drag start: the widget where the user began to drag, null when none. Set
+  // by the buttons' Motion action, cleared by every idle pass.
+  static Widget dragStartWidget;
   static QORCommand* GetIdleCommand() { return idleCommand; }
   static Atom Atom_Enter, Atom_Leave;
   static QORString* ResourceFileName;

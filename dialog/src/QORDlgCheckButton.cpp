@@ -1,0 +1,236 @@
+#include "QORDlgCheckButton.h"
+
+#include <Xm/ToggleB.h>
+
+#include <cstring>
+
+#include "QORMarshal.h"
+#include "l_QORDlgCheckButton.h"
+#include "l_QORDlgRecordTrace.h"
+#include "l_QORInteractiveApplication.h"
+
+namespace {
+// The state shown by the toggle: the subclass bit of the pending mask.
+constexpr unsigned long kStateChanged = QORDlgUpdSubclass;
+constexpr unsigned long kSensitivityBits = QORDlgSensitive | QORDlgInsensitive | QORDlgSensitiveMixed;
+
+Time eventTime(const XEvent* e) {
+  switch (e->type) {
+    case ButtonPress:
+    case ButtonRelease: return e->xbutton.time;
+    case KeyPress:
+    case KeyRelease: return e->xkey.time;
+    case MotionNotify: return e->xmotion.time;
+    case EnterNotify:
+    case LeaveNotify: return e->xcrossing.time;
+    default: return 0;
+  }
+}
+}  // namespace
+
+l_QORDlgCheckButton::l_QORDlgCheckButton(l_QORDialog* f, const QORString& n, QORDlgCheckButton* a, unsigned long s)
+    : l_QORDlgControl(f, n, a, s) {
+  // The base keeps one sensitivity bit; the mixed one is this class's.
+  if ((s & kSensitivityBits) == QORDlgSensitiveMixed) {
+    style = (style & ~kSensitivityBits) | QORDlgSensitiveMixed;
+    pending |= QORDlgUpdSensitivity;
+  }
+}
+
+int l_QORDlgCheckButton::IsAKindOf(unsigned long code) {
+  return code == QORDlgCodeCheckButton || l_QORDlgControl::IsAKindOf(code);
+}
+
+void l_QORDlgCheckButton::changed() {
+  pending |= kStateChanged;
+  registerDifferUpdate();
+}
+
+void l_QORDlgCheckButton::Build() {
+  if (!built) {
+    if (!resourceLock) loadResources();
+    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
+    if (!parent) return;  // built with the father
+    built = 1;
+    lastClick = 0;
+    Arg args[10];
+    int n = commonArgs(args, true);
+    XtSetArg(args[n], XmNfillOnArm, True); ++n;
+    XtSetArg(args[n], XmNindicatorType, XmN_OF_MANY); ++n;
+    XtSetArg(args[n], XmNalignment, XmALIGNMENT_BEGINNING); ++n;
+    baseWidget = XmCreateToggleButton(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+    XtAddCallback(baseWidget, XmNvalueChangedCallback, selectedCB, this);
+    InstallDestroyHandler();
+    InstallFurtifHelpHandler(nullptr);
+    InstallFocusHandler(nullptr);
+    XtOverrideTranslations(baseWidget, motionTranslations());
+    XtVaGetValues(baseWidget, XmNselectColor, &selectColor, nullptr);
+    setLabelString(baseWidget);
+    XtManageChild(baseWidget);
+    Dimension w = 0, h = 0;
+    XtVaGetValues(baseWidget, XmNwidth, &w, XmNheight, &h, nullptr);
+    XtUnmanageChild(baseWidget);
+    dx = w;
+    dy = h;
+    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | kStateChanged | QORDlgUpdPosition | QORDlgUpdVisibility;
+  }
+  update(0);
+}
+
+void l_QORDlgCheckButton::SetSensitivity(unsigned long s) {
+  if (s != QORDlgSensitive && s != QORDlgInsensitive && s != QORDlgSensitiveMixed) return;
+  style = (style & ~kSensitivityBits) | s;
+  pending |= QORDlgUpdSensitivity;
+  registerDifferUpdate();
+}
+
+void l_QORDlgCheckButton::update(unsigned long mask) {
+  unsigned long raised = pending | mask;
+  if (built && baseWidget) {
+    if (raised & QORDlgUpdSensitivity) {
+      raised |= kStateChanged;
+      Pixel select = selectColor;
+      const bool sensitive = !(style & QORDlgInsensitive) && (!father || father->IsGloballySensitive());
+      const bool hasIcon = GetIconName(0) && !GetIconName(0)->IsEmpty();
+      if (sensitive && !hasIcon && (style & QORDlgSensitiveMixed)) {
+        // Mixed: shown set in the shadow colour, the real state hidden.
+        XmToggleButtonSetState(baseWidget, True, False);
+        XtVaGetValues(baseWidget, XmNbottomShadowColor, &select, nullptr);
+        raised &= ~kStateChanged;
+      }
+      XtSetSensitive(baseWidget, sensitive ? True : False);
+      XtVaSetValues(baseWidget, XmNselectColor, select, nullptr);
+    }
+    if (raised & kStateChanged) {
+      const Boolean set = state == QORDlgChecked ? True : False;
+      XmToggleButtonSetState(baseWidget, set, False);
+      if (father && father->IsAKindOf(QORDlgCodeIconBox))
+        if (Widget toggle = father->GetBaseWidget(1)) XmToggleButtonSetState(toggle, set, False);
+    }
+    if (raised & QORDlgUpdIcon) loadIcon(baseWidget);
+    // Applied here: the common update would make a mixed button insensitive.
+    const unsigned long mine = QORDlgUpdSensitivity | kStateChanged;
+    pending &= ~mine;
+    mask &= ~mine;
+  }
+  l_QORDlgControl::update(mask);
+}
+
+// ---- state ----
+
+void l_QORDlgCheckButton::SetState(unsigned long s, int notifyIt) {
+  if (s == state) return;
+  state = s == QORDlgChecked ? QORDlgChecked : QORDlgUnchecked;
+  changed();
+  if (notifyIt) notify(&modifyNotification);
+}
+
+void l_QORDlgCheckButton::selectedCB(Widget, XtPointer client, XtPointer call) {
+  auto* cbs = static_cast<XmToggleButtonCallbackStruct*>(call);
+  static_cast<l_QORDlgCheckButton*>(client)->checkButtonSelected(cbs ? cbs->event : nullptr);
+}
+
+void l_QORDlgCheckButton::checkButtonSelected(XEvent* event) {
+  Display* display = GetApplicationDisplay();
+  unsigned int now = event ? static_cast<unsigned int>(eventTime(event)) : 0;
+  if (!event || now == 0) now = display ? static_cast<unsigned int>(XtLastTimestampProcessed(display)) : 0;
+  const unsigned int previous = lastClick;
+  lastClick = now;
+  const unsigned int multiClick = display ? static_cast<unsigned int>(XtGetMultiClickTime(display)) : 200;
+  if (now - previous >= multiClick) {
+    state = XmToggleButtonGetState(baseWidget) ? QORDlgChecked : QORDlgUnchecked;
+    changed();
+    notify(&modifyNotification);
+    return;
+  }
+  // A double click leaves the toggle as the first click made it.
+  XmToggleButtonSetState(baseWidget, state == QORDlgChecked ? True : False, False);
+  notify(&doubleClickNotification);
+}
+
+void l_QORDlgCheckButton::Motion(XEvent* event) { dragStart(event); }
+
+void l_QORDlgCheckButton::Accelerator() {
+  SetState(state == QORDlgChecked ? QORDlgUnchecked : QORDlgChecked, 1);
+}
+
+// ---- record and replay ----
+
+int l_QORDlgCheckButton::SaveState(QORNotification* n, QORMarshal& m) {
+  if (!n) return 1;
+  const char* cls = n->IsA();
+  if (std::strcmp(cls, modifyNotification.IsA()) == 0) {
+    m << state;
+    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
+    l_QORDlgRecordTrace::Detail(false, "state= %u\n", static_cast<unsigned>(state));
+    return 0;
+  }
+  if (std::strcmp(cls, doubleClickNotification.IsA()) == 0) {
+    m << 0;
+    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
+    return 0;
+  }
+  if (std::strcmp(cls, dragButtonNotification.IsA()) == 0) return 0;  // nothing to save
+  return l_QORDlgControl::SaveState(n, m);
+}
+
+int l_QORDlgCheckButton::RestoreState(QORNotification* n, QORMarshal& m) {
+  if (!n) return 4;
+  const char* cls = n->IsA();
+  if (std::strcmp(cls, modifyNotification.IsA()) == 0) {
+    if (!api) return 0;
+    m >> state;  // as recorded: the replay shows exactly what was saved
+    changed();
+    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
+    l_QORDlgRecordTrace::Detail(true, "state= %u\n", static_cast<unsigned>(state));
+    notify(&modifyNotification);
+    return 0;
+  }
+  if (std::strcmp(cls, doubleClickNotification.IsA()) == 0) {
+    if (!api) return 0;
+    int unused = 0;
+    m >> unused;
+    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
+    notify(&doubleClickNotification);
+    return 0;
+  }
+  if (std::strcmp(cls, QORDlgPushBActivateNotification::ClassName()) == 0) {
+    // A push button recorded where the dialog now has this check button.
+    if (!api) return 0;
+    int unused = 0;
+    m >> unused;
+    state = QORDlgChecked;
+    changed();
+    l_QORDlgRecordTrace::Header(true, "QORDlgCheckButton(Pu)", name.c_str(), cls);
+    notify(&modifyNotification);
+    return 0;
+  }
+  if (std::strcmp(cls, dragButtonNotification.IsA()) == 0) {
+    if (!api) return 0;
+    l_QORInteractiveApplication::dragStartWidget = baseWidget;
+    notify(&dragButtonNotification);
+    return 0;
+  }
+  return l_QORDlgControl::RestoreState(n, m);
+}
+
+// ---- envelope ----
+
+QORDlgCheckButton::QORDlgCheckButton(QORDialog* father, const QORString& name, unsigned long style)
+    : QORDlgControl(father, name, style) {
+  checkLetter = new l_QORDlgCheckButton(father->GetLetterObject(), name, this, style);
+  controlLetter = checkLetter;
+  letter = checkLetter;
+}
+
+l_QORDialog* QORDlgCheckButton::GetLetterObject() const { return checkLetter; }
+unsigned long QORDlgCheckButton::GetState() const { return checkLetter ? checkLetter->GetState() : QORDlgUnchecked; }
+void QORDlgCheckButton::SetState(unsigned long state, int notify) {
+  if (checkLetter) checkLetter->SetState(state, notify);
+}
+QORDlgChkBModifyNotification* QORDlgCheckButton::GetChkBModifyNotification() const {
+  return checkLetter ? &checkLetter->modifyNotification : nullptr;
+}
+QORDlgChkBDoubleClickNotification* QORDlgCheckButton::GetChkBDoubleClickNotification() const {
+  return checkLetter ? &checkLetter->doubleClickNotification : nullptr;
+}

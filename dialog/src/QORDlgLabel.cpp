@@ -1,0 +1,112 @@
+#include "QORDlgLabel.h"
+
+#include <Xm/Frame.h>
+#include <Xm/Label.h>
+
+#include "l_QORDlgLabel.h"
+
+l_QORDlgLabel::l_QORDlgLabel(l_QORDialog* f, const QORString& n, QORDlgLabel* a, unsigned long s)
+    : l_QORDlgControl(f, n, a, s) {
+  const unsigned long align = s & (QORDlgLabelRight | QORDlgLabelCentered | QORDlgLabelLeft);
+  if (align == QORDlgLabelCentered || align == QORDlgLabelRight) style |= align;
+  else style |= QORDlgLabelLeft;
+  style |= s & QORDlgLabelFramed;
+}
+
+int l_QORDlgLabel::IsAKindOf(unsigned long code) { return code == QORDlgCodeLabel || l_QORDlgControl::IsAKindOf(code); }
+
+bool l_QORDlgLabel::isSpacer() { return GetTitle() == QORUnicodeString(" "); }
+
+void l_QORDlgLabel::measure() {
+  if (isSpacer()) {
+    dx = dy = 4;
+    return;
+  }
+  Dimension w = 0, h = 0;
+  XtVaGetValues(label, XmNwidth, &w, XmNheight, &h, nullptr);
+  int margin = 0;
+  if (baseWidget != label) {
+    Dimension border = 0, shadow = 0;
+    XtVaGetValues(baseWidget, XmNborderWidth, &border, XmNshadowThickness, &shadow, nullptr);
+    margin = 2 * (border + shadow);
+  }
+  dx = w + margin;
+  dy = h + margin;
+}
+
+void l_QORDlgLabel::Build() {
+  if (!built) {
+    if (!resourceLock) loadResources();
+    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
+    if (!parent) return;  // built with the father
+    built = 1;
+    Arg args[8];
+    int n = commonArgs(args, false);
+    const int common = n;
+    unsigned char alignment = XmALIGNMENT_END;
+    if (style & QORDlgLabelLeft) alignment = XmALIGNMENT_BEGINNING;
+    else if (style & QORDlgLabelCentered) alignment = XmALIGNMENT_CENTER;
+    XtSetArg(args[n], XmNalignment, alignment); ++n;
+    if (style & QORDlgLabelFramed) {
+      Arg frameArgs[8];
+      int k = 0;
+      for (; k < common; ++k) frameArgs[k] = args[k];
+      XtSetArg(frameArgs[k], XmNshadowType, XmSHADOW_IN); ++k;
+      const QORString frameName = name + "Frame";
+      baseWidget = XmCreateFrame(parent, const_cast<char*>(frameName.c_str()), frameArgs, static_cast<Cardinal>(k));
+      label = XmCreateLabel(baseWidget, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+      XtManageChild(label);
+    } else {
+      label = XmCreateLabel(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+      baseWidget = label;
+    }
+    InstallDestroyHandler();
+    InstallFurtifHelpHandler(label);
+    setLabelString(label);
+    XtManageChild(baseWidget);
+    measure();
+    XtUnmanageChild(baseWidget);
+    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | QORDlgUpdPosition | QORDlgUpdVisibility;
+    // A spacer shows no text, whatever its widget would take.
+    if (isSpacer()) pending |= QORDlgUpdSize;
+  }
+  update(0);
+}
+
+void l_QORDlgLabel::update(unsigned long mask) {
+  const unsigned long raised = pending | mask;
+  if (built && label) {
+    if (raised & QORDlgUpdIcon) loadIcon(label);
+    if ((raised & QORDlgUpdTitle) && !isSpacer()) {
+      setLabelString(label);
+      if (!sizeFixed) measure();
+      // Fixed or not, the layout has to place the label again.
+      pending |= QORDlgUpdSize | QORDlgUpdResize;
+      if (father) father->ChildMoved();
+    }
+    pending &= ~QORDlgUpdTitle;
+    mask &= ~QORDlgUpdTitle;
+  }
+  l_QORDlgControl::update(mask);
+}
+
+void l_QORDlgLabel::SetRectDimensions(int nx, int ny, int height, int width, int flag) {
+  if (!(father && father->IsAKindOf(QORDlgCodeBar))) sizeFixed = 1;
+  l_QORDlgControl::SetRectDimensions(nx, ny, height, width, flag);
+}
+
+void l_QORDlgLabel::SetRectDimensions(DRECT& r, int flag) { SetRectDimensions(r.x, r.y, r.dy, r.dx, flag); }
+
+void l_QORDlgLabel::widgetDestroyed() {
+  label = nullptr;
+  l_QORDlgControl::widgetDestroyed();
+}
+
+QORDlgLabel::QORDlgLabel(QORDialog* father, const QORString& name, unsigned long style)
+    : QORDlgControl(father, name, style) {
+  labelLetter = new l_QORDlgLabel(father->GetLetterObject(), name, this, style);
+  controlLetter = labelLetter;
+  letter = labelLetter;
+}
+
+l_QORDialog* QORDlgLabel::GetLetterObject() const { return labelLetter; }

@@ -1,0 +1,160 @@
+#include "QORDlgRadioButton.h"
+
+#include <Xm/ToggleB.h>
+
+#include <cstring>
+
+#include "QORMarshal.h"
+#include "l_QORDlgBox.h"
+#include "l_QORDlgRadioButton.h"
+#include "l_QORDlgRecordTrace.h"
+#include "l_QORDlgWindow.h"
+#include "l_QORInteractiveApplication.h"
+
+namespace {
+constexpr unsigned long kStateChanged = QORDlgUpdSubclass;
+}
+
+l_QORDlgRadioButton::l_QORDlgRadioButton(l_QORDialog* f, const QORString& n, QORDlgRadioButton* a, unsigned long s)
+    : l_QORDlgControl(f, n, a, s) {}
+
+int l_QORDlgRadioButton::IsAKindOf(unsigned long code) {
+  return code == QORDlgCodeRadioButton || l_QORDlgControl::IsAKindOf(code);
+}
+
+void l_QORDlgRadioButton::Build() {
+  if (!built) {
+    if (!resourceLock) loadResources();
+    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
+    if (!parent) return;  // built with the father
+    built = 1;
+    Arg args[9];
+    int n = commonArgs(args, true);
+    XtSetArg(args[n], XmNindicatorType, XmONE_OF_MANY); ++n;
+    XtSetArg(args[n], XmNalignment, XmALIGNMENT_BEGINNING); ++n;
+    baseWidget = XmCreateToggleButton(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+    XtAddCallback(baseWidget, XmNvalueChangedCallback, selectedCB, this);
+    InstallDestroyHandler();
+    InstallFurtifHelpHandler(nullptr);
+    InstallFocusHandler(nullptr);
+    XtOverrideTranslations(baseWidget, motionTranslations());
+    setLabelString(baseWidget);
+    XtManageChild(baseWidget);
+    Dimension w = 0, h = 0;
+    XtVaGetValues(baseWidget, XmNwidth, &w, XmNheight, &h, nullptr);
+    XtUnmanageChild(baseWidget);
+    dx = w;
+    dy = h;
+    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | kStateChanged | QORDlgUpdPosition | QORDlgUpdVisibility;
+  }
+  update(0);
+}
+
+void l_QORDlgRadioButton::update(unsigned long mask) {
+  const unsigned long raised = pending | mask;
+  if (built && baseWidget) {
+    if (raised & kStateChanged) XmToggleButtonSetState(baseWidget, state == QORDlgChecked ? True : False, False);
+    if (raised & QORDlgUpdIcon) loadIcon(baseWidget);
+    pending &= ~kStateChanged;
+    mask &= ~kStateChanged;
+  }
+  l_QORDlgControl::update(mask);
+}
+
+// ---- state and group ----
+
+void l_QORDlgRadioButton::deselectBrothers(int notifyIt) {
+  if (!father) return;
+  if (father->IsAKindOf(QORDlgCodeBox)) {
+    if (auto* box = dynamic_cast<l_QORDlgBox*>(father)) box->DeselectAllBrothers(GetNumChild(), notifyIt);
+  } else if (father->IsAKindOf(QORDlgCodeWindow)) {
+    if (auto* window = dynamic_cast<l_QORDlgWindow*>(father)) window->DeselectAllBrothers(GetNumChild(), notifyIt);
+  }
+  // Bars (tool and status bars) keep radio groups too once they exist.
+}
+
+void l_QORDlgRadioButton::SetState(unsigned long s, int notifyIt) {
+  if (s == state) return;
+  state = s == QORDlgChecked ? QORDlgChecked : QORDlgUnchecked;
+  if (state == QORDlgChecked) deselectBrothers(notifyIt);
+  pending |= kStateChanged;
+  // At once while built, so the group never shows two checked buttons;
+  // before that the first update shows the state.
+  if (built) update(0);
+  else registerDifferUpdate();
+  if (notifyIt) notify(&modifyNotification);
+}
+
+void l_QORDlgRadioButton::selectedCB(Widget, XtPointer client, XtPointer) {
+  static_cast<l_QORDlgRadioButton*>(client)->exclusiveButtonSelected();
+}
+
+void l_QORDlgRadioButton::exclusiveButtonSelected() {
+  if (state != QORDlgChecked) {
+    SetState(QORDlgChecked, 1);
+    return;
+  }
+  // Motif has just turned the checked indicator off: a radio button stays on.
+  XmToggleButtonSetState(baseWidget, True, False);
+}
+
+void l_QORDlgRadioButton::Motion(XEvent* event) { dragStart(event); }
+
+void l_QORDlgRadioButton::Accelerator() { SetState(state == QORDlgChecked ? QORDlgUnchecked : QORDlgChecked, 1); }
+
+// ---- record and replay ----
+
+int l_QORDlgRadioButton::SaveState(QORNotification* n, QORMarshal& m) {
+  if (!n) return 1;
+  const char* cls = n->IsA();
+  if (std::strcmp(cls, modifyNotification.IsA()) == 0) {
+    m << state;
+    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
+    l_QORDlgRecordTrace::Detail(false, "_state= %u\n", static_cast<unsigned>(state));
+    return 0;
+  }
+  if (std::strcmp(cls, dragButtonNotification.IsA()) == 0) return 0;  // nothing to save
+  return l_QORDlgControl::SaveState(n, m);
+}
+
+int l_QORDlgRadioButton::RestoreState(QORNotification* n, QORMarshal& m) {
+  if (!n) return 4;
+  const char* cls = n->IsA();
+  if (std::strcmp(cls, modifyNotification.IsA()) == 0) {
+    if (!api) return 0;
+    m >> state;
+    // The group follows as SetState makes it, always with notification.
+    if (state == QORDlgChecked) deselectBrothers(1);
+    pending |= kStateChanged;
+    registerDifferUpdate();
+    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
+    l_QORDlgRecordTrace::Detail(true, "_state= %u\n", static_cast<unsigned>(state));
+    notify(&modifyNotification);
+    return 0;
+  }
+  if (std::strcmp(cls, dragButtonNotification.IsA()) == 0) {
+    if (!api) return 0;
+    l_QORInteractiveApplication::dragStartWidget = baseWidget;
+    notify(&dragButtonNotification);
+    return 0;
+  }
+  return l_QORDlgControl::RestoreState(n, m);
+}
+
+// ---- envelope ----
+
+QORDlgRadioButton::QORDlgRadioButton(QORDialog* father, const QORString& name, unsigned long style)
+    : QORDlgControl(father, name, style) {
+  radioLetter = new l_QORDlgRadioButton(father->GetLetterObject(), name, this, style);
+  controlLetter = radioLetter;
+  letter = radioLetter;
+}
+
+l_QORDialog* QORDlgRadioButton::GetLetterObject() const { return radioLetter; }
+unsigned long QORDlgRadioButton::GetState() const { return radioLetter ? radioLetter->GetState() : 0; }
+void QORDlgRadioButton::SetState(unsigned long state, int notify) {
+  if (radioLetter) radioLetter->SetState(state, notify);
+}
+QORDlgRadBModifyNotification* QORDlgRadioButton::GetRadBModifyNotification() const {
+  return radioLetter ? &radioLetter->modifyNotification : nullptr;
+}

@@ -1,0 +1,49 @@
+#include "QORDlgSeparator.h"
+
+#include <Xm/Separator.h>
+
+#include "l_QORDlgSeparator.h"
+
+l_QORDlgSeparator::l_QORDlgSeparator(l_QORDialog* f, const QORString& n, QORDlgSeparator* a, unsigned long s)
+    : l_QORDlgControl(f, n, a, s) {
+  const unsigned long o = s & (QORDlgSeparatorHorizontal | QORDlgSeparatorVertical);
+  style |= o ? o : QORDlgSeparatorHorizontal;
+}
+
+int l_QORDlgSeparator::IsAKindOf(unsigned long code) {
+  return code == QORDlgCodeSeparator || l_QORDlgControl::IsAKindOf(code);
+}
+
+void l_QORDlgSeparator::Build() {
+  if (!built) {
+    if (!resourceLock) loadResources();
+    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
+    if (!parent) return;  // built with the father
+    built = 1;
+    Arg args[7];
+    int n = commonArgs(args, false);
+    XtSetArg(args[n], XmNorientation, IsHorizontal() ? XmHORIZONTAL : XmVERTICAL); ++n;
+    baseWidget = XmCreateSeparator(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+    InstallDestroyHandler();
+    // The layout stretches the line; alone it is one pixel long.
+    dx = IsHorizontal() ? 1 : 3;
+    dy = IsHorizontal() ? 3 : 1;
+    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdSize | QORDlgUpdPosition | QORDlgUpdVisibility;
+  }
+  update(0);
+}
+
+void l_QORDlgSeparator::update(unsigned long mask) {
+  // A line has no text.
+  pending &= ~QORDlgUpdTitle;
+  l_QORDlgControl::update(mask & ~QORDlgUpdTitle);
+}
+
+QORDlgSeparator::QORDlgSeparator(QORDialog* father, const QORString& name, unsigned long style)
+    : QORDlgControl(father, name, style) {
+  separatorLetter = new l_QORDlgSeparator(father->GetLetterObject(), name, this, style);
+  controlLetter = separatorLetter;
+  letter = separatorLetter;
+}
+
+l_QORDialog* QORDlgSeparator::GetLetterObject() const { return separatorLetter; }

@@ -1,0 +1,76 @@
+// What the buttons, the label and the separator share: their creation
+// arguments, their label string and the drag start on button-1 motion.
+#include <Xm/Xm.h>
+
+#include "l_QORDlgControl.h"
+#include "l_QORInteractiveApplication.h"
+
+int l_QORDlgControl::commonArgs(Arg* args, bool toggle) {
+  int n = 0;
+  XtSetArg(args[n], XmNuserData, static_cast<XtPointer>(this)); ++n;
+  if (!GlobalXResources.enabled) return n;
+  XtSetArg(args[n], XmNbackground, GlobalXResources.documentBackground); ++n;
+  XtSetArg(args[n], XmNforeground, GlobalXResources.documentForeground); ++n;
+  if (GlobalXResources.documentFontList) {
+    XtSetArg(args[n], XmNfontList, GlobalXResources.documentFontList); ++n;
+  }
+  if (toggle) {
+    Widget top = GetApplicationWidget();
+    if (top) {
+      XtSetArg(args[n], XmNselectColor, globalSelectColor(top)); ++n;
+    }
+  }
+  return n;
+}
+
+Pixel l_QORDlgControl::globalSelectColor(Widget w) {
+  // The global set keeps no select colour of its own: Motif derives it from
+  // the document background, as it would for any widget of that colour.
+  Pixel foreground = 0, top = 0, bottom = 0, select = 0;
+  Colormap colormap = 0;
+  XtVaGetValues(w, XmNcolormap, &colormap, nullptr);
+  XmGetColors(XtScreenOfObject(w), colormap, GlobalXResources.documentBackground, &foreground, &top, &bottom, &select);
+  return select;
+}
+
+void l_QORDlgControl::setLabelString(Widget w) {
+  if (!w) return;
+  const QORUnicodeString& t = GetTitle();
+  XmString s = XmStringCreateSimple(const_cast<char*>(t.c_str()));
+  XtVaSetValues(w, XmNlabelString, s, nullptr);
+  XmStringFree(s);
+}
+
+XtTranslations l_QORDlgControl::motionTranslations() {
+  static XtTranslations parsed = XtParseTranslationTable("<Btn1Motion>: Motion()");
+  return parsed;
+}
+
+void l_QORDlgControl::dragStart(XEvent* event) {
+  if (!event || event->type != MotionNotify) return;
+  const int rx = event->xmotion.x_root, ry = event->xmotion.y_root;
+  if (dragStartX == 0 && dragStartY == 0) {
+    dragStartX = rx;
+    dragStartY = ry;
+    return;
+  }
+  const long ddx = rx - dragStartX, ddy = ry - dragStartY;
+  if (ddx * ddx + ddy * ddy < 100) return;
+  dragStartX = dragStartY = 0;
+  // One start per drag: the idle pass (or the drag loop) clears it.
+  if (l_QORInteractiveApplication::dragStartWidget) return;
+  l_QORInteractiveApplication::dragStartWidget = baseWidget;
+  QORDlgDragButtonNotification& n = dragButtonNotification;
+  n.source = api;
+  n.target = api;
+  // The pointer in the widget; the start flags and the effect belong to a
+  // drag that has not been started yet.
+  n.x = event->xmotion.x;
+  n.y = event->xmotion.y;
+  n.startFlags = 0;
+  n.dropEffect = 0;
+  n.keyState = 1;
+  // NOT DONE: the application's StartDrag and drag loop, which a subscriber
+  // would call from here to turn this start into a drag, do not exist yet.
+  notify(&n);
+}

@@ -1,0 +1,36 @@
+// Letter of QORDlgPushButton (class code 23): an XmPushButton.
+#pragma once
+#include "QORDlgPushButton.h"
+#include "l_QORDlgControl.h"
+
+class l_QORDlgPushButton : public l_QORDlgControl {
+ public:
+  l_QORDlgPushButton(l_QORDialog* father, const QORString& name, QORDlgPushButton* api, unsigned long style);
+  ~l_QORDlgPushButton() override;
+  void Build() override;
+  int IsAKindOf(unsigned long code) override;
+  void update(unsigned long mask) override;
+  int SaveState(QORNotification* n, QORMarshal& m) override;
+  int RestoreState(QORNotification* n, QORMarshal& m) override;
+  void Motion(XEvent* event) override;
+  void Accelerator() override;
+  const char* GetClassName() const override { return "QORDlgPushButton"; }
+
+  // The activation: Activate, or Repetitive while the repeat runs; a
+  // repeating button then arms the next repeat unless `repeat` is false.
+  void pushButtonPressed(bool repeat = true);
+  void pushButtonReleased();
+  int IsRepeating() const { return repeatTimer != 0; }
+
+  QORDlgPushBActivateNotification activateNotification;
+  QORDlgPushBRepetitiveNotification repetitiveNotification;
+
+ private:
+  static void pressedCB(Widget w, XtPointer client, XtPointer call);
+  static void releasedCB(Widget w, XtPointer client, XtPointer call);
+  static void repeatTO(XtPointer client, XtIntervalId* id);
+
+  XtIntervalId repeatTimer = 0;
+  // Set while the time-out runs: its id is spent, so a release then only clears it.
+  bool inRepeat = false;
+};

@@ -1,0 +1,14 @@
+// Letter of QORDlgSeparator (class code 21): an XmSeparator.
+#pragma once
+#include "QORDlgSeparator.h"
+#include "l_QORDlgControl.h"
+
+class l_QORDlgSeparator : public l_QORDlgControl {
+ public:
+  l_QORDlgSeparator(l_QORDialog* father, const QORString& name, QORDlgSeparator* api, unsigned long style);
+  void Build() override;
+  int IsAKindOf(unsigned long code) override;
+  void update(unsigned long mask) override;
+  const char* GetClassName() const override { return "QORDlgSeparator"; }
+  bool IsHorizontal() const { return (style & QORDlgSeparatorHorizontal) != 0; }
+};

@@ -1,0 +1,462 @@
+// Buttons, labels and separators on real widgets, driven by the pointer
+// through XTest: repeat timing, double clicks, radio groups, drag starts,
+// natural sizes, and the record and replay of what they send.
+#include <gtest/gtest.h>
+
+#include <Xm/Label.h>
+#include <Xm/PushB.h>
+#include <Xm/Separator.h>
+#include <Xm/ToggleB.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "QORDlgCheckButton.h"
+#include "QORDlgLabel.h"
+#include "QORDlgPushButton.h"
+#include "QORDlgRadioButton.h"
+#include "QORDlgSeparator.h"
+#include "QORMarshal.h"
+#include "QORRecord.h"
+#include "l_QORDlgCheckButton.h"
+#include "l_QORDlgLabel.h"
+#include "l_QORDlgPushButton.h"
+#include "tolven_test_control.h"
+#include "tolven_test_window.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class Buttons : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!std::getenv("DISPLAY")) return;
+    static char arg0[] = "control_button_test";
+    static char* argv[] = {arg0, nullptr};
+    app = new QORInteractiveApplication(nullptr, "ButtonsTest");
+    app->BuildApplicationEnvironment(1, argv, environ);
+  }
+  void SetUp() override {
+    if (!app) GTEST_SKIP() << "needs DISPLAY";
+  }
+  // What the listener heard: "sender notification", and when.
+  void listen(QORDialog* sender, const char* only = nullptr) {
+    listener.AddAnalyseNotificationCB(sender, only, [this](QORCommand* from, QORNotification* n) {
+      heard.push_back(from->GetName().str() + " " + n->IsA());
+      when.push_back(Clock::now());
+    });
+  }
+  static QORInteractiveApplication* app;
+  QORCommand listener{nullptr, "listener"};
+  std::vector<std::string> heard;
+  std::vector<Clock::time_point> when;
+};
+QORInteractiveApplication* Buttons::app = nullptr;
+
+// Lets the window manager map the windows, with idle passes.
+void settle(int ms) {
+  const auto end = Clock::now() + std::chrono::milliseconds(ms);
+  while (Clock::now() < end) {
+    PumpIdle();
+    usleep(5000);
+  }
+}
+
+void press(bool down) {
+  XTestFakeButtonEvent(TestDisplay(), 1, down ? True : False, CurrentTime);
+  XSync(TestDisplay(), False);
+}
+
+void click(Widget w) {
+  int x = 0, y = 0;
+  Centre(w, &x, &y);
+  MoveTo(x, y);
+  press(true);
+  press(false);
+  settle(100);
+}
+
+Widget widgetOf(QORDialog* d) { return d->GetLetterObject()->GetBaseWidget(0); }
+
+struct Size {
+  int w, h;
+  bool operator==(const Size& o) const { return w == o.w && h == o.h; }
+};
+std::ostream& operator<<(std::ostream& os, const Size& s) { return os << s.w << "x" << s.h; }
+Size widgetSize(Widget w) {
+  Dimension width = 0, height = 0;
+  XtVaGetValues(w, XmNwidth, &width, XmNheight, &height, nullptr);
+  return Size{width, height};
+}
+Size naturalSize(QORDialog* d) {
+  DRECT r{};
+  d->GetRectDimensions(&r);
+  return Size{r.dx, r.dy};
+}
+// The size Motif gives a widget of that class, font and text, made beside the control.
+Size motifSize(WidgetClass cls, Widget parent, const char* text) {
+  XmString s = XmStringCreateSimple(const_cast<char*>(text));
+  Widget w = XtVaCreateWidget("raw", cls, parent, XmNlabelString, s, nullptr);
+  if (GlobalXResources.enabled && GlobalXResources.documentFontList)
+    XtVaSetValues(w, XmNfontList, GlobalXResources.documentFontList, nullptr);
+  XmStringFree(s);
+  const Size out = widgetSize(w);
+  XtDestroyWidget(w);
+  return out;
+}
+
+TEST_F(Buttons, RepeatingButtonActivatesThenRepeatsEvery200msUntilReleased) {
+  TestWindow win("RepeatWin");
+  QORDlgPushButton button(&win, "Repeat", QORDlgPushRepeat);
+  listen(&button);
+  settle(300);
+  int x = 0, y = 0;
+  Centre(widgetOf(&button), &x, &y);
+  MoveTo(x, y);
+  press(true);
+  const auto pressed = Clock::now();
+  PumpFor(700);
+  ASSERT_GE(heard.size(), 3u);
+  EXPECT_EQ(heard[0], "Repeat QORDlgPushBActivateNotification");
+  EXPECT_LT(when[0] - pressed, std::chrono::milliseconds(100));  // at the press, not at the release
+  for (size_t i = 1; i < heard.size(); ++i) {
+    EXPECT_EQ(heard[i], "Repeat QORDlgPushBRepetitiveNotification");
+    const auto gap = std::chrono::duration_cast<std::chrono::milliseconds>(when[i] - when[i - 1]).count();
+    EXPECT_GE(gap, 195) << "repeat " << i;
+    EXPECT_LE(gap, 350) << "repeat " << i;
+  }
+
+  // The release reaches the client while the next time-out is already due:
+  // the time-out sees it first and sends nothing more.
+  const size_t before = heard.size();
+  while (heard.size() == before) PumpFor(5);
+  const auto last = when.back();
+  std::this_thread::sleep_until(last + std::chrono::milliseconds(80));
+  press(false);
+  std::this_thread::sleep_until(last + std::chrono::milliseconds(280));
+  const size_t atRelease = heard.size();
+  PumpFor(500);
+  EXPECT_EQ(heard.size(), atRelease);
+  EXPECT_FALSE(static_cast<l_QORDlgPushButton*>(button.GetLetterObject())->IsRepeating());
+
+  // A plain button activates on the release, once.
+  QORDlgPushButton plain(&win, "Plain");
+  plain.SetRectPosition(1, 60);
+  listen(&plain);
+  settle(100);
+  heard.clear();
+  int px = 0, py = 0;
+  Centre(widgetOf(&plain), &px, &py);
+  MoveTo(px, py);
+  press(true);
+  PumpFor(300);
+  EXPECT_TRUE(heard.empty());
+  press(false);
+  PumpFor(100);
+  EXPECT_EQ(heard, std::vector<std::string>{"Plain QORDlgPushBActivateNotification"});
+}
+
+TEST_F(Buttons, CheckButtonDoubleClickKeepsWhatTheFirstClickDid) {
+  TestWindow win("CheckWin");
+  QORDlgCheckButton check(&win, "Check");
+  listen(&check);
+  settle(300);
+  Widget w = widgetOf(&check);
+  int x = 0, y = 0;
+  Centre(w, &x, &y);
+  MoveTo(x, y);
+  press(true);
+  press(false);
+  press(true);
+  press(false);
+  settle(100);
+  EXPECT_EQ(heard, (std::vector<std::string>{"Check QORDlgChkBModifyNotification",
+                                             "Check QORDlgChkBDoubleClickNotification"}));
+  EXPECT_EQ(check.GetState(), QORDlgChecked);
+  EXPECT_TRUE(XmToggleButtonGetState(w));
+
+  // Beyond the multi-click time, a click toggles again.
+  usleep((XtGetMultiClickTime(TestDisplay()) + 50) * 1000);
+  heard.clear();
+  click(w);
+  EXPECT_EQ(heard, std::vector<std::string>{"Check QORDlgChkBModifyNotification"});
+  EXPECT_EQ(check.GetState(), QORDlgUnchecked);
+  EXPECT_FALSE(XmToggleButtonGetState(w));
+
+  // The program: the current state sends nothing; any value but checked is unchecked.
+  heard.clear();
+  check.SetState(QORDlgUnchecked, 1);
+  EXPECT_TRUE(heard.empty());
+  check.SetState(QORDlgChecked, 1);
+  check.SetState(0x12345, 0);
+  EXPECT_EQ(heard, std::vector<std::string>{"Check QORDlgChkBModifyNotification"});
+  EXPECT_EQ(check.GetState(), QORDlgUnchecked);
+
+  // Mixed: sensitive, shown set in the shadow colour, the real state kept.
+  check.SetSensitivity(QORDlgSensitiveMixed);
+  check.SetSensitivity(0x40);  // unknown: ignored
+  settle(50);
+  Pixel select = 0, shadow = 0;
+  XtVaGetValues(w, XmNselectColor, &select, XmNbottomShadowColor, &shadow, nullptr);
+  EXPECT_TRUE(XtIsSensitive(w));
+  EXPECT_TRUE(XmToggleButtonGetState(w));
+  EXPECT_EQ(select, shadow);
+  EXPECT_EQ(check.GetState(), QORDlgUnchecked);
+  check.SetSensitivity(QORDlgInsensitive);
+  settle(50);
+  EXPECT_FALSE(XtIsSensitive(w));
+  EXPECT_FALSE(XmToggleButtonGetState(w));
+}
+
+TEST_F(Buttons, RadioGroupEndsAtALabelAndACheckedButtonStaysChecked) {
+  TestWindow win("RadioWin", QORDlgGridLayout, 1);
+  QORDlgRadioButton r1(&win, "r1"), r2(&win, "r2");
+  QORDlgLabel label(&win, "label");
+  QORDlgRadioButton r3(&win, "r3");
+  short row = 0;
+  for (QORDialog* d : std::initializer_list<QORDialog*>{&r1, &r2, &label, &r3}) d->SetGridConstraints(row++, 0, 1, 1, 0);
+  EXPECT_EQ(r2.GetState(), 0u);  // never set: neither checked nor unchecked
+  r1.SetState(QORDlgChecked, 0);
+  r3.SetState(QORDlgChecked, 0);
+  for (QORDialog* d : std::initializer_list<QORDialog*>{&r1, &r2, &r3}) listen(d, QORDlgRadBModifyNotification::ClassName());
+  settle(300);
+  EXPECT_FALSE(XmToggleButtonGetState(widgetOf(&r2)));
+
+  click(widgetOf(&r2));
+  // The brother is unchecked with the same notify flag, before r2 tells.
+  EXPECT_EQ(heard, (std::vector<std::string>{"r1 QORDlgRadBModifyNotification", "r2 QORDlgRadBModifyNotification"}));
+  EXPECT_EQ(r1.GetState(), QORDlgUnchecked);
+  EXPECT_EQ(r2.GetState(), QORDlgChecked);
+  EXPECT_EQ(r3.GetState(), QORDlgChecked);
+  EXPECT_FALSE(XmToggleButtonGetState(widgetOf(&r1)));
+  EXPECT_TRUE(XmToggleButtonGetState(widgetOf(&r2)));
+  EXPECT_TRUE(XmToggleButtonGetState(widgetOf(&r3)));
+
+  heard.clear();
+  click(widgetOf(&r2));
+  EXPECT_TRUE(heard.empty());
+  EXPECT_TRUE(XmToggleButtonGetState(widgetOf(&r2)));
+  EXPECT_EQ(r2.GetState(), QORDlgChecked);
+
+  // Checked by the program without notification: nobody tells.
+  r1.SetState(QORDlgChecked, 0);
+  EXPECT_TRUE(heard.empty());
+  EXPECT_EQ(r2.GetState(), QORDlgUnchecked);
+  EXPECT_FALSE(XmToggleButtonGetState(widgetOf(&r2)));  // at once, not at the next idle pass
+}
+
+TEST_F(Buttons, NaturalSizesReachTheLayoutAndAFixedLabelKeepsItsSize) {
+  TestWindow win("SizeWin", QORDlgGridLayout, 1);
+  QORDlgLabel name(&win, "Name");
+  QORDlgPushButton ok(&win, "OK");
+  QORDlgLabel framed(&win, "Framed", QORDlgLabelFramed | QORDlgLabelRight);
+  QORDlgLabel spacer(&win, "Spacer");
+  QORDlgSeparator both(&win, "Both", QORDlgSeparatorHorizontal | QORDlgSeparatorVertical);
+  QORDlgSeparator vertical(&win, "Vertical", QORDlgSeparatorVertical);
+  spacer.SetTitle(QORUnicodeString(" "));
+  name.SetGridConstraints(0, 0, 1, 1, 0);
+  ok.SetGridConstraints(0, 1, 1, 1, 0);
+  framed.SetGridConstraints(1, 0, 1, 1, 0);
+  spacer.SetGridConstraints(1, 1, 1, 1, 0);
+  both.SetGridConstraints(2, 0, 1, 1, 0);
+  vertical.SetGridConstraints(2, 1, 1, 1, 0);
+  settle(200);
+  Widget parent = win.GetLetterObject()->GetBaseWidget(0);
+
+  const Size label = motifSize(xmLabelWidgetClass, parent, "Name");
+  EXPECT_EQ(widgetSize(widgetOf(&name)), label);
+  EXPECT_EQ(widgetSize(widgetOf(&ok)), motifSize(xmPushButtonWidgetClass, parent, "OK"));
+
+  // The frame adds its shadow on each side; the text is aligned to the end.
+  Dimension shadow = 0;
+  XtVaGetValues(widgetOf(&framed), XmNshadowThickness, &shadow, nullptr);
+  Widget inner = static_cast<l_QORDlgLabel*>(framed.GetLetterObject())->GetLabelWidget();
+  const Size framedText = motifSize(xmLabelWidgetClass, parent, "Framed");
+  const Size framedSize{framedText.w + 2 * shadow, framedText.h + 2 * shadow};
+  EXPECT_EQ(naturalSize(&framed), framedSize);
+  EXPECT_EQ(widgetSize(widgetOf(&framed)), framedSize);
+  // The second column starts after the widest of the first.
+  Position okX = 0;
+  XtVaGetValues(widgetOf(&ok), XmNx, &okX, nullptr);
+  EXPECT_EQ(okX, 1 + std::max(label.w, framedSize.w) + 1);
+  unsigned char alignment = 0;
+  XtVaGetValues(inner, XmNalignment, &alignment, nullptr);
+  EXPECT_EQ(alignment, XmALIGNMENT_END);
+
+  EXPECT_EQ(naturalSize(&spacer), (Size{4, 4}));
+  EXPECT_EQ(widgetSize(widgetOf(&spacer)), (Size{4, 4}));
+  unsigned char orientation = 0;
+  XtVaGetValues(widgetOf(&both), XmNorientation, &orientation, nullptr);
+  EXPECT_EQ(orientation, XmHORIZONTAL);
+  EXPECT_EQ(naturalSize(&both), (Size{1, 3}));
+  XtVaGetValues(widgetOf(&vertical), XmNorientation, &orientation, nullptr);
+  EXPECT_EQ(orientation, XmVERTICAL);
+  EXPECT_EQ(naturalSize(&vertical), (Size{3, 1}));
+
+  // A new text: a label measures itself again unless its size was given.
+  TestWindow loose("LooseWin");
+  QORDlgLabel grows(&loose, "Grows");
+  QORDlgLabel fixed(&loose, "Fixed");
+  settle(100);
+  fixed.SetRectDimensions(1, 40, 30, 40);
+  const char* longer = "A much longer text than before";
+  grows.SetTitle(QORUnicodeString(longer));
+  fixed.SetTitle(QORUnicodeString(longer));
+  settle(100);
+  const Size longSize = motifSize(xmLabelWidgetClass, loose.GetLetterObject()->GetBaseWidget(0), longer);
+  EXPECT_EQ(naturalSize(&grows), longSize);
+  EXPECT_EQ(widgetSize(widgetOf(&grows)), longSize);
+  EXPECT_EQ(naturalSize(&fixed), (Size{40, 30}));
+  EXPECT_EQ(widgetSize(widgetOf(&fixed)), (Size{40, 30}));
+  EXPECT_EQ(LabelText(widgetOf(&fixed)), longer);
+}
+
+TEST_F(Buttons, DragStartsOnceTenPixelsFromTheFirstMotion) {
+  TestWindow win("DragWin");
+  QORDlgCheckButton check(&win, "DragMe");
+  check.SetTitle(QORUnicodeString("A wide check button to drag"));
+  QORDialog* source = nullptr;
+  unsigned long keyState = 0;
+  Widget started = nullptr;
+  listener.AddAnalyseNotificationCB(&check, QORDlgDragButtonNotification::ClassName(),
+                                    [&](QORCommand*, QORNotification* n) {
+                                      auto* drag = static_cast<QORDlgDragButtonNotification*>(n);
+                                      source = drag->source;
+                                      keyState = drag->keyState;
+                                      started = l_QORInteractiveApplication::dragStartWidget;
+                                    });
+  listen(&check);
+  settle(300);
+  int x = 0, y = 0;
+  Centre(widgetOf(&check), &x, &y);
+  x -= 40;
+  MoveTo(x, y);
+  press(true);
+  auto moveBy = [&](int d) {
+    MoveTo(x + d, y);
+    PumpFor(40);
+  };
+  moveBy(1);  // the start
+  moveBy(10);
+  EXPECT_TRUE(heard.empty());  // 9 pixels
+  moveBy(11);
+  EXPECT_EQ(heard, std::vector<std::string>{"DragMe QORDlgDragButtonNotification"});
+  EXPECT_EQ(source, &check);
+  EXPECT_EQ(keyState, 1u);
+  EXPECT_EQ(started, widgetOf(&check));
+  // Until an idle pass forgets the start, the same drag reports nothing more.
+  moveBy(12);
+  moveBy(30);
+  EXPECT_EQ(heard.size(), 1u);
+  press(false);
+  settle(50);
+  EXPECT_EQ(l_QORInteractiveApplication::dragStartWidget, nullptr);
+}
+
+// The trace text printed while `fn` runs at record trace level `level`.
+template <typename F>
+std::string traced(char level, F fn) {
+  const char saved = l_QORDialog::record_trace;
+  l_QORDialog::record_trace = level;
+  testing::internal::CaptureStdout();
+  fn();
+  const std::string out = testing::internal::GetCapturedStdout();
+  l_QORDialog::record_trace = saved;
+  return out;
+}
+
+TEST_F(Buttons, SavedStatesTheirTracesAndAPushActivationReplayedOntoACheckButton) {
+  TestWindow win("StateWin");
+  QORDlgCheckButton check(&win, "Chk");
+  QORDlgRadioButton ra(&win, "Ra"), rb(&win, "Rb");
+  QORDlgPushButton push(&win, "Push");
+  listen(&check);
+  listen(&ra);
+  settle(100);
+  l_QORDialog* cl = check.GetLetterObject();
+  check.SetState(QORDlgChecked, 0);
+
+  QORMarshal saved;
+  EXPECT_EQ(traced('2', [&] { EXPECT_EQ(cl->SaveState(check.GetChkBModifyNotification(), saved), 0); }),
+            "/RECORD/ SaveState    QORDlgCheckButton    /Command Name/ Chk /Notification/ QORDlgChkBModifyNotification\n"
+            "/RECORD/ SaveState                         state= 262144\n");
+  EXPECT_EQ(traced('1', [&] { EXPECT_EQ(cl->SaveState(check.GetChkBModifyNotification(), saved), 0); }),
+            "/RECORD/ SaveState    QORDlgCheckButton    /Command Name/ Chk /Notification/ QORDlgChkBModifyNotification\n");
+  EXPECT_EQ(cl->SaveState(nullptr, saved), 1);
+  EXPECT_EQ(cl->SaveState(push.GetPushBRepetitiveNotification(), saved), 2);
+  EXPECT_EQ(cl->SaveState(check.GetDragButtonNotification(), saved), 0);
+  EXPECT_EQ(cl->RestoreState(push.GetPushBRepetitiveNotification(), saved), 4);
+
+  // Restored: the recorded state comes back and the notification goes again.
+  check.SetState(QORDlgUnchecked, 0);
+  EXPECT_EQ(traced('2', [&] { EXPECT_EQ(cl->RestoreState(check.GetChkBModifyNotification(), saved), 0); }),
+            "/REPLAY/ RestoreState QORDlgCheckButton    /Command Name/ Chk /Notification/ QORDlgChkBModifyNotification\n"
+            "/REPLAY/ RestoreState                      state= 262144\n");
+  EXPECT_EQ(check.GetState(), QORDlgChecked);
+  EXPECT_EQ(heard, std::vector<std::string>{"Chk QORDlgChkBModifyNotification"});
+
+  // A push button's activation recorded where there is now a check button checks it.
+  check.SetState(QORDlgUnchecked, 0);
+  heard.clear();
+  QORMarshal pushed;
+  EXPECT_EQ(push.GetLetterObject()->SaveState(push.GetPushBActivateNotification(), pushed), 0);
+  EXPECT_EQ(traced('1', [&] { EXPECT_EQ(cl->RestoreState(push.GetPushBActivateNotification(), pushed), 0); }),
+            "/REPLAY/ RestoreState QORDlgCheckButton(Pu)/Command Name/ Chk /Notification/ "
+            "QORDlgPushBActivateNotification\n");
+  EXPECT_TRUE(pushed.AtEnd());
+  EXPECT_EQ(check.GetState(), QORDlgChecked);
+  EXPECT_EQ(heard, std::vector<std::string>{"Chk QORDlgChkBModifyNotification"});
+  settle(50);
+  EXPECT_TRUE(XmToggleButtonGetState(widgetOf(&check)));
+
+  // A radio button's restored check unchecks its brother, with notification.
+  rb.SetState(QORDlgChecked, 0);
+  QORMarshal radio;
+  radio << QORDlgChecked;
+  heard.clear();
+  listen(&rb);
+  EXPECT_EQ(traced('2', [&] { EXPECT_EQ(ra.GetLetterObject()->RestoreState(ra.GetRadBModifyNotification(), radio), 0); }),
+            "/REPLAY/ RestoreState QORDlgRadioButton    /Command Name/ Ra /Notification/ QORDlgRadBModifyNotification\n"
+            "/REPLAY/ RestoreState                      _state= 262144\n");
+  EXPECT_EQ(heard, (std::vector<std::string>{"Rb QORDlgRadBModifyNotification", "Ra QORDlgRadBModifyNotification"}));
+  EXPECT_EQ(rb.GetState(), QORDlgUnchecked);
+  EXPECT_EQ(ra.GetState(), QORDlgChecked);
+}
+
+// Last of the suite: the replay runs the application's loop to its end.
+TEST_F(Buttons, ZZ_RecordedClickOnAPushButtonIsReplayedByTheApplication) {
+  const std::string file = testing::TempDir() + "control_button.rec";
+  auto* win = new TestWindow("RecWin");  // deleted by the end of the run
+  auto* button = new QORDlgPushButton(win, "OK");
+  int activations = 0;
+  listener.AddAnalyseNotificationCB(button, QORDlgPushBActivateNotification::ClassName(),
+                                    [&](QORCommand*, QORNotification*) {
+                                      ++activations;
+                                      // The replayed activation ends the run.
+                                      if (QORRecord::GetMain()->RecordMod() == QORRecordReplay)
+                                        app->GetLetterObject()->Destroy();
+                                    });
+  settle(300);
+  ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
+  click(widgetOf(button));
+  QORRecord::GetMain()->EndMode(1);
+  ASSERT_EQ(activations, 1);
+  std::ifstream in(file);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("1 RecWin/OK QORDlgPushBActivateNotification "), std::string::npos) << text;
+
+  ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
+  const std::string trace = traced('1', [&] { app->RunApplication(); });
+  EXPECT_EQ(activations, 2);
+  EXPECT_EQ(trace, "/REPLAY/ RestoreState QORDlgPushButton     /Command Name/ OK /Notification/ "
+                   "QORDlgPushBActivateNotification\n");
+  EXPECT_EQ(QORRecord::GetMain()->RecordMod(), QORRecordNone);
+}
+
+}  // namespace
