@@ -2,6 +2,7 @@
 # and acts for it. Every line the gallery writes goes to LOG; a request line
 #   tour: screenshot NAME    is answered by a picture DIR/NAME.png
 #   tour: click X Y          by a click of button 1 at root position X, Y
+#   tour: key KEYS           by pressing KEYS (xdotool's names, e.g. ctrl+p)
 #   tour: resize W H         by resizing the gallery's window
 # followed by "done" on the gallery's standard input.
 #
@@ -34,6 +35,8 @@ tolven_run_tour() {
       import -display "$DISPLAY" -window root "$dir/${BASH_REMATCH[1]}.png"
     elif [[ $line =~ ^tour:\ click\ ([0-9]+)\ ([0-9]+)$ ]]; then
       xdotool mousemove "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" click 1
+    elif [[ $line =~ ^tour:\ key\ ([A-Za-z0-9_+]+)$ ]]; then
+      xdotool key "${BASH_REMATCH[1]}"
     elif [[ $line =~ ^tour:\ resize\ ([0-9]+)\ ([0-9]+)$ ]]; then
       local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} id
       id=$(xdotool search --name '^Tolven gallery$' | head -n 1)

@@ -5,10 +5,15 @@
 #include <cstdio>
 #include <string>
 
+#include "QORDlgCheckButton.h"
 #include "QORDlgContainer.h"
 #include "QORDlgFrame.h"
 #include "QORDlgGridConstraints.h"
+#include "QORDlgLabel.h"
 #include "QORDlgMotif.h"
+#include "QORDlgPushButton.h"
+#include "QORDlgRadioButton.h"
+#include "QORDlgSeparator.h"
 #include "QORNotification.h"
 
 namespace {
@@ -48,6 +53,7 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
     : QORDlgDialog(app, name, QORDlgGridLayout | QORDlgDialogApply | QORDlgDialogCancel | QORDlgDialogHelp) {
   buildLayoutFrame();
   buildContainerFrame();
+  buildButtonsFrame();
   SetGridColumnResizable(0, 1);
   SetGridRowResizable(0, 1);
 }
@@ -66,6 +72,28 @@ void GalleryDialog::buildLayoutFrame() {
   right->SetGridConstraints(1, 1, 1, 1, 0);
   frame->SetGridColumnResizable(0, 1);
   frame->SetGridRowResizable(1, 1);
+}
+
+void GalleryDialog::buildButtonsFrame() {
+  auto* frame = new QORDlgFrame(this, "Buttons", QORDlgGridLayout);
+  frame->SetGridConstraints(1, 0, 2, 1, kFill);
+  auto place = [](QORDialog* o, short row, short column, short span = 1) {
+    o->SetGridConstraints(row, column, span, 1, QORDlgGridLeft | QORDlgGridTop);
+  };
+  place(new QORDlgPushButton(frame, "Push", 0), 0, 0);
+  place(new QORDlgPushButton(frame, "Repeat", QORDlgPushRepeat), 0, 1);
+  auto* save = new QORDlgPushButton(frame, "Save", 0);
+  save->SetIconName("save");
+  place(save, 0, 2);
+  place(new QORDlgCheckButton(frame, "Check", 0), 1, 0);
+  place(new QORDlgCheckButton(frame, "Also", 0), 1, 1);
+  place(new QORDlgLabel(frame, "Choose", 0), 2, 0);
+  place(new QORDlgRadioButton(frame, "One", 0), 2, 1);
+  place(new QORDlgRadioButton(frame, "Two", 0), 2, 2);
+  place(new QORDlgRadioButton(frame, "Three", 0), 2, 3);
+  auto* line = new QORDlgSeparator(frame, "Line", QORDlgSeparatorHorizontal);
+  line->SetGridConstraints(3, 0, 4, 1, QORDlgGridLeft | QORDlgGridRight | QORDlgGridVCenter);
+  place(new QORDlgLabel(frame, "Note", QORDlgLabelFramed), 4, 0, 4);
 }
 
 void GalleryDialog::buildContainerFrame() {

@@ -14,4 +14,5 @@ class GalleryDialog : public QORDlgDialog {
  private:
   void buildLayoutFrame();
   void buildContainerFrame();
+  void buildButtonsFrame();
 };

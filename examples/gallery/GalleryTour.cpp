@@ -10,9 +10,12 @@
 #include "l_QORInteractiveApplication.h"
 
 GalleryTour::GalleryTour(GalleryApp* a, GalleryDialog* d) : app(a), dialog(d) {
-  // Each step: "screenshot NAME", "click PATH", "resize W H", "wait". The
+  // Each step: "screenshot NAME", "click PATH", "key KEYS", "resize W H". The
   // tour ends with Cancel, which ends the gallery.
-  steps = {"screenshot gallery",       "click button:Apply", "click button:Help", "resize 640 420",
+  // Keys come with the first text field and the first document window (where
+  // accelerators are spread over every control).
+  steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
+           "click Buttons/Push", "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
   XtAppContext context = app->GetLetterObject()->GetContext();
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
