@@ -315,6 +315,20 @@ TEST_F(Buttons, NaturalSizesReachTheLayoutAndAFixedLabelKeepsItsSize) {
   EXPECT_EQ(naturalSize(&fixed), (Size{40, 30}));
   EXPECT_EQ(widgetSize(widgetOf(&fixed)), (Size{40, 30}));
   EXPECT_EQ(LabelText(widgetOf(&fixed)), longer);
+
+  // An icon (24 by 24) replaces the text: framed by the shadow, or alone when flat.
+  setenv("TRIVOICONPATH", TOLVEN_SOURCE_DIR "/icons", 1);
+  QORDlgPushButton save(&loose, "Save"), flat(&loose, "Flat", QORDlgPushFlat);
+  save.SetIconName("save");
+  flat.SetIconName("save");
+  settle(100);
+  EXPECT_EQ(naturalSize(&save), (Size{32, 32}));
+  EXPECT_EQ(widgetSize(widgetOf(&flat)), (Size{24, 24}));
+  unsigned char type = 0;
+  Dimension flatShadow = 1;
+  XtVaGetValues(widgetOf(&flat), XmNlabelType, &type, XmNshadowThickness, &flatShadow, nullptr);
+  EXPECT_EQ(type, XmPIXMAP);
+  EXPECT_EQ(flatShadow, 0);
 }
 
 TEST_F(Buttons, DragStartsOnceTenPixelsFromTheFirstMotion) {
