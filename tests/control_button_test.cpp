@@ -160,6 +160,12 @@ TEST_F(Buttons, RepeatingButtonActivatesThenRepeatsEvery200msUntilReleased) {
   press(false);
   PumpFor(100);
   EXPECT_EQ(heard, std::vector<std::string>{"Plain QORDlgPushBActivateNotification"});
+
+  // Its accelerator activates a repeating button once: no release would stop a repeat.
+  heard.clear();
+  XtCallActionProc(widgetOf(&button), const_cast<char*>("Accelerator"), nullptr, nullptr, 0);
+  PumpFor(300);
+  EXPECT_EQ(heard, std::vector<std::string>{"Repeat QORDlgPushBActivateNotification"});
 }
 
 TEST_F(Buttons, CheckButtonDoubleClickKeepsWhatTheFirstClickDid) {
@@ -188,6 +194,14 @@ TEST_F(Buttons, CheckButtonDoubleClickKeepsWhatTheFirstClickDid) {
   EXPECT_EQ(heard, std::vector<std::string>{"Check QORDlgChkBModifyNotification"});
   EXPECT_EQ(check.GetState(), QORDlgUnchecked);
   EXPECT_FALSE(XmToggleButtonGetState(w));
+
+  // The accelerator toggles, as the user would.
+  heard.clear();
+  XtCallActionProc(w, const_cast<char*>("Accelerator"), nullptr, nullptr, 0);
+  settle(50);
+  EXPECT_EQ(heard, std::vector<std::string>{"Check QORDlgChkBModifyNotification"});
+  EXPECT_TRUE(XmToggleButtonGetState(w));
+  check.SetState(QORDlgUnchecked, 0);
 
   // The program: the current state sends nothing; any value but checked is unchecked.
   heard.clear();
