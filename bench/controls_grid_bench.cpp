@@ -1,0 +1,161 @@
+// A window of N mixed controls (push, check and radio buttons, labels) on a
+// square grid, built, laid out and shown: through the toolkit, against raw
+// Motif creating the same widgets in an XmForm with attachments. The closing
+// line gives the ratio of the two times for each N.
+#include <benchmark/benchmark.h>
+
+#include <Xm/Form.h>
+#include <Xm/Label.h>
+#include <Xm/PushB.h>
+#include <Xm/ToggleB.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "QORDlgCheckButton.h"
+#include "QORDlgLabel.h"
+#include "QORDlgPushButton.h"
+#include "QORDlgRadioButton.h"
+#include "tolven_test_window.h"
+
+namespace {
+QORInteractiveApplication* app = nullptr;
+
+void drain() {
+  l_QORInteractiveApplication* l = app->GetLetterObject();
+  XSync(l->GetDisplay(), False);
+  while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
+}
+
+const char* const kTexts[] = {"Apply", "Visible", "Metric", "Length:"};
+
+void BM_Tolven_ControlsGrid(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const int cols = static_cast<int>(std::ceil(std::sqrt(n)));
+  for (auto _ : state) {
+    auto* win = new TestWindow("BenchControls", QORDlgGridLayout, 1);
+    for (int i = 0; i < n; ++i) {
+      QORDialog* d = nullptr;
+      switch (i % 4) {
+        case 0: d = new QORDlgPushButton(win, "push", 0); break;
+        case 1: d = new QORDlgCheckButton(win, "check", 0); break;
+        case 2: d = new QORDlgRadioButton(win, "radio", 0); break;
+        default: d = new QORDlgLabel(win, "label", 0); break;
+      }
+      d->SetTitle(QORUnicodeString(kTexts[i % 4]));
+      d->SetGridConstraints(static_cast<short>(i / cols), static_cast<short>(i % cols), 1, 1, 0);
+    }
+    PumpIdle();  // builds, lays out and shows the window
+    XSync(app->GetLetterObject()->GetDisplay(), False);
+    state.PauseTiming();
+    delete win;
+    PumpIdle();
+    drain();
+    state.ResumeTiming();
+  }
+  state.counters["controls"] = n;
+}
+BENCHMARK(BM_Tolven_ControlsGrid)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void BM_RawMotif_ControlsForm(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const int cols = static_cast<int>(std::ceil(std::sqrt(n)));
+  l_QORInteractiveApplication* l = app->GetLetterObject();
+  for (auto _ : state) {
+    Widget shell = XtVaAppCreateShell("RawControls", "TolvenBench", topLevelShellWidgetClass, l->GetDisplay(),
+                                      XmNvisual, l->GetVisual(), XmNdepth, l->GetDepth(), XmNcolormap,
+                                      l->GetColormap(), nullptr);
+    Widget form = XtVaCreateWidget("form", xmFormWidgetClass, shell, XmNhorizontalSpacing, 1, XmNverticalSpacing, 1,
+                                   XmNresizePolicy, XmRESIZE_ANY, nullptr);
+    std::vector<Widget> cells(n);
+    for (int i = 0; i < n; ++i) {
+      const int r = i / cols, c = i % cols;
+      XmString s = XmStringCreateSimple(const_cast<char*>(kTexts[i % 4]));
+      Arg a[10];
+      int k = 0;
+      XtSetArg(a[k], XmNlabelString, s); ++k;
+      if (c == 0) {
+        XtSetArg(a[k], XmNleftAttachment, XmATTACH_FORM); ++k;
+      } else {
+        XtSetArg(a[k], XmNleftAttachment, XmATTACH_WIDGET); ++k;
+        XtSetArg(a[k], XmNleftWidget, cells[i - 1]); ++k;
+      }
+      if (r == 0) {
+        XtSetArg(a[k], XmNtopAttachment, XmATTACH_FORM); ++k;
+      } else {
+        XtSetArg(a[k], XmNtopAttachment, XmATTACH_WIDGET); ++k;
+        XtSetArg(a[k], XmNtopWidget, cells[i - cols]); ++k;
+      }
+      char* name = const_cast<char*>("cell");
+      switch (i % 4) {
+        case 0: cells[i] = XmCreatePushButton(form, name, a, k); break;
+        case 1:
+          XtSetArg(a[k], XmNindicatorType, XmN_OF_MANY); ++k;
+          cells[i] = XmCreateToggleButton(form, name, a, k);
+          break;
+        case 2:
+          XtSetArg(a[k], XmNindicatorType, XmONE_OF_MANY); ++k;
+          cells[i] = XmCreateToggleButton(form, name, a, k);
+          break;
+        default: cells[i] = XmCreateLabel(form, name, a, k); break;
+      }
+      XmStringFree(s);
+    }
+    XtManageChildren(cells.data(), n);
+    XtManageChild(form);
+    XtRealizeWidget(shell);
+    XtPopup(shell, XtGrabNone);
+    XSync(l->GetDisplay(), False);
+    state.PauseTiming();
+    XtDestroyWidget(shell);
+    drain();
+    state.ResumeTiming();
+  }
+  state.counters["controls"] = n;
+}
+BENCHMARK(BM_RawMotif_ControlsForm)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The console output, and the real times kept for the closing ratio.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    // Repetitions are averaged.
+    for (const Run& r : runs)
+      if (r.run_type == Run::RT_Iteration) {
+        const double n = ++counts[r.benchmark_name()];
+        double& t = times[r.benchmark_name()];
+        t += (r.GetAdjustedRealTime() - t) / n;
+      }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> times;
+  std::map<std::string, int> counts;
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("DISPLAY")) {
+    std::fprintf(stderr, "controls_grid_bench needs DISPLAY\n");
+    return 1;
+  }
+  static char arg0[] = "controls_grid_bench";
+  static char* xargv[] = {arg0, nullptr};
+  app = new QORInteractiveApplication(nullptr, "ControlsGridBench");
+  app->BuildApplicationEnvironment(1, xargv, environ);
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  for (const auto& [name, t] : reporter.times) {
+    if (name.rfind("BM_Tolven_ControlsGrid/", 0) != 0) continue;
+    const std::string arg = name.substr(name.find('/'));
+    auto raw = reporter.times.find("BM_RawMotif_ControlsForm" + arg);
+    if (raw != reporter.times.end() && raw->second > 0)
+      std::printf("controls%s: toolkit / raw Motif = %.2f\n", arg.c_str(), t / raw->second);
+  }
+  return 0;
+}
