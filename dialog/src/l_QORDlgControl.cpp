@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "l_QORInteractiveApplication.h"
@@ -94,6 +96,17 @@ void l_QORDlgControl::AcceleratorCB(Widget w, XEvent*, String*, Cardinal*) {
   if (l_QORDlgControl* c = fromWidget(w)) c->Accelerator();
 }
 
+namespace {
+// Xt never frees a parsed table and widgets share it: each text is parsed
+// once and kept for the process.
+XtAccelerators parsedAccelerators(const QORString& text) {
+  static auto* tables = new std::unordered_map<std::string, XtAccelerators>;  // never destroyed, like the tables
+  auto it = tables->find(text.str());
+  if (it == tables->end()) it = tables->emplace(text.str(), XtParseAcceleratorTable(text.c_str())).first;
+  return it->second;
+}
+}  // namespace
+
 void l_QORDlgControl::update(unsigned long mask) {
   // A control with a magnitude shows it in the application's current unit,
   // which may have changed since (the application then forces this pass).
@@ -119,7 +132,7 @@ void l_QORDlgControl::update(unsigned long mask) {
     if ((pending | mask) & QORDlgUpdAccelerator) {
       const QORString table = QORDialog::GetAcceleratorTranslation(accelerator);
       if (!table.IsEmpty()) {
-        XtVaSetValues(baseWidget, XmNaccelerators, XtParseAcceleratorTable(table.c_str()), nullptr);
+        XtVaSetValues(baseWidget, XmNaccelerators, parsedAccelerators(table), nullptr);
         _acceleratedWidget -= baseWidget;
       }
     }

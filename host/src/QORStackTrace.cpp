@@ -45,8 +45,13 @@ int QORStackTrace::GetTrace() {
   void* frames[80];
   const int n = backtrace(frames, 80);
   lines_.clear();
-  // Level 0 would be this function itself: skip it so level 0 is the caller.
-  for (int i = 1; i < n; ++i) lines_.push_back(describe(frames[i]));
+  // Level 0 is the caller: this function and whatever stands between it and
+  // the C library (a sanitizer's interceptor) are left out.
+  int first = 0;
+  for (int i = 0; i < n && i < 4; ++i)
+    if (describe(frames[i]).rfind("QORStackTrace::GetTrace", 0) == 0) first = i + 1;
+  if (first == 0) first = 1;
+  for (int i = first; i < n; ++i) lines_.push_back(describe(frames[i]));
   return GetLevelCount();
 }
 
