@@ -214,8 +214,12 @@ void l_QORDlgWindow::handleWindowEvent(XEvent* event) {
       if (nx != x || ny != y) {
         x = nx;
         y = ny;
-        notify(&windMoveNotification);
+        // Where the window manager first puts the window is its place, not a
+        // move: only later changes are told (and a replayed run, where that
+        // moment differs, tells the same as the recorded one).
+        if (placed) notify(&windMoveNotification);
       }
+      placed = 1;
       if (c.width != dx || c.height != dy) {
         dx = c.width;
         dy = c.height;
