@@ -223,7 +223,9 @@ void l_QORDlgLayoutManager::setPlaced(const l_QORDialog* c) {
   if (c->layoutPlaced == placeStamp) return;
   const_cast<l_QORDialog*>(c)->layoutPlaced = placeStamp;
   for (int q = 0; q < 2; ++q)
-    if (l_QORDlgTab* t = c->getFirstTab(q); t && t->indexOf(c) >= 0) {
+    // A child names a line as its near side only while it is one of the
+    // line's records (attaching, erase and replace keep the two together).
+    if (l_QORDlgTab* t = c->getFirstTab(q)) {
       if (t->placedStamp != placeStamp) {
         t->placedStamp = placeStamp;
         t->placedCount = 0;

@@ -41,23 +41,46 @@ l_QORDlgTab::~l_QORDlgTab() {
   setSashDisabled();
 }
 
-// The table is built when a layout pass starts (the engine looks records up
-// constantly there); between passes, edits just drop it.
+// The index is built when a layout pass starts (the engine looks records up
+// constantly there) and kept on the children; between passes, edits just
+// drop it and lookups scan.
+namespace {
+unsigned indexStamps = 0;
+}
+
+int l_QORDlgTab::slotOf(const l_QORDialog* c) const {
+  if (c->getFirstTab(orientation) == this) return 0;
+  if (c->getSecondTab(orientation) == this) return 1;
+  return -1;
+}
+
+void l_QORDlgTab::note(int i) const {
+  l_QORDialog* c = components[i]->component;
+  const int slot = slotOf(c);
+  if (slot < 0 || c->layoutIndexStamp[orientation][slot] == indexStamp) {
+    allLinked = false;  // a record the child does not name, or a repeated one
+    return;
+  }
+  c->layoutIndex[orientation][slot] = i;
+  c->layoutIndexStamp[orientation][slot] = indexStamp;
+}
+
 void l_QORDlgTab::buildIndex() const {
   if (indexesValid) return;
-  indexes.clear();
-  for (size_t i = 0; i < components.size(); ++i) indexes.emplace(components[i]->component, static_cast<int>(i));
+  indexStamp = ++indexStamps;
+  allLinked = true;
+  for (size_t i = 0; i < components.size(); ++i) note(static_cast<int>(i));
   indexesValid = true;
 }
 
 int l_QORDlgTab::find(const l_QORDialog* c) const {
-  if (!indexesValid) {
-    for (size_t i = 0; i < components.size(); ++i)
-      if (components[i]->component == c) return static_cast<int>(i);
-    return -1;
+  if (indexesValid && c) {
+    const int slot = slotOf(c);
+    if (slot >= 0 && c->layoutIndexStamp[orientation][slot] == indexStamp) return c->layoutIndex[orientation][slot];
   }
-  auto at = indexes.find(c);
-  return at == indexes.end() ? -1 : at->second;
+  for (size_t i = 0; i < components.size(); ++i)
+    if (components[i]->component == c) return static_cast<int>(i);
+  return -1;
 }
 
 int l_QORDlgTab::indexOf(const l_QORDialog* c) const { return find(c); }
@@ -104,7 +127,7 @@ bool l_QORDlgTab::canDefer(int from, unsigned stamp) {
   if (suffixStamp != pass) {
     suffixStamp = pass;
     buildIndex();
-    deferrable = static_cast<int>(indexes.size()) == n;
+    deferrable = allLinked;
     suffixLo.assign(n + 1, 2000000000);
     suffixHi.assign(n + 1, -1);
     for (int i = n - 1; i >= 0 && deferrable; --i) {
@@ -153,7 +176,7 @@ int l_QORDlgTab::add(l_QORDialog* c, Alignment a, int offset) {
   }
   components.push_back(info);
   // Appending keeps every index: extend the table instead of rebuilding it.
-  if (indexesValid) indexes.emplace(c, static_cast<int>(components.size()) - 1);
+  if (indexesValid) note(static_cast<int>(components.size()) - 1);
   suffixStamp = 0;
   traceList("add");
   return 1;

@@ -3,7 +3,6 @@
 #pragma once
 #include <X11/Intrinsic.h>
 
-#include <unordered_map>
 #include <vector>
 
 #include "ComponentInfo.h"
@@ -109,9 +108,12 @@ class l_QORDlgTab {
   l_QORDlgLayoutManager* manager;
   Widget separator = nullptr;
   Widget sash = nullptr;
-  // Record index of each component (the first record when one is repeated).
-  mutable std::unordered_map<const l_QORDialog*, int> indexes;
+  // Record indexes, kept on the children (l_QORDialog::layoutIndex).
+  int slotOf(const l_QORDialog* c) const;
+  void note(int i) const;
+  mutable unsigned indexStamp = 0;
   mutable bool indexesValid = false;
+  mutable bool allLinked = false;  // every record's child names this line, none repeated
   // Pending offsets: a Fenwick tree of suffix additions, and per record the
   // part already applied.
   std::vector<int> pendingTree;
