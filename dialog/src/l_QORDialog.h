@@ -235,6 +235,10 @@ class l_QORDialog {
   // The father's grid cell of this child, valid while the grid is unchanged.
   class LayoutCell* layoutCell = nullptr;
   unsigned layoutCellVersion = 0;
+  // Index of this child among the records of its first [o][0] and second
+  // [o][1] tabulation, valid while the stamp is the line's current one.
+  int layoutIndex[2][2] = {{0, 0}, {0, 0}};
+  unsigned layoutIndexStamp[2][2] = {{0, 0}, {0, 0}};
 
  protected:
   void setAttachment(unsigned short index, Orientation o, QORDlgAttachment kind, const l_QORDlgList& components);

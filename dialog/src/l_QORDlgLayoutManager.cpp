@@ -200,10 +200,95 @@ void l_QORDlgLayoutManager::replace(l_QORDialog* old, l_QORDialog* nw) {
 
 // ---- marks ----
 
-int l_QORDlgLayoutManager::isMarked(const l_QORDialog* c) const { return c->layoutMark == markStamp; }
-void l_QORDlgLayoutManager::setMark(const l_QORDialog* c) { const_cast<l_QORDialog*>(c)->layoutMark = markStamp; }
+// Marking and placing are also counted on the lines the child's near sides
+// hang on, which tells a transmission whether it may defer its shifts.
+int l_QORDlgLayoutManager::isMarked(const l_QORDialog* c) const {
+  if (c->layoutMark == markStamp) return 1;
+  for (int q = 0; q < 2; ++q) {
+    const l_QORDlgTab* t = c->getFirstTab(q);
+    if (t && t->lazyMarkStamp == markStamp && t->indexOf(c) >= t->lazyMarkFrom) return 1;
+  }
+  return 0;
+}
+
+void l_QORDlgLayoutManager::setMark(const l_QORDialog* c) {
+  const_cast<l_QORDialog*>(c)->layoutMark = markStamp;
+  for (int q = 0; q < 2; ++q)
+    if (l_QORDlgTab* t = c->getFirstTab(q)) t->touchStamp = markStamp;
+}
+
 int l_QORDlgLayoutManager::isPlaced(const l_QORDialog* c) const { return c->layoutPlaced == placeStamp; }
-void l_QORDlgLayoutManager::setPlaced(const l_QORDialog* c) { const_cast<l_QORDialog*>(c)->layoutPlaced = placeStamp; }
+
+void l_QORDlgLayoutManager::setPlaced(const l_QORDialog* c) {
+  if (c->layoutPlaced == placeStamp) return;
+  const_cast<l_QORDialog*>(c)->layoutPlaced = placeStamp;
+  for (int q = 0; q < 2; ++q)
+    // A child names a line as its near side only while it is one of the
+    // line's records (attaching, erase and replace keep the two together).
+    if (l_QORDlgTab* t = c->getFirstTab(q)) {
+      if (t->placedStamp != placeStamp) {
+        t->placedStamp = placeStamp;
+        t->placedCount = 0;
+      }
+      ++t->placedCount;
+    }
+}
+
+bool l_QORDlgLayoutManager::deferOn = true;
+unsigned long l_QORDlgLayoutManager::deferredCount = 0;
+
+int l_QORDlgLayoutManager::rankOf(const l_QORDlgTab* tab) const {
+  const int o = tab->getOrientation();
+  auto at = std::lower_bound(indexes[o].begin(), indexes[o].end(), tab->getIndex());
+  if (at == indexes[o].end() || *at != tab->getIndex()) return -1;
+  const int r = static_cast<int>(at - indexes[o].begin());
+  return tabs[o][r] == tab ? r : -1;
+}
+
+bool l_QORDlgLayoutManager::allTabsMarked(Orientation o, int lo, int hi, unsigned stamp) {
+  if (runStamp[o] == stamp && runLo[o] <= lo && hi <= runHi[o]) return true;
+  for (int r = lo; r <= hi; ++r)
+    if (tabs[o][r]->mark != stamp) return false;
+  // Marks only accumulate within a propagation: the range stays marked.
+  if (runStamp[o] == stamp && lo <= runHi[o] + 1 && hi >= runLo[o] - 1) {
+    runLo[o] = std::min(runLo[o], lo);
+    runHi[o] = std::max(runHi[o], hi);
+  } else {
+    runStamp[o] = stamp;
+    runLo[o] = lo;
+    runHi[o] = hi;
+  }
+  return true;
+}
+
+// Applies to the child what its lines still owe it, as the eager walk would
+// have by moving it.
+void l_QORDlgLayoutManager::materialize(l_QORDialog* c) {
+  int d[2] = {0, 0};
+  for (int q = 0; q < 2; ++q) {
+    l_QORDlgTab* t = c->getFirstTab(q);
+    if (!t || !t->hasPending()) continue;
+    const int i = t->indexOf(c);
+    if (i < 0) continue;
+    d[q] = t->pendingAt(i);
+    t->consumePending(i);
+  }
+  if (!d[0] && !d[1]) return;
+  int x, y, w, h;
+  rawRead(c, x, y, w, h);
+  rawWritePosition(c, x + d[Horizontal], y + d[Vertical]);
+}
+
+void l_QORDlgLayoutManager::flushPending() {
+  if (!pendingAny) return;
+  for (auto& list : tabs)
+    for (l_QORDlgTab* t : list)
+      if (t->hasPending())
+        for (int i = 0; i < t->getNbComponents(); ++i) materialize(t->getComponentAt(i)->component);
+  for (auto& list : tabs)
+    for (l_QORDlgTab* t : list) t->clearPending();
+  pendingAny = false;
+}
 
 // ---- geometry access: the child itself, or its grid cell ----
 
@@ -216,6 +301,18 @@ LayoutCell* l_QORDlgLayoutManager::cellOf(l_QORDialog* c) {
 }
 
 void l_QORDlgLayoutManager::readGeometry(l_QORDialog* c, int& x, int& y, int& w, int& h) {
+  rawRead(c, x, y, w, h);
+  if (!pendingAny) return;
+  for (int q = 0; q < 2; ++q) {
+    const l_QORDlgTab* t = c->getFirstTab(q);
+    if (!t || !t->hasPending()) continue;
+    const int i = t->indexOf(c);
+    if (i < 0) continue;
+    (q == Vertical ? y : x) += t->pendingAt(i);
+  }
+}
+
+void l_QORDlgLayoutManager::rawRead(l_QORDialog* c, int& x, int& y, int& w, int& h) {
   if (style == GridLayout && _objectMat) {
     if (LayoutCell* cell = cellOf(c)) {
       DRECT& r = cell->GetRect();
@@ -231,6 +328,11 @@ void l_QORDlgLayoutManager::readGeometry(l_QORDialog* c, int& x, int& y, int& w,
 }
 
 void l_QORDlgLayoutManager::writePosition(l_QORDialog* c, int x, int y) {
+  if (pendingAny) materialize(c);
+  rawWritePosition(c, x, y);
+}
+
+void l_QORDlgLayoutManager::rawWritePosition(l_QORDialog* c, int x, int y) {
   if (style == GridLayout && _objectMat) {
     if (LayoutCell* cell = cellOf(c)) {
       cell->GetRect().x = x;
@@ -242,6 +344,7 @@ void l_QORDlgLayoutManager::writePosition(l_QORDialog* c, int x, int y) {
 }
 
 void l_QORDlgLayoutManager::writeRect(l_QORDialog* c, int x, int y, int h, int w) {
+  if (pendingAny) materialize(c);
   if (style == GridLayout && _objectMat) {
     if (LayoutCell* cell = cellOf(c)) {
       const DRECT& r = cell->GetRect();
@@ -312,6 +415,7 @@ void l_QORDlgLayoutManager::firstLayout(int& width, int& height) {
     tabs[1][i]->layoutSecondPass(p);
     height = std::max(height, p);
   }
+  flushPending();
   computeSize(width, height);
 }
 
@@ -418,6 +522,7 @@ void l_QORDlgLayoutManager::secondLayout(int& width, int& height) {
     if (o == Vertical) width = extent;
     else height = extent;
   }
+  flushPending();
   if (referenceHeight == 0) referenceHeight = height;
   computeSize(width, height);
 }

@@ -82,8 +82,23 @@ class l_QORDlgLayoutManager {
   int isPlaced(const l_QORDialog* c) const;
   void setPlaced(const l_QORDialog* c);
   void traceGeometry();
+  // Deferred transmission (see l_QORDlgTab::transmitOffset). It is used only
+  // when the trace is off, since the trace lists every shift; the switch lets
+  // tests compare it with the eager walk.
+  static void SetDeferredTransmission(bool on) { deferOn = on; }
+  static unsigned long DeferredTransmissions() { return deferredCount; }
+  static void CountDeferred() { ++deferredCount; }
+  bool deferTransmission() const { return deferOn && TraceLevel() < 2; }
+  unsigned currentPlaceStamp() const { return placeStamp; }
+  int rankOf(const l_QORDlgTab* tab) const;
+  bool allTabsMarked(Orientation o, int lo, int hi, unsigned stamp);
+  void notePending() { pendingAny = true; }
+  void flushPending();
 
  private:
+  void materialize(l_QORDialog* c);
+  void rawRead(l_QORDialog* c, int& x, int& y, int& w, int& h);
+  void rawWritePosition(l_QORDialog* c, int x, int y);
   void initializeSize();
   void firstLayout(int& width, int& height);
   void secondLayout(int& width, int& height);
@@ -115,4 +130,11 @@ class l_QORDlgLayoutManager {
   static unsigned nextStamp;
   unsigned markStamp = ++nextStamp;
   unsigned placeStamp = ++nextStamp;
+  static bool deferOn;
+  static unsigned long deferredCount;
+  bool pendingAny = false;
+  // Per orientation, a rank range of tabulations known to be all marked in
+  // the propagation `runStamp`.
+  unsigned runStamp[2] = {0, 0};
+  int runLo[2] = {0, 0}, runHi[2] = {-1, -1};
 };

@@ -41,10 +41,112 @@ l_QORDlgTab::~l_QORDlgTab() {
   setSashDisabled();
 }
 
+// The index is built when a layout pass starts (the engine looks records up
+// constantly there) and kept on the children; between passes, edits just
+// drop it and lookups scan.
+namespace {
+unsigned indexStamps = 0;
+}
+
+int l_QORDlgTab::slotOf(const l_QORDialog* c) const {
+  if (c->getFirstTab(orientation) == this) return 0;
+  if (c->getSecondTab(orientation) == this) return 1;
+  return -1;
+}
+
+void l_QORDlgTab::note(int i) const {
+  l_QORDialog* c = components[i]->component;
+  const int slot = slotOf(c);
+  if (slot < 0 || c->layoutIndexStamp[orientation][slot] == indexStamp) {
+    allLinked = false;  // a record the child does not name, or a repeated one
+    return;
+  }
+  c->layoutIndex[orientation][slot] = i;
+  c->layoutIndexStamp[orientation][slot] = indexStamp;
+}
+
+void l_QORDlgTab::buildIndex() const {
+  if (indexesValid) return;
+  indexStamp = ++indexStamps;
+  allLinked = true;
+  for (size_t i = 0; i < components.size(); ++i) note(static_cast<int>(i));
+  indexesValid = true;
+}
+
 int l_QORDlgTab::find(const l_QORDialog* c) const {
+  if (indexesValid && c) {
+    const int slot = slotOf(c);
+    if (slot >= 0 && c->layoutIndexStamp[orientation][slot] == indexStamp) return c->layoutIndex[orientation][slot];
+  }
   for (size_t i = 0; i < components.size(); ++i)
     if (components[i]->component == c) return static_cast<int>(i);
   return -1;
+}
+
+int l_QORDlgTab::indexOf(const l_QORDialog* c) const { return find(c); }
+
+int l_QORDlgTab::pendingAt(int i) const {
+  if (!pendingOn) return 0;
+  int sum = 0;
+  for (int j = i + 1; j > 0; j -= j & -j) sum += pendingTree[j];
+  return sum - pendingBase[i];
+}
+
+void l_QORDlgTab::consumePending(int i) {
+  if (pendingOn) pendingBase[i] += pendingAt(i);
+}
+
+void l_QORDlgTab::addPending(int from, int offset) {
+  const int n = static_cast<int>(components.size());
+  if (!pendingOn) {
+    pendingTree.assign(n + 1, 0);
+    pendingBase.assign(n, 0);
+    pendingOn = true;
+    manager->notePending();
+  }
+  for (int j = from + 1; j <= n; j += j & -j) pendingTree[j] += offset;
+}
+
+void l_QORDlgTab::clearPending() {
+  pendingOn = false;
+  pendingTree.clear();
+  pendingBase.clear();
+}
+
+// The eager walk from record `from` to the end would shift every record and
+// move nothing else exactly when: every record is placed in this pass, none is
+// marked in this propagation yet (checked by the caller), and every across
+// line those records hang on is already marked (so no line moves and no
+// relative line stops the walk).
+bool l_QORDlgTab::canDefer(int from, unsigned stamp) {
+  const int n = static_cast<int>(components.size());
+  if (from >= n) return false;
+  const unsigned pass = manager->currentPlaceStamp();
+  if (placedStamp != pass || placedCount != n) return false;
+  const Orientation o = orientation == Vertical ? Horizontal : Vertical;
+  if (suffixStamp != pass) {
+    suffixStamp = pass;
+    buildIndex();
+    deferrable = allLinked;
+    suffixLo.assign(n + 1, 2000000000);
+    suffixHi.assign(n + 1, -1);
+    for (int i = n - 1; i >= 0 && deferrable; --i) {
+      l_QORDialog* c = components[i]->component;
+      if (c->getFirstTab(orientation) != this) deferrable = false;
+      int lo = suffixLo[i + 1], hi = suffixHi[i + 1];
+      for (l_QORDlgTab* t : {c->getFirstTab(o), c->getSecondTab(o)}) {
+        if (!t) continue;
+        const int r = manager->rankOf(t);
+        if (r < 0) deferrable = false;
+        lo = std::min(lo, r);
+        hi = std::max(hi, r);
+      }
+      suffixLo[i] = lo;
+      suffixHi[i] = hi;
+    }
+  }
+  if (!deferrable) return false;
+  return suffixLo[from] > suffixHi[from] || manager->allTabsMarked(o, suffixLo[from], suffixHi[from], stamp);
 }
 
 ComponentInfo* l_QORDlgTab::getComponentInfo(const l_QORDialog* c) const {
@@ -73,6 +175,9 @@ int l_QORDlgTab::add(l_QORDialog* c, Alignment a, int offset) {
     return 0;
   }
   components.push_back(info);
+  // Appending keeps every index: extend the table instead of rebuilding it.
+  if (indexesValid) note(static_cast<int>(components.size()) - 1);
+  suffixStamp = 0;
   traceList("add");
   return 1;
 }
@@ -85,6 +190,7 @@ void l_QORDlgTab::erase(l_QORDialog* c, Alignment) {
   }
   delete components[i];
   components.erase(components.begin() + i);
+  invalidateIndexes();
   if (c->getFirstTab(orientation) == this) c->setFirstTab(orientation, nullptr);
   if (c->getSecondTab(orientation) == this) c->setSecondTab(orientation, nullptr);
   if (!tracing()) return;
@@ -109,6 +215,7 @@ int l_QORDlgTab::insert(l_QORDialog* c, l_QORDialog* reference, Alignment a, int
   const int at = reference ? find(reference) : -1;
   if (at < 0) components.push_back(info);
   else components.insert(components.begin() + (mode == InsertBefore ? at : at + 1), info);
+  invalidateIndexes();
   if (tracing()) {
     for (size_t k = 0; k < components.size(); ++k)
       out("%d -> %s\n", static_cast<int>(k), components[k]->component->GetName().c_str());
@@ -125,6 +232,7 @@ void l_QORDlgTab::replace(l_QORDialog* nw, l_QORDialog* old, Alignment, int) {
   }
   ComponentInfo* info = components[i];
   info->component = nw;
+  invalidateIndexes();
   info->halfSize = info->farSize = 0;
   info->x = info->y = info->width = info->height = info->width0 = info->height0 = 0;
   if (tracing()) out("%s est deccroche de %s\n", old->GetName().c_str(), name.c_str());
@@ -172,6 +280,7 @@ void l_QORDlgTab::setSashDisabled() {
 }
 
 void l_QORDlgTab::reset() {
+  buildIndex();
   _position = 0;
   _max_size = 0;
   relativePositionComputed = 0;
@@ -514,7 +623,16 @@ void l_QORDlgTab::transmitOffset(int offset, l_QORDialog* from, l_QORDlgTab* ori
   const int start = find(from);
   if (start < 0) return;
   const unsigned stamp = manager->currentMark();
+  const bool mayDefer = manager->deferTransmission() && touchStamp != stamp;
   for (size_t i = start; i < components.size(); ++i) {
+    if (mayDefer && static_cast<int>(i) == start + 1 && canDefer(start + 1, stamp)) {
+      addPending(start + 1, offset);
+      lazyMarkStamp = stamp;
+      lazyMarkFrom = start + 1;
+      touchStamp = stamp;
+      l_QORDlgLayoutManager::CountDeferred();
+      break;
+    }
     l_QORDialog* c = components[i]->component;
     if (!manager->isPlaced(c)) continue;
     if (!manager->isMarked(c)) {

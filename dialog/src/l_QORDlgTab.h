@@ -59,6 +59,23 @@ class l_QORDlgTab {
   void transmitOffset(int offset, l_QORDialog* fromComponent, l_QORDlgTab* originTab);
   int shrinkBack() const;
 
+  // Deferred offsets: a transmission that would shift every record from some
+  // index to the end by the same amount is kept as a pending suffix offset
+  // (along y on a vertical line, x on a horizontal one) and applied when the
+  // component is next read or written through the manager, or at the end of
+  // the pass. Without it a cascade of pushes moves the same children again and
+  // again and the layout grows quadratically with their number.
+  int indexOf(const l_QORDialog* component) const;
+  int pendingAt(int i) const;
+  void consumePending(int i);
+  bool hasPending() const { return pendingOn; }
+  void clearPending();
+  unsigned touchStamp = 0;      // a record's component was marked in this propagation
+  unsigned lazyMarkStamp = 0;   // records from lazyMarkFrom on count as marked
+  int lazyMarkFrom = 0;
+  unsigned placedStamp = 0;     // records placed in this pass
+  int placedCount = 0;
+
   int _position = 0;
   int firstPosition = 0;
   double relativePosition = -1.0;
@@ -70,6 +87,9 @@ class l_QORDlgTab {
 
  private:
   int find(const l_QORDialog* component) const;
+  void buildIndex() const;
+  bool canDefer(int from, unsigned stamp);
+  void addPending(int from, int offset);
   int primaryLoop(int& p);
   l_QORDlgTab* setGeometry(int i, int secondPass);
   void sizeFarSide(ComponentInfo* info, int secondPass);
@@ -88,4 +108,22 @@ class l_QORDlgTab {
   l_QORDlgLayoutManager* manager;
   Widget separator = nullptr;
   Widget sash = nullptr;
+  // Record indexes, kept on the children (l_QORDialog::layoutIndex).
+  int slotOf(const l_QORDialog* c) const;
+  void note(int i) const;
+  mutable unsigned indexStamp = 0;
+  mutable bool indexesValid = false;
+  mutable bool allLinked = false;  // every record's child names this line, none repeated
+  // Pending offsets: a Fenwick tree of suffix additions, and per record the
+  // part already applied.
+  std::vector<int> pendingTree;
+  std::vector<int> pendingBase;
+  bool pendingOn = false;
+  // Per pass: whether deferring is sound here (every record's near side is on
+  // this line, no record repeated) and the rank range of the across lines
+  // reached from each record to the end.
+  unsigned suffixStamp = 0;
+  bool deferrable = false;
+  std::vector<int> suffixLo, suffixHi;
+  void invalidateIndexes() { indexesValid = false; suffixStamp = 0; }
 };
