@@ -205,12 +205,7 @@ int l_QORDlgCheckButton::RestoreState(QORNotification* n, QORMarshal& m) {
     notify(&modifyNotification);
     return 0;
   }
-  if (std::strcmp(cls, dragButtonNotification.IsA()) == 0) {
-    if (!api) return 0;
-    l_QORInteractiveApplication::dragStartWidget = baseWidget;
-    notify(&dragButtonNotification);
-    return 0;
-  }
+  if (restoreDragButton(n)) return 0;
   return l_QORDlgControl::RestoreState(n, m);
 }
 

@@ -168,12 +168,7 @@ int l_QORDlgPushButton::RestoreState(QORNotification* n, QORMarshal& m) {
     notify(own);
     return 0;
   }
-  if (std::strcmp(cls, dragButtonNotification.IsA()) == 0) {
-    if (!api) return 0;
-    l_QORInteractiveApplication::dragStartWidget = baseWidget;
-    notify(&dragButtonNotification);
-    return 0;
-  }
+  if (restoreDragButton(n)) return 0;
   return l_QORDlgControl::RestoreState(n, m);
 }
 

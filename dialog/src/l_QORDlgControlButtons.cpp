@@ -1,8 +1,11 @@
 // What the buttons, the label and the separator share: their creation
 // arguments, their label string and the drag start on button-1 motion.
+#include "l_QORDlgControl.h"
+
 #include <Xm/Xm.h>
 
-#include "l_QORDlgControl.h"
+#include <cstring>
+
 #include "l_QORInteractiveApplication.h"
 
 int l_QORDlgControl::commonArgs(Arg* args, bool toggle) {
@@ -73,4 +76,12 @@ void l_QORDlgControl::dragStart(XEvent* event) {
   // NOT DONE: the application's StartDrag and drag loop, which a subscriber
   // would call from here to turn this start into a drag, do not exist yet.
   notify(&n);
+}
+
+bool l_QORDlgControl::restoreDragButton(QORNotification* n) {
+  if (std::strcmp(n->IsA(), dragButtonNotification.IsA()) != 0) return false;
+  if (!api) return true;
+  l_QORInteractiveApplication::dragStartWidget = baseWidget;
+  notify(&dragButtonNotification);
+  return true;
 }
