@@ -9,7 +9,7 @@
 #include "QORDlgMotif.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgTab.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -68,14 +68,14 @@ l_QORDlgList& listOf(std::initializer_list<QORDialog*> objs) {
 }
 
 TEST_F(TabLayout, ThreeInARowOnePixelApart) {
-  TestWindow win("RowWin", 0, 1);
+  TestDialog win("RowWin");
   l_QORDialog* lw = win.GetLetterObject();
   QORDlgMotif* a = area(&win, "a", 50, 20);
   QORDlgMotif* b = area(&win, "b", 40, 25);
   QORDlgMotif* c = area(&win, "c", 30, 20);
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({a, b, c}));
   lw->SetVerticalAttachment(0, QORDlgTopOrLeft, listOf({a}));
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   XSync(XtDisplay(a->GetFatherWidget()), False);
   EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));
   EXPECT_EQ(serverGeo(b), (Geo{52, 1, 40, 25}));
@@ -87,8 +87,8 @@ TEST_F(TabLayout, ThreeInARowOnePixelApart) {
 }
 
 TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
-  TestWindow win("RelWin", 0, 1);
-  auto* lw = static_cast<TestWindowLetter*>(win.GetLetterObject());
+  TestDialog win("RelWin");
+  l_QORDialog* lw = win.GetLetterObject();
   QORDlgMotif* a = area(&win, "a", 100, 30);
   QORDlgMotif* b = area(&win, "b", 60, 30);
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({a, b}));
@@ -96,7 +96,7 @@ TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
   lw->SetVerticalAttachment(1, QORDlgRightOrBottomRelative, listOf({a}));
   lw->SetVerticalAttachment(2, QORDlgTopOrLeft, listOf({b}));
   lw->SetVerticalAttachment(3, QORDlgRightOrBottomRelative, listOf({b}));
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   const Geo a0 = serverGeo(a), b0 = serverGeo(b);
   EXPECT_EQ(a0, (Geo{1, 1, 100, 30}));
   EXPECT_EQ(b0, (Geo{102, 1, 60, 30}));
@@ -107,7 +107,9 @@ TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
   } steps[] = {{100, 150, 152, 110}, {200, 200, 202, 160}, {160, 180, 182, 140}, {0, 100, 102, 60},
                {101, 151, 153, 110}, {0, 100, 102, 60}};
   for (const Step& s : steps) {
-    lw->ResizeTo(w0 + s.dw, h0);
+    // A user resize gives the layout the work area plus one: the height
+    // takes that pixel, the width follows the steps exactly.
+    ASSERT_TRUE(win.ResizeLayoutTo(w0 + s.dw, h0 + 1));
     XSync(XtDisplay(a->GetFatherWidget()), False);
     EXPECT_EQ(serverGeo(a), (Geo{1, 1, s.aw, 30})) << "width +" << s.dw;
     EXPECT_EQ(motifGeo(b), (Geo{s.bx, 1, s.bw, 30})) << "width +" << s.dw;
@@ -116,12 +118,12 @@ TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
 }
 
 TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
-  TestWindow win("DefWin", 0, 1);
-  auto* lw = static_cast<TestWindowLetter*>(win.GetLetterObject());
+  TestDialog win("DefWin");
+  l_QORDialog* lw = win.GetLetterObject();
   QORDlgMotif* a = area(&win, "a", 50, 20);
   QORDlgMotif* b = area(&win, "b", 40, 20);
   QORDlgMotif* c = area(&win, "c", 30, 20);
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));  // nothing attached: a row
   EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
   EXPECT_EQ(lw->GetHorizontalTabIndex(b->GetLetterObject(), QORDlgTopOrLeft), 0);
@@ -149,7 +151,7 @@ TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
   EXPECT_EQ(lw->GetHorizontalTabIndex(c->GetLetterObject(), QORDlgTopOrLeft), -1);
 
   // A component of another container is refused with a warning.
-  TestWindow other("OtherWin");
+  TestDialog other("OtherWin");
   QORDlgMotif* stranger = area(&other, "stranger", 10, 10);
   testing::internal::CaptureStdout();
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({stranger}));
@@ -157,24 +159,24 @@ TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
 }
 
 TEST_F(TabLayout, Attach4SidesSplitsTheContainer) {
-  TestWindow win("FourWin", 0, 1);
-  auto* lw = static_cast<TestWindowLetter*>(win.GetLetterObject());
+  TestDialog win("FourWin");
+  l_QORDialog* lw = win.GetLetterObject();
   QORDlgMotif* a = area(&win, "a", 100, 30);
   QORDlgMotif* b = area(&win, "b", 60, 40);
   lw->Attach4Sides(a->GetLetterObject());
   lw->Attach4Sides(b->GetLetterObject());
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   EXPECT_EQ(serverGeo(a), (Geo{1, 1, 100, 40}));  // stretched to the row
   EXPECT_EQ(serverGeo(b), (Geo{102, 1, 60, 40}));
   int w0, h0;
   lw->GetLayoutManager()->getSize(w0, h0);
-  lw->ResizeTo(w0 + 40, h0 + 10);
+  ASSERT_TRUE(win.ResizeLayoutTo(w0 + 40, h0 + 10));
   EXPECT_EQ(serverGeo(a), (Geo{1, 1, 120, 50}));
   EXPECT_EQ(serverGeo(b), (Geo{122, 1, 80, 50}));
 }
 
 TEST_F(TabLayout, LabelsAndFieldsFormTwoAlignedColumns) {
-  TestWindow win("FormWin", 0, 1);
+  TestDialog win("FormWin");
   l_QORDialog* lw = win.GetLetterObject();
   QORDlgMotif* l1 = area(&win, "l1", 40, 20);
   QORDlgMotif* l2 = area(&win, "l2", 70, 15);
@@ -184,7 +186,7 @@ TEST_F(TabLayout, LabelsAndFieldsFormTwoAlignedColumns) {
   lw->SetVerticalAttachment(1, QORDlgTopOrLeft, listOf({f1, f2}));
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({l1, f1}));
   lw->SetHorizontalAttachment(1, QORDlgTopOrLeft, listOf({l2, f2}));
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   // The fields start after the widest label; the second row after the tallest of the first.
   EXPECT_EQ(serverGeo(l1), (Geo{1, 1, 40, 20}));
   EXPECT_EQ(serverGeo(f1), (Geo{72, 1, 100, 25}));
@@ -193,7 +195,7 @@ TEST_F(TabLayout, LabelsAndFieldsFormTwoAlignedColumns) {
 }
 
 TEST_F(TabLayout, AttachingRulesAreFatal) {
-  TestWindow win("FatalWin", 0, 1);
+  TestDialog win("FatalWin");
   l_QORDialog* lw = win.GetLetterObject();
   QORDlgMotif* a = area(&win, "a", 10, 10);
   QORDlgMotif* b = area(&win, "b", 10, 10);

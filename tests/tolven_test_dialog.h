@@ -1,0 +1,85 @@
+// The tests' window: a real dialog box without standard buttons, fatherless
+// and registered with the application as an application's own boxes are.
+// Showing it runs its first sizing (the children's layout); resizing goes
+// through the window manager, so the layout follows a user's resize.
+#pragma once
+#include <X11/Xlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <functional>
+
+#include "QORApplication.h"
+#include "QORDlgDialog.h"
+#include "QORInteractiveApplication.h"
+#include "l_QORDlgDialog.h"
+#include "l_QORDlgLayoutManager.h"
+#include "l_QORInteractiveApplication.h"
+
+// Processes the pending X events and runs idle passes until nothing is left.
+inline void PumpIdle(int rounds = 20) {
+  l_QORInteractiveApplication* app = l_QORInteractiveApplication::GetCurrent();
+  for (int i = 0; i < rounds; ++i) {
+    XSync(app->GetDisplay(), False);
+    while (XtAppPending(app->GetContext()) & (XtIMXEvent | XtIMTimer))
+      XtAppProcessEvent(app->GetContext(), XtIMXEvent | XtIMTimer);
+    if (QORApplication::GetSubscriberCount(QORApplication::IdleEvent) == 0 && !XtAppPending(app->GetContext())) break;
+    QORApplication::Dispatch(QORApplication::IdleEvent);
+  }
+}
+
+// Pumps events and idle passes until `done` holds or `ms` went by.
+inline bool PumpUntil(const std::function<bool()>& done, int ms = 3000) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < end) {
+    PumpIdle();
+    if (done()) return true;
+    usleep(5000);
+  }
+  PumpIdle();
+  return done();
+}
+
+class TestDialog : public QORDlgDialog {
+ public:
+  explicit TestDialog(const char* name, unsigned long style = 0)
+      : QORDlgDialog(l_QORInteractiveApplication::GetCurrent()->GetAPIObject(), name,
+                     QORDlgDialogNoButtons | style),
+        typed(static_cast<l_QORDlgDialog*>(GetLetterObject())) {}
+
+  Widget shell() const { return typed->GetShell(); }
+  l_QORDlgLayoutManager* layout() const { return typed->GetLayoutManager(); }
+
+  // Shows the box and waits until the window manager has mapped it.
+  bool Show() {
+    SetVisibility(QORDlgShown);
+    return PumpUntil([this] { return viewable(); });
+  }
+  bool viewable() const {
+    XWindowAttributes a;
+    Widget s = shell();
+    return s && XtWindow(s) && XGetWindowAttributes(XtDisplay(s), XtWindow(s), &a) && a.map_state == IsViewable;
+  }
+  // The layout manager's size (the work area plus one pixel each way).
+  void layoutSize(int& w, int& h) const { layout()->getSize(w, h); }
+
+  // Resizes the shell as a user dragging its frame would, through the window
+  // manager, so that the layout manager's size becomes w x h (a user resize
+  // gives it the work area's size plus one); waits until the dialog has
+  // passed the new size on.
+  bool ResizeLayoutTo(int w, int h) {
+    Dimension sw = 0, sh = 0, cw = 0, ch = 0;
+    XtVaGetValues(shell(), XmNwidth, &sw, XmNheight, &sh, nullptr);
+    XtVaGetValues(XtParent(typed->GetInnerArea()), XmNwidth, &cw, XmNheight, &ch, nullptr);
+    Display* d = XtDisplay(shell());
+    XResizeWindow(d, XtWindow(shell()), static_cast<unsigned>(sw + w - 1 - cw), static_cast<unsigned>(sh + h - 1 - ch));
+    XFlush(d);
+    return PumpUntil([&] {
+      int lw = 0, lh = 0;
+      layoutSize(lw, lh);
+      return lw == w && lh == h;
+    });
+  }
+
+  l_QORDlgDialog* typed;
+};
