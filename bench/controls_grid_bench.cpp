@@ -21,7 +21,7 @@
 #include "QORDlgLabel.h"
 #include "QORDlgPushButton.h"
 #include "QORDlgRadioButton.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 QORInteractiveApplication* app = nullptr;
@@ -38,7 +38,7 @@ void BM_Tolven_ControlsGrid(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   const int cols = static_cast<int>(std::ceil(std::sqrt(n)));
   for (auto _ : state) {
-    auto* win = new TestWindow("BenchControls", QORDlgGridLayout, 1);
+    auto* win = new TestDialog("BenchControls", QORDlgGridLayout);
     for (int i = 0; i < n; ++i) {
       QORDialog* d = nullptr;
       switch (i % 4) {
@@ -50,6 +50,7 @@ void BM_Tolven_ControlsGrid(benchmark::State& state) {
       d->SetTitle(QORUnicodeString(kTexts[i % 4]));
       d->SetGridConstraints(static_cast<short>(i / cols), static_cast<short>(i % cols), 1, 1, 0);
     }
+    win->SetVisibility(QORDlgShown);
     PumpIdle();  // builds, lays out and shows the window
     XSync(app->GetLetterObject()->GetDisplay(), False);
     state.PauseTiming();

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "QORDlgMotif.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 constexpr int kAreas = 1000;
@@ -19,7 +19,7 @@ QORInteractiveApplication* app = nullptr;
 
 void BM_Tolven_MotifAreas(benchmark::State& state) {
   for (auto _ : state) {
-    auto* win = new TestWindow("BenchWin");
+    auto* win = new TestDialog("BenchWin");
     for (int i = 0; i < kAreas; ++i) new QORDlgMotif(win, "area", 0);
     win->SetVisibility(QORDlgShown);
     PumpIdle();

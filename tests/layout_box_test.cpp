@@ -17,7 +17,7 @@
 #include "l_QORDlgContainer.h"
 #include "l_QORDlgFrame.h"
 #include "l_QORDlgRadioState.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -78,14 +78,14 @@ TEST_F(Boxes, FrameDecorationsAroundTheContent) {
     Size frame;
   } cases[] = {{"Titled", 0, {104, 72}}, {"NoTitle", QORDlgFrameNoTitle, {104, 52}},
                {"NoBorder", QORDlgFrameNoBorder, {100, 50}}};
-  TestWindow win("FrameWin", 0, 1);
+  TestDialog win("FrameWin");
   std::vector<QORDlgFrame*> frames;
   for (const Case& c : cases) {
     auto* f = new QORDlgFrame(&win, c.name, c.style);
     area(f, "content", 98, 48);  // at (1, 1) with one pixel after it: 100 x 50
     frames.push_back(f);
   }
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   for (size_t i = 0; i < frames.size(); ++i) {
     auto* lf = static_cast<l_QORDlgFrame*>(frames[i]->GetLetterObject());
     EXPECT_EQ(serverSize(lf->GetBaseWidget(1)), cases[i].frame) << cases[i].name;
@@ -99,7 +99,7 @@ TEST_F(Boxes, FrameDecorationsAroundTheContent) {
 }
 
 TEST_F(Boxes, FrameEnvelopeTakesNullTerminatedAndInitializerLists) {
-  TestWindow win("ListWin", 0, 1);
+  TestDialog win("ListWin");
   auto* f = new QORDlgFrame(&win, "Row", QORDlgFrameNoTitle);
   QORDlgMotif* a = area(f, "a", 50, 20);
   QORDlgMotif* b = area(f, "b", 40, 20);
@@ -108,7 +108,7 @@ TEST_F(Boxes, FrameEnvelopeTakesNullTerminatedAndInitializerLists) {
   f->SetVerticalAttachment(0, QORDlgTopOrLeft, {a});
   EXPECT_EQ(f->GetHorizontalTabIndex(c, QORDlgTopOrLeft), 0);
   EXPECT_EQ(f->GetVerticalTabIndex(a, QORDlgTopOrLeft), 0);
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   Position x = 0, y = 0;
   XtVaGetValues(c->GetFatherWidget(), XmNx, &x, XmNy, &y, nullptr);
   EXPECT_EQ(x, 93);
@@ -117,12 +117,12 @@ TEST_F(Boxes, FrameEnvelopeTakesNullTerminatedAndInitializerLists) {
 }
 
 TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
-  TestWindow win("ScrollWin", 0, 1);
+  TestDialog win("ScrollWin");
   auto* box = new QORDlgContainer(&win, "Scroll", 0);
   auto* lc = static_cast<l_QORDlgContainer*>(box->GetLetterObject());
   auto* inner = new QORDlgFrame(box, "Inner", QORDlgFrameNoBorder);
   area(inner, "huge", 1998, 48);
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   DRECT r;
   inner->GetRectDimensions(&r);
   EXPECT_EQ(r.dx, 1280);  // the borderless frame is limited inside a scrolled container
@@ -136,6 +136,8 @@ TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
   EXPECT_EQ(r.dx, 1284);
   DRECT given{2, 2, 200, 100};
   box->SetRectDimensions(given);
+  PumpIdle();
+  win.typed->ReLayout();  // the dialog fits its new content
   PumpIdle();
   EXPECT_EQ(serverSize(lc->GetBaseWidget(1)), (Size{200, 100}));
   Widget hs = XtNameToWidget(lc->GetBaseWidget(1), "ScrollHS");
@@ -199,7 +201,7 @@ class TestLabel : public l_QORDialog {
 };
 
 TEST_F(Boxes, DeselectAllBrothersKeepsOneRadioSelected) {
-  TestWindow win("RadioWin");
+  TestDialog win("RadioWin");
   QORDlgFrame group(&win, "Group", 0);
   auto* box = static_cast<l_QORDlgBox*>(group.GetLetterObject());
   TestRadio r0(box, "r0", 0), r1(box, "r1", 1), r2(box, "r2", 1), r3(box, "r3", 0);

@@ -10,7 +10,7 @@
 #include "QORDlgGridConstraints.h"
 #include "QORDlgMotif.h"
 #include "l_QORDlgLayoutManager.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ Geo cellOf(QORDialog* win, QORDlgMotif* m) {
 }
 
 TEST_F(GridLayout_, ColumnsRowsAndSpans) {
-  TestWindow win("GridWin", QORDlgGridLayout, 1);
+  TestDialog win("GridWin", QORDlgGridLayout);
   auto* d = new QORDlgMotif(&win, "dflt", 0);  // default record: (0,0), left and top
   d->GetLetterObject()->SetRectDimensions(1, 1, 20, 50, 0);
   d->SetGridConstraints(QORDlgGridConstraints());
@@ -67,7 +67,7 @@ TEST_F(GridLayout_, ColumnsRowsAndSpans) {
   QORDlgMotif* stretched = cell(&win, "stretched", 30, 10, 1, 1, 1, 1, 0x1E);
   QORDlgMotif* span = cell(&win, "span", 150, 10, 2, 0, 2, 1);
   QORDlgMotif* narrow = cell(&win, "narrow", 20, 10, 3, 0, 2, 1, 0x26);
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   EXPECT_EQ(motifGeo(d), (Geo{1, 1, 50, 20}));
   EXPECT_EQ(motifGeo(wide), (Geo{1, 27, 80, 10}));     // row 1 starts after the taller cell of row 0
   EXPECT_EQ(motifGeo(right), (Geo{82, 1, 30, 25}));    // one pixel after the wider child of column 0
@@ -79,7 +79,7 @@ TEST_F(GridLayout_, ColumnsRowsAndSpans) {
 }
 
 TEST_F(GridLayout_, JustificationInsideTheCell) {
-  TestWindow win("JustWin", QORDlgGridLayout, 1);
+  TestDialog win("JustWin", QORDlgGridLayout);
   cell(&win, "top", 100, 10, 0, 0);  // makes column 0 100 pixels wide
   struct Case {
     unsigned just;
@@ -89,7 +89,7 @@ TEST_F(GridLayout_, JustificationInsideTheCell) {
   std::vector<QORDlgMotif*> made;
   short row = 1;
   for (const Case& c : cases) made.push_back(cell(&win, "c", 41, 10, row++, 0, 1, 1, c.just | QORDlgGridTop));
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   for (size_t i = 0; i < made.size(); ++i)
     EXPECT_EQ(motifGeo(made[i]), (Geo{cases[i].x, 1 + 11 * static_cast<int>(i + 1), cases[i].w, 10})) << std::hex
                                                                                                     << cases[i].just;
@@ -97,33 +97,33 @@ TEST_F(GridLayout_, JustificationInsideTheCell) {
 
 TEST_F(GridLayout_, ResizableColumnsTakeTheWholeChange) {
   for (int both = 0; both < 2; ++both) {
-    TestWindow win(both ? "Res2Win" : "Res1Win", QORDlgGridLayout, 1);
+    TestDialog win(both ? "Res2Win" : "Res1Win", QORDlgGridLayout);
     QORDlgMotif* c0 = cell(&win, "c0", 50, 20, 0, 0, 1, 1, 0x1E);
     QORDlgMotif* c1 = cell(&win, "c1", 60, 20, 0, 1, 1, 1, 0x1E);
     QORDlgMotif* below = cell(&win, "below", 60, 20, 1, 1, 1, 1, 0x1E);
-    auto* lw = static_cast<TestWindowLetter*>(win.GetLetterObject());
+    l_QORDialog* lw = win.GetLetterObject();
     lw->SetGridColumnResizable(1, 1);
     if (both) lw->SetGridColumnResizable(0, 1);
     lw->SetGridRowResizable(1, 1);
     EXPECT_EQ(lw->IsGridColumnResizable(0), both);
-    PumpIdle();
+    ASSERT_TRUE(win.Show());
     int w0, h0;
     lw->GetLayoutManager()->getSize(w0, h0);
     for (int step = 1; step <= 3; ++step) {
-      lw->ResizeTo(w0 + 40 * step, h0 + 10 * step);
+      ASSERT_TRUE(win.ResizeLayoutTo(w0 + 40 * step, h0 + 10 * step));
       const int gain0 = both ? 20 * step : 0;
       EXPECT_EQ(motifGeo(c0), (Geo{1, 1, 50 + gain0, 20})) << step;
       EXPECT_EQ(motifGeo(c1), (Geo{52 + gain0, 1, 60 + 40 * step - gain0, 20})) << step;
       EXPECT_EQ(motifGeo(below), (Geo{52 + gain0, 22, 60 + 40 * step - gain0, 20 + 10 * step})) << step;
     }
-    lw->ResizeTo(w0, h0);
+    ASSERT_TRUE(win.ResizeLayoutTo(w0, h0));
     EXPECT_EQ(motifGeo(c1), (Geo{52, 1, 60, 20}));
     EXPECT_EQ(motifGeo(below), (Geo{52, 22, 60, 20}));
   }
 }
 
 TEST_F(GridLayout_, RegistrationCollisionsAndWarnings) {
-  TestWindow win("CollWin", QORDlgGridLayout, 1);
+  TestDialog win("CollWin", QORDlgGridLayout);
   QORDlgMotif* first = cell(&win, "first", 10, 10, 0, 1);
   testing::internal::CaptureStderr();
   QORDlgMotif* second = cell(&win, "second", 10, 10, 0, 0, 2, 1);
@@ -132,7 +132,7 @@ TEST_F(GridLayout_, RegistrationCollisionsAndWarnings) {
   EXPECT_EQ(m->GetCell(0, 1)->GetObj(), first->GetLetterObject());
   EXPECT_EQ(m->GetCell(0, 0)->GetObj(), second->GetLetterObject());
 
-  TestWindow plain("PlainWin");
+  TestDialog plain("PlainWin");
   QORDlgMotif* orphan = new QORDlgMotif(&plain, "orphan", 0);
   l_QORDialog* lp = plain.GetLetterObject();
   testing::internal::CaptureStderr();
@@ -155,9 +155,9 @@ TEST_F(GridLayout_, LevelOneTracesCellsAndDrawsTheLines) {
   setenv("DEBUG_LAYOUT", "1", 1);
   l_QORDlgLayoutManager::ReloadTraceLevel();
   testing::internal::CaptureStdout();
-  TestWindow win("DrawWin", QORDlgGridLayout, 1);
+  TestDialog win("DrawWin", QORDlgGridLayout);
   QORDlgMotif* c = cell(&win, "c", 20, 10, 0, 0, 1, 1, 0x26);
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   const std::string out = testing::internal::GetCapturedStdout();
   unsetenv("DEBUG_LAYOUT");
   l_QORDlgLayoutManager::ReloadTraceLevel();
@@ -183,7 +183,7 @@ TEST_F(GridLayout_, LevelOneTracesCellsAndDrawsTheLines) {
 }
 
 TEST_F(GridLayout_, ShrinkLimitsOfRelativeLines) {
-  TestWindow win("ShrinkWin", 0, 1);
+  TestDialog win("ShrinkWin");
   auto* m = new QORDlgMotif(&win, "m", 0);
   m->GetLetterObject()->SetRectDimensions(1, 1, 30, 100, 0);
   l_QORDlgList one;
@@ -192,7 +192,7 @@ TEST_F(GridLayout_, ShrinkLimitsOfRelativeLines) {
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, one);
   lw->SetVerticalAttachment(0, QORDlgTopOrLeft, one);
   lw->SetVerticalAttachment(1, QORDlgRightOrBottomRelative, one);
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   int w = 0, h = 0;
   lw->GetLayoutManager()->getMaxShrinkValues(w, h);
   EXPECT_EQ(w, 97);  // the child may lose all but its 3-pixel minimum

@@ -11,7 +11,7 @@
 #include "QORDlgGridConstraints.h"
 #include "QORDlgMotif.h"
 #include "l_QORDlgLayoutManager.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ QORInteractiveApplication* Propagation::app = nullptr;
 
 using Shots = std::vector<int>;  // every child's rectangle (and grid cell) after each step
 
-void shoot(TestWindowLetter* lw, const std::vector<QORDlgMotif*>& kids, bool grid, Shots& out) {
+void shoot(l_QORDialog* lw, const std::vector<QORDlgMotif*>& kids, bool grid, Shots& out) {
   for (QORDlgMotif* k : kids) {
     int x, y, h, w;
     k->GetLetterObject()->GetRectDimensions(&x, &y, &h, &w);
@@ -46,16 +46,18 @@ void shoot(TestWindowLetter* lw, const std::vector<QORDlgMotif*>& kids, bool gri
 }
 
 // Lays the window out, then grows and shrinks it, recording every step.
-Shots run(TestWindow& win, const std::vector<QORDlgMotif*>& kids, bool grid) {
-  auto* lw = static_cast<TestWindowLetter*>(win.GetLetterObject());
+Shots run(TestDialog& win, const std::vector<QORDlgMotif*>& kids, bool grid) {
+  l_QORDialog* lw = win.GetLetterObject();
   Shots s;
-  PumpIdle();
+  EXPECT_TRUE(win.Show());
   shoot(lw, kids, grid, s);
   int w0, h0;
   lw->GetLayoutManager()->getSize(w0, h0);
-  const int steps[][2] = {{37, 23}, {120, 90}, {15, 4}, {0, 0}, {-9, -5}, {0, 0}};
+  // Not below the first size: the window manager keeps the window at least
+  // as large as its content's minimum.
+  const int steps[][2] = {{37, 23}, {120, 90}, {15, 4}, {1, 1}, {60, 2}, {1, 1}};
   for (const auto& d : steps) {
-    lw->ResizeTo(w0 + d[0], h0 + d[1]);
+    EXPECT_TRUE(win.ResizeLayoutTo(w0 + d[0], h0 + d[1]));
     shoot(lw, kids, grid, s);
   }
   return s;
@@ -66,7 +68,7 @@ Shots randomGrid(unsigned seed, bool deferred) {
   std::mt19937 rng(seed);
   const int R = 2 + rng() % 8, C = 2 + rng() % 8;
   const bool stagger = rng() % 2;
-  TestWindow win("PropGrid", QORDlgGridLayout, 1);
+  TestDialog win("PropGrid", QORDlgGridLayout);
   std::vector<std::vector<bool>> used(R, std::vector<bool>(C, false));
   std::vector<QORDlgMotif*> kids;
   const unsigned justs[] = {0x1E, 0x26, 0x06, 0x02 | QORDlgGridTop, 0x04 | QORDlgGridBottom, 0x18};
@@ -87,7 +89,7 @@ Shots randomGrid(unsigned seed, bool deferred) {
       kids.push_back(m);
     }
   if (kids.empty()) return {};
-  auto* lw = static_cast<TestWindowLetter*>(win.GetLetterObject());
+  l_QORDialog* lw = win.GetLetterObject();
   for (int c = 0; c < C; ++c)
     if (rng() % 3 == 0) lw->SetGridColumnResizable(c, 1);
   for (int r = 0; r < R; ++r)
@@ -102,7 +104,7 @@ Shots randomTabs(unsigned seed, bool deferred) {
   l_QORDlgLayoutManager::SetDeferredTransmission(deferred);
   std::mt19937 rng(seed);
   const int R = 2 + rng() % 7, C = 2 + rng() % 7;
-  TestWindow win("PropTabs", 0, 1);
+  TestDialog win("PropTabs");
   l_QORDialog* lw = win.GetLetterObject();
   std::vector<std::vector<QORDlgMotif*>> at(R, std::vector<QORDlgMotif*>(C, nullptr));
   std::vector<QORDlgMotif*> kids;

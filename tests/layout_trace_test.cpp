@@ -15,7 +15,7 @@
 #include "QORDlgGridConstraints.h"
 #include "QORDlgMotif.h"
 #include "l_QORDlgLayoutManager.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ TEST(LayoutTrace, Level2GoldenTrace) {
   XrmPutStringResource(&db, "*Outerfra.shadowThickness", "2");
   XrmPutStringResource(&db, "*Innerfra.shadowThickness", "2");
 
-  TestWindow win("Win", 0, 1);
+  TestDialog win("Win");
   auto* outer = new QORDlgFrame(&win, "Outer", QORDlgGridLayout | QORDlgFrameNoTitle);
   auto make = [](QORDialog* f, const char* n, int w, int h) {
     auto* m = new QORDlgMotif(f, n, 0);
@@ -57,10 +57,10 @@ TEST(LayoutTrace, Level2GoldenTrace) {
   win.GetLetterObject()->Attach4Sides(outer->GetLetterObject());
 
   testing::internal::CaptureStdout();
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   int w = 0, h = 0;
-  win.GetLetterObject()->GetLayoutManager()->getSize(w, h);
-  static_cast<TestWindowLetter*>(win.GetLetterObject())->ResizeTo(w + 10, h + 6);
+  win.layoutSize(w, h);
+  ASSERT_TRUE(win.ResizeLayoutTo(w + 10, h + 6));
   const std::string got = testing::internal::GetCapturedStdout();
   unsetenv("DEBUG_LAYOUT");
   l_QORDlgLayoutManager::ReloadTraceLevel();

@@ -14,7 +14,7 @@
 #include "QORDlgDialog.h"
 #include "l_QORDlgDialog.h"
 #include "tolven_test_control.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -207,11 +207,6 @@ void maximizeAndRestore(QORDlgWindow& win, const std::function<Widget()>& shellO
   win.Restore();
   Window_::settle();
   EXPECT_EQ(log.count("RestoreNotification"), 1);
-}
-
-TEST_F(Window_, MaximizeThenRestoreATopLevelWindow) {
-  TestWindow win("MaxWin");
-  maximizeAndRestore(win, [&] { return win.typed->shell; });
 }
 
 // A dialog box with content (an empty one stays in its first sizing, which
