@@ -4,6 +4,7 @@
 // line gives the ratio of the two times for each N.
 #include <benchmark/benchmark.h>
 
+#include <X11/Shell.h>
 #include <Xm/Form.h>
 #include <Xm/Label.h>
 #include <Xm/PushB.h>

@@ -2,7 +2,9 @@
 // and one idle pass, against raw Motif creating and managing the same widgets.
 #include <benchmark/benchmark.h>
 
+#include <Xm/BulletinB.h>
 #include <Xm/DrawingA.h>
+#include <X11/Shell.h>
 #include <X11/IntrinsicP.h>
 #include <unistd.h>
 
