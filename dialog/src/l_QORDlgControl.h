@@ -58,7 +58,7 @@ class l_QORDlgControl : public l_QORDialog {
   // (with the select colour for toggles). Returns the count; `args` holds 5.
   int commonArgs(Arg* args, bool toggle);
   // The select colour of toggles: the global one, else Motif's for the background.
-  static Pixel globalSelectColor(Widget w);
+  static Pixel globalSelectColor();
   // Button-1 motion on a button: past 10 pixels from the first motion, the
   // drag-button notification (once per drag, see dragStartWidget).
   void dragStart(XEvent* event);

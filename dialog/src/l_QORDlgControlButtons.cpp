@@ -18,22 +18,16 @@ int l_QORDlgControl::commonArgs(Arg* args, bool toggle) {
     XtSetArg(args[n], XmNfontList, GlobalXResources.documentFontList); ++n;
   }
   if (toggle) {
-    Widget top = GetApplicationWidget();
-    if (top) {
-      XtSetArg(args[n], XmNselectColor, globalSelectColor(top)); ++n;
-    }
+    XtSetArg(args[n], XmNselectColor, globalSelectColor()); ++n;
   }
   return n;
 }
 
-Pixel l_QORDlgControl::globalSelectColor(Widget w) {
-  // The global set keeps no select colour of its own: Motif derives it from
-  // the document background, as it would for any widget of that colour.
-  Pixel foreground = 0, top = 0, bottom = 0, select = 0;
-  Colormap colormap = 0;
-  XtVaGetValues(w, XmNcolormap, &colormap, nullptr);
-  XmGetColors(XtScreenOfObject(w), colormap, GlobalXResources.documentBackground, &foreground, &top, &bottom, &select);
-  return select;
+Pixel l_QORDlgControl::globalSelectColor() {
+  // The global set keeps no select colour of its own. Motif's derived one is
+  // a shade of the document background, which leaves a set indicator hard to
+  // tell from an unset one: the text colour fills it instead.
+  return GlobalXResources.documentForeground;
 }
 
 void l_QORDlgControl::setLabelString(Widget w) {
