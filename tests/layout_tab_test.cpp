@@ -158,6 +158,27 @@ TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "Warning: stranger does not belong to DefWin\n");
 }
 
+// An object without widgets, deleted by its owner rather than destroyed.
+class PlainLetter : public l_QORDialog {
+ public:
+  PlainLetter(l_QORDialog* f, const char* n) : l_QORDialog(f, n, nullptr, 0) { SetRectDimensions(1, 1, 20, 40, 0); }
+  void Build() override { built = 1; }
+};
+
+TEST_F(TabLayout, ALetterDeletedDirectlyLeavesTheRow) {
+  TestDialog win("GoneWin");
+  QORDlgMotif* a = area(&win, "a", 50, 20);
+  auto* b = new PlainLetter(win.GetLetterObject(), "b");
+  QORDlgMotif* c = area(&win, "c", 30, 20);
+  ASSERT_TRUE(win.Show());
+  EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
+  delete b;
+  PumpIdle();
+  EXPECT_EQ(win.GetLetterObject()->GetChildCount(), 2);
+  EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));
+  EXPECT_EQ(serverGeo(c), (Geo{52, 1, 30, 20}));
+}
+
 TEST_F(TabLayout, Attach4SidesSplitsTheContainer) {
   TestDialog win("FourWin");
   l_QORDialog* lw = win.GetLetterObject();

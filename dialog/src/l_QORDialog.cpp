@@ -109,6 +109,14 @@ l_QORDialog::~l_QORDialog() {
     api = nullptr;
     delete envelope;  // its destructor finds the destroying flag and does not come back
   }
+  // Deleted without Destroy() (an object of the program's own going out of
+  // scope): nothing in the father may keep pointing here.
+  if (father && childNumber > 0 && father->children.getCount() >= childNumber &&
+      father->children[childNumber - 1] == this) {
+    if (father->layoutManager) father->layoutManager->disconnect(this);
+    father->removeChild(this);
+  }
+  for (int i = 0; i < children.getCount(); ++i) GetChild(i)->father = nullptr;
   delete layoutManager;  // owners that delete it themselves clear the pointer
   layoutManager = nullptr;
   delete gridConstraints;
