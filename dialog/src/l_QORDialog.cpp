@@ -53,6 +53,9 @@ void moveWidgetUnder(Widget w, Widget newParent) {
   CompositeWidgetClass nc = reinterpret_cast<CompositeWidgetClass>(XtClass(newParent));
   if (nc->composite_class.insert_child) (*nc->composite_class.insert_child)(w);
 }
+// The batch of children whose managing waits for the end of their father's
+// children step, innermost father last; null outside any.
+std::vector<l_QORDialog*>* openManageBatch = nullptr;
 }  // namespace
 
 int l_QORDialog::GetLiveCount() { return liveLetters; }
@@ -437,8 +440,17 @@ void l_QORDialog::globalUpdate(unsigned long force) {
 
 void l_QORDialog::update(unsigned long mask) {
   const unsigned long raised = pending | mask;
-  if (raised & QORDlgUpdChildren)
+  if (raised & QORDlgUpdChildren) {
+    // Managed together once all are built: one geometry round per parent
+    // instead of one per child, and each window mapped once, at the place
+    // and size its own update gave it.
+    std::vector<l_QORDialog*> batch;
+    std::vector<l_QORDialog*>* outer = openManageBatch;
+    openManageBatch = &batch;
     for (int i = 0; i < children.getCount(); ++i) GetChild(i)->Build();
+    openManageBatch = outer;
+    flushManageBatch(batch);
+  }
   if (raised & QORDlgUpdVisibility) {
     if (IsOnScreen()) manage();
     else unmanage();
@@ -496,7 +508,29 @@ void l_QORDialog::ordermanagelist(l_QORDlgList& toManage, l_QORDlgList& ordered)
 }
 
 void l_QORDialog::manage() {
-  if (baseWidget) XtManageChild(baseWidget);
+  if (!baseWidget) return;
+  if (openManageBatch && !XtIsManaged(baseWidget)) openManageBatch->push_back(this);
+  else XtManageChild(baseWidget);
+}
+
+void l_QORDialog::flushManageBatch(std::vector<l_QORDialog*>& batch) {
+  // XtManageChildren wants one parent per call: consecutive runs share one.
+  std::vector<Widget> run;
+  auto manageRun = [&run] {
+    if (!run.empty()) XtManageChildren(run.data(), static_cast<Cardinal>(run.size()));
+    run.clear();
+  };
+  for (l_QORDialog* l : batch) {
+    // Destroyed or hidden again since it asked: its widget is gone or stays unmanaged.
+    Widget w = l->baseWidget;
+    if (!w || XtIsManaged(w) || !l->IsOnScreen()) continue;
+    if (!run.empty() && XtParent(run.front()) != XtParent(w)) manageRun();
+    run.push_back(w);
+  }
+  manageRun();
+  // A cursor asked for before the window existed can go on it now.
+  for (l_QORDialog* l : batch)
+    if ((l->pending & QORDlgUpdCursor) && l->baseWidget && l->applyCursor()) l->pending &= ~QORDlgUpdCursor;
 }
 
 void l_QORDialog::unmanage() {

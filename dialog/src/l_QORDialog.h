@@ -1,6 +1,7 @@
 // l_QORDialog: the private half of every dialog object. It holds the state,
 // owns the widgets and applies changes in the deferred update pass.
 #pragma once
+#include <vector>
 #include <X11/Intrinsic.h>
 
 #include "QORDialog.h"
@@ -267,6 +268,9 @@ class l_QORDialog {
   bool applyCursor();
 
  protected:
+  // Children built by one update are managed together at its end (see
+  // l_QORDialog.cpp); manage() of the base defers to the open batch.
+  static void flushManageBatch(std::vector<l_QORDialog*>& batch);
   // Sends `n` from the envelope, when there is one.
   void notify(QORNotification* n);
   static void destroyCB(Widget w, XtPointer client, XtPointer call);
