@@ -13,7 +13,7 @@
 #include "QORMsgCatalog.h"
 #include "l_QORDlgDialog.h"
 #include "tolven_test_control.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "QORDlgReadBmp.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace fs = std::filesystem;
 
