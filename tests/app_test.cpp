@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "QORRecord.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ class AppEnvironment : public ::testing::Environment {
 [[maybe_unused]] const auto* const registered = ::testing::AddGlobalTestEnvironment(new AppEnvironment);
 
 // Runs the Xt loop (events, timers, work procedures) until done() or a timeout.
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000) {
+bool RunUntil(const std::function<bool()>& done, int timeoutMs = 3000) {
   static bool ticking = false;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   while (!done()) {
@@ -67,7 +67,7 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000) {
   }
   return true;
 }
-void Settle(int ms = 150) { PumpUntil([] { return false; }, ms); }
+void Settle(int ms = 150) { RunUntil([] { return false; }, ms); }
 
 void MovePointer(int x, int y) {
   XTestFakeMotionEvent(L()->GetDisplay(), -1, x, y, CurrentTime);
@@ -81,20 +81,15 @@ void MoveToCentreOf(Widget w) {
   MovePointer(x, y);
 }
 
-TestWindow* ShownWindow(const char* name) {
-  auto* w = new TestWindow(name);
-  w->typed->Build();
-  w->typed->manage();
-  PumpUntil([w] {
-    XWindowAttributes a;
-    return XGetWindowAttributes(L()->GetDisplay(), XtWindow(w->typed->shell), &a) && a.map_state == IsViewable;
-  });
+TestDialog* ShownWindow(const char* name) {
+  auto* w = new TestDialog(name);
+  EXPECT_TRUE(w->Show());
   Settle();
   return w;
 }
-void Close(TestWindow* w) {
+void Close(TestDialog* w) {
   w->GetLetterObject()->Destroy();
-  PumpUntil([] { return L()->GetWindowList().getCount() == 0; });
+  RunUntil([] { return L()->GetWindowList().getCount() == 0; });
 }
 
 class AppTest : public ::testing::Test {
@@ -157,10 +152,10 @@ TEST_F(AppStartup, SecondApplicationAttachesBeginsAndEnds) {
   EXPECT_EQ(l->GetWidget(), L()->GetWidget());
   EXPECT_EQ(l->GetContext(), L()->GetContext());
   EXPECT_EQ(second->begins, 0);
-  EXPECT_TRUE(PumpUntil([&] { return second->begins == 1; }));
+  EXPECT_TRUE(RunUntil([&] { return second->begins == 1; }));
 
   const int live = l_QORDialog::GetLiveCount();
-  new TestWindow("SecondWin");
+  new TestDialog("SecondWin");
   ASSERT_EQ(l->GetWindowList().getCount(), 1);
   Settle(50);
   const int idle = QORApplication::GetSubscriberCount(QORApplication::IdleEvent);
@@ -168,7 +163,7 @@ TEST_F(AppStartup, SecondApplicationAttachesBeginsAndEnds) {
   second->Destroy();
   EXPECT_EQ(QORApplication::GetSubscriberCount(QORApplication::IdleEvent), idle + 1);
 
-  EXPECT_TRUE(PumpUntil([&] { return second->ends == 1; }));
+  EXPECT_TRUE(RunUntil([&] { return second->ends == 1; }));
   Settle(50);
   EXPECT_EQ(second->ends, 1);
   EXPECT_EQ(second->begins, 1);
@@ -179,7 +174,7 @@ TEST_F(AppStartup, SecondApplicationAttachesBeginsAndEnds) {
   EXPECT_EQ(l_QORInteractiveApplication::GetCurrent(), L());
   EXPECT_FALSE(L()->IsStopped());
   EXPECT_TRUE(L()->GetResourceShell());
-  Close(new TestWindow("AfterSecond"));  // the first one's idle pass still runs
+  Close(new TestDialog("AfterSecond"));  // the first one's idle pass still runs
   EXPECT_EQ(l_QORDialog::GetLiveCount(), live);
 }
 
@@ -246,7 +241,7 @@ void LoopUntil(size_t count, int timeoutMs = 3000) {
 }
 
 TEST_F(AppEvents, CrossingMessagesComeBeforeTheCrossing) {
-  TestWindow* win = ShownWindow("CrossWin");
+  TestDialog* win = ShownWindow("CrossWin");
   Widget work = win->GetLetterObject()->GetBaseWidget(0);
   XtAddEventHandler(work, EnterWindowMask | LeaveWindowMask, True, RecordCrossing, nullptr);
   MovePointer(1270, 1010);
@@ -261,7 +256,7 @@ TEST_F(AppEvents, CrossingMessagesComeBeforeTheCrossing) {
 }
 
 TEST_F(AppEvents, KeypadEnterActivatesLikeReturn) {
-  TestWindow* win = ShownWindow("KeyWin");
+  TestDialog* win = ShownWindow("KeyWin");
   Widget field = XtVaCreateManagedWidget("field", xmTextFieldWidgetClass, win->GetLetterObject()->GetBaseWidget(0),
                                          XmNx, 10, XmNy, 10, nullptr);
   static int activations = 0;
@@ -276,7 +271,7 @@ TEST_F(AppEvents, KeypadEnterActivatesLikeReturn) {
   const KeyCode enter = XKeysymToKeycode(d, XK_KP_Enter);
   XTestFakeKeyEvent(d, enter, True, CurrentTime);
   XTestFakeKeyEvent(d, enter, False, CurrentTime);
-  EXPECT_TRUE(PumpUntil([] { return activations == 1; }));
+  EXPECT_TRUE(RunUntil([] { return activations == 1; }));
   Modifiers mods = 0;
   KeySym sym = 0;
   DialogKeyProc(d, XKeysymToKeycode(d, XK_a), 0, &mods, &sym);
@@ -303,7 +298,7 @@ TEST_F(AppHelp, NotAvailableWhileRecordingSilentWhileReplaying) {
 }
 
 TEST_F(AppHelp, ClickCallsTheHelpOfTheWidgetUnderIt) {
-  TestWindow* win = ShownWindow("HelpWin");
+  TestDialog* win = ShownWindow("HelpWin");
   Widget work = win->GetLetterObject()->GetBaseWidget(0);
   Widget button = XtVaCreateManagedWidget("button", xmPushButtonWidgetClass, work, XmNx, 20, XmNy, 20, nullptr);
   static Widget helped = nullptr;

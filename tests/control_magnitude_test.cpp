@@ -10,7 +10,7 @@
 #include <string>
 
 #include "l_QORDlgControl.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 using C = QORDlgControl;
@@ -206,7 +206,7 @@ TEST(ControlUnits, CurrentUnitOfAMagnitudeRedrawsEveryControl) {
   static char* argv[] = {arg0, nullptr};
   QORInteractiveApplication app(nullptr, "ControlUnits");
   app.BuildApplicationEnvironment(1, argv, environ);
-  TestWindow a("UnitsA"), b("UnitsB");
+  TestDialog a("UnitsA"), b("UnitsB");
   LengthLabel la(&a, "la"), lb(&b, "lb");
   la.SetMagnitude(C::Length);
   lb.SetMagnitude(C::Length);
@@ -217,7 +217,8 @@ TEST(ControlUnits, CurrentUnitOfAMagnitudeRedrawsEveryControl) {
   EXPECT_STREQ(la.typed->GetDisplayFormat(), "%.5g %s");
   lb.SetPrecision(3);
   EXPECT_STREQ(lb.typed->GetDisplayFormat(), "%.3g %s");
-  PumpIdle();
+  ASSERT_TRUE(a.Show());
+  ASSERT_TRUE(b.Show());
   EXPECT_EQ(la.shown(), "1 m");
   app.SetMagnitudeCurrentUnit(C::Length, C::Millimeter);
   PumpIdle();

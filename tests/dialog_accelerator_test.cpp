@@ -12,7 +12,7 @@
 
 #include "QORDlgMotif.h"
 #include "tolven_test_control.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -112,7 +112,7 @@ class Accelerators : public ::testing::Test {
 QORInteractiveApplication* Accelerators::app = nullptr;
 
 TEST_F(Accelerators, ProgramTextAndSharedResult) {
-  TestWindow win("AccTextWin");
+  TestDialog win("AccTextWin");
   TestControl a(&win, "A"), b(&win, "B");
   a.SetAcceleratorString("ctrl + shift + f4");
   EXPECT_EQ(a.GetAccelerator(), 0x60000000UL + 0xFFC1);
@@ -130,14 +130,14 @@ TEST_F(Accelerators, ProgramTextAndSharedResult) {
 }
 
 TEST_F(Accelerators, FireThroughRealKeyPresses) {
-  TestWindow win("AccFireWin");
+  TestDialog win("AccFireWin");
   TestControl target(&win, "Target"), focus(&win, "Focus");
   QORDlgMotif area(&win, "Area", 0);
   target.SetRectDimensions(10, 10, 30, 100);
   focus.SetRectDimensions(10, 50, 30, 100);
   area.SetRectDimensions(10, 90, 40, 100);
   target.SetAcceleratorString("Ctrl+F4");
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   Widget targetW = target.GetLetterObject()->GetBaseWidget(0);
   Widget focusW = focus.GetLetterObject()->GetBaseWidget(0);
   ASSERT_TRUE(targetW && focusW && XtWindow(focusW));

@@ -14,7 +14,7 @@
 
 #include "QORDlgMotif.h"
 #include "tolven_test_control.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -58,12 +58,12 @@ class Help : public ::testing::Test {
 QORInteractiveApplication* Help::app = nullptr;
 
 TEST_F(Help, StatusTextAndBubbleFollowThePointer) {
-  TestWindow win("BubbleWin");
+  TestDialog win("BubbleWin");
   TestControl button(&win, "Bubbly");
   button.SetRectDimensions(20, 20, 40, 160);
   button.SetHelp("Status help of the button");
   button.SetShortHelp("Short help\nover two lines");
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   Widget status = XtVaCreateManagedWidget("status", xmLabelWidgetClass, win.GetLetterObject()->GetBaseWidget(0),
                                           XmNx, 20, XmNy, 150, XmNwidth, 260, XmNrecomputeSize, False, nullptr);
   letter()->SetExternalStatus(status, "Ready");
@@ -107,7 +107,7 @@ TEST_F(Help, StatusTextAndBubbleFollowThePointer) {
   EXPECT_EQ(LabelText(status), "Ready");
 
   // Near the right edge of the screen the bubble is pushed back inside.
-  XtVaSetValues(win.typed->shell, XmNx, 1180, XmNy, 100, nullptr);
+  XtVaSetValues(win.shell(), XmNx, 1180, XmNy, 100, nullptr);
   PumpFor(300);
   Centre(bw, &px, &py);
   MoveTo(std::min(px, 1275), py);
@@ -120,14 +120,14 @@ TEST_F(Help, StatusTextAndBubbleFollowThePointer) {
 }
 
 TEST_F(Help, HelpKeyShowsLongHelpOrNotifies) {
-  TestWindow win("LongHelpWin");
+  TestDialog win("LongHelpWin");
   QORDlgMotif area(&win, "Area", 0);
   area.SetRectDimensions(10, 10, 120, 260);
   TestControl withLong(&area, "WithLong"), without(&win, "Without");
   withLong.SetRectDimensions(10, 10, 30, 100);
   without.SetRectDimensions(10, 150, 30, 100);
   area.SetLongHelp("Long help of the area,\nfound from the button inside it");
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   PumpFor(300);
   int notified = 0;
   QORCommand listener(nullptr, "listener");
@@ -138,7 +138,7 @@ TEST_F(Help, HelpKeyShowsLongHelpOrNotifies) {
   const KeyCode f1 = XKeysymToKeycode(TestDisplay(), XK_F1);
 
   // Motif hands the keys of the shell to the widget it has traversed to.
-  XSetInputFocus(TestDisplay(), XtWindow(win.typed->shell), RevertToParent, CurrentTime);
+  XSetInputFocus(TestDisplay(), XtWindow(win.shell()), RevertToParent, CurrentTime);
   PumpFor(100);
   // Nothing up to the window has long help: the object notifies instead.
   XmProcessTraversal(withoutW, XmTRAVERSE_CURRENT);

@@ -9,7 +9,7 @@
 
 #include "QORDlgMotif.h"
 #include "l_QORDlgMotif.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ Position xOf(Widget w) {
 }
 
 TEST_F(DialogObject, StyleWordsAndNames) {
-  TestWindow win("StyleWin");
+  TestDialog win("StyleWin");
   struct Case {
     unsigned long given, kept;
   } cases[] = {{0, 0xA}, {0x6, 0xA}, {0x4, 0xC}, {0x18, 0x1A}, {0x10, 0x12}, {0x80000121, 0x80000123},
@@ -77,10 +77,9 @@ TEST_F(DialogObject, StyleWordsAndNames) {
 }
 
 TEST_F(DialogObject, GeometryIsHeightBeforeWidthAndRangeChecked) {
-  TestWindow win("GeoWin");
+  TestDialog win("GeoWin");
   QORDlgMotif m(&win, "area", 0);
-  win.SetVisibility(QORDlgShown);
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   Widget w = m.GetFatherWidget();
   ASSERT_NE(w, nullptr);
   m.SetRectDimensions(10, 20, 30, 40);
@@ -111,13 +110,12 @@ TEST_F(DialogObject, GeometryIsHeightBeforeWidthAndRangeChecked) {
 }
 
 TEST_F(DialogObject, VisibilityNotifiesOnlyOnChangeAndCreateComesFirst) {
-  TestWindow win("VisWin");
+  TestDialog win("VisWin");
   QORCommand listener(nullptr, "listener");
   std::vector<std::string> got;
   QORDlgMotif m(&win, "area", 0);
   listener.AddAnalyseNotificationCB(&m, nullptr, [&](QORCommand*, QORNotification* n) { got.push_back(n->IsA()); });
-  win.SetVisibility(QORDlgShown);
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   ASSERT_GE(got.size(), 2u);
   EXPECT_EQ(got[0], "QORDlgCreateNotification");
   EXPECT_EQ(got[1], "QORDlgVisibilityNotification");
@@ -137,11 +135,10 @@ TEST_F(DialogObject, VisibilityNotifiesOnlyOnChangeAndCreateComesFirst) {
 TEST_F(DialogObject, DeletingAnEnvelopeRemovesTheWholeSubtreeAtTheNextPass) {
   PumpIdle();  // letters of earlier tests go first
   const int lettersBefore = l_QORDialog::GetLiveCount();
-  auto* win = new TestWindow("DelWin");
+  auto* win = new TestDialog("DelWin");
   auto* outer = new CountedMotif(win, "outer");
   for (int i = 0; i < 5; ++i) new CountedMotif(win, "leaf");
-  win->SetVisibility(QORDlgShown);
-  PumpIdle();
+  ASSERT_TRUE(win->Show());
   Widget w = outer->GetFatherWidget();
   ASSERT_TRUE(w && XtIsRealized(w));
   EXPECT_EQ(CountedMotif::live, 6);
@@ -154,11 +151,10 @@ TEST_F(DialogObject, DeletingAnEnvelopeRemovesTheWholeSubtreeAtTheNextPass) {
 }
 
 TEST_F(DialogObject, TenThousandSettersCostOneWidgetUpdate) {
-  TestWindow win("CoalesceWin");
+  TestDialog win("CoalesceWin");
   QORDlgMotif m(&win, "area", 0);
   l_QORDialog* l = m.GetLetterObject();
-  win.SetVisibility(QORDlgShown);
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   Display* d = app->GetLetterObject()->GetDisplay();
   // Deferred setters (apply-now flag 0) from the same start to the same end state.
   auto requestsFor = [&](int calls) {
@@ -194,11 +190,10 @@ TEST_F(DialogObject, TenThousandSettersCostOneWidgetUpdate) {
 }
 
 TEST_F(DialogObject, ReparentMovesTheBuiltWidget) {
-  TestWindow a("WinA"), b("WinB");
+  TestDialog a("WinA"), b("WinB");
   QORDlgMotif m(&a, "area", 0);
-  a.SetVisibility(QORDlgShown);
-  b.SetVisibility(QORDlgShown);
-  PumpIdle();
+  ASSERT_TRUE(a.Show());
+  ASSERT_TRUE(b.Show());
   EXPECT_EQ(m.Reparent(&a), 0);  // already the father
   EXPECT_EQ(m.Reparent(&b), 1);
   EXPECT_EQ(a.GetChildCount(), 0);
@@ -210,10 +205,9 @@ TEST_F(DialogObject, ReparentMovesTheBuiltWidget) {
 }
 
 TEST_F(DialogObject, WidgetDestroyedByXtLeavesAConsistentLetter) {
-  TestWindow win("XtKillWin");
+  TestDialog win("XtKillWin");
   QORDlgMotif m(&win, "area", 0);
-  win.SetVisibility(QORDlgShown);
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   XtDestroyWidget(m.GetFatherWidget());
   PumpIdle();
   EXPECT_EQ(m.GetFatherWidget(), nullptr);

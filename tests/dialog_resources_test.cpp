@@ -9,7 +9,7 @@
 #include "QORDlgMotif.h"
 #include "QORMsgCatalog.h"
 #include "tolven_test_control.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -40,9 +40,9 @@ class Resources : public ::testing::Test {
 QORInteractiveApplication* Resources::app = nullptr;
 
 // A window that names its own catalogs, the second of which does not exist.
-class CatalogWindow : public TestWindow {
+class CatalogWindow : public TestDialog {
  public:
-  using TestWindow::TestWindow;
+  using TestDialog::TestDialog;
   const char* GetResourceFilename(int m) const override {
     static const char* const names[] = {"ResTree", "ResMissingA", "ResTreeMore"};
     return (m >= 0 && m < 3) ? names[m] : nullptr;
@@ -88,14 +88,14 @@ TEST_F(Resources, AncestorLevelsWinAndMissingCatalogWarnsOnce) {
 }
 
 TEST_F(Resources, ProgramValuesReloadsAndNoResourceStyle) {
-  TestWindow win("ReloadWin");
+  TestDialog win("ReloadWin");
   TestControl plain(&win, "Plain");
   TestControl sealed(&win, "Sealed", QORDlgNoResource);
   // Without help the title is the help.
   EXPECT_STREQ(plain.GetHelp().c_str(), "Plain");
   plain.SetTitle("Program title");
   EXPECT_STREQ(plain.GetHelp().c_str(), "Program title");
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   EXPECT_EQ(LabelText(plain.GetLetterObject()->GetBaseWidget(0)), "Program title");
 
   // A reload without a "Title" entry gives the name back, at once for a built object.
@@ -126,7 +126,7 @@ TEST_F(Resources, ProgramValuesReloadsAndNoResourceStyle) {
 }
 
 TEST_F(Resources, MessagesWithParametersAndEmptyOnes) {
-  TestWindow win("ParamWin");
+  TestDialog win("ParamWin");
   TestControl c(&win, "Params");
   c.AddResourcePath(catalog("ResButton"), "");
   QORUnicodeString v("unchanged");
@@ -140,7 +140,7 @@ TEST_F(Resources, MessagesWithParametersAndEmptyOnes) {
 }
 
 TEST_F(Resources, ClassFamiliesLoadTheirEntries) {
-  TestWindow win("FamilyWin");
+  TestDialog win("FamilyWin");
   TestControl control(&win, "Control");
   TestControl button(&win, "Button", 0, 23);  // stands in for a push button
   TestControl item(&win, "Item", 0, 19);      // and for a menu item
@@ -183,7 +183,7 @@ TEST_F(Resources, ClassFamiliesLoadTheirEntries) {
 }
 
 TEST_F(Resources, OldLookupAndBrokenCatalog) {
-  TestWindow win("OldWin");
+  TestDialog win("OldWin");
   TestControl old(&win, "OldObj");
   TestControl tree(&win, "Tree");
   tree.AddResourcePath(catalog("ResButton"), "");

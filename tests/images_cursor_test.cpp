@@ -12,7 +12,7 @@
 
 #include "QORDlgCursorDefinition.h"
 #include "QORDlgMotif.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -51,7 +51,9 @@ XFixesCursorImage* cursorOver(Widget w) {
     while (XtAppPending(c) & XtIMXEvent) XtAppProcessEvent(c, XtIMXEvent);
     usleep(10000);
   }
-  XRaiseWindow(d, XtWindow(XtParent(XtParent(w))));
+  Widget shell = w;
+  while (!XtIsShell(shell)) shell = XtParent(shell);
+  XRaiseWindow(d, XtWindow(shell));
   XWarpPointer(d, None, XtWindow(w), 0, 0, 0, 0, 40, 40);
   XSync(d, False);
   return XFixesGetCursorImage(d);
@@ -72,9 +74,9 @@ std::string differs(const XFixesCursorImage* img, const CursorDefinition& def) {
 }
 
 TEST_F(Cursors, SetCursorReturnsThePreviousAndRejectsBadIndexes) {
-  TestWindow win("SetWin");
+  TestDialog win("SetWin");
   QORDlgMotif m(&win, "m", 0);
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   l_QORDialog* l = m.GetLetterObject();
   testing::internal::CaptureStdout();
   EXPECT_EQ(m.SetCursor(static_cast<QORDlgCursor>(12)), 0);  // none yet
@@ -94,9 +96,9 @@ TEST_F(Cursors, SetCursorReturnsThePreviousAndRejectsBadIndexes) {
 }
 
 TEST_F(Cursors, EveryTableCursorIsDefinedOnTheWindowByTheIdlePass) {
-  TestWindow win("TableWin");
+  TestDialog win("TableWin");
   QORDlgMotif m(&win, "m", 0);
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   Widget w = m.GetLetterObject()->GetBaseWidget(0);
   ASSERT_TRUE(w && XtWindow(w));
   for (int i = 0; i < QORDlgCursorCount; ++i) {
@@ -112,10 +114,10 @@ TEST_F(Cursors, EveryTableCursorIsDefinedOnTheWindowByTheIdlePass) {
 }
 
 TEST_F(Cursors, CursorSetBeforeTheWindowExistsAndThroughBusyPeriods) {
-  TestWindow win("EarlyWin");
+  TestDialog win("EarlyWin");
   QORDlgMotif m(&win, "m", 0);
   m.SetCursor(OpenedHand);  // nothing is built yet
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   Widget w = m.GetLetterObject()->GetBaseWidget(0);
   ASSERT_TRUE(w && XtWindow(w));
   XFixesCursorImage* img = cursorOver(w);

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "QORDlgXpm.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace fs = std::filesystem;
 
@@ -125,12 +125,12 @@ TEST_F(Icons, SameIconForTwoObjectsIsReadOnceAndShared) {
   fs::create_directories(dir);
   fs::copy_file(fs::path(TOLVEN_SOURCE_DIR) / "icons/open.pm", dir / "open.pm");
   setenv("TRIVOICONPATH", dir.c_str(), 1);
-  TestWindow win("OnceWin");
+  TestDialog win("OnceWin");
   IconButton a(&win, "a"), b(&win, "b");
   a.l->setIcons("open");
   b.l->setIcons("open");
   const int before = QORDlgIconFileReadCount();
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   ASSERT_TRUE(a.l->IsBuild() && b.l->IsBuild());
   EXPECT_EQ(QORDlgIconFileReadCount() - before, 1);
   Widget wa = a.l->GetBaseWidget(0), wb = b.l->GetBaseWidget(0);
@@ -158,8 +158,8 @@ TEST_F(Icons, PathEntriesInOrderWithEmptyEntryForHome) {
   writeXpm(homeDir, "dupB", 4, 3);
   writeXpm(other, "dupB", 6, 5);
   setenv("HOME", homeDir.c_str(), 1);
-  TestWindow win("PathWin");
-  PumpIdle();
+  TestDialog win("PathWin");
+  ASSERT_TRUE(win.Show());
   Widget w = win.GetLetterObject()->GetBaseWidget(0);
   auto widthOf = [](Pixmap p) {
     Window r;
@@ -178,8 +178,8 @@ TEST_F(Icons, PathEntriesInOrderWithEmptyEntryForHome) {
 }
 
 TEST_F(Icons, MissingUnreadableAndUnsetPath) {
-  TestWindow win("MissWin");
-  PumpIdle();
+  TestDialog win("MissWin");
+  ASSERT_TRUE(win.Show());
   Widget w = win.GetLetterObject()->GetBaseWidget(0);
   const fs::path dir = scratch / "miss";
   fs::create_directories(dir);
@@ -229,11 +229,11 @@ TEST_F(Icons, TypeColoursTransparencyAndInsensitiveLook) {
   EXPECT_EQ(L()->GetIconHighlightBackgroundColor(QORDlgIconNonTransparent),
             L()->GetIconHighlightBackgroundColor(QORDlgIconNone));
 
-  TestWindow win("ColourWin");
+  TestDialog win("ColourWin");
   IconButton creation(&win, "creation"), plain(&win, "plain");
   creation.l->setIcons("redC", "", "", QORDlgIconCreation);
   plain.l->setIcons("red0", "red0sel");
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   Widget wc = creation.l->GetBaseWidget(0), wp = plain.l->GetBaseWidget(0);
   const Pixmap icon = resource(wc, XmNlabelPixmap);
   ASSERT_NE(icon, 0u);
@@ -263,11 +263,11 @@ TEST_F(Icons, SizingRulesByKind) {
   const fs::path dir = scratch / "sizes";
   writeXpm(dir, "s10x6", 10, 6);
   setenv("TRIVOICONPATH", dir.c_str(), 1);
-  TestWindow win("SizeWin");
+  TestDialog win("SizeWin");
   IconButton flat(&win, "flat", 23, 0x80000), item(&win, "item", 32), plain(&win, "plain", 22);
   for (IconButton* b : {&flat, &item, &plain}) b->l->setIcons("s10x6");
   item.SetRectDimensions(0, 0, 30, 50);  // height 30, width 50
-  PumpIdle();
+  ASSERT_TRUE(win.Show());
   EXPECT_EQ(flat.l->width(), 10);
   EXPECT_EQ(flat.l->height(), 6);
   Dimension shadow = 9;

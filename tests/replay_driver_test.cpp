@@ -8,7 +8,7 @@
 
 #include "QORDlgMotif.h"
 #include "QORRecord.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -32,11 +32,11 @@ QORInteractiveApplication* ReplayDriver::app = nullptr;
 
 TEST_F(ReplayDriver, RecordedNotificationsComeBackInOrderThenABrokenFileStopsTheRun) {
   // The end of the run deletes the windows and with them their objects.
-  auto* win = new TestWindow("RecWin");
+  auto* win = new TestDialog("RecWin");
   auto* pa = new QORDlgMotif(win, "area", 0);
   auto* pb = new QORDlgMotif(win, "area", 0);  // same name: told apart by the path
   QORDlgMotif &a = *pa, &b = *pb;
-  PumpIdle();
+  ASSERT_TRUE(win->Show());
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
   a.SendNotification(&a, a.GetDragEnterNotification());
   b.SendNotification(&b, b.GetDropNotification());
