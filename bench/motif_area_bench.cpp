@@ -52,15 +52,26 @@ void BM_Tolven_MotifAreasIntoShownBox(benchmark::State& state) {
 }
 BENCHMARK(BM_Tolven_MotifAreasIntoShownBox)->Unit(benchmark::kMillisecond);
 
-void BM_RawMotif_DrawingAreas(benchmark::State& state) {
+// Raw Motif: a board in a top-level shell, the areas created and managed in
+// one call; `shownFirst` puts the board on the screen before (not timed).
+void runRawAreas(benchmark::State& state, bool shownFirst) {
   l_QORInteractiveApplication* l = app->GetLetterObject();
   for (auto _ : state) {
+    if (shownFirst) state.PauseTiming();
     Widget shell = XtVaAppCreateShell("RawWin", "TolvenBench", topLevelShellWidgetClass, l->GetDisplay(), XmNwidth,
                                       300, XmNheight, 200, XmNvisual, l->GetVisual(), XmNdepth, l->GetDepth(),
                                       XmNcolormap, l->GetColormap(), nullptr);
     Widget board = XtVaCreateManagedWidget("work", xmBulletinBoardWidgetClass, shell, XmNwidth, 300, XmNheight, 200,
                                            XmNresizePolicy, XmRESIZE_NONE, nullptr);
     XtRealizeWidget(shell);
+    if (shownFirst) {
+      XtPopup(shell, XtGrabNone);
+      PumpUntil([&] {
+        XWindowAttributes a;
+        return XGetWindowAttributes(l->GetDisplay(), XtWindow(shell), &a) && a.map_state == IsViewable;
+      });
+      state.ResumeTiming();
+    }
     std::vector<Widget> areas;
     areas.reserve(kAreas);
     for (int i = 0; i < kAreas; ++i) {
@@ -72,7 +83,7 @@ void BM_RawMotif_DrawingAreas(benchmark::State& state) {
       areas.push_back(a);
     }
     XtManageChildren(areas.data(), kAreas);
-    XtPopup(shell, XtGrabNone);
+    if (!shownFirst) XtPopup(shell, XtGrabNone);
     XSync(l->GetDisplay(), False);
     state.PauseTiming();
     XtDestroyWidget(shell);
@@ -80,42 +91,9 @@ void BM_RawMotif_DrawingAreas(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
+void BM_RawMotif_DrawingAreas(benchmark::State& state) { runRawAreas(state, false); }
+void BM_RawMotif_DrawingAreasIntoShownBoard(benchmark::State& state) { runRawAreas(state, true); }
 BENCHMARK(BM_RawMotif_DrawingAreas)->Unit(benchmark::kMillisecond);
-// Raw Motif adding the areas to a board already on the screen.
-void BM_RawMotif_DrawingAreasIntoShownBoard(benchmark::State& state) {
-  l_QORInteractiveApplication* l = app->GetLetterObject();
-  for (auto _ : state) {
-    state.PauseTiming();
-    Widget shell = XtVaAppCreateShell("RawShown", "TolvenBench", topLevelShellWidgetClass, l->GetDisplay(), XmNwidth,
-                                      300, XmNheight, 200, XmNvisual, l->GetVisual(), XmNdepth, l->GetDepth(),
-                                      XmNcolormap, l->GetColormap(), nullptr);
-    Widget board = XtVaCreateManagedWidget("work", xmBulletinBoardWidgetClass, shell, XmNwidth, 300, XmNheight, 200,
-                                           XmNresizePolicy, XmRESIZE_NONE, nullptr);
-    XtRealizeWidget(shell);
-    XtPopup(shell, XtGrabNone);
-    PumpUntil([&] {
-      XWindowAttributes a;
-      return XGetWindowAttributes(l->GetDisplay(), XtWindow(shell), &a) && a.map_state == IsViewable;
-    });
-    state.ResumeTiming();
-    std::vector<Widget> areas;
-    areas.reserve(kAreas);
-    for (int i = 0; i < kAreas; ++i) {
-      Arg args[2];
-      XtSetArg(args[0], XmNmarginWidth, 0);
-      XtSetArg(args[1], XmNmarginHeight, 0);
-      Widget a = XmCreateDrawingArea(board, const_cast<char*>("area"), args, 2);
-      XtResizeWidget(a, 200, 200, 0);
-      areas.push_back(a);
-    }
-    XtManageChildren(areas.data(), kAreas);
-    XSync(l->GetDisplay(), False);
-    state.PauseTiming();
-    XtDestroyWidget(shell);
-    while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-    state.ResumeTiming();
-  }
-}
 BENCHMARK(BM_RawMotif_DrawingAreasIntoShownBoard)->Unit(benchmark::kMillisecond);
 }  // namespace
 

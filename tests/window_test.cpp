@@ -32,19 +32,9 @@ class Window_ : public ::testing::Test {
   }
 
  public:
-  // Pumps events and idle passes until `done` holds or two seconds went by.
-  static bool pumpUntil(const std::function<bool()>& done, int ms = 2000) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-      PumpIdle();
-      if (done()) return true;
-      usleep(10000);
-    }
-    return done();
-  }
   // Lets the window manager finish what it started.
   static void settle() {
-    pumpUntil([] { return false; }, 400);
+    PumpUntil([] { return false; }, 400);
   }
   static QORInteractiveApplication* app;
 };
@@ -98,7 +88,7 @@ TEST_F(Window_, DecorationsAreMeasuredAndTheScreenSizeComesHeightFirst) {
   win.GetMaximumSize(&h, &w);
   EXPECT_EQ(h, 0);  // no widget yet
   EXPECT_EQ(w, 0);
-  ASSERT_TRUE(pumpUntil([&] { return l_QORDlgWindow::_deco_width > 0; }));
+  ASSERT_TRUE(PumpUntil([&] { return l_QORDlgWindow::_deco_width > 0; }));
   EXPECT_GT(l_QORDlgWindow::_deco_height, l_QORDlgWindow::_deco_width);  // the title bar
   win.GetMaximumSize(&h, &w);
   EXPECT_EQ(h, 1024);
@@ -108,7 +98,7 @@ TEST_F(Window_, DecorationsAreMeasuredAndTheScreenSizeComesHeightFirst) {
 TEST_F(Window_, CloseFromAnotherClientSendsWindClose) {
   ShownDialog win("CloseWin");
   Log log(win);
-  ASSERT_TRUE(pumpUntil([&] { return shellOf(win) && viewable(shellOf(win)); }));
+  ASSERT_TRUE(PumpUntil([&] { return shellOf(win) && viewable(shellOf(win)); }));
   // Another client asks the window to close, as a window manager's menu would.
   Display* other = XOpenDisplay(nullptr);
   ASSERT_NE(other, nullptr);
@@ -121,14 +111,14 @@ TEST_F(Window_, CloseFromAnotherClientSendsWindClose) {
   e.xclient.data.l[1] = CurrentTime;
   XSendEvent(other, e.xclient.window, False, NoEventMask, &e);
   XCloseDisplay(other);
-  ASSERT_TRUE(pumpUntil([&] { return log.count("CloseNotification") == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return log.count("CloseNotification") == 1; }));
   EXPECT_TRUE(viewable(shellOf(win)));  // closing is the application's decision
 }
 
 TEST_F(Window_, IconifyAndMoveThroughTheWindowManager) {
   ShownDialog win("WmWin");
   Log log(win);
-  ASSERT_TRUE(pumpUntil([&] { return shellOf(win) && viewable(shellOf(win)) && l_QORDlgWindow::_deco_width > 0; }));
+  ASSERT_TRUE(PumpUntil([&] { return shellOf(win) && viewable(shellOf(win)) && l_QORDlgWindow::_deco_width > 0; }));
   settle();
   log.got.clear();
 
@@ -139,15 +129,15 @@ TEST_F(Window_, IconifyAndMoveThroughTheWindowManager) {
   Display* iconifier = XOpenDisplay(nullptr);
   XIconifyWindow(iconifier, XtWindow(shellOf(win)), DefaultScreen(iconifier));
   XCloseDisplay(iconifier);
-  ASSERT_TRUE(pumpUntil([&] { return log.count("MinimizeNotification") == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return log.count("MinimizeNotification") == 1; }));
   EXPECT_TRUE(win.IsMinimized());
   win.Restore();
-  ASSERT_TRUE(pumpUntil([&] { return viewable(shellOf(win)); }));
+  ASSERT_TRUE(PumpUntil([&] { return viewable(shellOf(win)); }));
   // The window manager re-maps the window; the next configure ends the iconic state.
   Display* other = XOpenDisplay(nullptr);
   XResizeWindow(other, XtWindow(shellOf(win)), 320, 200);
   XSync(other, False);
-  ASSERT_TRUE(pumpUntil([&] { return log.count("RestoreNotification") == 1; })) << ::testing::PrintToString(log.got);
+  ASSERT_TRUE(PumpUntil([&] { return log.count("RestoreNotification") == 1; })) << ::testing::PrintToString(log.got);
   EXPECT_FALSE(win.IsMinimized());
 
   // A move by another client, through the window manager: one Move notification.
@@ -155,7 +145,7 @@ TEST_F(Window_, IconifyAndMoveThroughTheWindowManager) {
   log.got.clear();
   XMoveWindow(other, XtWindow(shellOf(win)), 200, 150);
   XCloseDisplay(other);
-  ASSERT_TRUE(pumpUntil([&] { return log.count("MoveNotification") >= 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return log.count("MoveNotification") >= 1; }));
   settle();
   EXPECT_EQ(log.count("MoveNotification"), 1);
   int rx, ry;
@@ -173,7 +163,7 @@ TEST_F(Window_, IconifyAndMoveThroughTheWindowManager) {
 void maximizeAndRestore(QORDlgWindow& win, const std::function<Widget()>& shellOf) {
   Log log(win);
   Widget shell = nullptr;
-  ASSERT_TRUE(Window_::pumpUntil([&] {
+  ASSERT_TRUE(PumpUntil([&] {
     shell = shellOf();
     return shell && viewable(shell) && l_QORDlgWindow::_deco_width > 0;
   }));
@@ -182,7 +172,7 @@ void maximizeAndRestore(QORDlgWindow& win, const std::function<Widget()>& shellO
   shellGeometry(shell, sx, sy, sw, sh);
   log.got.clear();
   win.Maximize();
-  ASSERT_TRUE(Window_::pumpUntil([&] {
+  ASSERT_TRUE(PumpUntil([&] {
     int x, y, w, h;
     shellGeometry(shell, x, y, w, h);
     return w > 1000;
@@ -194,7 +184,7 @@ void maximizeAndRestore(QORDlgWindow& win, const std::function<Widget()>& shellO
   EXPECT_EQ(mw, 1280 - 2 * l_QORDlgWindow::_deco_width);
   EXPECT_EQ(mh, 1024 - l_QORDlgWindow::_deco_width - l_QORDlgWindow::_deco_height);
   win.Restore();
-  ASSERT_TRUE(Window_::pumpUntil([&] { return !win.IsMaximized(); }));
+  ASSERT_TRUE(PumpUntil([&] { return !win.IsMaximized(); }));
   Window_::settle();
   int x2, y2, w2, h2;
   shellGeometry(shell, x2, y2, w2, h2);
