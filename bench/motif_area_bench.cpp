@@ -52,12 +52,29 @@ void BM_Tolven_MotifAreasIntoShownBox(benchmark::State& state) {
 }
 BENCHMARK(BM_Tolven_MotifAreasIntoShownBox)->Unit(benchmark::kMillisecond);
 
+// Deleting a shown box of 1000 areas, up to the end of the idle pass that
+// frees its objects.
+void BM_Tolven_DeleteShownBox(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto* win = new TestDialog("BenchDelete");
+    for (int i = 0; i < kAreas; ++i) new QORDlgMotif(win, "area", 0);
+    win->Show();
+    state.ResumeTiming();
+    delete win;
+    PumpIdle();
+    XSync(app->GetLetterObject()->GetDisplay(), False);
+  }
+}
+BENCHMARK(BM_Tolven_DeleteShownBox)->Unit(benchmark::kMillisecond);
+
 // Raw Motif: a board in a top-level shell, the areas created and managed in
 // one call; `shownFirst` puts the board on the screen before (not timed).
-void runRawAreas(benchmark::State& state, bool shownFirst) {
+// `timeDelete` times only the destruction of the shown board.
+void runRawAreas(benchmark::State& state, bool shownFirst, bool timeDelete = false) {
   l_QORInteractiveApplication* l = app->GetLetterObject();
   for (auto _ : state) {
-    if (shownFirst) state.PauseTiming();
+    if (shownFirst || timeDelete) state.PauseTiming();
     Widget shell = XtVaAppCreateShell("RawWin", "TolvenBench", topLevelShellWidgetClass, l->GetDisplay(), XmNwidth,
                                       300, XmNheight, 200, XmNvisual, l->GetVisual(), XmNdepth, l->GetDepth(),
                                       XmNcolormap, l->GetColormap(), nullptr);
@@ -70,7 +87,7 @@ void runRawAreas(benchmark::State& state, bool shownFirst) {
         XWindowAttributes a;
         return XGetWindowAttributes(l->GetDisplay(), XtWindow(shell), &a) && a.map_state == IsViewable;
       });
-      state.ResumeTiming();
+      if (!timeDelete) state.ResumeTiming();
     }
     std::vector<Widget> areas;
     areas.reserve(kAreas);
@@ -85,16 +102,24 @@ void runRawAreas(benchmark::State& state, bool shownFirst) {
     XtManageChildren(areas.data(), kAreas);
     if (!shownFirst) XtPopup(shell, XtGrabNone);
     XSync(l->GetDisplay(), False);
-    state.PauseTiming();
+    if (timeDelete) {
+      PumpIdle();
+      state.ResumeTiming();
+    } else {
+      state.PauseTiming();
+    }
     XtDestroyWidget(shell);
     while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-    state.ResumeTiming();
+    XSync(l->GetDisplay(), False);
+    if (!timeDelete) state.ResumeTiming();
   }
 }
 void BM_RawMotif_DrawingAreas(benchmark::State& state) { runRawAreas(state, false); }
 void BM_RawMotif_DrawingAreasIntoShownBoard(benchmark::State& state) { runRawAreas(state, true); }
 BENCHMARK(BM_RawMotif_DrawingAreas)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawMotif_DrawingAreasIntoShownBoard)->Unit(benchmark::kMillisecond);
+void BM_RawMotif_DeleteShownBoard(benchmark::State& state) { runRawAreas(state, true, true); }
+BENCHMARK(BM_RawMotif_DeleteShownBoard)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {

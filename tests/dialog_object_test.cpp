@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "QORDlgFrame.h"
 #include "QORDlgMotif.h"
 #include "l_QORDlgMotif.h"
 #include "tolven_test_dialog.h"
@@ -142,12 +143,27 @@ TEST_F(DialogObject, DeletingAnEnvelopeRemovesTheWholeSubtreeAtTheNextPass) {
   Widget w = outer->GetFatherWidget();
   ASSERT_TRUE(w && XtIsRealized(w));
   EXPECT_EQ(CountedMotif::live, 6);
+  Display* d = XtDisplay(w);
+  // An inner object takes its children's widgets with it; its father stays.
+  auto* frame = new QORDlgFrame(win, "inner", 0);
+  auto* deep = new CountedMotif(frame, "deep");
+  PumpIdle();
+  const Window deepWindow = XtWindow(deep->GetFatherWidget());
+  ASSERT_NE(XtWindowToWidget(d, deepWindow), nullptr);
+  delete frame;
+  PumpIdle();
+  EXPECT_EQ(XtWindowToWidget(d, deepWindow), nullptr);
+  EXPECT_EQ(CountedMotif::live, 6);
+  EXPECT_EQ(XtWindowToWidget(d, XtWindow(w)), w);
+
+  const Window outerWindow = XtWindow(w);
   delete win;
   // Letters are only queued: they go at the next idle pass.
   EXPECT_EQ(l_QORDialog::GetLiveCount(), lettersBefore + 7);
   PumpIdle();
   EXPECT_EQ(l_QORDialog::GetLiveCount(), lettersBefore);
   EXPECT_EQ(CountedMotif::live, 0);
+  EXPECT_EQ(XtWindowToWidget(d, outerWindow), nullptr);
 }
 
 TEST_F(DialogObject, TenThousandSettersCostOneWidgetUpdate) {

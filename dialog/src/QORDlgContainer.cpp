@@ -52,7 +52,9 @@ void l_QORDlgContainer::Build() {
       XtAddCallback(sb, reason, scrollCB, this);
   XmScrolledWindowSetAreas(baseWidget, hScroll, vScroll, clip);
   InstallDestroyHandler();
-  pending |= QORDlgUpdPosition | QORDlgUpdSize | QORDlgUpdVisibility | kScrollPending;
+  // Children created before the box was built (their pass already ran while
+  // it had no widget) are built with it.
+  pending |= QORDlgUpdChildren | QORDlgUpdPosition | QORDlgUpdSize | QORDlgUpdVisibility | kScrollPending;
   update(0);
 }
 

@@ -58,7 +58,9 @@ void l_QORDlgFrame::Build() {
   shadow = st;
   InstallDestroyHandler();
   // Help handlers are installed on the frame and its title once help exists.
-  pending |= QORDlgUpdPosition | QORDlgUpdSize | QORDlgUpdVisibility;
+  // Children created before the box was built (their pass already ran while
+  // it had no widget) are built with it.
+  pending |= QORDlgUpdChildren | QORDlgUpdPosition | QORDlgUpdSize | QORDlgUpdVisibility;
   update(0);
 }
 

@@ -56,6 +56,16 @@ void moveWidgetUnder(Widget w, Widget newParent) {
 // The batch of children whose managing waits for the end of their father's
 // children step, innermost father last; null outside any.
 std::vector<l_QORDialog*>* openManageBatch = nullptr;
+
+// The widget an object being destroyed is about to take down with all its
+// descendants; null when none.
+Widget widgetGoing = nullptr;
+
+bool isWithin(Widget w, Widget top) {
+  for (; w; w = XtParent(w))
+    if (w == top) return true;
+  return false;
+}
 }  // namespace
 
 int l_QORDialog::GetLiveCount() { return liveLetters; }
@@ -545,6 +555,11 @@ void l_QORDialog::Destroy() {
   BulleDestroy();
   if (destroying) return;
   l_QORInteractiveApplication* app = GetApplication();
+  // Its widget goes with every descendant in one XtDestroyWidget below: the
+  // children leave theirs to it rather than each making their parent
+  // rearrange the ones left.
+  Widget outerGoing = widgetGoing;
+  if (!widgetGoing && built && baseWidget && XtIsWidget(baseWidget)) widgetGoing = baseWidget;
   while (children.getCount() > 0) {
     l_QORDialog* child = GetChild(children.getCount() - 1);
     const int before = children.getCount();
@@ -554,7 +569,9 @@ void l_QORDialog::Destroy() {
   if (father && father->layoutManager) father->layoutManager->disconnect(this);
   if (father) father->removeChild(this);
   if (app) app->AddDestroyObject(this);
+  if (widgetGoing == baseWidget && outerGoing == nullptr) widgetGoing = nullptr;
   UnBuild();
+  widgetGoing = outerGoing;
 }
 
 void l_QORDialog::UnBuild() {
@@ -564,7 +581,7 @@ void l_QORDialog::UnBuild() {
   for (int i = 0; i < children.getCount(); ++i) GetChild(i)->UnBuild();
   RemoveDestroyHandler();
   if (baseWidget && XtIsWidget(baseWidget)) {
-    XtDestroyWidget(baseWidget);
+    if (!(widgetGoing && isWithin(baseWidget, widgetGoing))) XtDestroyWidget(baseWidget);
     baseWidget = nullptr;
   }
 }
