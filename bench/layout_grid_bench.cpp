@@ -1,5 +1,5 @@
 // A grid of N push-button-sized children laid out and then resized 20 times:
-// through a grid-style window (one resizable column and row), against raw
+// through a grid-style dialog box (one resizable column and row), against raw
 // Motif doing the same arrangement with an XmForm and widget attachments.
 #include <benchmark/benchmark.h>
 
@@ -15,7 +15,7 @@
 
 #include "QORDlgGridConstraints.h"
 #include "QORDlgMotif.h"
-#include "tolven_test_window.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 constexpr int kResizes = 20;
@@ -34,20 +34,26 @@ void runTolvenGrid(benchmark::State& state, bool staggered) {
   const int n = static_cast<int>(state.range(0));
   const int cols = static_cast<int>(std::ceil(std::sqrt(n)));
   for (auto _ : state) {
-    auto* win = new TestWindow("BenchGrid", QORDlgGridLayout, 1);
+    auto* win = new TestDialog("BenchGrid", QORDlgGridLayout);
     for (int i = 0; i < n; ++i) {
       auto* m = new QORDlgMotif(win, "cell", 0);
       m->GetLetterObject()->SetRectDimensions(1, 1, kH + (staggered ? i % cols : 0), kW, 0);
       m->SetGridConstraints(static_cast<short>(i / cols), static_cast<short>(i % cols), 1, 1, 0x1E);
     }
-    auto* lw = static_cast<TestWindowLetter*>(win->GetLetterObject());
-    lw->SetGridColumnResizable(cols - 1, 1);
-    lw->SetGridRowResizable((n - 1) / cols, 1);
-    PumpIdle();
-    int w = 0, h = 0;
-    lw->GetLayoutManager()->getSize(w, h);
-    for (int r = 1; r <= kResizes; ++r) lw->ResizeTo(w + 7 * r, h + 5 * r);
+    win->SetGridColumnResizable(cols - 1, 1);
+    win->SetGridRowResizable((n - 1) / cols, 1);
+    // Built, laid out (the first sizing) and mapped.
+    if (!win->Show()) state.SkipWithError("the dialog box was not mapped");
+    // Resized as the form is below: the work area grows, its resize callback
+    // passes the size on to the layout.
+    Widget work = XtParent(win->typed->GetInnerArea());
+    Dimension w = 0, h = 0;
+    XtVaGetValues(work, XmNwidth, &w, XmNheight, &h, nullptr);
+    for (int r = 1; r <= kResizes; ++r) XtResizeWidget(work, w + 7 * r, h + 5 * r, 0);
     XSync(app->GetLetterObject()->GetDisplay(), False);
+    int lw = 0, lh = 0;
+    win->layoutSize(lw, lh);
+    if (lw != w + 7 * kResizes + 1 || lh != h + 5 * kResizes + 1) state.SkipWithError("the layout missed a resize");
     state.PauseTiming();
     delete win;
     PumpIdle();
