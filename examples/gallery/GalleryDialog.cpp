@@ -54,7 +54,10 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
   buildLayoutFrame();
   buildContainerFrame();
   buildButtonsFrame();
+  // Both columns share a widening: the buttons frame spans them, and a
+  // spanning child only stretches when its last column is resizable.
   SetGridColumnResizable(0, 1);
+  SetGridColumnResizable(1, 1);
   SetGridRowResizable(0, 1);
 }
 
