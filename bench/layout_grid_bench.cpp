@@ -111,6 +111,11 @@ void BM_RawMotif_FormGrid(benchmark::State& state) {
     XtManageChild(form);
     XtRealizeWidget(shell);
     XtPopup(shell, XtGrabNone);
+    // Mapped through the window manager, as the dialog box is.
+    PumpUntil([&] {
+      XWindowAttributes a;
+      return XGetWindowAttributes(l->GetDisplay(), XtWindow(shell), &a) && a.map_state == IsViewable;
+    });
     Dimension w = 0, h = 0;
     XtVaGetValues(form, XmNwidth, &w, XmNheight, &h, nullptr);
     for (int r = 1; r <= kResizes; ++r) XtResizeWidget(form, w + 7 * r, h + 5 * r, 0);
