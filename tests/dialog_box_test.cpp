@@ -96,6 +96,12 @@ TEST_F(DialogBox, StandardButtonsFollowTheStyle) {
     delete d;
     PumpIdle();
   }
+  // An MDI child is one only inside a document window in MDI mode; elsewhere
+  // the bit is dropped and the box is an ordinary one.
+  const unsigned long mdi = QORDlgDialogMDIChild | QORDlgDialogModal | QORDlgDialogOK;
+  QORDlgDialog plain(app, "NotMDI", mdi);
+  EXPECT_EQ(plain.GetStyle() & (mdi | QORDlgDialogNoButtons), QORDlgDialogModal | QORDlgDialogOK);
+  EXPECT_EQ(managedButtons(show(plain)), "OK");
 }
 
 TEST_F(DialogBox, CatalogButtonTitleFreezesTheOthers) {

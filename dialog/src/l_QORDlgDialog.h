@@ -96,4 +96,5 @@ class l_QORDlgDialog : public l_QORDlgWindow {
   int resourceTitles = 0;
   Widget shell = nullptr;
   int fatherless = 0;
+  bool mdiGapReported = false;
 };
