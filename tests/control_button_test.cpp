@@ -28,24 +28,15 @@
 #include "l_QORDlgLabel.h"
 #include "l_QORDlgPushButton.h"
 #include "tolven_test_control.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class Buttons : public ::testing::Test {
+class Buttons : public AppSuite {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "control_button_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "ButtonsTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
   // What the listener heard: "sender notification", and when.
   void listen(QORDialog* sender, const char* only = nullptr) {
     listener.AddAnalyseNotificationCB(sender, only, [this](QORCommand* from, QORNotification* n) {
@@ -53,12 +44,10 @@ class Buttons : public ::testing::Test {
       when.push_back(Clock::now());
     });
   }
-  static QORInteractiveApplication* app;
   QORCommand listener{nullptr, "listener"};
   std::vector<std::string> heard;
   std::vector<Clock::time_point> when;
 };
-QORInteractiveApplication* Buttons::app = nullptr;
 
 // Lets the window manager map the windows, with idle passes.
 void settle(int ms) {

@@ -12,6 +12,7 @@
 
 #include "QORDlgMotif.h"
 #include "tolven_test_control.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
@@ -95,21 +96,9 @@ TEST(AcceleratorText, ParsedFormattedAndTranslated) {
 
 // ---- on real widgets ----
 
-class Accelerators : public ::testing::Test {
+class Accelerators : public AppSuite {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "dialog_accelerator_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "AcceleratorTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
-  static QORInteractiveApplication* app;
 };
-QORInteractiveApplication* Accelerators::app = nullptr;
 
 TEST_F(Accelerators, ProgramTextAndSharedResult) {
   TestDialog win("AccTextWin");

@@ -13,22 +13,13 @@
 #include "QORMsgCatalog.h"
 #include "l_QORDlgDialog.h"
 #include "tolven_test_control.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class DialogBox : public ::testing::Test {
+class DialogBox : public AppSuite {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "dialog_box_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "DialogBoxTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
   // Shows the dialog and waits until the window manager has mapped it.
   static l_QORDlgDialog* show(QORDlgDialog& d) {
     d.SetVisibility(QORDlgShown);
@@ -52,9 +43,7 @@ class DialogBox : public ::testing::Test {
     XTestFakeButtonEvent(TestDisplay(), 1, False, CurrentTime);
     PumpFor(150);
   }
-  static QORInteractiveApplication* app;
 };
-QORInteractiveApplication* DialogBox::app = nullptr;
 
 std::string managedButtons(l_QORDlgDialog* l) {
   static const char* const names[] = {"OK", "Apply", "Cancel", "Help"};

@@ -14,22 +14,13 @@
 
 #include "QORDlgMotif.h"
 #include "tolven_test_control.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class Help : public ::testing::Test {
+class Help : public AppSuite {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "dialog_help_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "HelpTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
   static l_QORInteractiveApplication* letter() { return app->GetLetterObject(); }
   // The mapped short-help bubble, or null.
   static Widget shownBubble() {
@@ -53,9 +44,7 @@ class Help : public ::testing::Test {
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - rest).count());
     return b;
   }
-  static QORInteractiveApplication* app;
 };
-QORInteractiveApplication* Help::app = nullptr;
 
 TEST_F(Help, StatusTextAndBubbleFollowThePointer) {
   TestDialog win("BubbleWin");

@@ -10,25 +10,14 @@
 #include "QORDlgFrame.h"
 #include "QORDlgMotif.h"
 #include "l_QORDlgMotif.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class DialogObject : public ::testing::Test {
+class DialogObject : public AppSuite {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "dialog_object_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "DialogObjectTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
-  static QORInteractiveApplication* app;
 };
-QORInteractiveApplication* DialogObject::app = nullptr;
 
 // Counts the envelopes that are still alive.
 class CountedMotif : public QORDlgMotif {

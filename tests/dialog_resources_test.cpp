@@ -9,35 +9,25 @@
 #include "QORDlgMotif.h"
 #include "QORMsgCatalog.h"
 #include "tolven_test_control.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class Resources : public ::testing::Test {
+class Resources : public AppSuite {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "dialog_resources_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "ResourceTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
+  static void SetUpTestSuite() { StartApplication("ResourceTest"); }
   // The application owns the catalog cache.
   static void TearDownTestSuite() {
     delete app;
     app = nullptr;
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
   }
   static QORMsgCatalog catalog(const char* name) {
     QORMsgCatalog c;
     EXPECT_EQ(c.LoadMsgCatalog(name, nullptr), 1) << name;
     return c;
   }
-  static QORInteractiveApplication* app;
 };
-QORInteractiveApplication* Resources::app = nullptr;
 
 // A window that names its own catalogs, the second of which does not exist.
 class CatalogWindow : public TestDialog {

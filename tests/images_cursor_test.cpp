@@ -12,30 +12,19 @@
 
 #include "QORDlgCursorDefinition.h"
 #include "QORDlgMotif.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-QORInteractiveApplication* app = nullptr;
-l_QORInteractiveApplication* L() { return app->GetLetterObject(); }
+l_QORInteractiveApplication* L() { return l_QORInteractiveApplication::GetCurrent(); }
 
-class CursorEnvironment : public ::testing::Environment {
-  void SetUp() override {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "images_cursor_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "CursorTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-};
-const auto* env = ::testing::AddGlobalTestEnvironment(new CursorEnvironment);
-
-class Cursors : public ::testing::Test {
+class Cursors : public AppSuite {
  protected:
   void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
+    AppSuite::SetUp();
     int event = 0, error = 0;
-    if (!XFixesQueryExtension(L()->GetDisplay(), &event, &error)) GTEST_SKIP() << "needs XFIXES";
+    if (app && !XFixesQueryExtension(L()->GetDisplay(), &event, &error)) GTEST_SKIP() << "needs XFIXES";
   }
 };
 

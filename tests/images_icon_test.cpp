@@ -12,29 +12,15 @@
 #include <string>
 
 #include "QORDlgXpm.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-QORInteractiveApplication* app = nullptr;
 fs::path scratch;
-l_QORInteractiveApplication* L() { return app->GetLetterObject(); }
-
-class IconEnvironment : public ::testing::Environment {
-  void SetUp() override {
-    scratch = fs::temp_directory_path() / ("tolven_icons_" + std::to_string(getpid()));
-    fs::create_directories(scratch);
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "images_icon_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "IconTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void TearDown() override { fs::remove_all(scratch); }
-};
-const auto* env = ::testing::AddGlobalTestEnvironment(new IconEnvironment);
+l_QORInteractiveApplication* L() { return l_QORInteractiveApplication::GetCurrent(); }
 
 // A push button showing the object's icons; the class code is chosen by the test.
 class IconLetter : public l_QORDialog {
@@ -106,10 +92,16 @@ fs::path writeXpm(const fs::path& dir, const std::string& name, int w, int h) {
   return dir / (name + ".pm");
 }
 
-class Icons : public ::testing::Test {
+class Icons : public AppSuite {
  protected:
+  static void SetUpTestSuite() {
+    scratch = fs::temp_directory_path() / ("tolven_icons_" + std::to_string(getpid()));
+    fs::create_directories(scratch);
+    AppSuite::SetUpTestSuite();
+  }
+  static void TearDownTestSuite() { fs::remove_all(scratch); }
   void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
+    AppSuite::SetUp();
     saved = std::getenv("TRIVOICONPATH") ? std::getenv("TRIVOICONPATH") : "";
     home = std::getenv("HOME") ? std::getenv("HOME") : "";
   }

@@ -17,28 +17,21 @@
 #include "l_QORDlgContainer.h"
 #include "l_QORDlgFrame.h"
 #include "l_QORDlgRadioState.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class Boxes : public ::testing::Test {
+class Boxes : public AppSuite {
  protected:
   static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "layout_box_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "BoxesTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
+    AppSuite::SetUpTestSuite();
+    if (!app) return;
     // Titles of a known height, whatever the fonts of the machine.
     XrmDatabase db = XtDatabase(app->GetLetterObject()->GetDisplay());
     XrmPutStringResource(&db, "*Titled.height", "20");
   }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
-  static QORInteractiveApplication* app;
 };
-QORInteractiveApplication* Boxes::app = nullptr;
 
 QORDlgMotif* area(QORDialog* father, const char* name, int w, int h) {
   auto* m = new QORDlgMotif(father, name, 0);

@@ -10,25 +10,14 @@
 #include "QORDlgGridConstraints.h"
 #include "QORDlgMotif.h"
 #include "l_QORDlgLayoutManager.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class GridLayout_ : public ::testing::Test {
+class GridLayout_ : public AppSuite {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "layout_grid_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "GridLayoutTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
-  static QORInteractiveApplication* app;
 };
-QORInteractiveApplication* GridLayout_::app = nullptr;
 
 // A Motif area of natural size w x h placed on the father's grid.
 QORDlgMotif* cell(QORDialog* father, const char* name, int w, int h, short row, short col, short cspan = 1,

@@ -9,25 +9,14 @@
 #include "QORDlgMotif.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgTab.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class TabLayout : public ::testing::Test {
+class TabLayout : public AppSuite {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "layout_tab_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "TabLayoutTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
-  static QORInteractiveApplication* app;
 };
-QORInteractiveApplication* TabLayout::app = nullptr;
 
 // A Motif area with a natural size of w x h.
 QORDlgMotif* area(QORDialog* father, const char* name, int w, int h) {

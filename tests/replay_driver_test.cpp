@@ -8,27 +8,19 @@
 
 #include "QORDlgMotif.h"
 #include "QORRecord.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class ReplayDriver : public ::testing::Test {
+class ReplayDriver : public AppSuite {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "replay_driver_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "ReplayDriver");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
   void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
+    AppSuite::SetUp();
     file = testing::TempDir() + "replay_driver.rec";
   }
-  static QORInteractiveApplication* app;
   std::string file;
 };
-QORInteractiveApplication* ReplayDriver::app = nullptr;
 
 TEST_F(ReplayDriver, RecordedNotificationsComeBackInOrderThenABrokenFileStopsTheRun) {
   // The end of the run deletes the windows and with them their objects.

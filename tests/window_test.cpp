@@ -14,31 +14,18 @@
 #include "QORDlgDialog.h"
 #include "l_QORDlgDialog.h"
 #include "tolven_test_control.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class Window_ : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "window_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "WindowTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
-
+class Window_ : public AppSuite {
  public:
   // Lets the window manager finish what it started.
   static void settle() {
     PumpUntil([] { return false; }, 400);
   }
-  static QORInteractiveApplication* app;
 };
-QORInteractiveApplication* Window_::app = nullptr;
 
 // Records the window notifications a window sends.
 struct Log {
