@@ -49,41 +49,7 @@ class Buttons : public AppSuite {
   std::vector<Clock::time_point> when;
 };
 
-// Lets the window manager map the windows, with idle passes.
-void settle(int ms) {
-  const auto end = Clock::now() + std::chrono::milliseconds(ms);
-  while (Clock::now() < end) {
-    PumpIdle();
-    usleep(5000);
-  }
-}
-
-void press(bool down) {
-  XTestFakeButtonEvent(TestDisplay(), 1, down ? True : False, CurrentTime);
-  XSync(TestDisplay(), False);
-}
-
-void click(Widget w) {
-  int x = 0, y = 0;
-  Centre(w, &x, &y);
-  MoveTo(x, y);
-  press(true);
-  press(false);
-  settle(100);
-}
-
-Widget widgetOf(QORDialog* d) { return d->GetLetterObject()->GetBaseWidget(0); }
-
-struct Size {
-  int w, h;
-  bool operator==(const Size& o) const { return w == o.w && h == o.h; }
-};
-std::ostream& operator<<(std::ostream& os, const Size& s) { return os << s.w << "x" << s.h; }
-Size widgetSize(Widget w) {
-  Dimension width = 0, height = 0;
-  XtVaGetValues(w, XmNwidth, &width, XmNheight, &height, nullptr);
-  return Size{width, height};
-}
+Size widgetSize(Widget w) { return MotifGeo(w).size(); }
 Size naturalSize(QORDialog* d) {
   DRECT r{};
   d->GetRectDimensions(&r);
@@ -107,11 +73,9 @@ TEST_F(Buttons, RepeatingButtonActivatesThenRepeatsEvery200msUntilReleased) {
   QORDlgPushButton plain(&win, "Plain");  // for the end: laid out beside the other
   listen(&button);
   ASSERT_TRUE(win.Show());
-  settle(300);
-  int x = 0, y = 0;
-  Centre(widgetOf(&button), &x, &y);
-  MoveTo(x, y);
-  press(true);
+  Settle(300);
+  PointAt(WidgetOf(&button));
+  Press(true);
   const auto pressed = Clock::now();
   PumpFor(700);
   ASSERT_GE(heard.size(), 3u);
@@ -130,7 +94,7 @@ TEST_F(Buttons, RepeatingButtonActivatesThenRepeatsEvery200msUntilReleased) {
   while (heard.size() == before) PumpFor(5);
   const auto last = when.back();
   std::this_thread::sleep_until(last + std::chrono::milliseconds(80));
-  press(false);
+  Press(false);
   std::this_thread::sleep_until(last + std::chrono::milliseconds(280));
   const size_t atRelease = heard.size();
   PumpFor(500);
@@ -139,21 +103,19 @@ TEST_F(Buttons, RepeatingButtonActivatesThenRepeatsEvery200msUntilReleased) {
 
   // A plain button activates on the release, once.
   listen(&plain);
-  settle(100);
+  Settle(100);
   heard.clear();
-  int px = 0, py = 0;
-  Centre(widgetOf(&plain), &px, &py);
-  MoveTo(px, py);
-  press(true);
+  PointAt(WidgetOf(&plain));
+  Press(true);
   PumpFor(300);
   EXPECT_TRUE(heard.empty());
-  press(false);
+  Press(false);
   PumpFor(100);
   EXPECT_EQ(heard, std::vector<std::string>{"Plain QORDlgPushBActivateNotification"});
 
   // Its accelerator activates a repeating button once: no release would stop a repeat.
   heard.clear();
-  XtCallActionProc(widgetOf(&button), const_cast<char*>("Accelerator"), nullptr, nullptr, 0);
+  XtCallActionProc(WidgetOf(&button), const_cast<char*>("Accelerator"), nullptr, nullptr, 0);
   PumpFor(300);
   EXPECT_EQ(heard, std::vector<std::string>{"Repeat QORDlgPushBActivateNotification"});
 }
@@ -163,16 +125,14 @@ TEST_F(Buttons, CheckButtonDoubleClickKeepsWhatTheFirstClickDid) {
   QORDlgCheckButton check(&win, "Check");
   listen(&check);
   ASSERT_TRUE(win.Show());
-  settle(300);
-  Widget w = widgetOf(&check);
-  int x = 0, y = 0;
-  Centre(w, &x, &y);
-  MoveTo(x, y);
-  press(true);
-  press(false);
-  press(true);
-  press(false);
-  settle(100);
+  Settle(300);
+  Widget w = WidgetOf(&check);
+  PointAt(w);
+  Press(true);
+  Press(false);
+  Press(true);
+  Press(false);
+  Settle(100);
   EXPECT_EQ(heard, (std::vector<std::string>{"Check QORDlgChkBModifyNotification",
                                              "Check QORDlgChkBDoubleClickNotification"}));
   EXPECT_EQ(check.GetState(), QORDlgChecked);
@@ -181,7 +141,7 @@ TEST_F(Buttons, CheckButtonDoubleClickKeepsWhatTheFirstClickDid) {
   // Beyond the multi-click time, a click toggles again.
   usleep((XtGetMultiClickTime(TestDisplay()) + 50) * 1000);
   heard.clear();
-  click(w);
+  Click(w);
   EXPECT_EQ(heard, std::vector<std::string>{"Check QORDlgChkBModifyNotification"});
   EXPECT_EQ(check.GetState(), QORDlgUnchecked);
   EXPECT_FALSE(XmToggleButtonGetState(w));
@@ -189,7 +149,7 @@ TEST_F(Buttons, CheckButtonDoubleClickKeepsWhatTheFirstClickDid) {
   // The accelerator toggles, as the user would.
   heard.clear();
   XtCallActionProc(w, const_cast<char*>("Accelerator"), nullptr, nullptr, 0);
-  settle(50);
+  Settle(50);
   EXPECT_EQ(heard, std::vector<std::string>{"Check QORDlgChkBModifyNotification"});
   EXPECT_TRUE(XmToggleButtonGetState(w));
   check.SetState(QORDlgUnchecked, 0);
@@ -206,7 +166,7 @@ TEST_F(Buttons, CheckButtonDoubleClickKeepsWhatTheFirstClickDid) {
   // Mixed: sensitive, shown set in the shadow colour, the real state kept.
   check.SetSensitivity(QORDlgSensitiveMixed);
   check.SetSensitivity(0x40);  // unknown: ignored
-  settle(50);
+  Settle(50);
   Pixel select = 0, shadow = 0;
   XtVaGetValues(w, XmNselectColor, &select, XmNbottomShadowColor, &shadow, nullptr);
   EXPECT_TRUE(XtIsSensitive(w));
@@ -214,7 +174,7 @@ TEST_F(Buttons, CheckButtonDoubleClickKeepsWhatTheFirstClickDid) {
   EXPECT_EQ(select, shadow);
   EXPECT_EQ(check.GetState(), QORDlgUnchecked);
   check.SetSensitivity(QORDlgInsensitive);
-  settle(50);
+  Settle(50);
   EXPECT_FALSE(XtIsSensitive(w));
   EXPECT_FALSE(XmToggleButtonGetState(w));
 }
@@ -231,30 +191,30 @@ TEST_F(Buttons, RadioGroupEndsAtALabelAndACheckedButtonStaysChecked) {
   r3.SetState(QORDlgChecked, 0);
   for (QORDialog* d : std::initializer_list<QORDialog*>{&r1, &r2, &r3}) listen(d, QORDlgRadBModifyNotification::ClassName());
   ASSERT_TRUE(win.Show());
-  settle(300);
-  EXPECT_FALSE(XmToggleButtonGetState(widgetOf(&r2)));
+  Settle(300);
+  EXPECT_FALSE(XmToggleButtonGetState(WidgetOf(&r2)));
 
-  click(widgetOf(&r2));
+  Click(WidgetOf(&r2));
   // The brother is unchecked with the same notify flag, before r2 tells.
   EXPECT_EQ(heard, (std::vector<std::string>{"r1 QORDlgRadBModifyNotification", "r2 QORDlgRadBModifyNotification"}));
   EXPECT_EQ(r1.GetState(), QORDlgUnchecked);
   EXPECT_EQ(r2.GetState(), QORDlgChecked);
   EXPECT_EQ(r3.GetState(), QORDlgChecked);
-  EXPECT_FALSE(XmToggleButtonGetState(widgetOf(&r1)));
-  EXPECT_TRUE(XmToggleButtonGetState(widgetOf(&r2)));
-  EXPECT_TRUE(XmToggleButtonGetState(widgetOf(&r3)));
+  EXPECT_FALSE(XmToggleButtonGetState(WidgetOf(&r1)));
+  EXPECT_TRUE(XmToggleButtonGetState(WidgetOf(&r2)));
+  EXPECT_TRUE(XmToggleButtonGetState(WidgetOf(&r3)));
 
   heard.clear();
-  click(widgetOf(&r2));
+  Click(WidgetOf(&r2));
   EXPECT_TRUE(heard.empty());
-  EXPECT_TRUE(XmToggleButtonGetState(widgetOf(&r2)));
+  EXPECT_TRUE(XmToggleButtonGetState(WidgetOf(&r2)));
   EXPECT_EQ(r2.GetState(), QORDlgChecked);
 
   // Checked by the program without notification: nobody tells.
   r1.SetState(QORDlgChecked, 0);
   EXPECT_TRUE(heard.empty());
   EXPECT_EQ(r2.GetState(), QORDlgUnchecked);
-  EXPECT_FALSE(XmToggleButtonGetState(widgetOf(&r2)));  // at once, not at the next idle pass
+  EXPECT_FALSE(XmToggleButtonGetState(WidgetOf(&r2)));  // at once, not at the next idle pass
 }
 
 TEST_F(Buttons, NaturalSizesReachTheLayoutAndAFixedLabelKeepsItsSize) {
@@ -273,36 +233,36 @@ TEST_F(Buttons, NaturalSizesReachTheLayoutAndAFixedLabelKeepsItsSize) {
   both.SetGridConstraints(2, 0, 1, 1, 0);
   vertical.SetGridConstraints(2, 1, 1, 1, 0);
   ASSERT_TRUE(win.Show());
-  settle(200);
+  Settle(200);
   Widget parent = win.GetLetterObject()->GetBaseWidget(0);
 
   const Size label = motifSize(xmLabelWidgetClass, parent, "Name");
-  EXPECT_EQ(widgetSize(widgetOf(&name)), label);
-  EXPECT_EQ(widgetSize(widgetOf(&ok)), motifSize(xmPushButtonWidgetClass, parent, "OK"));
+  EXPECT_EQ(widgetSize(WidgetOf(&name)), label);
+  EXPECT_EQ(widgetSize(WidgetOf(&ok)), motifSize(xmPushButtonWidgetClass, parent, "OK"));
 
   // The frame adds its shadow on each side; the text is aligned to the end.
   Dimension shadow = 0;
-  XtVaGetValues(widgetOf(&framed), XmNshadowThickness, &shadow, nullptr);
+  XtVaGetValues(WidgetOf(&framed), XmNshadowThickness, &shadow, nullptr);
   Widget inner = static_cast<l_QORDlgLabel*>(framed.GetLetterObject())->GetLabelWidget();
   const Size framedText = motifSize(xmLabelWidgetClass, parent, "Framed");
   const Size framedSize{framedText.w + 2 * shadow, framedText.h + 2 * shadow};
   EXPECT_EQ(naturalSize(&framed), framedSize);
-  EXPECT_EQ(widgetSize(widgetOf(&framed)), framedSize);
+  EXPECT_EQ(widgetSize(WidgetOf(&framed)), framedSize);
   // The second column starts after the widest of the first.
   Position okX = 0;
-  XtVaGetValues(widgetOf(&ok), XmNx, &okX, nullptr);
+  XtVaGetValues(WidgetOf(&ok), XmNx, &okX, nullptr);
   EXPECT_EQ(okX, 1 + std::max(label.w, framedSize.w) + 1);
   unsigned char alignment = 0;
   XtVaGetValues(inner, XmNalignment, &alignment, nullptr);
   EXPECT_EQ(alignment, XmALIGNMENT_END);
 
   EXPECT_EQ(naturalSize(&spacer), (Size{4, 4}));
-  EXPECT_EQ(widgetSize(widgetOf(&spacer)), (Size{4, 4}));
+  EXPECT_EQ(widgetSize(WidgetOf(&spacer)), (Size{4, 4}));
   unsigned char orientation = 0;
-  XtVaGetValues(widgetOf(&both), XmNorientation, &orientation, nullptr);
+  XtVaGetValues(WidgetOf(&both), XmNorientation, &orientation, nullptr);
   EXPECT_EQ(orientation, XmHORIZONTAL);
   EXPECT_EQ(naturalSize(&both), (Size{1, 3}));
-  XtVaGetValues(widgetOf(&vertical), XmNorientation, &orientation, nullptr);
+  XtVaGetValues(WidgetOf(&vertical), XmNorientation, &orientation, nullptr);
   EXPECT_EQ(orientation, XmVERTICAL);
   EXPECT_EQ(naturalSize(&vertical), (Size{3, 1}));
 
@@ -316,30 +276,30 @@ TEST_F(Buttons, NaturalSizesReachTheLayoutAndAFixedLabelKeepsItsSize) {
   QORDlgLabel grows(&area, "Grows");
   QORDlgLabel fixed(&area, "Fixed");
   ASSERT_TRUE(loose.Show());
-  settle(100);
+  Settle(100);
   fixed.SetRectDimensions(1, 40, 30, 40);
   const char* longer = "A much longer text than before";
   grows.SetTitle(QORUnicodeString(longer));
   fixed.SetTitle(QORUnicodeString(longer));
-  settle(100);
+  Settle(100);
   const Size longSize = motifSize(xmLabelWidgetClass, loose.GetLetterObject()->GetBaseWidget(0), longer);
   EXPECT_EQ(naturalSize(&grows), longSize);
-  EXPECT_EQ(widgetSize(widgetOf(&grows)), longSize);
+  EXPECT_EQ(widgetSize(WidgetOf(&grows)), longSize);
   EXPECT_EQ(naturalSize(&fixed), (Size{40, 30}));
-  EXPECT_EQ(widgetSize(widgetOf(&fixed)), (Size{40, 30}));
-  EXPECT_EQ(LabelText(widgetOf(&fixed)), longer);
+  EXPECT_EQ(widgetSize(WidgetOf(&fixed)), (Size{40, 30}));
+  EXPECT_EQ(LabelText(WidgetOf(&fixed)), longer);
 
   // An icon (24 by 24) replaces the text: framed by the shadow, or alone when flat.
   setenv("TRIVOICONPATH", TOLVEN_SOURCE_DIR "/icons", 1);
   QORDlgPushButton save(&loose, "Save"), flat(&loose, "Flat", QORDlgPushFlat);
   save.SetIconName("save");
   flat.SetIconName("save");
-  settle(100);
+  Settle(100);
   EXPECT_EQ(naturalSize(&save), (Size{32, 32}));
-  EXPECT_EQ(widgetSize(widgetOf(&flat)), (Size{24, 24}));
+  EXPECT_EQ(widgetSize(WidgetOf(&flat)), (Size{24, 24}));
   unsigned char type = 0;
   Dimension flatShadow = 1;
-  XtVaGetValues(widgetOf(&flat), XmNlabelType, &type, XmNshadowThickness, &flatShadow, nullptr);
+  XtVaGetValues(WidgetOf(&flat), XmNlabelType, &type, XmNshadowThickness, &flatShadow, nullptr);
   EXPECT_EQ(type, XmPIXMAP);
   EXPECT_EQ(flatShadow, 0);
 }
@@ -360,12 +320,12 @@ TEST_F(Buttons, DragStartsOnceTenPixelsFromTheFirstMotion) {
                                     });
   listen(&check);
   ASSERT_TRUE(win.Show());
-  settle(300);
+  Settle(300);
   int x = 0, y = 0;
-  Centre(widgetOf(&check), &x, &y);
+  Centre(WidgetOf(&check), &x, &y);
   x -= 40;
   MoveTo(x, y);
-  press(true);
+  Press(true);
   auto moveBy = [&](int d) {
     MoveTo(x + d, y);
     PumpFor(40);
@@ -377,13 +337,13 @@ TEST_F(Buttons, DragStartsOnceTenPixelsFromTheFirstMotion) {
   EXPECT_EQ(heard, std::vector<std::string>{"DragMe QORDlgDragButtonNotification"});
   EXPECT_EQ(source, &check);
   EXPECT_EQ(keyState, 1u);
-  EXPECT_EQ(started, widgetOf(&check));
+  EXPECT_EQ(started, WidgetOf(&check));
   // Until an idle pass forgets the start, the same drag reports nothing more.
   moveBy(12);
   moveBy(30);
   EXPECT_EQ(heard.size(), 1u);
-  press(false);
-  settle(50);
+  Press(false);
+  Settle(50);
   EXPECT_EQ(l_QORInteractiveApplication::dragStartWidget, nullptr);
 }
 
@@ -407,7 +367,7 @@ TEST_F(Buttons, SavedStatesTheirTracesAndAPushActivationReplayedOntoACheckButton
   listen(&check);
   listen(&ra);
   ASSERT_TRUE(win.Show());
-  settle(100);
+  Settle(100);
   l_QORDialog* cl = check.GetLetterObject();
   check.SetState(QORDlgChecked, 0);
 
@@ -441,8 +401,8 @@ TEST_F(Buttons, SavedStatesTheirTracesAndAPushActivationReplayedOntoACheckButton
   EXPECT_TRUE(pushed.AtEnd());
   EXPECT_EQ(check.GetState(), QORDlgChecked);
   EXPECT_EQ(heard, std::vector<std::string>{"Chk QORDlgChkBModifyNotification"});
-  settle(50);
-  EXPECT_TRUE(XmToggleButtonGetState(widgetOf(&check)));
+  Settle(50);
+  EXPECT_TRUE(XmToggleButtonGetState(WidgetOf(&check)));
 
   // A radio button's restored check unchecks its brother, with notification.
   rb.SetState(QORDlgChecked, 0);
@@ -472,9 +432,9 @@ TEST_F(Buttons, ZZ_RecordedClickOnAPushButtonIsReplayedByTheApplication) {
                                         app->GetLetterObject()->Destroy();
                                     });
   ASSERT_TRUE(win->Show());
-  settle(300);
+  Settle(300);
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
-  click(widgetOf(button));
+  Click(WidgetOf(button));
   QORRecord::GetMain()->EndMode(1);
   ASSERT_EQ(activations, 1);
   std::ifstream in(file);

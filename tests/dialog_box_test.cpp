@@ -35,14 +35,6 @@ class DialogBox : public AppSuite {
     XWindowAttributes a;
     return XtWindow(w) && XGetWindowAttributes(XtDisplay(w), XtWindow(w), &a) && a.map_state == IsViewable;
   }
-  static void click(Widget w) {
-    int x, y;
-    Centre(w, &x, &y);
-    MoveTo(x, y);
-    XTestFakeButtonEvent(TestDisplay(), 1, True, CurrentTime);
-    XTestFakeButtonEvent(TestDisplay(), 1, False, CurrentTime);
-    PumpFor(150);
-  }
 };
 
 std::string managedButtons(l_QORDlgDialog* l) {
@@ -146,7 +138,7 @@ TEST_F(DialogBox, PressingEachButtonSetsTheResponseAndNotifies) {
   });
   l_QORDlgDialog* l = show(*d);
   for (auto b : {l_QORDlgDialog::OK, l_QORDlgDialog::Apply, l_QORDlgDialog::Cancel, l_QORDlgDialog::Help})
-    click(l->GetButtonWidget(b));
+    Click(l->GetButtonWidget(b));
   EXPECT_EQ(got, (std::vector<std::string>{"QORDlgDiaOKNotification 1", "QORDlgDiaAPPLYNotification 3",
                                            "QORDlgDiaCANCELNotification 2", "QORDlgDiaHELPNotification 4"}));
   EXPECT_TRUE(viewable(l->GetShell()));  // the buttons do not hide the dialog
@@ -168,14 +160,14 @@ TEST_F(DialogBox, AHiddenModalDialogNoLongerBlocksOtherWindows) {
   unsigned char dialogStyle = 0;
   XtVaGetValues(ml->GetBaseWidget(1), XmNdialogStyle, &dialogStyle, nullptr);
   EXPECT_EQ(dialogStyle, XmDIALOG_FULL_APPLICATION_MODAL);
-  click(ol->GetButtonWidget(l_QORDlgDialog::OK));
+  Click(ol->GetButtonWidget(l_QORDlgDialog::OK));
   EXPECT_EQ(okPressed, 0);  // blocked by the modal dialog
   modal->SetVisibility(QORDlgHidden);
   PumpIdle();
   PumpFor(150);
   XtVaGetValues(ml->GetBaseWidget(1), XmNdialogStyle, &dialogStyle, nullptr);
   EXPECT_EQ(dialogStyle, XmDIALOG_MODELESS);
-  click(ol->GetButtonWidget(l_QORDlgDialog::OK));
+  Click(ol->GetButtonWidget(l_QORDlgDialog::OK));
   EXPECT_EQ(okPressed, 1);
   delete modal;
   delete other;

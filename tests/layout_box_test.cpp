@@ -18,6 +18,7 @@
 #include "l_QORDlgFrame.h"
 #include "l_QORDlgRadioState.h"
 #include "tolven_test_app.h"
+#include "tolven_test_control.h"
 #include "tolven_test_dialog.h"
 
 namespace {
@@ -33,36 +34,7 @@ class Boxes : public AppSuite {
   }
 };
 
-QORDlgMotif* area(QORDialog* father, const char* name, int w, int h) {
-  auto* m = new QORDlgMotif(father, name, 0);
-  m->GetLetterObject()->SetRectDimensions(1, 1, h, w, 0);
-  return m;
-}
-
-// Lets the window manager map and place the windows before the pointer acts.
-void settle(int ms) {
-  l_QORInteractiveApplication* l = l_QORInteractiveApplication::GetCurrent();
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (std::chrono::steady_clock::now() < end) {
-    XSync(l->GetDisplay(), False);
-    while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-    PumpIdle();
-    usleep(5000);
-  }
-}
-
-struct Size {
-  int w, h;
-  bool operator==(const Size& o) const { return w == o.w && h == o.h; }
-};
-std::ostream& operator<<(std::ostream& os, const Size& s) { return os << s.w << "x" << s.h; }
-Size serverSize(Widget wd) {
-  Window root;
-  int x, y;
-  unsigned w, h, border, depth;
-  XGetGeometry(XtDisplay(wd), XtWindow(wd), &root, &x, &y, &w, &h, &border, &depth);
-  return Size{static_cast<int>(w), static_cast<int>(h)};
-}
+Size serverSize(Widget w) { return ServerGeo(w).size(); }
 
 TEST_F(Boxes, FrameDecorationsAroundTheContent) {
   struct Case {
@@ -75,7 +47,7 @@ TEST_F(Boxes, FrameDecorationsAroundTheContent) {
   std::vector<QORDlgFrame*> frames;
   for (const Case& c : cases) {
     auto* f = new QORDlgFrame(&win, c.name, c.style);
-    area(f, "content", 98, 48);  // at (1, 1) with one pixel after it: 100 x 50
+    Area(f, "content", 98, 48);  // at (1, 1) with one pixel after it: 100 x 50
     frames.push_back(f);
   }
   ASSERT_TRUE(win.Show());
@@ -94,9 +66,9 @@ TEST_F(Boxes, FrameDecorationsAroundTheContent) {
 TEST_F(Boxes, FrameEnvelopeTakesNullTerminatedAndInitializerLists) {
   TestDialog win("ListWin");
   auto* f = new QORDlgFrame(&win, "Row", QORDlgFrameNoTitle);
-  QORDlgMotif* a = area(f, "a", 50, 20);
-  QORDlgMotif* b = area(f, "b", 40, 20);
-  QORDlgMotif* c = area(f, "c", 30, 20);
+  QORDlgMotif* a = Area(f, "a", 50, 20);
+  QORDlgMotif* b = Area(f, "b", 40, 20);
+  QORDlgMotif* c = Area(f, "c", 30, 20);
   f->SetHorizontalAttachment(0, QORDlgTopOrLeft, a, b, c, nullptr);
   f->SetVerticalAttachment(0, QORDlgTopOrLeft, {a});
   EXPECT_EQ(f->GetHorizontalTabIndex(c, QORDlgTopOrLeft), 0);
@@ -114,7 +86,7 @@ TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
   auto* box = new QORDlgContainer(&win, "Scroll", 0);
   auto* lc = static_cast<l_QORDlgContainer*>(box->GetLetterObject());
   auto* inner = new QORDlgFrame(box, "Inner", QORDlgFrameNoBorder);
-  area(inner, "huge", 1998, 48);
+  Area(inner, "huge", 1998, 48);
   ASSERT_TRUE(win.Show());
   DRECT r;
   inner->GetRectDimensions(&r);
@@ -151,16 +123,15 @@ TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
   // The user clicks the bar's right arrow: the work area moves left by one increment.
   ox = 0;
   lc->setOrigin(ox, oy);
-  settle(300);
-  Display* d = XtDisplay(hs);
+  Settle(300);
   Dimension hw = 0, hh = 0;
   XtVaGetValues(hs, XmNwidth, &hw, XmNheight, &hh, nullptr);
   Position rx = 0, ry = 0;
   XtTranslateCoords(hs, static_cast<Position>(hw - hh / 2), static_cast<Position>(hh / 2), &rx, &ry);
-  XTestFakeMotionEvent(d, -1, rx, ry, CurrentTime);
-  XTestFakeButtonEvent(d, 1, True, CurrentTime);
-  XTestFakeButtonEvent(d, 1, False, CurrentTime);
-  settle(100);
+  MoveTo(rx, ry);
+  Press(true);
+  Press(false);
+  Settle(100);
   int gx, gy;
   lc->GetOrigin(gx, gy);
   EXPECT_EQ(gx, -10);

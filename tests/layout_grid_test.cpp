@@ -28,19 +28,7 @@ QORDlgMotif* cell(QORDialog* father, const char* name, int w, int h, short row, 
   return m;
 }
 
-struct Geo {
-  int x, y, w, h;
-  bool operator==(const Geo& o) const { return x == o.x && y == o.y && w == o.w && h == o.h; }
-};
-std::ostream& operator<<(std::ostream& os, const Geo& g) {
-  return os << "(" << g.x << "," << g.y << " " << g.w << "x" << g.h << ")";
-}
-Geo motifGeo(QORDlgMotif* m) {
-  Position x = 0, y = 0;
-  Dimension w = 0, h = 0;
-  XtVaGetValues(m->GetFatherWidget(), XmNx, &x, XmNy, &y, XmNwidth, &w, XmNheight, &h, nullptr);
-  return Geo{x, y, w, h};
-}
+Geo motifGeo(QORDlgMotif* m) { return MotifGeo(m->GetFatherWidget()); }
 Geo cellOf(QORDialog* win, QORDlgMotif* m) {
   const DRECT r = win->GetLetterObject()->GetLayoutManager()->getMatrix()->GetCell(m->GetLetterObject())->GetRect();
   return Geo{r.x, r.y, r.dx, r.dy};

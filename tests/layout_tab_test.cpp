@@ -18,36 +18,8 @@ class TabLayout : public AppSuite {
  protected:
 };
 
-// A Motif area with a natural size of w x h.
-QORDlgMotif* area(QORDialog* father, const char* name, int w, int h) {
-  auto* m = new QORDlgMotif(father, name, 0);
-  m->GetLetterObject()->SetRectDimensions(1, 1, h, w, 0);
-  return m;
-}
-
-struct Geo {
-  int x, y, w, h;
-  bool operator==(const Geo& o) const { return x == o.x && y == o.y && w == o.w && h == o.h; }
-};
-std::ostream& operator<<(std::ostream& os, const Geo& g) {
-  return os << "(" << g.x << "," << g.y << " " << g.w << "x" << g.h << ")";
-}
-// What the X server says about the widget's window, relative to its parent.
-Geo serverGeo(QORDlgMotif* m) {
-  Window root;
-  int x, y;
-  unsigned w, h, border, depth;
-  Widget wd = m->GetFatherWidget();
-  XGetGeometry(XtDisplay(wd), XtWindow(wd), &root, &x, &y, &w, &h, &border, &depth);
-  return Geo{x, y, static_cast<int>(w), static_cast<int>(h)};
-}
-// What Motif says.
-Geo motifGeo(QORDlgMotif* m) {
-  Position x = 0, y = 0;
-  Dimension w = 0, h = 0;
-  XtVaGetValues(m->GetFatherWidget(), XmNx, &x, XmNy, &y, XmNwidth, &w, XmNheight, &h, nullptr);
-  return Geo{x, y, w, h};
-}
+Geo serverGeo(QORDlgMotif* m) { return ServerGeo(m->GetFatherWidget()); }
+Geo motifGeo(QORDlgMotif* m) { return MotifGeo(m->GetFatherWidget()); }
 
 l_QORDlgList& listOf(std::initializer_list<QORDialog*> objs) {
   static l_QORDlgList l;
@@ -59,9 +31,9 @@ l_QORDlgList& listOf(std::initializer_list<QORDialog*> objs) {
 TEST_F(TabLayout, ThreeInARowOnePixelApart) {
   TestDialog win("RowWin");
   l_QORDialog* lw = win.GetLetterObject();
-  QORDlgMotif* a = area(&win, "a", 50, 20);
-  QORDlgMotif* b = area(&win, "b", 40, 25);
-  QORDlgMotif* c = area(&win, "c", 30, 20);
+  QORDlgMotif* a = Area(&win, "a", 50, 20);
+  QORDlgMotif* b = Area(&win, "b", 40, 25);
+  QORDlgMotif* c = Area(&win, "c", 30, 20);
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({a, b, c}));
   lw->SetVerticalAttachment(0, QORDlgTopOrLeft, listOf({a}));
   ASSERT_TRUE(win.Show());
@@ -78,8 +50,8 @@ TEST_F(TabLayout, ThreeInARowOnePixelApart) {
 TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
   TestDialog win("RelWin");
   l_QORDialog* lw = win.GetLetterObject();
-  QORDlgMotif* a = area(&win, "a", 100, 30);
-  QORDlgMotif* b = area(&win, "b", 60, 30);
+  QORDlgMotif* a = Area(&win, "a", 100, 30);
+  QORDlgMotif* b = Area(&win, "b", 60, 30);
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({a, b}));
   lw->SetVerticalAttachment(0, QORDlgTopOrLeft, listOf({a}));
   lw->SetVerticalAttachment(1, QORDlgRightOrBottomRelative, listOf({a}));
@@ -109,9 +81,9 @@ TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
 TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
   TestDialog win("DefWin");
   l_QORDialog* lw = win.GetLetterObject();
-  QORDlgMotif* a = area(&win, "a", 50, 20);
-  QORDlgMotif* b = area(&win, "b", 40, 20);
-  QORDlgMotif* c = area(&win, "c", 30, 20);
+  QORDlgMotif* a = Area(&win, "a", 50, 20);
+  QORDlgMotif* b = Area(&win, "b", 40, 20);
+  QORDlgMotif* c = Area(&win, "c", 30, 20);
   ASSERT_TRUE(win.Show());
   EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));  // nothing attached: a row
   EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
@@ -131,7 +103,7 @@ TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "c n'est pas accroche a vert_3\n");
 
   // The replacement takes the place and the lines of the one it replaces.
-  QORDlgMotif* d = area(&win, "d", 45, 20);
+  QORDlgMotif* d = Area(&win, "d", 45, 20);
   lw->ReplaceKeepAttachments(b->GetLetterObject(), d->GetLetterObject());
   lw->ResetAttachment(c->GetLetterObject());
   PumpIdle();
@@ -141,7 +113,7 @@ TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
 
   // A component of another container is refused with a warning.
   TestDialog other("OtherWin");
-  QORDlgMotif* stranger = area(&other, "stranger", 10, 10);
+  QORDlgMotif* stranger = Area(&other, "stranger", 10, 10);
   testing::internal::CaptureStdout();
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({stranger}));
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "Warning: stranger does not belong to DefWin\n");
@@ -156,9 +128,9 @@ class PlainLetter : public l_QORDialog {
 
 TEST_F(TabLayout, ALetterDeletedDirectlyLeavesTheRow) {
   TestDialog win("GoneWin");
-  QORDlgMotif* a = area(&win, "a", 50, 20);
+  QORDlgMotif* a = Area(&win, "a", 50, 20);
   auto* b = new PlainLetter(win.GetLetterObject(), "b");
-  QORDlgMotif* c = area(&win, "c", 30, 20);
+  QORDlgMotif* c = Area(&win, "c", 30, 20);
   ASSERT_TRUE(win.Show());
   EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
   delete b;
@@ -171,8 +143,8 @@ TEST_F(TabLayout, ALetterDeletedDirectlyLeavesTheRow) {
 TEST_F(TabLayout, Attach4SidesSplitsTheContainer) {
   TestDialog win("FourWin");
   l_QORDialog* lw = win.GetLetterObject();
-  QORDlgMotif* a = area(&win, "a", 100, 30);
-  QORDlgMotif* b = area(&win, "b", 60, 40);
+  QORDlgMotif* a = Area(&win, "a", 100, 30);
+  QORDlgMotif* b = Area(&win, "b", 60, 40);
   lw->Attach4Sides(a->GetLetterObject());
   lw->Attach4Sides(b->GetLetterObject());
   ASSERT_TRUE(win.Show());
@@ -188,10 +160,10 @@ TEST_F(TabLayout, Attach4SidesSplitsTheContainer) {
 TEST_F(TabLayout, LabelsAndFieldsFormTwoAlignedColumns) {
   TestDialog win("FormWin");
   l_QORDialog* lw = win.GetLetterObject();
-  QORDlgMotif* l1 = area(&win, "l1", 40, 20);
-  QORDlgMotif* l2 = area(&win, "l2", 70, 15);
-  QORDlgMotif* f1 = area(&win, "f1", 100, 25);
-  QORDlgMotif* f2 = area(&win, "f2", 80, 20);
+  QORDlgMotif* l1 = Area(&win, "l1", 40, 20);
+  QORDlgMotif* l2 = Area(&win, "l2", 70, 15);
+  QORDlgMotif* f1 = Area(&win, "f1", 100, 25);
+  QORDlgMotif* f2 = Area(&win, "f2", 80, 20);
   lw->SetVerticalAttachment(0, QORDlgTopOrLeft, listOf({l1, l2}));
   lw->SetVerticalAttachment(1, QORDlgTopOrLeft, listOf({f1, f2}));
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({l1, f1}));
@@ -207,8 +179,8 @@ TEST_F(TabLayout, LabelsAndFieldsFormTwoAlignedColumns) {
 TEST_F(TabLayout, AttachingRulesAreFatal) {
   TestDialog win("FatalWin");
   l_QORDialog* lw = win.GetLetterObject();
-  QORDlgMotif* a = area(&win, "a", 10, 10);
-  QORDlgMotif* b = area(&win, "b", 10, 10);
+  QORDlgMotif* a = Area(&win, "a", 10, 10);
+  QORDlgMotif* b = Area(&win, "b", 10, 10);
   lw->SetVerticalAttachment(4, QORDlgRightOrBottom, listOf({a}));
   lw->SetVerticalAttachment(5, QORDlgCenter, listOf({b}));
   auto toStdErr = [] { dup2(2, 1); };

@@ -19,13 +19,7 @@
 
 namespace {
 
-class Window_ : public AppSuite {
- public:
-  // Lets the window manager finish what it started.
-  static void settle() {
-    PumpUntil([] { return false; }, 400);
-  }
-};
+using Window_ = AppSuite;
 
 // Records the window notifications a window sends.
 struct Log {
@@ -106,11 +100,11 @@ TEST_F(Window_, IconifyAndMoveThroughTheWindowManager) {
   ShownDialog win("WmWin");
   Log log(win);
   ASSERT_TRUE(PumpUntil([&] { return shellOf(win) && viewable(shellOf(win)) && l_QORDlgWindow::_deco_width > 0; }));
-  settle();
+  Settle(400);
   log.got.clear();
 
   win.Minimize();  // a dialog shell is not a top-level shell: nothing happens
-  settle();
+  Settle(400);
   EXPECT_EQ(log.count("MinimizeNotification"), 0);
   // The user iconifies it through the window manager.
   Display* iconifier = XOpenDisplay(nullptr);
@@ -128,12 +122,12 @@ TEST_F(Window_, IconifyAndMoveThroughTheWindowManager) {
   EXPECT_FALSE(win.IsMinimized());
 
   // A move by another client, through the window manager: one Move notification.
-  settle();
+  Settle(400);
   log.got.clear();
   XMoveWindow(other, XtWindow(shellOf(win)), 200, 150);
   XCloseDisplay(other);
   ASSERT_TRUE(PumpUntil([&] { return log.count("MoveNotification") >= 1; }));
-  settle();
+  Settle(400);
   EXPECT_EQ(log.count("MoveNotification"), 1);
   int rx, ry;
   win.GetLetterObject()->GetRectPosition(&rx, &ry);
@@ -154,7 +148,7 @@ void maximizeAndRestore(QORDlgWindow& win, const std::function<Widget()>& shellO
     shell = shellOf();
     return shell && viewable(shell) && l_QORDlgWindow::_deco_width > 0;
   }));
-  Window_::settle();
+  Settle(400);
   int sx, sy, sw, sh;
   shellGeometry(shell, sx, sy, sw, sh);
   log.got.clear();
@@ -164,7 +158,7 @@ void maximizeAndRestore(QORDlgWindow& win, const std::function<Widget()>& shellO
     shellGeometry(shell, x, y, w, h);
     return w > 1000;
   }));
-  Window_::settle();
+  Settle(400);
   EXPECT_TRUE(win.IsMaximized());
   int mx, my, mw, mh;
   shellGeometry(shell, mx, my, mw, mh);
@@ -172,7 +166,7 @@ void maximizeAndRestore(QORDlgWindow& win, const std::function<Widget()>& shellO
   EXPECT_EQ(mh, 1024 - l_QORDlgWindow::_deco_width - l_QORDlgWindow::_deco_height);
   win.Restore();
   ASSERT_TRUE(PumpUntil([&] { return !win.IsMaximized(); }));
-  Window_::settle();
+  Settle(400);
   int x2, y2, w2, h2;
   shellGeometry(shell, x2, y2, w2, h2);
   EXPECT_EQ(x2, sx);
@@ -182,7 +176,7 @@ void maximizeAndRestore(QORDlgWindow& win, const std::function<Widget()>& shellO
   EXPECT_EQ(log.count("RestoreNotification"), 1);
   EXPECT_EQ(log.count("MaximizeNotification"), 1);
   win.Restore();
-  Window_::settle();
+  Settle(400);
   EXPECT_EQ(log.count("RestoreNotification"), 1);
 }
 
