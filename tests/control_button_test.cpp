@@ -5,7 +5,6 @@
 
 #include <Xm/Label.h>
 #include <Xm/PushB.h>
-#include <Xm/Separator.h>
 #include <Xm/ToggleB.h>
 
 #include <algorithm>

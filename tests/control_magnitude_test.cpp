@@ -5,7 +5,6 @@
 
 #include <Xm/Label.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <string>
 

@@ -6,9 +6,7 @@
 #include <X11/keysym.h>
 #include <strings.h>
 
-#include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "QORDlgMotif.h"
 #include "tolven_test_control.h"

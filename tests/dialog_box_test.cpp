@@ -5,7 +5,6 @@
 
 #include <Xm/MessageB.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 

@@ -2,7 +2,6 @@
 // visibility notifications, deferred update, destruction, reparenting.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <unistd.h>
 #include <string>
 #include <vector>

@@ -3,7 +3,6 @@
 // and which class families load which entries.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "QORDlgMotif.h"

@@ -6,7 +6,6 @@
 
 #include <X11/extensions/Xfixes.h>
 
-#include <cstdlib>
 #include <unistd.h>
 #include <string>
 

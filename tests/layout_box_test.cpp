@@ -3,12 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <X11/Xresource.h>
-#include <X11/extensions/XTest.h>
-
-#include <chrono>
-#include <cstdlib>
-#include <unistd.h>
-#include <string>
 
 #include "QORDlgContainer.h"
 #include "QORDlgFrame.h"

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <unistd.h>
-#include <string>
 
 #include "QORDlgMotif.h"
 #include "l_QORDlgLayoutManager.h"

@@ -2,7 +2,6 @@
 // program is idle, and a broken record file ends the run naming its line.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
