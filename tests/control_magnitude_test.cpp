@@ -5,11 +5,11 @@
 
 #include <Xm/Label.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "l_QORDlgControl.h"
-#include "tolven_test_dialog.h"
+#include "tolven_test_app.h"
+#include "tolven_test_control.h"
 
 namespace {
 using C = QORDlgControl;
@@ -187,24 +187,13 @@ class LengthLabel : public QORDlgControl {
     letter = typed;
   }
   l_QORDialog* GetLetterObject() const override { return typed; }
-  std::string shown() const {
-    XmString s = nullptr;
-    XtVaGetValues(typed->GetBaseWidget(0), XmNlabelString, &s, nullptr);
-    char* t = static_cast<char*>(XmStringUnparse(s, nullptr, XmCHARSET_TEXT, XmCHARSET_TEXT, nullptr, 0, XmOUTPUT_ALL));
-    std::string r = t ? t : "";
-    XtFree(t);
-    XmStringFree(s);
-    return r;
-  }
+  std::string shown() const { return LabelText(typed->GetBaseWidget(0)); }
   LengthLabelLetter* typed;
 };
 
-TEST(ControlUnits, CurrentUnitOfAMagnitudeRedrawsEveryControl) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs DISPLAY";
-  static char arg0[] = "control_magnitude_test";
-  static char* argv[] = {arg0, nullptr};
-  QORInteractiveApplication app(nullptr, "ControlUnits");
-  app.BuildApplicationEnvironment(1, argv, environ);
+using ControlUnits = AppSuite;
+
+TEST_F(ControlUnits, CurrentUnitOfAMagnitudeRedrawsEveryControl) {
   TestDialog a("UnitsA"), b("UnitsB");
   LengthLabel la(&a, "la"), lb(&b, "lb");
   la.SetMagnitude(C::Length);
@@ -219,14 +208,14 @@ TEST(ControlUnits, CurrentUnitOfAMagnitudeRedrawsEveryControl) {
   ASSERT_TRUE(a.Show());
   ASSERT_TRUE(b.Show());
   EXPECT_EQ(la.shown(), "1 m");
-  app.SetMagnitudeCurrentUnit(C::Length, C::Millimeter);
+  app->SetMagnitudeCurrentUnit(C::Length, C::Millimeter);
   PumpIdle();
   EXPECT_EQ(la.shown(), "1000 mm");
   EXPECT_EQ(lb.shown(), "1e+03 mm");
-  EXPECT_EQ(app.GetDoubleValueString(0.5, C::Length), QORUnicodeString("500 mm"));
-  app.SetMagnitudeCurrentUnit(C::Length, C::Celsius);  // not a length: ignored
-  EXPECT_EQ(app.GetMagnitudeCurrentUnit(C::Length), C::Millimeter);
-  EXPECT_EQ(app.GetMagnitudeCurrentUnit(C::Dilatation), C::PerCelsius);
+  EXPECT_EQ(app->GetDoubleValueString(0.5, C::Length), QORUnicodeString("500 mm"));
+  app->SetMagnitudeCurrentUnit(C::Length, C::Celsius);  // not a length: ignored
+  EXPECT_EQ(app->GetMagnitudeCurrentUnit(C::Length), C::Millimeter);
+  EXPECT_EQ(app->GetMagnitudeCurrentUnit(C::Dilatation), C::PerCelsius);
 }
 
 }  // namespace

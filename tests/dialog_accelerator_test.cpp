@@ -94,9 +94,7 @@ TEST(AcceleratorText, ParsedFormattedAndTranslated) {
 
 // ---- on real widgets ----
 
-class Accelerators : public AppSuite {
- protected:
-};
+using Accelerators = AppSuite;
 
 TEST_F(Accelerators, ProgramTextAndSharedResult) {
   TestDialog win("AccTextWin");
@@ -125,13 +123,11 @@ TEST_F(Accelerators, FireThroughRealKeyPresses) {
   area.SetRectDimensions(10, 90, 40, 100);
   target.SetAcceleratorString("Ctrl+F4");
   ASSERT_TRUE(win.Show());
-  Widget targetW = target.GetLetterObject()->GetBaseWidget(0);
-  Widget focusW = focus.GetLetterObject()->GetBaseWidget(0);
+  Widget targetW = WidgetOf(&target), focusW = WidgetOf(&focus), areaW = WidgetOf(&area);
   ASSERT_TRUE(targetW && focusW && XtWindow(focusW));
   PumpFor(200);  // mapped by the window manager
 
   // The window spreads the control's accelerators over its controls, not over other objects.
-  Widget areaW = area.GetLetterObject()->GetBaseWidget(0);
   XtTranslations areaBefore = nullptr, focusBefore = nullptr, after = nullptr;
   XtVaGetValues(areaW, XtNtranslations, &areaBefore, nullptr);
   XtVaGetValues(focusW, XtNtranslations, &focusBefore, nullptr);

@@ -60,6 +60,12 @@ std::string differs(const XFixesCursorImage* img, const CursorDefinition& def) {
   }
   return "";
 }
+std::string differsOver(Widget w, const CursorDefinition& def) {
+  XFixesCursorImage* img = cursorOver(w);
+  const std::string d = differs(img, def);
+  XFree(img);
+  return d;
+}
 
 TEST_F(Cursors, SetCursorReturnsThePreviousAndRejectsBadIndexes) {
   TestDialog win("SetWin");
@@ -91,13 +97,9 @@ TEST_F(Cursors, EveryTableCursorIsDefinedOnTheWindowByTheIdlePass) {
   ASSERT_TRUE(w && XtWindow(w));
   for (int i = 0; i < QORDlgCursorCount; ++i) {
     m.SetCursor(static_cast<QORDlgCursor>(i));
-    XFixesCursorImage* before = cursorOver(w);
-    EXPECT_NE(differs(before, QORDlgCursorTable[i]), "") << "cursor " << i << " shown before the idle pass";
-    XFree(before);
+    EXPECT_NE(differsOver(w, QORDlgCursorTable[i]), "") << "cursor " << i << " shown before the idle pass";
     PumpIdle();
-    XFixesCursorImage* img = cursorOver(w);
-    EXPECT_EQ(differs(img, QORDlgCursorTable[i]), "") << "cursor " << i;
-    XFree(img);
+    EXPECT_EQ(differsOver(w, QORDlgCursorTable[i]), "") << "cursor " << i;
   }
 }
 
@@ -108,18 +110,12 @@ TEST_F(Cursors, CursorSetBeforeTheWindowExistsAndThroughBusyPeriods) {
   ASSERT_TRUE(win.Show());
   Widget w = m.GetLetterObject()->GetBaseWidget(0);
   ASSERT_TRUE(w && XtWindow(w));
-  XFixesCursorImage* img = cursorOver(w);
-  EXPECT_EQ(differs(img, QORDlgCursorTable[OpenedHand]), "");
-  XFree(img);
+  EXPECT_EQ(differsOver(w, QORDlgCursorTable[OpenedHand]), "");
   // Busy: the watch everywhere, the object's own cursor back afterwards.
   L()->SetBusyCursor();
-  img = cursorOver(w);
-  EXPECT_NE(differs(img, QORDlgCursorTable[OpenedHand]), "");
-  XFree(img);
+  EXPECT_NE(differsOver(w, QORDlgCursorTable[OpenedHand]), "");
   PumpIdle();
-  img = cursorOver(w);
-  EXPECT_EQ(differs(img, QORDlgCursorTable[OpenedHand]), "");
-  XFree(img);
+  EXPECT_EQ(differsOver(w, QORDlgCursorTable[OpenedHand]), "");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "QORDlgXpm.h"
 #include "tolven_test_app.h"
@@ -209,13 +210,12 @@ TEST_F(Icons, TypeColoursTransparencyAndInsensitiveLook) {
   const int expected[5][2][3] = {{}, {{175, 175, 175}, {130, 130, 130}}, {{77, 177, 142}, {54, 134, 109}},
                                  {{70, 160, 233}, {63, 113, 153}}, {{153, 95, 153}, {136, 98, 136}}};
   for (int t = 1; t <= 4; ++t) {
-    const XColor bg = rgbOf(L()->GetIconBackgroundColor(static_cast<QORDlgIconType>(t)));
-    const XColor hl = rgbOf(L()->GetIconHighlightBackgroundColor(static_cast<QORDlgIconType>(t)));
-    EXPECT_EQ(bg.red >> 8, expected[t][0][0]) << t;
-    EXPECT_EQ(bg.green >> 8, expected[t][0][1]) << t;
-    EXPECT_EQ(bg.blue >> 8, expected[t][0][2]) << t;
-    EXPECT_EQ(hl.red >> 8, expected[t][1][0]) << t;
-    EXPECT_EQ(hl.blue >> 8, expected[t][1][2]) << t;
+    for (int h = 0; h < 2; ++h) {
+      const auto type = static_cast<QORDlgIconType>(t);
+      const XColor c = rgbOf(h ? L()->GetIconHighlightBackgroundColor(type) : L()->GetIconBackgroundColor(type));
+      EXPECT_EQ((std::vector<int>{c.red >> 8, c.green >> 8, c.blue >> 8}),
+                (std::vector<int>(expected[t][h], expected[t][h] + 3))) << t << " highlight " << h;
+    }
   }
   EXPECT_EQ(L()->GetIconBackgroundColor(QORDlgIconNonTransparent), L()->GetIconBackgroundColor(QORDlgIconNone));
   EXPECT_EQ(L()->GetIconHighlightBackgroundColor(QORDlgIconNonTransparent),

@@ -84,10 +84,6 @@ TEST_F(RecordPath, CaptureEnvDefinesOneVariablePerLine) {
   EXPECT_STREQ(std::getenv("TOLVEN_T_B"), "two words");
   EXPECT_STREQ(std::getenv("TOLVEN_T_C"), "c");
   EXPECT_EQ(std::getenv("TOLVEN_T_D"), nullptr);
-  testing::internal::CaptureStderr();
-  ReadCapturePath();  // read again: the same definitions take no new room
-  testing::internal::GetCapturedStderr();
-  EXPECT_STREQ(std::getenv("TOLVEN_T_A"), "/a/b");
 
   setenv("QORRECORDREPLAY", (dir + "/missing").c_str(), 1);
   EXPECT_EXIT(ReadCapturePath(), testing::ExitedWithCode(7),
