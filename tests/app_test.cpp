@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "QORRecord.h"
+#include "tolven_test_app.h"
 #include "tolven_test_control.h"
 
 namespace {
@@ -275,14 +276,10 @@ using AppHelp = AppTest;
 TEST_F(AppHelp, NotAvailableWhileRecordingSilentWhileReplaying) {
   const std::string record = scratch + "/help.record";
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(record.c_str()));
-  testing::internal::CaptureStderr();
-  L()->QueryHelpOnContext(nullptr);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Help On Context is not available for Record\n");
+  EXPECT_EQ(StderrOf([] { L()->QueryHelpOnContext(nullptr); }), "Help On Context is not available for Record\n");
   QORRecord::GetMain()->EndMode(1);
   ASSERT_TRUE(QORRecord::GetMain()->StartReplay(record.c_str()));
-  testing::internal::CaptureStderr();
-  L()->QueryHelpOnContext(nullptr);  // returns without waiting for a click
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(StderrOf([] { L()->QueryHelpOnContext(nullptr); }), "");  // and returns without waiting for a click
   QORRecord::GetMain()->EndMode(2);
 }
 

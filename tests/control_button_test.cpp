@@ -351,9 +351,7 @@ template <typename F>
 std::string traced(char level, F fn) {
   const char saved = l_QORDialog::record_trace;
   l_QORDialog::record_trace = level;
-  testing::internal::CaptureStdout();
-  fn();
-  const std::string out = testing::internal::GetCapturedStdout();
+  const std::string out = StdoutOf(fn);
   l_QORDialog::record_trace = saved;
   return out;
 }

@@ -60,9 +60,7 @@ TEST_F(DialogObject, StyleWordsAndNames) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string("Dialog object name is invalid >") + bad + "<\n");
     EXPECT_STREQ(m.GetName().c_str(), bad);  // the object lives on
   }
-  testing::internal::CaptureStderr();
-  QORDlgMotif good(&win, "Good_Name_09", 0);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(StderrOf([&] { QORDlgMotif good(&win, "Good_Name_09", 0); }), "");
 }
 
 TEST_F(DialogObject, GeometryIsHeightBeforeWidthAndRangeChecked) {

@@ -72,18 +72,17 @@ TEST_F(Cursors, SetCursorReturnsThePreviousAndRejectsBadIndexes) {
   QORDlgMotif m(&win, "m", 0);
   ASSERT_TRUE(win.Show());
   l_QORDialog* l = m.GetLetterObject();
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(m.SetCursor(static_cast<QORDlgCursor>(12)), 0);  // none yet
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Invalid cursor 12\n");
+  EXPECT_EQ(StdoutOf([&] { EXPECT_EQ(m.SetCursor(static_cast<QORDlgCursor>(12)), 0); }), "Invalid cursor 12\n");
   EXPECT_EQ(l->GetCursorIndex(), -1);
   EXPECT_EQ(l->GetPendingMask() & 0x20, 0u);
   EXPECT_EQ(m.SetCursor(Target), 0);
   EXPECT_NE(l->GetPendingMask() & 0x20, 0u);
   EXPECT_EQ(m.SetCursor(Magnifier), Target);
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(m.SetCursor(static_cast<QORDlgCursor>(12)), Magnifier);
-  EXPECT_EQ(m.SetCursor(QORDlgNoCursor), Magnifier);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Invalid cursor 12\nInvalid cursor -1\n");
+  EXPECT_EQ(StdoutOf([&] {
+              EXPECT_EQ(m.SetCursor(static_cast<QORDlgCursor>(12)), Magnifier);
+              EXPECT_EQ(m.SetCursor(QORDlgNoCursor), Magnifier);
+            }),
+            "Invalid cursor 12\nInvalid cursor -1\n");
   EXPECT_EQ(m.GetCursor(), Magnifier);
   PumpIdle();
   EXPECT_EQ(l->GetPendingMask() & 0x20, 0u);

@@ -185,16 +185,13 @@ TEST_F(Icons, MissingUnreadableAndUnsetPath) {
   EXPECT_EQ(loadxpm(w, const_cast<char*>(""), &p, nullptr), 1);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Icon nosuch_icon not found\n");
   unsetenv("TRIVOICONPATH");
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(loadxpm(w, const_cast<char*>("other"), &p, nullptr), 1);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "TRIVOICONPATH environment variable not defined\n");
+  EXPECT_EQ(StderrOf([&] { EXPECT_EQ(loadxpm(w, const_cast<char*>("other"), &p, nullptr), 1); }),
+            "TRIVOICONPATH environment variable not defined\n");
   // A button whose icon is missing keeps its text label.
   setenv("TRIVOICONPATH", dir.c_str(), 1);
   IconButton b(&win, "b");
   b.l->setIcons("also_missing");
-  testing::internal::CaptureStderr();
-  PumpIdle();
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Icon also_missing not found\n");
+  EXPECT_EQ(StderrOf([] { PumpIdle(); }), "Icon also_missing not found\n");
   unsigned char type = 0;
   XtVaGetValues(b.l->GetBaseWidget(0), XmNlabelType, &type, nullptr);
   EXPECT_EQ(type, XmSTRING);

@@ -123,9 +123,8 @@ TEST_F(GridLayout_, RegistrationCollisionsAndWarnings) {
   EXPECT_EQ(orphan->GetGridConstraints().Row, 0);  // nothing stored
   l_QORDlgList list;
   list.insertTail(first->GetLetterObject());
-  testing::internal::CaptureStderr();
-  win.GetLetterObject()->SetVerticalAttachment(0, QORDlgTopOrLeft, list);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Warning : CollWin shouldn't have QORDlgGridLayout style\n");
+  EXPECT_EQ(StderrOf([&] { win.GetLetterObject()->SetVerticalAttachment(0, QORDlgTopOrLeft, list); }),
+            "Warning : CollWin shouldn't have QORDlgGridLayout style\n");
 }
 
 TEST_F(GridLayout_, LevelOneTracesCellsAndDrawsTheLines) {
@@ -190,9 +189,7 @@ TEST(LayoutMatrix, DumpAndResizableLists) {
   for (int c = 0; c < 3; ++c) EXPECT_EQ(m.SetCell(who, 0, c), nullptr);
   int other = 0;
   EXPECT_EQ(m.SetCell(reinterpret_cast<l_QORDialog*>(&other), 0, 2), who);
-  testing::internal::CaptureStdout();
-  m.Dump();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+  EXPECT_EQ(StdoutOf([&] { m.Dump(); }),
             "\nline=2, col=3\n+---+---+---+\n|  1|  1|  1|\n|  0|  0|  0|\n+---+---+---+\n");
   m.SetColumnResizable(7, 1);
   m.SetColumnResizable(7, 1);

@@ -97,9 +97,7 @@ TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
   PumpIdle();
   EXPECT_EQ(serverGeo(b), (Geo{1, 1, 40, 20}));
   EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
-  testing::internal::CaptureStdout();
-  lw->RemoveAlongVerticalTab(3, c->GetLetterObject());
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "c n'est pas accroche a vert_3\n");
+  EXPECT_EQ(StdoutOf([&] { lw->RemoveAlongVerticalTab(3, c->GetLetterObject()); }), "c n'est pas accroche a vert_3\n");
 
   // The replacement takes the place and the lines of the one it replaces.
   QORDlgMotif* d = Area(&win, "d", 45, 20);
@@ -113,9 +111,8 @@ TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
   // A component of another container is refused with a warning.
   TestDialog other("OtherWin");
   QORDlgMotif* stranger = Area(&other, "stranger", 10, 10);
-  testing::internal::CaptureStdout();
-  lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({stranger}));
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Warning: stranger does not belong to DefWin\n");
+  EXPECT_EQ(StdoutOf([&] { lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({stranger})); }),
+            "Warning: stranger does not belong to DefWin\n");
 }
 
 // An object without widgets, deleted by its owner rather than destroyed.

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <string>
 
 #include "QORInteractiveApplication.h"
 
@@ -23,3 +24,17 @@ class AppSuite : public ::testing::Test {
   }
   inline static QORInteractiveApplication* app = nullptr;
 };
+
+// What `fn` prints on the standard error, or on the standard output.
+template <typename F>
+std::string StderrOf(F fn) {
+  testing::internal::CaptureStderr();
+  fn();
+  return testing::internal::GetCapturedStderr();
+}
+template <typename F>
+std::string StdoutOf(F fn) {
+  testing::internal::CaptureStdout();
+  fn();
+  return testing::internal::GetCapturedStdout();
+}
