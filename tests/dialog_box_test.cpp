@@ -23,16 +23,9 @@ class DialogBox : public AppSuite {
   static l_QORDlgDialog* show(QORDlgDialog& d) {
     d.SetVisibility(QORDlgShown);
     auto* l = static_cast<l_QORDlgDialog*>(d.GetLetterObject());
-    for (int i = 0; i < 100 && !(l->GetShell() && viewable(l->GetShell())); ++i) {
-      PumpIdle();
-      PumpFor(20);
-    }
+    PumpUntil([l] { return Viewable(l->GetShell()); });
     PumpFor(150);
     return l;
-  }
-  static bool viewable(Widget w) {
-    XWindowAttributes a;
-    return XtWindow(w) && XGetWindowAttributes(XtDisplay(w), XtWindow(w), &a) && a.map_state == IsViewable;
   }
 };
 
@@ -140,7 +133,7 @@ TEST_F(DialogBox, PressingEachButtonSetsTheResponseAndNotifies) {
     Click(l->GetButtonWidget(b));
   EXPECT_EQ(got, (std::vector<std::string>{"QORDlgDiaOKNotification 1", "QORDlgDiaAPPLYNotification 3",
                                            "QORDlgDiaCANCELNotification 2", "QORDlgDiaHELPNotification 4"}));
-  EXPECT_TRUE(viewable(l->GetShell()));  // the buttons do not hide the dialog
+  EXPECT_TRUE(Viewable(l->GetShell()));  // the buttons do not hide the dialog
   delete d;
   PumpIdle();
 }

@@ -27,22 +27,6 @@ class CountedMotif : public QORDlgMotif {
 };
 int CountedMotif::live = 0;
 
-Dimension widthOf(Widget w) {
-  Dimension d = 0;
-  XtVaGetValues(w, XmNwidth, &d, nullptr);
-  return d;
-}
-Dimension heightOf(Widget w) {
-  Dimension d = 0;
-  XtVaGetValues(w, XmNheight, &d, nullptr);
-  return d;
-}
-Position xOf(Widget w) {
-  Position p = 0;
-  XtVaGetValues(w, XmNx, &p, nullptr);
-  return p;
-}
-
 TEST_F(DialogObject, StyleWordsAndNames) {
   TestDialog win("StyleWin");
   struct Case {
@@ -75,16 +59,12 @@ TEST_F(DialogObject, GeometryIsHeightBeforeWidthAndRangeChecked) {
   EXPECT_EQ(r.dy, 30);
   EXPECT_EQ(r.dx, 40);
   PumpIdle();
-  EXPECT_EQ(heightOf(w), 30);
-  EXPECT_EQ(widthOf(w), 40);
-  EXPECT_EQ(xOf(w), 10);
+  EXPECT_EQ(MotifGeo(w), (Geo{10, 20, 40, 30}));
   // A width of 0 or above 32767 keeps the size but still moves.
   m.SetRectDimensions(50, 60, 70, 0);
   m.SetRectDimensions(55, 60, 70, 40000);
   PumpIdle();
-  EXPECT_EQ(xOf(w), 55);
-  EXPECT_EQ(widthOf(w), 40);
-  EXPECT_EQ(heightOf(w), 30);
+  EXPECT_EQ(MotifGeo(w), (Geo{55, 60, 40, 30}));
   m.GetRectDimensions(&r);
   EXPECT_EQ(r.dx, 40);
   DRECT big{32000, 0, 800, 10};
@@ -187,8 +167,7 @@ TEST_F(DialogObject, TenThousandSettersCostOneWidgetUpdate) {
   const unsigned long many = requestsFor(10000);
   EXPECT_EQ(many, one);
   EXPECT_GT(one, 1u);  // the single update did reach the server
-  EXPECT_EQ(widthOf(m.GetFatherWidget()), 44);
-  EXPECT_EQ(xOf(m.GetFatherWidget()), 7);
+  EXPECT_EQ(MotifGeo(m.GetFatherWidget()), (Geo{7, 9, 44, 33}));
 }
 
 TEST_F(DialogObject, ReparentMovesTheBuiltWidget) {

@@ -80,6 +80,11 @@ inline QORDlgMotif* Area(QORDialog* father, const char* name, int w, int h) {
   return m;
 }
 
+inline bool Viewable(Widget w) {
+  XWindowAttributes a;
+  return w && XtWindow(w) && XGetWindowAttributes(XtDisplay(w), XtWindow(w), &a) && a.map_state == IsViewable;
+}
+
 class TestDialog : public QORDlgDialog {
  public:
   explicit TestDialog(const char* name, unsigned long style = 0)
@@ -95,11 +100,7 @@ class TestDialog : public QORDlgDialog {
     SetVisibility(QORDlgShown);
     return PumpUntil([this] { return viewable(); });
   }
-  bool viewable() const {
-    XWindowAttributes a;
-    Widget s = shell();
-    return s && XtWindow(s) && XGetWindowAttributes(XtDisplay(s), XtWindow(s), &a) && a.map_state == IsViewable;
-  }
+  bool viewable() const { return Viewable(shell()); }
   // The layout manager's size (the work area plus one pixel each way).
   void layoutSize(int& w, int& h) const { layout()->getSize(w, h); }
 
