@@ -59,14 +59,15 @@ struct Geo {
 inline std::ostream& operator<<(std::ostream& os, const Geo& g) {
   return os << "(" << g.x << "," << g.y << " " << g.w << "x" << g.h << ")";
 }
-// The widget's window, relative to its parent.
-inline Geo ServerGeo(Widget wd) {
+// A window (relative to its parent) or a pixmap, as the server has it.
+inline Geo ServerGeo(Display* d, Drawable dr) {
   Window root;
   int x, y;
   unsigned w, h, border, depth;
-  XGetGeometry(XtDisplay(wd), XtWindow(wd), &root, &x, &y, &w, &h, &border, &depth);
+  XGetGeometry(d, dr, &root, &x, &y, &w, &h, &border, &depth);
   return Geo{x, y, static_cast<int>(w), static_cast<int>(h)};
 }
+inline Geo ServerGeo(Widget wd) { return ServerGeo(XtDisplay(wd), XtWindow(wd)); }
 inline Geo MotifGeo(Widget wd) {
   Position x = 0, y = 0;
   Dimension w = 0, h = 0;
