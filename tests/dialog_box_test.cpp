@@ -56,9 +56,7 @@ TEST_F(DialogBox, StandardButtonsFollowTheStyle) {
     ASSERT_NE(l->GetSeparator(), nullptr);
     EXPECT_EQ(XtIsManaged(l->GetSeparator()) != 0, c.separator);
     if (c.style == 0) {
-      unsigned char type = 0;
-      XtVaGetValues(l->GetBaseWidget(1), XmNdefaultButtonType, &type, nullptr);
-      EXPECT_EQ(type, XmDIALOG_OK_BUTTON);
+      EXPECT_EQ(Resource<unsigned char>(l->GetBaseWidget(1), XmNdefaultButtonType), XmDIALOG_OK_BUTTON);
       EXPECT_EQ(LabelText(l->GetButtonWidget(l_QORDlgDialog::OK)), "OK");
     }
     if (c.style == QORDlgDialogNoButtons) {
@@ -112,10 +110,7 @@ TEST_F(DialogBox, EmptyDialogOpensWithA200By200WorkArea) {
   l->GetWorkAreaSize(&w, &h);
   EXPECT_EQ(w, 200);
   EXPECT_EQ(h, 200);
-  Dimension iw = 0, ih = 0;
-  XtVaGetValues(l->GetInnerArea(), XmNwidth, &iw, XmNheight, &ih, nullptr);
-  EXPECT_EQ(iw, 200);
-  EXPECT_EQ(ih, 200);
+  EXPECT_EQ(MotifGeo(l->GetInnerArea()).size(), (Size{200, 200}));
   delete d;
   PumpIdle();
 }
@@ -149,16 +144,13 @@ TEST_F(DialogBox, AHiddenModalDialogNoLongerBlocksOtherWindows) {
   auto* modal = new QORDlgDialog(app, "Modal", QORDlgDialogModal | QORDlgDialogCancel);
   modal->SetRectPosition(700, 600);
   l_QORDlgDialog* ml = show(*modal);
-  unsigned char dialogStyle = 0;
-  XtVaGetValues(ml->GetBaseWidget(1), XmNdialogStyle, &dialogStyle, nullptr);
-  EXPECT_EQ(dialogStyle, XmDIALOG_FULL_APPLICATION_MODAL);
+  EXPECT_EQ(Resource<unsigned char>(ml->GetBaseWidget(1), XmNdialogStyle), XmDIALOG_FULL_APPLICATION_MODAL);
   Click(ol->GetButtonWidget(l_QORDlgDialog::OK));
   EXPECT_EQ(okPressed, 0);  // blocked by the modal dialog
   modal->SetVisibility(QORDlgHidden);
   PumpIdle();
   PumpFor(150);
-  XtVaGetValues(ml->GetBaseWidget(1), XmNdialogStyle, &dialogStyle, nullptr);
-  EXPECT_EQ(dialogStyle, XmDIALOG_MODELESS);
+  EXPECT_EQ(Resource<unsigned char>(ml->GetBaseWidget(1), XmNdialogStyle), XmDIALOG_MODELESS);
   Click(ol->GetButtonWidget(l_QORDlgDialog::OK));
   EXPECT_EQ(okPressed, 1);
   delete modal;

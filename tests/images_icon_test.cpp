@@ -58,11 +58,7 @@ class IconButton : public QORDialog {
   IconLetter* l;
 };
 
-Pixmap resource(Widget w, const char* name) {
-  Pixmap p = 0;
-  XtVaGetValues(w, name, &p, nullptr);
-  return p;
-}
+Pixmap resource(Widget w, const char* name) { return Resource<Pixmap>(w, name); }
 
 unsigned long pixelAt(Drawable d, int x, int y) {
   XImage* img = XGetImage(L()->GetDisplay(), d, x, y, 1, 1, AllPlanes, ZPixmap);
@@ -128,9 +124,7 @@ TEST_F(Icons, SameIconForTwoObjectsIsReadOnceAndShared) {
   ASSERT_NE(resource(wa, XmNlabelPixmap), 0u);
   EXPECT_EQ(resource(wa, XmNlabelPixmap), resource(wb, XmNlabelPixmap));
   EXPECT_EQ(resource(wa, XmNlabelInsensitivePixmap), resource(wb, XmNlabelInsensitivePixmap));
-  unsigned char type = 0;
-  XtVaGetValues(wa, XmNlabelType, &type, nullptr);
-  EXPECT_EQ(type, XmPIXMAP);
+  EXPECT_EQ(Resource<unsigned char>(wa, XmNlabelType), XmPIXMAP);
   // The file is gone: the cached pixmaps still come back, without a read.
   fs::remove(dir / "open.pm");
   Pixmap icon = 0, grey = 0;
@@ -180,9 +174,7 @@ TEST_F(Icons, MissingUnreadableAndUnsetPath) {
   IconButton b(&win, "b");
   b.l->setIcons("also_missing");
   EXPECT_EQ(StderrOf([] { PumpIdle(); }), "Icon also_missing not found\n");
-  unsigned char type = 0;
-  XtVaGetValues(b.l->GetBaseWidget(0), XmNlabelType, &type, nullptr);
-  EXPECT_EQ(type, XmSTRING);
+  EXPECT_EQ(Resource<unsigned char>(b.l->GetBaseWidget(0), XmNlabelType), XmSTRING);
 }
 
 TEST_F(Icons, TypeColoursTransparencyAndInsensitiveLook) {
@@ -218,8 +210,7 @@ TEST_F(Icons, TypeColoursTransparencyAndInsensitiveLook) {
   EXPECT_EQ(pixelAt(icon, 5, 3), L()->GetIconBackgroundColor(QORDlgIconCreation));
   EXPECT_EQ(rgbOf(pixelAt(icon, 1, 1)).red, 0xFFFF);
   // Insensitive look: the widget's background on even columns of even rows.
-  Pixel widgetBackground = 0;
-  XtVaGetValues(wc, XmNbackground, &widgetBackground, nullptr);
+  const Pixel widgetBackground = Resource<Pixel>(wc, XmNbackground);
   const Pixmap grey = resource(wc, XmNlabelInsensitivePixmap);
   ASSERT_NE(grey, icon);
   EXPECT_EQ(pixelAt(grey, 0, 0), widgetBackground);
@@ -227,8 +218,8 @@ TEST_F(Icons, TypeColoursTransparencyAndInsensitiveLook) {
   EXPECT_EQ(pixelAt(grey, 1, 0), pixelAt(icon, 1, 0));
   EXPECT_EQ(pixelAt(grey, 0, 1), pixelAt(icon, 0, 1));
   // Type 0: the widget's own background; the selected icon with the select colour.
-  Pixel plainBackground = 0, fg, top, bottom, select = 0;
-  XtVaGetValues(wp, XmNbackground, &plainBackground, nullptr);
+  const Pixel plainBackground = Resource<Pixel>(wp, XmNbackground);
+  Pixel fg, top, bottom, select = 0;
   XmGetColors(XtScreen(wp), L()->GetColormap(), plainBackground, &fg, &top, &bottom, &select);
   EXPECT_EQ(pixelAt(resource(wp, XmNlabelPixmap), 5, 3), plainBackground);
   const Pixmap armed = resource(wp, XmNarmPixmap);
@@ -249,9 +240,7 @@ TEST_F(Icons, SizingRulesByKind) {
   EXPECT_EQ(item.l->height(), 30);  // larger of 6 + 10 and 30
   EXPECT_EQ(plain.l->width(), 18);
   EXPECT_EQ(plain.l->height(), 14);
-  Dimension shadow = 9;
-  XtVaGetValues(plain.l->GetBaseWidget(0), XmNshadowThickness, &shadow, nullptr);
-  EXPECT_EQ(shadow, 2);
+  EXPECT_EQ(Resource<Dimension>(plain.l->GetBaseWidget(0), XmNshadowThickness), 2);
 }
 
 }  // namespace

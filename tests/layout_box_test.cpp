@@ -68,10 +68,7 @@ TEST_F(Boxes, FrameEnvelopeTakesNullTerminatedAndInitializerLists) {
   EXPECT_EQ(f->GetHorizontalTabIndex(c, QORDlgTopOrLeft), 0);
   EXPECT_EQ(f->GetVerticalTabIndex(a, QORDlgTopOrLeft), 0);
   ASSERT_TRUE(win.Show());
-  Position x = 0, y = 0;
-  XtVaGetValues(c->GetFatherWidget(), XmNx, &x, XmNy, &y, nullptr);
-  EXPECT_EQ(x, 93);
-  EXPECT_EQ(y, 1);
+  EXPECT_EQ(MotifGeo(c->GetFatherWidget()), (Geo{93, 1, 30, 20}));
   EXPECT_EQ(serverSize(f->GetLetterObject()->GetBaseWidget(1)), (Size{124 + 4, 22 + 2}));
 }
 
@@ -129,9 +126,7 @@ TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
   int gx, gy;
   lc->GetOrigin(gx, gy);
   EXPECT_EQ(gx, -10);
-  Position wx = 0;
-  XtVaGetValues(lc->GetBaseWidget(0), XmNx, &wx, nullptr);
-  EXPECT_EQ(wx, -10);
+  EXPECT_EQ(MotifGeo(lc->GetBaseWidget(0)).x, -10);
   int mh, mw;
   lc->GetMinRectDimensions(&mh, &mw);
   EXPECT_EQ(mh, 30);

@@ -55,9 +55,7 @@ TEST_F(LayoutTrace, Level2GoldenTrace) {
   expected << in.rdbuf();
   EXPECT_EQ(got, expected.str());  // a failure shows the differing lines
   // The resizable column gave b's cell 10 more pixels: 19 to share, 9 on the left.
-  Position bx = 0;
-  XtVaGetValues(b->GetFatherWidget(), XmNx, &bx, nullptr);
-  EXPECT_EQ(bx, 41);
+  EXPECT_EQ(MotifGeo(b->GetFatherWidget()).x, 41);
 }
 
 }  // namespace

@@ -42,6 +42,14 @@ inline bool PumpUntil(const std::function<bool()>& done, int ms = 3000) {
   return done();
 }
 
+// One resource of a widget, read as its type.
+template <typename T>
+T Resource(Widget w, const char* name) {
+  T v{};
+  XtVaGetValues(w, name, &v, nullptr);
+  return v;
+}
+
 // Pumps events, time-outs and idle passes for `ms` milliseconds.
 inline void Settle(int ms) { PumpUntil([] { return false; }, ms); }
 
