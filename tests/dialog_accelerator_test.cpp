@@ -128,14 +128,11 @@ TEST_F(Accelerators, FireThroughRealKeyPresses) {
   PumpFor(200);  // mapped by the window manager
 
   // The window spreads the control's accelerators over its controls, not over other objects.
-  XtTranslations areaBefore = nullptr, focusBefore = nullptr, after = nullptr;
-  XtVaGetValues(areaW, XtNtranslations, &areaBefore, nullptr);
-  XtVaGetValues(focusW, XtNtranslations, &focusBefore, nullptr);
+  const auto areaBefore = Resource<XtTranslations>(areaW, XtNtranslations);
+  const auto focusBefore = Resource<XtTranslations>(focusW, XtNtranslations);
   win.GetLetterObject()->recursiveInstallAccelerators(targetW);
-  XtVaGetValues(areaW, XtNtranslations, &after, nullptr);
-  EXPECT_EQ(after, areaBefore);
-  XtVaGetValues(focusW, XtNtranslations, &after, nullptr);
-  EXPECT_NE(after, focusBefore);
+  EXPECT_EQ(Resource<XtTranslations>(areaW, XtNtranslations), areaBefore);
+  EXPECT_NE(Resource<XtTranslations>(focusW, XtNtranslations), focusBefore);
 
   XSetInputFocus(TestDisplay(), XtWindow(focusW), RevertToParent, CurrentTime);
   Chord({XK_F4});

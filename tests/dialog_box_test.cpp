@@ -60,6 +60,10 @@ TEST_F(DialogBox, StandardButtonsFollowTheStyle) {
       EXPECT_EQ(LabelText(l->GetButtonWidget(l_QORDlgDialog::OK)), "OK");
     }
     if (c.style == QORDlgDialogNoButtons) {
+      int w = 0, h = 0;  // empty, it opens with a 200 by 200 work area
+      l->GetWorkAreaSize(&w, &h);
+      EXPECT_EQ((Size{w, h}), (Size{200, 200}));
+      EXPECT_EQ(MotifGeo(l->GetInnerArea()).size(), (Size{200, 200}));
       d->SetOKTitle("Changed");  // nothing shows it
       PumpIdle();
       EXPECT_EQ(l->GetButtonWidget(l_QORDlgDialog::OK), nullptr);
@@ -100,18 +104,6 @@ TEST_F(DialogBox, CatalogButtonTitleFreezesTheOthers) {
   EXPECT_EQ(free->GetHELPSensitivity(), 16UL);
   delete d;
   delete free;
-  PumpIdle();
-}
-
-TEST_F(DialogBox, EmptyDialogOpensWithA200By200WorkArea) {
-  auto* d = new QORDlgDialog(app, "Empty", QORDlgDialogNoButtons);
-  l_QORDlgDialog* l = show(*d);
-  int w = 0, h = 0;
-  l->GetWorkAreaSize(&w, &h);
-  EXPECT_EQ(w, 200);
-  EXPECT_EQ(h, 200);
-  EXPECT_EQ(MotifGeo(l->GetInnerArea()).size(), (Size{200, 200}));
-  delete d;
   PumpIdle();
 }
 

@@ -170,7 +170,7 @@ TEST_F(DialogObject, TenThousandSettersCostOneWidgetUpdate) {
   EXPECT_EQ(MotifGeo(m.GetFatherWidget()), (Geo{7, 9, 44, 33}));
 }
 
-TEST_F(DialogObject, ReparentMovesTheBuiltWidget) {
+TEST_F(DialogObject, ReparentMovesTheBuiltWidgetAndXtMayDestroyIt) {
   TestDialog a("WinA"), b("WinB");
   QORDlgMotif m(&a, "area", 0);
   ASSERT_TRUE(a.Show());
@@ -183,12 +183,7 @@ TEST_F(DialogObject, ReparentMovesTheBuiltWidget) {
   EXPECT_EQ(XtParent(m.GetFatherWidget()), b.GetLetterObject()->GetBaseWidget(0));
   EXPECT_TRUE(XtIsManaged(m.GetFatherWidget()));
   EXPECT_EQ(a.Reparent(&b), 0);  // a window is not a movable child
-}
-
-TEST_F(DialogObject, WidgetDestroyedByXtLeavesAConsistentLetter) {
-  TestDialog win("XtKillWin");
-  QORDlgMotif m(&win, "area", 0);
-  ASSERT_TRUE(win.Show());
+  // A widget destroyed by Xt leaves a consistent letter.
   XtDestroyWidget(m.GetFatherWidget());
   PumpIdle();
   EXPECT_EQ(m.GetFatherWidget(), nullptr);

@@ -115,10 +115,9 @@ TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
   ox = 0;
   lc->setOrigin(ox, oy);
   Settle(300);
-  Dimension hw = 0, hh = 0;
-  XtVaGetValues(hs, XmNwidth, &hw, XmNheight, &hh, nullptr);
+  const Geo bar = MotifGeo(hs);
   Position rx = 0, ry = 0;
-  XtTranslateCoords(hs, static_cast<Position>(hw - hh / 2), static_cast<Position>(hh / 2), &rx, &ry);
+  XtTranslateCoords(hs, static_cast<Position>(bar.w - bar.h / 2), static_cast<Position>(bar.h / 2), &rx, &ry);
   MoveTo(rx, ry);
   Press(true);
   Press(false);

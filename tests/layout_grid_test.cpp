@@ -143,12 +143,9 @@ TEST_F(GridLayout_, LevelOneTracesCellsAndDrawsTheLines) {
   EXPECT_EQ(motifGeo(c), (Geo{6, 6, 20, 10}));  // margins and spacing of 6 at this level
   Widget line = XtNameToWidget(win.GetLetterObject()->GetBaseWidget(0), "vert_1");
   ASSERT_NE(line, nullptr);
-  Position x = 0;
-  Pixel bg = 0;
-  XtVaGetValues(line, XmNx, &x, XmNbackground, &bg, nullptr);
-  EXPECT_EQ(x, 26);
+  EXPECT_EQ(MotifGeo(line).x, 26);
   XColor got;
-  got.pixel = bg;
+  got.pixel = Resource<Pixel>(line, XmNbackground);
   XQueryColor(XtDisplay(line), DefaultColormapOfScreen(XtScreen(line)), &got);
   EXPECT_TRUE(got.red >> 8 == 255 && got.green >> 8 == 255 && got.blue >> 8 == 0);  // yellow
 }
