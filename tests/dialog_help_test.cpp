@@ -57,7 +57,7 @@ TEST_F(Help, StatusTextAndBubbleFollowThePointer) {
   letter()->SetExternalStatus(status, "Ready");
   MoveTo(1200, 1000);
   PumpFor(300);
-  Widget bw = button.GetLetterObject()->GetBaseWidget(0);
+  Widget bw = WidgetOf(&button);
   int px = 0, py = 0;
   Centre(bw, &px, &py);
 
@@ -118,18 +118,14 @@ TEST_F(Help, HelpKeyShowsLongHelpOrNotifies) {
   QORCommand listener(nullptr, "listener");
   listener.AddAnalyseNotificationCB(&without, "QORDlgHelpNotification",
                                     [&](QORCommand*, QORNotification*) { ++notified; });
-  Widget withW = withLong.GetLetterObject()->GetBaseWidget(0);
-  Widget withoutW = without.GetLetterObject()->GetBaseWidget(0);
-  const KeyCode f1 = XKeysymToKeycode(TestDisplay(), XK_F1);
+  Widget withW = WidgetOf(&withLong), withoutW = WidgetOf(&without);
 
   // Motif hands the keys of the shell to the widget it has traversed to.
   XSetInputFocus(TestDisplay(), XtWindow(win.shell()), RevertToParent, CurrentTime);
   PumpFor(100);
   // Nothing up to the window has long help: the object notifies instead.
   XmProcessTraversal(withoutW, XmTRAVERSE_CURRENT);
-  XTestFakeKeyEvent(TestDisplay(), f1, True, CurrentTime);
-  XTestFakeKeyEvent(TestDisplay(), f1, False, CurrentTime);
-  PumpFor(150);
+  Chord({XK_F1});
   EXPECT_EQ(notified, 1);
   EXPECT_EQ(l_QORDialog::HelpShell, nullptr);
 
@@ -137,9 +133,7 @@ TEST_F(Help, HelpKeyShowsLongHelpOrNotifies) {
   Centre(withW, &px, &py);
   MoveTo(px, py);
   XmProcessTraversal(withW, XmTRAVERSE_CURRENT);
-  XTestFakeKeyEvent(TestDisplay(), f1, True, CurrentTime);
-  XTestFakeKeyEvent(TestDisplay(), f1, False, CurrentTime);
-  PumpFor(150);
+  Chord({XK_F1});
   EXPECT_EQ(notified, 1);
   Widget shell = l_QORDialog::HelpShell;
   ASSERT_NE(shell, nullptr);

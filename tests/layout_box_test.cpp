@@ -69,7 +69,6 @@ TEST_F(Boxes, FrameEnvelopeTakesNullTerminatedAndInitializerLists) {
   EXPECT_EQ(f->GetVerticalTabIndex(a, QORDlgTopOrLeft), 0);
   ASSERT_TRUE(win.Show());
   EXPECT_EQ(MotifGeo(c->GetFatherWidget()), (Geo{93, 1, 30, 20}));
-  EXPECT_EQ(serverSize(f->GetLetterObject()->GetBaseWidget(1)), (Size{124 + 4, 22 + 2}));
 }
 
 TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
