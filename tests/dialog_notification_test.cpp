@@ -29,8 +29,6 @@ TEST(NotificationClasses, EveryClassKnowsItsNameAndKind) {
     delete n;
   }
   EXPECT_EQ(names.size(), 64u);
-  EXPECT_TRUE(names.count("QORDlgIconBoxModifyNotification"));
-  EXPECT_TRUE(names.count("QORDlgICCWritePerformedNotification"));
 }
 
 TEST(NotificationClasses, ClassNameIsOneProcessWideText) {

@@ -56,8 +56,7 @@ TEST_F(DialogObject, GeometryIsHeightBeforeWidthAndRangeChecked) {
   m.SetRectDimensions(10, 20, 30, 40);
   DRECT r;
   m.GetRectDimensions(&r);
-  EXPECT_EQ(r.dy, 30);
-  EXPECT_EQ(r.dx, 40);
+  EXPECT_EQ((Size{r.dx, r.dy}), (Size{40, 30}));
   PumpIdle();
   EXPECT_EQ(MotifGeo(w), (Geo{10, 20, 40, 30}));
   // A width of 0 or above 32767 keeps the size but still moves.

@@ -117,8 +117,7 @@ TEST(Bmp, EachDepthDecodesToTheExpectedPixels) {
       int rw = 0, rh = 0;
       DlgRGB* rgb = nullptr;
       ASSERT_EQ(decodeFile(makeBmp(bits, w, h), rw, rh, &rgb), 0) << bits << " bits, width " << w;
-      EXPECT_EQ(rw, w);
-      EXPECT_EQ(rh, h);
+      EXPECT_EQ((Size{rw, rh}), (Size{w, h}));
       for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
           const DlgRGB want = expected(bits, x, y), got = rgb[y * w + x];
@@ -223,8 +222,7 @@ TEST_F(BmpOnDisplay, ReadBmpIntoThePixmapOfTheApplicationVisual) {
   int w = 0, h = 0;
   ASSERT_EQ(ReadBmp(path, &v, &pm, &transparent, &replacement, w, h), 0);
   ASSERT_NE(pm, 0u);
-  EXPECT_EQ(w, 6);
-  EXPECT_EQ(h, 3);
+  EXPECT_EQ((Size{w, h}), (Size{6, 3}));
   XImage* img = XGetImage(v.display, pm, 0, 0, 6, 3, AllPlanes, ZPixmap);
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 6; ++x) {

@@ -82,8 +82,7 @@ TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
   inner->GetRectDimensions(&r);
   EXPECT_EQ(r.dx, 1280);  // the borderless frame is limited inside a scrolled container
   lc->GetRectDimensions(&r);
-  EXPECT_EQ(r.dx, 1284);  // no size given yet: the child's plus 4
-  EXPECT_EQ(r.dy, 54);
+  EXPECT_EQ((Size{r.dx, r.dy}), (Size{1284, 54}));  // no size given yet: the child's plus 4
 
   DRECT ignored{0, 5, 200, 100};
   box->SetRectDimensions(ignored);
@@ -104,8 +103,7 @@ TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
   lc->GetViewportSize(vw, vh);
   int ox = 7, oy = -3;
   lc->setOrigin(ox, oy);
-  EXPECT_EQ(ox, 0);
-  EXPECT_EQ(oy, 0);
+  EXPECT_EQ((Size{ox, oy}), (Size{0, 0}));
   ox = -5000;
   lc->setOrigin(ox, oy);
   EXPECT_EQ(ox, vw - 1282);
@@ -127,8 +125,7 @@ TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
   EXPECT_EQ(MotifGeo(lc->GetBaseWidget(0)).x, -10);
   int mh, mw;
   lc->GetMinRectDimensions(&mh, &mw);
-  EXPECT_EQ(mh, 30);
-  EXPECT_EQ(mw, 30);
+  EXPECT_EQ((Size{mw, mh}), (Size{30, 30}));
 }
 
 // A radio button as far as the box is concerned.

@@ -163,13 +163,11 @@ TEST_F(GridLayout_, ShrinkLimitsOfRelativeLines) {
   ASSERT_TRUE(win.Show());
   int w = 0, h = 0;
   lw->GetLayoutManager()->getMaxShrinkValues(w, h);
-  EXPECT_EQ(w, 97);  // the child may lose all but its 3-pixel minimum
-  EXPECT_EQ(h, 0);   // nothing follows the height
+  EXPECT_EQ((Size{w, h}), (Size{97, 0}));  // all but the child's 3-pixel minimum; nothing follows the height
   w = 102;
   h = 32;
   lw->GetLayoutManager()->computeMinSize(w, h);
-  EXPECT_EQ(w, 15);
-  EXPECT_EQ(h, 32);
+  EXPECT_EQ((Size{w, h}), (Size{15, 32}));
 }
 
 TEST(LayoutMatrix, DumpAndResizableLists) {

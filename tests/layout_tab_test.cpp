@@ -41,9 +41,8 @@ TEST_F(TabLayout, ThreeInARowOnePixelApart) {
   EXPECT_EQ(serverGeo(b), (Geo{52, 1, 40, 25}));
   EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
   int w, h;
-  lw->GetLayoutManager()->getSize(w, h);
-  EXPECT_EQ(w, 124);
-  EXPECT_EQ(h, 27);
+  win.layoutSize(w, h);
+  EXPECT_EQ((Size{w, h}), (Size{124, 27}));
 }
 
 TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {

@@ -43,13 +43,11 @@ TEST_F(Window_, DecorationsAreMeasuredAndTheScreenSizeComesHeightFirst) {
   win.SetVisibility(QORDlgShown);
   int h = -1, w = -1;
   win.GetMaximumSize(&h, &w);
-  EXPECT_EQ(h, 0);  // no widget yet
-  EXPECT_EQ(w, 0);
+  EXPECT_EQ((Size{w, h}), (Size{0, 0}));  // no widget yet
   ASSERT_TRUE(PumpUntil([&] { return l_QORDlgWindow::_deco_width > 0; }));
   EXPECT_GT(l_QORDlgWindow::_deco_height, l_QORDlgWindow::_deco_width);  // the title bar
   win.GetMaximumSize(&h, &w);
-  EXPECT_EQ(h, 1024);
-  EXPECT_EQ(w, 1280);
+  EXPECT_EQ((Size{w, h}), (Size{1280, 1024}));
 }
 
 TEST_F(Window_, CloseFromAnotherClientSendsWindClose) {
