@@ -3,8 +3,6 @@
 // current unit per magnitude redrawing every control.
 #include <gtest/gtest.h>
 
-#include <Xm/Label.h>
-
 #include <string>
 
 #include "l_QORDlgControl.h"
@@ -154,22 +152,13 @@ TEST(Validators, RealIntegerFloatAndCharacterClasses) {
   EXPECT_EQ(l_QORDlgControl::IsAlphanumerical("ab 12"), 0);
 }
 
-// A label showing a length, enough to see a control redraw itself.
-class LengthLabelLetter : public l_QORDlgControl {
+// A test control showing a length in its label, enough to see a control redraw itself.
+class LengthLabelLetter : public TestControlLetter {
  public:
-  LengthLabelLetter(l_QORDialog* f, const QORString& n, QORDlgControl* a) : l_QORDlgControl(f, n, a, 0) {}
-  void Build() override {
-    if (built) return;
-    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-    if (!parent) return;
-    built = 1;
-    baseWidget = XmCreateLabel(parent, const_cast<char*>(name.c_str()), nullptr, 0);
-    InstallDestroyHandler();
-    update(QORDlgUpdSubclass);
-  }
+  using TestControlLetter::TestControlLetter;
   // The value replaces the title the base update puts in the label.
   void update(unsigned long mask) override {
-    const bool redraw = built && ((pending | mask) & (QORDlgUpdSubclass | 1));
+    const bool redraw = built && ((pending | mask) & (QORDlgUpdSubclass | QORDlgUpdTitle | 1));
     l_QORDlgControl::update(mask);
     if (!redraw) return;
     XmString s = XmStringCreateLocalized(const_cast<char*>(WriteStringValue(value, unit, displayFormat)));
@@ -179,16 +168,9 @@ class LengthLabelLetter : public l_QORDlgControl {
   double value = 1.0;
 };
 
-class LengthLabel : public QORDlgControl {
- public:
-  LengthLabel(QORDialog* f, const char* n) : QORDlgControl(f, n, 0) {
-    typed = new LengthLabelLetter(f->GetLetterObject(), n, this);
-    controlLetter = typed;
-    letter = typed;
-  }
-  l_QORDialog* GetLetterObject() const override { return typed; }
+struct LengthLabel : TestControlOf<LengthLabelLetter> {
+  using TestControlOf::TestControlOf;
   std::string shown() const { return LabelText(typed->GetBaseWidget(0)); }
-  LengthLabelLetter* typed;
 };
 
 using ControlUnits = AppSuite;

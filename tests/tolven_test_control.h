@@ -39,17 +39,20 @@ class TestControlLetter : public l_QORDlgControl {
   int accelerated = 0;
 };
 
-class TestControl : public QORDlgControl {
+// The envelope, for that letter or one derived from it.
+template <typename Letter = TestControlLetter>
+class TestControlOf : public QORDlgControl {
  public:
-  TestControl(QORDialog* father, const char* name, unsigned long style = 0, unsigned long extraCode = 0)
+  TestControlOf(QORDialog* father, const char* name, unsigned long style = 0, unsigned long extraCode = 0)
       : QORDlgControl(father, name, style) {
-    typed = new TestControlLetter(father->GetLetterObject(), name, this, style, extraCode);
+    typed = new Letter(father->GetLetterObject(), name, this, style, extraCode);
     controlLetter = typed;
     letter = typed;
   }
   l_QORDialog* GetLetterObject() const override { return typed; }
-  TestControlLetter* typed;
+  Letter* typed;
 };
+using TestControl = TestControlOf<>;
 
 // ---- real input and what it shows ----
 #include <X11/extensions/XTest.h>
