@@ -28,7 +28,6 @@
 #include "l_QORDlgPushButton.h"
 #include "tolven_test_control.h"
 #include "tolven_test_app.h"
-#include "tolven_test_dialog.h"
 
 namespace {
 

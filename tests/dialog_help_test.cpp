@@ -14,7 +14,6 @@
 #include "QORDlgMotif.h"
 #include "tolven_test_control.h"
 #include "tolven_test_app.h"
-#include "tolven_test_dialog.h"
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include "QORMsgCatalog.h"
 #include "tolven_test_control.h"
 #include "tolven_test_app.h"
-#include "tolven_test_dialog.h"
 
 namespace {
 

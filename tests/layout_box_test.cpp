@@ -13,7 +13,6 @@
 #include "l_QORDlgRadioState.h"
 #include "tolven_test_app.h"
 #include "tolven_test_control.h"
-#include "tolven_test_dialog.h"
 
 namespace {
 
