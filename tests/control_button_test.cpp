@@ -414,8 +414,7 @@ TEST_F(Buttons, ZZ_RecordedClickOnAPushButtonIsReplayedByTheApplication) {
   Click(WidgetOf(button));
   QORRecord::GetMain()->EndMode(1);
   ASSERT_EQ(activations, 1);
-  std::ifstream in(file);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string text = Slurp(file);
   // A fatherless dialog box hangs under the application in the command tree.
   EXPECT_NE(text.find("1 Application/RecWin/OK QORDlgPushBActivateNotification "), std::string::npos) << text;
 

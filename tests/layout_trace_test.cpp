@@ -6,7 +6,6 @@
 #include <X11/Xresource.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "QORDlgFrame.h"
@@ -50,10 +49,8 @@ TEST_F(LayoutTrace, Level2GoldenTrace) {
   l_QORDlgLayoutManager::ReloadTraceLevel();
 
   if (const char* dump = std::getenv("TOLVEN_TRACE_OUT")) std::ofstream(dump) << got;
-  std::ifstream in(std::string(TOLVEN_SOURCE_DIR) + "/tests/data/layout_trace_level2.txt");
-  std::stringstream expected;
-  expected << in.rdbuf();
-  EXPECT_EQ(got, expected.str());  // a failure shows the differing lines
+  // A failure shows the differing lines.
+  EXPECT_EQ(got, Slurp(TOLVEN_SOURCE_DIR "/tests/data/layout_trace_level2.txt"));
   // The resizable column gave b's cell 10 more pixels: 19 to share, 9 on the left.
   EXPECT_EQ(MotifGeo(b->GetFatherWidget()).x, 41);
 }

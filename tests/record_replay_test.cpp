@@ -7,10 +7,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tolven_test_app.h"
 
 namespace {
 
@@ -29,10 +30,7 @@ SessionRun runSession(const std::string& env) {
   while (fgets(buf, sizeof buf, p)) r.out += buf;
   const int st = pclose(p);
   r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  std::ifstream e(errFile);
-  std::stringstream ss;
-  ss << e.rdbuf();
-  r.err = ss.str();
+  r.err = Slurp(errFile);
   return r;
 }
 

@@ -44,8 +44,7 @@ TEST_F(ReplayDriver, RecordedNotificationsComeBackInOrderThenABrokenFileStopsThe
   listener.AddAnalyseNotificationCB(&b, nullptr, log("b"));
 
   // Replay with a bad third line: the first two entries apply, then the run ends.
-  std::ifstream in(file);
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string text = Slurp(file);
   text.replace(text.rfind("QORDlgDragLeaveNotification"), 27, "QORDlgNoSuchNotification___");
   std::ofstream(file) << text;
   ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));

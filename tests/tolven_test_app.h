@@ -5,6 +5,8 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "QORInteractiveApplication.h"
@@ -24,6 +26,13 @@ class AppSuite : public ::testing::Test {
   }
   inline static QORInteractiveApplication* app = nullptr;
 };
+
+// A whole file, empty if there is none.
+inline std::string Slurp(const std::string& file) {
+  std::ostringstream text;
+  text << std::ifstream(file).rdbuf();
+  return text.str();
+}
 
 // What `fn` prints on the standard error, or on the standard output.
 template <typename F>
