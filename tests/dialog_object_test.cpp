@@ -14,9 +14,7 @@
 
 namespace {
 
-class DialogObject : public AppSuite {
- protected:
-};
+using DialogObject = AppSuite;
 
 // Counts the envelopes that are still alive.
 class CountedMotif : public QORDlgMotif {

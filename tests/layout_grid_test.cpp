@@ -15,15 +15,12 @@
 
 namespace {
 
-class GridLayout_ : public AppSuite {
- protected:
-};
+using GridLayout_ = AppSuite;
 
 // A Motif area of natural size w x h placed on the father's grid.
 QORDlgMotif* cell(QORDialog* father, const char* name, int w, int h, short row, short col, short cspan = 1,
                   short rspan = 1, unsigned just = QORDlgGridLeft | QORDlgGridTop) {
-  auto* m = new QORDlgMotif(father, name, 0);
-  m->GetLetterObject()->SetRectDimensions(1, 1, h, w, 0);
+  QORDlgMotif* m = Area(father, name, w, h);
   m->SetGridConstraints(row, col, cspan, rspan, just);
   return m;
 }
@@ -36,8 +33,7 @@ Geo cellOf(QORDialog* win, QORDlgMotif* m) {
 
 TEST_F(GridLayout_, ColumnsRowsAndSpans) {
   TestDialog win("GridWin", QORDlgGridLayout);
-  auto* d = new QORDlgMotif(&win, "dflt", 0);  // default record: (0,0), left and top
-  d->GetLetterObject()->SetRectDimensions(1, 1, 20, 50, 0);
+  QORDlgMotif* d = Area(&win, "dflt", 50, 20);  // default record: (0,0), left and top
   d->SetGridConstraints(QORDlgGridConstraints());
   QORDlgMotif* wide = cell(&win, "wide", 80, 10, 1, 0);
   QORDlgMotif* right = cell(&win, "right", 30, 25, 0, 1);
@@ -152,8 +148,7 @@ TEST_F(GridLayout_, LevelOneTracesCellsAndDrawsTheLines) {
 
 TEST_F(GridLayout_, ShrinkLimitsOfRelativeLines) {
   TestDialog win("ShrinkWin");
-  auto* m = new QORDlgMotif(&win, "m", 0);
-  m->GetLetterObject()->SetRectDimensions(1, 1, 30, 100, 0);
+  QORDlgMotif* m = Area(&win, "m", 100, 30);
   l_QORDlgList one;
   one.insertTail(m->GetLetterObject());
   l_QORDialog* lw = win.GetLetterObject();

@@ -13,9 +13,7 @@
 
 namespace {
 
-class TabLayout : public AppSuite {
- protected:
-};
+using TabLayout = AppSuite;
 
 Geo serverGeo(QORDlgMotif* m) { return ServerGeo(m->GetFatherWidget()); }
 Geo motifGeo(QORDlgMotif* m) { return MotifGeo(m->GetFatherWidget()); }
