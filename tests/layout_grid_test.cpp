@@ -98,9 +98,9 @@ TEST_F(GridLayout_, ResizableColumnsTakeTheWholeChange) {
 TEST_F(GridLayout_, RegistrationCollisionsAndWarnings) {
   TestDialog win("CollWin", QORDlgGridLayout);
   QORDlgMotif* first = cell(&win, "first", 10, 10, 0, 1);
-  testing::internal::CaptureStderr();
-  QORDlgMotif* second = cell(&win, "second", 10, 10, 0, 0, 2, 1);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "second can't be attached in (0,0)\nfirst lies at this location\n");
+  QORDlgMotif* second = nullptr;
+  EXPECT_EQ(StderrOf([&] { second = cell(&win, "second", 10, 10, 0, 0, 2, 1); }),
+            "second can't be attached in (0,0)\nfirst lies at this location\n");
   LayoutMatrix* m = win.GetLetterObject()->GetLayoutManager()->getMatrix();
   EXPECT_EQ(m->GetCell(0, 1)->GetObj(), first->GetLetterObject());
   EXPECT_EQ(m->GetCell(0, 0)->GetObj(), second->GetLetterObject());
