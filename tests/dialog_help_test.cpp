@@ -26,11 +26,8 @@ class Help : public AppSuite {
     for (Cardinal i = 0; i < top->core.num_popups; ++i) {
       Widget s = top->core.popup_list[i];
       if (std::string(XtName(s)) == "HelpShell" && s != l_QORDialog::HelpShell && !s->core.being_destroyed &&
-          XtIsRealized(s)) {
-        XWindowAttributes a;
-        XGetWindowAttributes(TestDisplay(), XtWindow(s), &a);
-        if (a.map_state == IsViewable) return s;
-      }
+          XtIsRealized(s) && Viewable(s))
+        return s;
     }
     return nullptr;
   }

@@ -6,13 +6,12 @@
 
 #include <X11/extensions/Xfixes.h>
 
-#include <unistd.h>
 #include <string>
 
 #include "QORDlgCursorDefinition.h"
 #include "QORDlgMotif.h"
 #include "tolven_test_app.h"
-#include "tolven_test_dialog.h"
+#include "tolven_test_control.h"
 
 namespace {
 
@@ -31,14 +30,7 @@ class Cursors : public AppSuite {
 XFixesCursorImage* cursorOver(Widget w) {
   Display* d = L()->GetDisplay();
   // The window manager maps top-level windows in its own time.
-  for (int i = 0; i < 200; ++i) {
-    XWindowAttributes a;
-    if (XGetWindowAttributes(d, XtWindow(w), &a) && a.map_state == IsViewable) break;
-    // X events only: the idle pass must not run from here.
-    XtAppContext c = L()->GetContext();
-    while (XtAppPending(c) & XtIMXEvent) XtAppProcessEvent(c, XtIMXEvent);
-    usleep(10000);
-  }
+  for (int i = 0; i < 200 && !Viewable(w); ++i) PumpFor(10);  // no idle pass from here
   Widget shell = w;
   while (!XtIsShell(shell)) shell = XtParent(shell);
   XRaiseWindow(d, XtWindow(shell));
