@@ -34,7 +34,6 @@ TEST_F(TabLayout, ThreeInARowOnePixelApart) {
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({a, b, c}));
   lw->SetVerticalAttachment(0, QORDlgTopOrLeft, listOf({a}));
   ASSERT_TRUE(win.Show());
-  XSync(XtDisplay(a->GetFatherWidget()), False);
   EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));
   EXPECT_EQ(serverGeo(b), (Geo{52, 1, 40, 25}));
   EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
@@ -67,7 +66,6 @@ TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
     // A user resize gives the layout the work area plus one: the height
     // takes that pixel, the width follows the steps exactly.
     ASSERT_TRUE(win.ResizeLayoutTo(w0 + s.dw, h0 + 1));
-    XSync(XtDisplay(a->GetFatherWidget()), False);
     EXPECT_EQ(serverGeo(a), (Geo{1, 1, s.aw, 30})) << "width +" << s.dw;
     EXPECT_EQ(motifGeo(b), (Geo{s.bx, 1, s.bw, 30})) << "width +" << s.dw;
   }

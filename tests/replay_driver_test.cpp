@@ -24,9 +24,8 @@ class ReplayDriver : public AppSuite {
 TEST_F(ReplayDriver, RecordedNotificationsComeBackInOrderThenABrokenFileStopsTheRun) {
   // The end of the run deletes the windows and with them their objects.
   auto* win = new TestDialog("RecWin");
-  auto* pa = new QORDlgMotif(win, "area", 0);
-  auto* pb = new QORDlgMotif(win, "area", 0);  // same name: told apart by the path
-  QORDlgMotif &a = *pa, &b = *pb;
+  auto& a = *new QORDlgMotif(win, "area", 0);
+  auto& b = *new QORDlgMotif(win, "area", 0);  // same name: told apart by the path
   ASSERT_TRUE(win->Show());
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
   a.SendNotification(&a, a.GetDragEnterNotification());
