@@ -2,6 +2,7 @@
 // of the fixture; without a display every test of the fixture is skipped.
 #pragma once
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
