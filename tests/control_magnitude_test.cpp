@@ -3,14 +3,11 @@
 // current unit per magnitude redrawing every control.
 #include <gtest/gtest.h>
 
-#include <Xm/Label.h>
-
-#include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "l_QORDlgControl.h"
-#include "tolven_test_dialog.h"
+#include "tolven_test_app.h"
+#include "tolven_test_control.h"
 
 namespace {
 using C = QORDlgControl;
@@ -155,22 +152,13 @@ TEST(Validators, RealIntegerFloatAndCharacterClasses) {
   EXPECT_EQ(l_QORDlgControl::IsAlphanumerical("ab 12"), 0);
 }
 
-// A label showing a length, enough to see a control redraw itself.
-class LengthLabelLetter : public l_QORDlgControl {
+// A test control showing a length in its label, enough to see a control redraw itself.
+class LengthLabelLetter : public TestControlLetter {
  public:
-  LengthLabelLetter(l_QORDialog* f, const QORString& n, QORDlgControl* a) : l_QORDlgControl(f, n, a, 0) {}
-  void Build() override {
-    if (built) return;
-    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-    if (!parent) return;
-    built = 1;
-    baseWidget = XmCreateLabel(parent, const_cast<char*>(name.c_str()), nullptr, 0);
-    InstallDestroyHandler();
-    update(QORDlgUpdSubclass);
-  }
+  using TestControlLetter::TestControlLetter;
   // The value replaces the title the base update puts in the label.
   void update(unsigned long mask) override {
-    const bool redraw = built && ((pending | mask) & (QORDlgUpdSubclass | 1));
+    const bool redraw = built && ((pending | mask) & (QORDlgUpdSubclass | QORDlgUpdTitle | 1));
     l_QORDlgControl::update(mask);
     if (!redraw) return;
     XmString s = XmStringCreateLocalized(const_cast<char*>(WriteStringValue(value, unit, displayFormat)));
@@ -180,32 +168,14 @@ class LengthLabelLetter : public l_QORDlgControl {
   double value = 1.0;
 };
 
-class LengthLabel : public QORDlgControl {
- public:
-  LengthLabel(QORDialog* f, const char* n) : QORDlgControl(f, n, 0) {
-    typed = new LengthLabelLetter(f->GetLetterObject(), n, this);
-    controlLetter = typed;
-    letter = typed;
-  }
-  l_QORDialog* GetLetterObject() const override { return typed; }
-  std::string shown() const {
-    XmString s = nullptr;
-    XtVaGetValues(typed->GetBaseWidget(0), XmNlabelString, &s, nullptr);
-    char* t = static_cast<char*>(XmStringUnparse(s, nullptr, XmCHARSET_TEXT, XmCHARSET_TEXT, nullptr, 0, XmOUTPUT_ALL));
-    std::string r = t ? t : "";
-    XtFree(t);
-    XmStringFree(s);
-    return r;
-  }
-  LengthLabelLetter* typed;
+struct LengthLabel : TestControlOf<LengthLabelLetter> {
+  using TestControlOf::TestControlOf;
+  std::string shown() const { return LabelText(typed->GetBaseWidget(0)); }
 };
 
-TEST(ControlUnits, CurrentUnitOfAMagnitudeRedrawsEveryControl) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs DISPLAY";
-  static char arg0[] = "control_magnitude_test";
-  static char* argv[] = {arg0, nullptr};
-  QORInteractiveApplication app(nullptr, "ControlUnits");
-  app.BuildApplicationEnvironment(1, argv, environ);
+using ControlUnits = AppSuite;
+
+TEST_F(ControlUnits, CurrentUnitOfAMagnitudeRedrawsEveryControl) {
   TestDialog a("UnitsA"), b("UnitsB");
   LengthLabel la(&a, "la"), lb(&b, "lb");
   la.SetMagnitude(C::Length);
@@ -220,14 +190,14 @@ TEST(ControlUnits, CurrentUnitOfAMagnitudeRedrawsEveryControl) {
   ASSERT_TRUE(a.Show());
   ASSERT_TRUE(b.Show());
   EXPECT_EQ(la.shown(), "1 m");
-  app.SetMagnitudeCurrentUnit(C::Length, C::Millimeter);
+  app->SetMagnitudeCurrentUnit(C::Length, C::Millimeter);
   PumpIdle();
   EXPECT_EQ(la.shown(), "1000 mm");
   EXPECT_EQ(lb.shown(), "1e+03 mm");
-  EXPECT_EQ(app.GetDoubleValueString(0.5, C::Length), QORUnicodeString("500 mm"));
-  app.SetMagnitudeCurrentUnit(C::Length, C::Celsius);  // not a length: ignored
-  EXPECT_EQ(app.GetMagnitudeCurrentUnit(C::Length), C::Millimeter);
-  EXPECT_EQ(app.GetMagnitudeCurrentUnit(C::Dilatation), C::PerCelsius);
+  EXPECT_EQ(app->GetDoubleValueString(0.5, C::Length), QORUnicodeString("500 mm"));
+  app->SetMagnitudeCurrentUnit(C::Length, C::Celsius);  // not a length: ignored
+  EXPECT_EQ(app->GetMagnitudeCurrentUnit(C::Length), C::Millimeter);
+  EXPECT_EQ(app->GetMagnitudeCurrentUnit(C::Dilatation), C::PerCelsius);
 }
 
 }  // namespace

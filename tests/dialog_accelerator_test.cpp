@@ -6,13 +6,11 @@
 #include <X11/keysym.h>
 #include <strings.h>
 
-#include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "QORDlgMotif.h"
 #include "tolven_test_control.h"
-#include "tolven_test_dialog.h"
+#include "tolven_test_app.h"
 
 namespace {
 
@@ -95,21 +93,7 @@ TEST(AcceleratorText, ParsedFormattedAndTranslated) {
 
 // ---- on real widgets ----
 
-class Accelerators : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "dialog_accelerator_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "AcceleratorTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
-  static QORInteractiveApplication* app;
-};
-QORInteractiveApplication* Accelerators::app = nullptr;
+using Accelerators = AppSuite;
 
 TEST_F(Accelerators, ProgramTextAndSharedResult) {
   TestDialog win("AccTextWin");
@@ -138,21 +122,16 @@ TEST_F(Accelerators, FireThroughRealKeyPresses) {
   area.SetRectDimensions(10, 90, 40, 100);
   target.SetAcceleratorString("Ctrl+F4");
   ASSERT_TRUE(win.Show());
-  Widget targetW = target.GetLetterObject()->GetBaseWidget(0);
-  Widget focusW = focus.GetLetterObject()->GetBaseWidget(0);
+  Widget targetW = WidgetOf(&target), focusW = WidgetOf(&focus), areaW = WidgetOf(&area);
   ASSERT_TRUE(targetW && focusW && XtWindow(focusW));
   PumpFor(200);  // mapped by the window manager
 
   // The window spreads the control's accelerators over its controls, not over other objects.
-  Widget areaW = area.GetLetterObject()->GetBaseWidget(0);
-  XtTranslations areaBefore = nullptr, focusBefore = nullptr, after = nullptr;
-  XtVaGetValues(areaW, XtNtranslations, &areaBefore, nullptr);
-  XtVaGetValues(focusW, XtNtranslations, &focusBefore, nullptr);
+  const auto areaBefore = Resource<XtTranslations>(areaW, XtNtranslations);
+  const auto focusBefore = Resource<XtTranslations>(focusW, XtNtranslations);
   win.GetLetterObject()->recursiveInstallAccelerators(targetW);
-  XtVaGetValues(areaW, XtNtranslations, &after, nullptr);
-  EXPECT_EQ(after, areaBefore);
-  XtVaGetValues(focusW, XtNtranslations, &after, nullptr);
-  EXPECT_NE(after, focusBefore);
+  EXPECT_EQ(Resource<XtTranslations>(areaW, XtNtranslations), areaBefore);
+  EXPECT_NE(Resource<XtTranslations>(focusW, XtNtranslations), focusBefore);
 
   XSetInputFocus(TestDisplay(), XtWindow(focusW), RevertToParent, CurrentTime);
   Chord({XK_F4});

@@ -2,7 +2,6 @@
 // visibility notifications, deferred update, destruction, reparenting.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <unistd.h>
 #include <string>
 #include <vector>
@@ -10,25 +9,12 @@
 #include "QORDlgFrame.h"
 #include "QORDlgMotif.h"
 #include "l_QORDlgMotif.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class DialogObject : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "dialog_object_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "DialogObjectTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
-  static QORInteractiveApplication* app;
-};
-QORInteractiveApplication* DialogObject::app = nullptr;
+using DialogObject = AppSuite;
 
 // Counts the envelopes that are still alive.
 class CountedMotif : public QORDlgMotif {
@@ -38,22 +24,6 @@ class CountedMotif : public QORDlgMotif {
   static int live;
 };
 int CountedMotif::live = 0;
-
-Dimension widthOf(Widget w) {
-  Dimension d = 0;
-  XtVaGetValues(w, XmNwidth, &d, nullptr);
-  return d;
-}
-Dimension heightOf(Widget w) {
-  Dimension d = 0;
-  XtVaGetValues(w, XmNheight, &d, nullptr);
-  return d;
-}
-Position xOf(Widget w) {
-  Position p = 0;
-  XtVaGetValues(w, XmNx, &p, nullptr);
-  return p;
-}
 
 TEST_F(DialogObject, StyleWordsAndNames) {
   TestDialog win("StyleWin");
@@ -72,9 +42,7 @@ TEST_F(DialogObject, StyleWordsAndNames) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string("Dialog object name is invalid >") + bad + "<\n");
     EXPECT_STREQ(m.GetName().c_str(), bad);  // the object lives on
   }
-  testing::internal::CaptureStderr();
-  QORDlgMotif good(&win, "Good_Name_09", 0);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(StderrOf([&] { QORDlgMotif good(&win, "Good_Name_09", 0); }), "");
 }
 
 TEST_F(DialogObject, GeometryIsHeightBeforeWidthAndRangeChecked) {
@@ -86,19 +54,14 @@ TEST_F(DialogObject, GeometryIsHeightBeforeWidthAndRangeChecked) {
   m.SetRectDimensions(10, 20, 30, 40);
   DRECT r;
   m.GetRectDimensions(&r);
-  EXPECT_EQ(r.dy, 30);
-  EXPECT_EQ(r.dx, 40);
+  EXPECT_EQ((Size{r.dx, r.dy}), (Size{40, 30}));
   PumpIdle();
-  EXPECT_EQ(heightOf(w), 30);
-  EXPECT_EQ(widthOf(w), 40);
-  EXPECT_EQ(xOf(w), 10);
+  EXPECT_EQ(MotifGeo(w), (Geo{10, 20, 40, 30}));
   // A width of 0 or above 32767 keeps the size but still moves.
   m.SetRectDimensions(50, 60, 70, 0);
   m.SetRectDimensions(55, 60, 70, 40000);
   PumpIdle();
-  EXPECT_EQ(xOf(w), 55);
-  EXPECT_EQ(widthOf(w), 40);
-  EXPECT_EQ(heightOf(w), 30);
+  EXPECT_EQ(MotifGeo(w), (Geo{55, 60, 40, 30}));
   m.GetRectDimensions(&r);
   EXPECT_EQ(r.dx, 40);
   DRECT big{32000, 0, 800, 10};
@@ -201,11 +164,10 @@ TEST_F(DialogObject, TenThousandSettersCostOneWidgetUpdate) {
   const unsigned long many = requestsFor(10000);
   EXPECT_EQ(many, one);
   EXPECT_GT(one, 1u);  // the single update did reach the server
-  EXPECT_EQ(widthOf(m.GetFatherWidget()), 44);
-  EXPECT_EQ(xOf(m.GetFatherWidget()), 7);
+  EXPECT_EQ(MotifGeo(m.GetFatherWidget()), (Geo{7, 9, 44, 33}));
 }
 
-TEST_F(DialogObject, ReparentMovesTheBuiltWidget) {
+TEST_F(DialogObject, ReparentMovesTheBuiltWidgetAndXtMayDestroyIt) {
   TestDialog a("WinA"), b("WinB");
   QORDlgMotif m(&a, "area", 0);
   ASSERT_TRUE(a.Show());
@@ -218,12 +180,7 @@ TEST_F(DialogObject, ReparentMovesTheBuiltWidget) {
   EXPECT_EQ(XtParent(m.GetFatherWidget()), b.GetLetterObject()->GetBaseWidget(0));
   EXPECT_TRUE(XtIsManaged(m.GetFatherWidget()));
   EXPECT_EQ(a.Reparent(&b), 0);  // a window is not a movable child
-}
-
-TEST_F(DialogObject, WidgetDestroyedByXtLeavesAConsistentLetter) {
-  TestDialog win("XtKillWin");
-  QORDlgMotif m(&win, "area", 0);
-  ASSERT_TRUE(win.Show());
+  // A widget destroyed by Xt leaves a consistent letter.
   XtDestroyWidget(m.GetFatherWidget());
   PumpIdle();
   EXPECT_EQ(m.GetFatherWidget(), nullptr);

@@ -9,7 +9,6 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "QORMetaObject.h"
 #include "QORNotification.h"
 #include "QORRecord.h"
+#include "tolven_test_app.h"
 
 namespace {
 
@@ -117,11 +117,6 @@ class Clicker : public QORCommand {
 
 std::string tempFile(const char* tag) { return "/tmp/tolven_" + std::string(tag) + std::to_string(getpid()); }
 
-std::string slurp(const std::string& file) {
-  std::ostringstream text;
-  text << std::ifstream(file).rdbuf();
-  return text.str();
-}
 
 TEST(Record, WriterRefusesUnreadableFieldsAndMarksEmptyState) {
   ASSERT_EQ(2, registered);
@@ -132,7 +127,7 @@ TEST(Record, WriterRefusesUnreadableFieldsAndMarksEmptyState) {
   EXPECT_FALSE(w.Write("p", "", QORMarshal()));
   EXPECT_TRUE(w.Write("p", "TestClickNotification", QORMarshal()));
   w.Close();
-  EXPECT_EQ("# tolven record 1\n1 p TestClickNotification -\n", slurp(file));
+  EXPECT_EQ("# tolven record 1\n1 p TestClickNotification -\n", Slurp(file));
   unlink(file.c_str());
 }
 
@@ -185,7 +180,7 @@ TEST(Record, CaptureThroughSendNotificationThenReplay) {
   rec->EndMode(QORRecordCapture);
   EXPECT_EQ(QORRecordNone, rec->RecordMod());
   EXPECT_EQ("# tolven record 1\n1 cap%20root/btn#2 TestClickNotification 01070000000805000000736576656e\n"
-            "2 cap%20root/btn TestClickNotification 01fdffffff0800000000\n", slurp(file));
+            "2 cap%20root/btn TestClickNotification 01fdffffff0800000000\n", Slurp(file));
 
   second.value = first.value = 0;
   second.label = first.label = "x";

@@ -6,36 +6,23 @@
 
 #include <X11/extensions/Xfixes.h>
 
-#include <cstdlib>
-#include <unistd.h>
 #include <string>
 
 #include "QORDlgCursorDefinition.h"
 #include "QORDlgMotif.h"
-#include "tolven_test_dialog.h"
+#include "tolven_test_app.h"
+#include "tolven_test_control.h"
 
 namespace {
 
-QORInteractiveApplication* app = nullptr;
-l_QORInteractiveApplication* L() { return app->GetLetterObject(); }
+l_QORInteractiveApplication* L() { return l_QORInteractiveApplication::GetCurrent(); }
 
-class CursorEnvironment : public ::testing::Environment {
-  void SetUp() override {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "images_cursor_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "CursorTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-};
-const auto* env = ::testing::AddGlobalTestEnvironment(new CursorEnvironment);
-
-class Cursors : public ::testing::Test {
+class Cursors : public AppSuite {
  protected:
   void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
+    AppSuite::SetUp();
     int event = 0, error = 0;
-    if (!XFixesQueryExtension(L()->GetDisplay(), &event, &error)) GTEST_SKIP() << "needs XFIXES";
+    if (app && !XFixesQueryExtension(L()->GetDisplay(), &event, &error)) GTEST_SKIP() << "needs XFIXES";
   }
 };
 
@@ -43,14 +30,7 @@ class Cursors : public ::testing::Test {
 XFixesCursorImage* cursorOver(Widget w) {
   Display* d = L()->GetDisplay();
   // The window manager maps top-level windows in its own time.
-  for (int i = 0; i < 200; ++i) {
-    XWindowAttributes a;
-    if (XGetWindowAttributes(d, XtWindow(w), &a) && a.map_state == IsViewable) break;
-    // X events only: the idle pass must not run from here.
-    XtAppContext c = L()->GetContext();
-    while (XtAppPending(c) & XtIMXEvent) XtAppProcessEvent(c, XtIMXEvent);
-    usleep(10000);
-  }
+  for (int i = 0; i < 200 && !Viewable(w); ++i) PumpFor(10);  // no idle pass from here
   Widget shell = w;
   while (!XtIsShell(shell)) shell = XtParent(shell);
   XRaiseWindow(d, XtWindow(shell));
@@ -72,24 +52,29 @@ std::string differs(const XFixesCursorImage* img, const CursorDefinition& def) {
   }
   return "";
 }
+std::string differsOver(Widget w, const CursorDefinition& def) {
+  XFixesCursorImage* img = cursorOver(w);
+  const std::string d = differs(img, def);
+  XFree(img);
+  return d;
+}
 
 TEST_F(Cursors, SetCursorReturnsThePreviousAndRejectsBadIndexes) {
   TestDialog win("SetWin");
   QORDlgMotif m(&win, "m", 0);
   ASSERT_TRUE(win.Show());
   l_QORDialog* l = m.GetLetterObject();
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(m.SetCursor(static_cast<QORDlgCursor>(12)), 0);  // none yet
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Invalid cursor 12\n");
+  EXPECT_EQ(StdoutOf([&] { EXPECT_EQ(m.SetCursor(static_cast<QORDlgCursor>(12)), 0); }), "Invalid cursor 12\n");
   EXPECT_EQ(l->GetCursorIndex(), -1);
   EXPECT_EQ(l->GetPendingMask() & 0x20, 0u);
   EXPECT_EQ(m.SetCursor(Target), 0);
   EXPECT_NE(l->GetPendingMask() & 0x20, 0u);
   EXPECT_EQ(m.SetCursor(Magnifier), Target);
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(m.SetCursor(static_cast<QORDlgCursor>(12)), Magnifier);
-  EXPECT_EQ(m.SetCursor(QORDlgNoCursor), Magnifier);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Invalid cursor 12\nInvalid cursor -1\n");
+  EXPECT_EQ(StdoutOf([&] {
+              EXPECT_EQ(m.SetCursor(static_cast<QORDlgCursor>(12)), Magnifier);
+              EXPECT_EQ(m.SetCursor(QORDlgNoCursor), Magnifier);
+            }),
+            "Invalid cursor 12\nInvalid cursor -1\n");
   EXPECT_EQ(m.GetCursor(), Magnifier);
   PumpIdle();
   EXPECT_EQ(l->GetPendingMask() & 0x20, 0u);
@@ -103,13 +88,9 @@ TEST_F(Cursors, EveryTableCursorIsDefinedOnTheWindowByTheIdlePass) {
   ASSERT_TRUE(w && XtWindow(w));
   for (int i = 0; i < QORDlgCursorCount; ++i) {
     m.SetCursor(static_cast<QORDlgCursor>(i));
-    XFixesCursorImage* before = cursorOver(w);
-    EXPECT_NE(differs(before, QORDlgCursorTable[i]), "") << "cursor " << i << " shown before the idle pass";
-    XFree(before);
+    EXPECT_NE(differsOver(w, QORDlgCursorTable[i]), "") << "cursor " << i << " shown before the idle pass";
     PumpIdle();
-    XFixesCursorImage* img = cursorOver(w);
-    EXPECT_EQ(differs(img, QORDlgCursorTable[i]), "") << "cursor " << i;
-    XFree(img);
+    EXPECT_EQ(differsOver(w, QORDlgCursorTable[i]), "") << "cursor " << i;
   }
 }
 
@@ -120,18 +101,12 @@ TEST_F(Cursors, CursorSetBeforeTheWindowExistsAndThroughBusyPeriods) {
   ASSERT_TRUE(win.Show());
   Widget w = m.GetLetterObject()->GetBaseWidget(0);
   ASSERT_TRUE(w && XtWindow(w));
-  XFixesCursorImage* img = cursorOver(w);
-  EXPECT_EQ(differs(img, QORDlgCursorTable[OpenedHand]), "");
-  XFree(img);
+  EXPECT_EQ(differsOver(w, QORDlgCursorTable[OpenedHand]), "");
   // Busy: the watch everywhere, the object's own cursor back afterwards.
   L()->SetBusyCursor();
-  img = cursorOver(w);
-  EXPECT_NE(differs(img, QORDlgCursorTable[OpenedHand]), "");
-  XFree(img);
+  EXPECT_NE(differsOver(w, QORDlgCursorTable[OpenedHand]), "");
   PumpIdle();
-  img = cursorOver(w);
-  EXPECT_EQ(differs(img, QORDlgCursorTable[OpenedHand]), "");
-  XFree(img);
+  EXPECT_EQ(differsOver(w, QORDlgCursorTable[OpenedHand]), "");
 }
 
 }  // namespace

@@ -10,39 +10,24 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "QORDlgXpm.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-QORInteractiveApplication* app = nullptr;
 fs::path scratch;
-l_QORInteractiveApplication* L() { return app->GetLetterObject(); }
-
-class IconEnvironment : public ::testing::Environment {
-  void SetUp() override {
-    scratch = fs::temp_directory_path() / ("tolven_icons_" + std::to_string(getpid()));
-    fs::create_directories(scratch);
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "images_icon_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "IconTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void TearDown() override { fs::remove_all(scratch); }
-};
-const auto* env = ::testing::AddGlobalTestEnvironment(new IconEnvironment);
+l_QORInteractiveApplication* L() { return l_QORInteractiveApplication::GetCurrent(); }
 
 // A push button showing the object's icons; the class code is chosen by the test.
 class IconLetter : public l_QORDialog {
  public:
-  IconLetter(l_QORDialog* f, const char* n, QORDialog* a, unsigned long s, unsigned long code)
-      : l_QORDialog(f, n, a, s), code(code) {
-    style |= s & 0x80000;
-  }
+  IconLetter(l_QORDialog* f, const char* n, QORDialog* a, unsigned long code)
+      : l_QORDialog(f, n, a, 0), code(code) {}
   void setIcons(const char* normal, const char* selected = "", const char* disabled = "",
                 QORDlgIconType type = QORDlgIconNone) {
     iconNames[0] = new QORString(normal);
@@ -65,19 +50,15 @@ class IconLetter : public l_QORDialog {
 
 class IconButton : public QORDialog {
  public:
-  IconButton(QORDialog* f, const char* n, unsigned long code = 23, unsigned long style = 0)
-      : QORDialog(f, n, style), l(new IconLetter(f->GetLetterObject(), n, this, style, code)) {
+  IconButton(QORDialog* f, const char* n, unsigned long code = 23)
+      : QORDialog(f, n, 0), l(new IconLetter(f->GetLetterObject(), n, this, code)) {
     letter = l;
   }
   l_QORDialog* GetLetterObject() const override { return l; }
   IconLetter* l;
 };
 
-Pixmap resource(Widget w, const char* name) {
-  Pixmap p = 0;
-  XtVaGetValues(w, name, &p, nullptr);
-  return p;
-}
+Pixmap resource(Widget w, const char* name) { return Resource<Pixmap>(w, name); }
 
 unsigned long pixelAt(Drawable d, int x, int y) {
   XImage* img = XGetImage(L()->GetDisplay(), d, x, y, 1, 1, AllPlanes, ZPixmap);
@@ -106,10 +87,16 @@ fs::path writeXpm(const fs::path& dir, const std::string& name, int w, int h) {
   return dir / (name + ".pm");
 }
 
-class Icons : public ::testing::Test {
+class Icons : public AppSuite {
  protected:
+  static void SetUpTestSuite() {
+    scratch = fs::temp_directory_path() / ("tolven_icons_" + std::to_string(getpid()));
+    fs::create_directories(scratch);
+    AppSuite::SetUpTestSuite();
+  }
+  static void TearDownTestSuite() { fs::remove_all(scratch); }
   void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
+    AppSuite::SetUp();
     saved = std::getenv("TRIVOICONPATH") ? std::getenv("TRIVOICONPATH") : "";
     home = std::getenv("HOME") ? std::getenv("HOME") : "";
   }
@@ -137,18 +124,13 @@ TEST_F(Icons, SameIconForTwoObjectsIsReadOnceAndShared) {
   ASSERT_NE(resource(wa, XmNlabelPixmap), 0u);
   EXPECT_EQ(resource(wa, XmNlabelPixmap), resource(wb, XmNlabelPixmap));
   EXPECT_EQ(resource(wa, XmNlabelInsensitivePixmap), resource(wb, XmNlabelInsensitivePixmap));
-  unsigned char type = 0;
-  XtVaGetValues(wa, XmNlabelType, &type, nullptr);
-  EXPECT_EQ(type, XmPIXMAP);
+  EXPECT_EQ(Resource<unsigned char>(wa, XmNlabelType), XmPIXMAP);
   // The file is gone: the cached pixmaps still come back, without a read.
   fs::remove(dir / "open.pm");
   Pixmap icon = 0, grey = 0;
   EXPECT_EQ(loadxpm(wa, const_cast<char*>("open"), &icon, &grey), 0);
   EXPECT_EQ(icon, resource(wa, XmNlabelPixmap));
   EXPECT_EQ(QORDlgIconFileReadCount() - before, 1);
-  // 24 x 24 icon: the object is the icon plus 8.
-  EXPECT_EQ(a.l->width(), 32);
-  EXPECT_EQ(a.l->height(), 32);
 }
 
 TEST_F(Icons, PathEntriesInOrderWithEmptyEntryForHome) {
@@ -161,20 +143,13 @@ TEST_F(Icons, PathEntriesInOrderWithEmptyEntryForHome) {
   TestDialog win("PathWin");
   ASSERT_TRUE(win.Show());
   Widget w = win.GetLetterObject()->GetBaseWidget(0);
-  auto widthOf = [](Pixmap p) {
-    Window r;
-    int x, y;
-    unsigned int width = 0, h, b, d;
-    XGetGeometry(L()->GetDisplay(), p, &r, &x, &y, &width, &h, &b, &d);
-    return static_cast<int>(width);
-  };
   Pixmap p = 0;
   setenv("TRIVOICONPATH", (":" + other.string()).c_str(), 1);
   ASSERT_EQ(loadxpm(w, const_cast<char*>("dupA"), &p, nullptr), 0);
-  EXPECT_EQ(widthOf(p), 4);  // HOME first
+  EXPECT_EQ(ServerGeo(L()->GetDisplay(), p).w, 4);  // HOME first
   setenv("TRIVOICONPATH", (other.string() + ":").c_str(), 1);
   ASSERT_EQ(loadxpm(w, const_cast<char*>("dupB"), &p, nullptr), 0);
-  EXPECT_EQ(widthOf(p), 6);
+  EXPECT_EQ(ServerGeo(L()->GetDisplay(), p).w, 6);
 }
 
 TEST_F(Icons, MissingUnreadableAndUnsetPath) {
@@ -192,19 +167,14 @@ TEST_F(Icons, MissingUnreadableAndUnsetPath) {
   EXPECT_EQ(loadxpm(w, const_cast<char*>(""), &p, nullptr), 1);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Icon nosuch_icon not found\n");
   unsetenv("TRIVOICONPATH");
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(loadxpm(w, const_cast<char*>("other"), &p, nullptr), 1);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "TRIVOICONPATH environment variable not defined\n");
+  EXPECT_EQ(StderrOf([&] { EXPECT_EQ(loadxpm(w, const_cast<char*>("other"), &p, nullptr), 1); }),
+            "TRIVOICONPATH environment variable not defined\n");
   // A button whose icon is missing keeps its text label.
   setenv("TRIVOICONPATH", dir.c_str(), 1);
   IconButton b(&win, "b");
   b.l->setIcons("also_missing");
-  testing::internal::CaptureStderr();
-  PumpIdle();
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Icon also_missing not found\n");
-  unsigned char type = 0;
-  XtVaGetValues(b.l->GetBaseWidget(0), XmNlabelType, &type, nullptr);
-  EXPECT_EQ(type, XmSTRING);
+  EXPECT_EQ(StderrOf([] { PumpIdle(); }), "Icon also_missing not found\n");
+  EXPECT_EQ(Resource<unsigned char>(b.l->GetBaseWidget(0), XmNlabelType), XmSTRING);
 }
 
 TEST_F(Icons, TypeColoursTransparencyAndInsensitiveLook) {
@@ -217,13 +187,12 @@ TEST_F(Icons, TypeColoursTransparencyAndInsensitiveLook) {
   const int expected[5][2][3] = {{}, {{175, 175, 175}, {130, 130, 130}}, {{77, 177, 142}, {54, 134, 109}},
                                  {{70, 160, 233}, {63, 113, 153}}, {{153, 95, 153}, {136, 98, 136}}};
   for (int t = 1; t <= 4; ++t) {
-    const XColor bg = rgbOf(L()->GetIconBackgroundColor(static_cast<QORDlgIconType>(t)));
-    const XColor hl = rgbOf(L()->GetIconHighlightBackgroundColor(static_cast<QORDlgIconType>(t)));
-    EXPECT_EQ(bg.red >> 8, expected[t][0][0]) << t;
-    EXPECT_EQ(bg.green >> 8, expected[t][0][1]) << t;
-    EXPECT_EQ(bg.blue >> 8, expected[t][0][2]) << t;
-    EXPECT_EQ(hl.red >> 8, expected[t][1][0]) << t;
-    EXPECT_EQ(hl.blue >> 8, expected[t][1][2]) << t;
+    for (int h = 0; h < 2; ++h) {
+      const auto type = static_cast<QORDlgIconType>(t);
+      const XColor c = rgbOf(h ? L()->GetIconHighlightBackgroundColor(type) : L()->GetIconBackgroundColor(type));
+      EXPECT_EQ((std::vector<int>{c.red >> 8, c.green >> 8, c.blue >> 8}),
+                (std::vector<int>(expected[t][h], expected[t][h] + 3))) << t << " highlight " << h;
+    }
   }
   EXPECT_EQ(L()->GetIconBackgroundColor(QORDlgIconNonTransparent), L()->GetIconBackgroundColor(QORDlgIconNone));
   EXPECT_EQ(L()->GetIconHighlightBackgroundColor(QORDlgIconNonTransparent),
@@ -241,8 +210,7 @@ TEST_F(Icons, TypeColoursTransparencyAndInsensitiveLook) {
   EXPECT_EQ(pixelAt(icon, 5, 3), L()->GetIconBackgroundColor(QORDlgIconCreation));
   EXPECT_EQ(rgbOf(pixelAt(icon, 1, 1)).red, 0xFFFF);
   // Insensitive look: the widget's background on even columns of even rows.
-  Pixel widgetBackground = 0;
-  XtVaGetValues(wc, XmNbackground, &widgetBackground, nullptr);
+  const Pixel widgetBackground = Resource<Pixel>(wc, XmNbackground);
   const Pixmap grey = resource(wc, XmNlabelInsensitivePixmap);
   ASSERT_NE(grey, icon);
   EXPECT_EQ(pixelAt(grey, 0, 0), widgetBackground);
@@ -250,8 +218,8 @@ TEST_F(Icons, TypeColoursTransparencyAndInsensitiveLook) {
   EXPECT_EQ(pixelAt(grey, 1, 0), pixelAt(icon, 1, 0));
   EXPECT_EQ(pixelAt(grey, 0, 1), pixelAt(icon, 0, 1));
   // Type 0: the widget's own background; the selected icon with the select colour.
-  Pixel plainBackground = 0, fg, top, bottom, select = 0;
-  XtVaGetValues(wp, XmNbackground, &plainBackground, nullptr);
+  const Pixel plainBackground = Resource<Pixel>(wp, XmNbackground);
+  Pixel fg, top, bottom, select = 0;
   XmGetColors(XtScreen(wp), L()->GetColormap(), plainBackground, &fg, &top, &bottom, &select);
   EXPECT_EQ(pixelAt(resource(wp, XmNlabelPixmap), 5, 3), plainBackground);
   const Pixmap armed = resource(wp, XmNarmPixmap);
@@ -264,21 +232,15 @@ TEST_F(Icons, SizingRulesByKind) {
   writeXpm(dir, "s10x6", 10, 6);
   setenv("TRIVOICONPATH", dir.c_str(), 1);
   TestDialog win("SizeWin");
-  IconButton flat(&win, "flat", 23, 0x80000), item(&win, "item", 32), plain(&win, "plain", 22);
-  for (IconButton* b : {&flat, &item, &plain}) b->l->setIcons("s10x6");
+  IconButton item(&win, "item", 32), plain(&win, "plain", 22);  // flat push buttons: control_button_test
+  for (IconButton* b : {&item, &plain}) b->l->setIcons("s10x6");
   item.SetRectDimensions(0, 0, 30, 50);  // height 30, width 50
   ASSERT_TRUE(win.Show());
-  EXPECT_EQ(flat.l->width(), 10);
-  EXPECT_EQ(flat.l->height(), 6);
-  Dimension shadow = 9;
-  XtVaGetValues(flat.l->GetBaseWidget(0), XmNshadowThickness, &shadow, nullptr);
-  EXPECT_EQ(shadow, 0);
   EXPECT_EQ(item.l->width(), 50 + 20);
   EXPECT_EQ(item.l->height(), 30);  // larger of 6 + 10 and 30
   EXPECT_EQ(plain.l->width(), 18);
   EXPECT_EQ(plain.l->height(), 14);
-  XtVaGetValues(plain.l->GetBaseWidget(0), XmNshadowThickness, &shadow, nullptr);
-  EXPECT_EQ(shadow, 2);
+  EXPECT_EQ(Resource<Dimension>(plain.l->GetBaseWidget(0), XmNshadowThickness), 2);
 }
 
 }  // namespace

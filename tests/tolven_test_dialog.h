@@ -8,9 +8,11 @@
 
 #include <chrono>
 #include <functional>
+#include <ostream>
 
 #include "QORApplication.h"
 #include "QORDlgDialog.h"
+#include "QORDlgMotif.h"
 #include "QORInteractiveApplication.h"
 #include "l_QORDlgDialog.h"
 #include "l_QORDlgLayoutManager.h"
@@ -40,6 +42,58 @@ inline bool PumpUntil(const std::function<bool()>& done, int ms = 3000) {
   return done();
 }
 
+// One resource of a widget, read as its type.
+template <typename T>
+T Resource(Widget w, const char* name) {
+  T v{};
+  XtVaGetValues(w, name, &v, nullptr);
+  return v;
+}
+
+// Pumps events, time-outs and idle passes for `ms` milliseconds.
+inline void Settle(int ms) { PumpUntil([] { return false; }, ms); }
+
+// Sizes and places as the X server or Motif has them, comparable and printable.
+struct Size {
+  int w, h;
+  bool operator==(const Size& o) const { return w == o.w && h == o.h; }
+};
+inline std::ostream& operator<<(std::ostream& os, const Size& s) { return os << s.w << "x" << s.h; }
+struct Geo {
+  int x, y, w, h;
+  bool operator==(const Geo& o) const { return x == o.x && y == o.y && w == o.w && h == o.h; }
+  Size size() const { return Size{w, h}; }
+};
+inline std::ostream& operator<<(std::ostream& os, const Geo& g) {
+  return os << "(" << g.x << "," << g.y << " " << g.w << "x" << g.h << ")";
+}
+// A window (relative to its parent) or a pixmap, as the server has it.
+inline Geo ServerGeo(Display* d, Drawable dr) {
+  Window root;
+  int x, y;
+  unsigned w, h, border, depth;
+  XGetGeometry(d, dr, &root, &x, &y, &w, &h, &border, &depth);
+  return Geo{x, y, static_cast<int>(w), static_cast<int>(h)};
+}
+inline Geo ServerGeo(Widget wd) { return ServerGeo(XtDisplay(wd), XtWindow(wd)); }
+inline Geo MotifGeo(Widget wd) {
+  Position x = 0, y = 0;
+  Dimension w = 0, h = 0;
+  XtVaGetValues(wd, XmNx, &x, XmNy, &y, XmNwidth, &w, XmNheight, &h, nullptr);
+  return Geo{x, y, w, h};
+}
+// A Motif area with a natural size of w x h.
+inline QORDlgMotif* Area(QORDialog* father, const char* name, int w, int h) {
+  auto* m = new QORDlgMotif(father, name, 0);
+  m->GetLetterObject()->SetRectDimensions(1, 1, h, w, 0);
+  return m;
+}
+
+inline bool Viewable(Widget w) {
+  XWindowAttributes a;
+  return w && XtWindow(w) && XGetWindowAttributes(XtDisplay(w), XtWindow(w), &a) && a.map_state == IsViewable;
+}
+
 class TestDialog : public QORDlgDialog {
  public:
   explicit TestDialog(const char* name, unsigned long style = 0)
@@ -55,11 +109,7 @@ class TestDialog : public QORDlgDialog {
     SetVisibility(QORDlgShown);
     return PumpUntil([this] { return viewable(); });
   }
-  bool viewable() const {
-    XWindowAttributes a;
-    Widget s = shell();
-    return s && XtWindow(s) && XGetWindowAttributes(XtDisplay(s), XtWindow(s), &a) && a.map_state == IsViewable;
-  }
+  bool viewable() const { return Viewable(shell()); }
   // The layout manager's size (the work area plus one pixel each way).
   void layoutSize(int& w, int& h) const { layout()->getSize(w, h); }
 

@@ -2,43 +2,18 @@
 // iconify, moves, maximise/restore, decorations.
 #include <gtest/gtest.h>
 
-#include <X11/Xatom.h>
-#include <unistd.h>
-
-#include <chrono>
-#include <cstdlib>
-#include <functional>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "QORDlgDialog.h"
 #include "l_QORDlgDialog.h"
 #include "tolven_test_control.h"
-#include "tolven_test_dialog.h"
+#include "tolven_test_app.h"
 
 namespace {
 
-class Window_ : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "window_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "WindowTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
-
- public:
-  // Lets the window manager finish what it started.
-  static void settle() {
-    PumpUntil([] { return false; }, 400);
-  }
-  static QORInteractiveApplication* app;
-};
-QORInteractiveApplication* Window_::app = nullptr;
+using Window_ = AppSuite;
 
 // Records the window notifications a window sends.
 struct Log {
@@ -48,63 +23,42 @@ struct Log {
       if (c.compare(0, 10, "QORDlgWind") == 0) got.push_back(c.substr(10));
     });
   }
-  int count(const std::string& what) const {
-    int k = 0;
-    for (const std::string& g : got) k += g == what;
-    return k;
-  }
+  int count(const std::string& what) const { return static_cast<int>(std::count(got.begin(), got.end(), what)); }
   QORCommand listener{nullptr, "listener"};
   std::vector<std::string> got;
 };
 
-Widget shellOf(QORDlgDialog& w) { return static_cast<l_QORDlgDialog*>(w.GetLetterObject())->GetShell(); }
-
-// A real window: a dialog box without buttons, shown.
-struct ShownDialog : QORDlgDialog {
-  explicit ShownDialog(const char* name)
-      : QORDlgDialog(l_QORInteractiveApplication::GetCurrent()->GetAPIObject(), name, QORDlgDialogNoButtons) {
-    SetVisibility(QORDlgShown);
-  }
-};
-
-void shellGeometry(Widget shell, int& x, int& y, int& width, int& height) {
-  Window root, child;
-  unsigned int w = 0, h = 0, b = 0, d = 0;
-  int wx = 0, wy = 0;
-  XGetGeometry(XtDisplay(shell), XtWindow(shell), &root, &wx, &wy, &w, &h, &b, &d);
-  XTranslateCoordinates(XtDisplay(shell), XtWindow(shell), root, 0, 0, &x, &y, &child);
-  width = static_cast<int>(w);
-  height = static_cast<int>(h);
-}
-
-bool viewable(Widget shell) {
-  XWindowAttributes a;
-  return XGetWindowAttributes(XtDisplay(shell), XtWindow(shell), &a) && a.map_state == IsViewable;
+// The shell's place on the screen and size.
+Geo shellGeometry(Widget shell) {
+  Window child;
+  Geo g = ServerGeo(shell);
+  XTranslateCoordinates(XtDisplay(shell), XtWindow(shell), DefaultRootWindow(XtDisplay(shell)), 0, 0, &g.x, &g.y,
+                        &child);
+  return g;
 }
 
 TEST_F(Window_, DecorationsAreMeasuredAndTheScreenSizeComesHeightFirst) {
-  ShownDialog win("DecoWin");
+  TestDialog win("DecoWin");
+  win.SetVisibility(QORDlgShown);
   int h = -1, w = -1;
   win.GetMaximumSize(&h, &w);
-  EXPECT_EQ(h, 0);  // no widget yet
-  EXPECT_EQ(w, 0);
+  EXPECT_EQ((Size{w, h}), (Size{0, 0}));  // no widget yet
   ASSERT_TRUE(PumpUntil([&] { return l_QORDlgWindow::_deco_width > 0; }));
   EXPECT_GT(l_QORDlgWindow::_deco_height, l_QORDlgWindow::_deco_width);  // the title bar
   win.GetMaximumSize(&h, &w);
-  EXPECT_EQ(h, 1024);
-  EXPECT_EQ(w, 1280);
+  EXPECT_EQ((Size{w, h}), (Size{1280, 1024}));
 }
 
 TEST_F(Window_, CloseFromAnotherClientSendsWindClose) {
-  ShownDialog win("CloseWin");
+  TestDialog win("CloseWin");
   Log log(win);
-  ASSERT_TRUE(PumpUntil([&] { return shellOf(win) && viewable(shellOf(win)); }));
+  ASSERT_TRUE(win.Show());
   // Another client asks the window to close, as a window manager's menu would.
   Display* other = XOpenDisplay(nullptr);
   ASSERT_NE(other, nullptr);
   XEvent e{};
   e.xclient.type = ClientMessage;
-  e.xclient.window = XtWindow(shellOf(win));
+  e.xclient.window = XtWindow(win.shell());
   e.xclient.message_type = XInternAtom(other, "WM_PROTOCOLS", False);
   e.xclient.format = 32;
   e.xclient.data.l[0] = static_cast<long>(XInternAtom(other, "WM_DELETE_WINDOW", False));
@@ -112,99 +66,78 @@ TEST_F(Window_, CloseFromAnotherClientSendsWindClose) {
   XSendEvent(other, e.xclient.window, False, NoEventMask, &e);
   XCloseDisplay(other);
   ASSERT_TRUE(PumpUntil([&] { return log.count("CloseNotification") == 1; }));
-  EXPECT_TRUE(viewable(shellOf(win)));  // closing is the application's decision
+  EXPECT_TRUE(win.viewable());  // closing is the application's decision
 }
 
 TEST_F(Window_, IconifyAndMoveThroughTheWindowManager) {
-  ShownDialog win("WmWin");
+  TestDialog win("WmWin");
   Log log(win);
-  ASSERT_TRUE(PumpUntil([&] { return shellOf(win) && viewable(shellOf(win)) && l_QORDlgWindow::_deco_width > 0; }));
-  settle();
+  ASSERT_TRUE(win.Show() && PumpUntil([] { return l_QORDlgWindow::_deco_width > 0; }));
+  Settle(400);
   log.got.clear();
 
   win.Minimize();  // a dialog shell is not a top-level shell: nothing happens
-  settle();
+  Settle(400);
   EXPECT_EQ(log.count("MinimizeNotification"), 0);
   // The user iconifies it through the window manager.
   Display* iconifier = XOpenDisplay(nullptr);
-  XIconifyWindow(iconifier, XtWindow(shellOf(win)), DefaultScreen(iconifier));
+  XIconifyWindow(iconifier, XtWindow(win.shell()), DefaultScreen(iconifier));
   XCloseDisplay(iconifier);
   ASSERT_TRUE(PumpUntil([&] { return log.count("MinimizeNotification") == 1; }));
   EXPECT_TRUE(win.IsMinimized());
   win.Restore();
-  ASSERT_TRUE(PumpUntil([&] { return viewable(shellOf(win)); }));
+  ASSERT_TRUE(PumpUntil([&] { return win.viewable(); }));
   // The window manager re-maps the window; the next configure ends the iconic state.
   Display* other = XOpenDisplay(nullptr);
-  XResizeWindow(other, XtWindow(shellOf(win)), 320, 200);
+  XResizeWindow(other, XtWindow(win.shell()), 320, 200);
   XSync(other, False);
   ASSERT_TRUE(PumpUntil([&] { return log.count("RestoreNotification") == 1; })) << ::testing::PrintToString(log.got);
   EXPECT_FALSE(win.IsMinimized());
 
   // A move by another client, through the window manager: one Move notification.
-  settle();
+  Settle(400);
   log.got.clear();
-  XMoveWindow(other, XtWindow(shellOf(win)), 200, 150);
+  XMoveWindow(other, XtWindow(win.shell()), 200, 150);
   XCloseDisplay(other);
   ASSERT_TRUE(PumpUntil([&] { return log.count("MoveNotification") >= 1; }));
-  settle();
+  Settle(400);
   EXPECT_EQ(log.count("MoveNotification"), 1);
   int rx, ry;
   win.GetLetterObject()->GetRectPosition(&rx, &ry);
-  int sx, sy, sw, sh;
-  shellGeometry(shellOf(win), sx, sy, sw, sh);
-  EXPECT_EQ(rx, sx);
-  EXPECT_EQ(ry, sy);
+  const Geo shell = shellGeometry(win.shell());
+  EXPECT_EQ(rx, shell.x);
+  EXPECT_EQ(ry, shell.y);
 
   EXPECT_EQ(l_QORDlgWindow::wmOffsetFlag, 1);  // mwm places frames and says so
 }
 
 // Maximize, then Restore: the geometry comes back, with one notification
-// each; Restore on a normal window does nothing.
-void maximizeAndRestore(QORDlgWindow& win, const std::function<Widget()>& shellOf) {
+// each; Restore on a normal window does nothing. The box has content: an
+// empty one stays in its first sizing, which keeps the size it was given.
+TEST_F(Window_, MaximizeThenRestoreADialogBox) {
+  TestDialog win("MaxDialog");
+  new TestControl(&win, "content");
   Log log(win);
-  Widget shell = nullptr;
-  ASSERT_TRUE(PumpUntil([&] {
-    shell = shellOf();
-    return shell && viewable(shell) && l_QORDlgWindow::_deco_width > 0;
-  }));
-  Window_::settle();
-  int sx, sy, sw, sh;
-  shellGeometry(shell, sx, sy, sw, sh);
+  ASSERT_TRUE(win.Show() && PumpUntil([] { return l_QORDlgWindow::_deco_width > 0; }));
+  Widget shell = win.shell();
+  Settle(400);
+  const Geo normal = shellGeometry(shell);
   log.got.clear();
   win.Maximize();
-  ASSERT_TRUE(PumpUntil([&] {
-    int x, y, w, h;
-    shellGeometry(shell, x, y, w, h);
-    return w > 1000;
-  }));
-  Window_::settle();
+  ASSERT_TRUE(PumpUntil([&] { return shellGeometry(shell).w > 1000; }));
+  Settle(400);
   EXPECT_TRUE(win.IsMaximized());
-  int mx, my, mw, mh;
-  shellGeometry(shell, mx, my, mw, mh);
-  EXPECT_EQ(mw, 1280 - 2 * l_QORDlgWindow::_deco_width);
-  EXPECT_EQ(mh, 1024 - l_QORDlgWindow::_deco_width - l_QORDlgWindow::_deco_height);
+  const int deco = l_QORDlgWindow::_deco_width;
+  EXPECT_EQ(shellGeometry(shell).size(), (Size{1280 - 2 * deco, 1024 - deco - l_QORDlgWindow::_deco_height}));
   win.Restore();
   ASSERT_TRUE(PumpUntil([&] { return !win.IsMaximized(); }));
-  Window_::settle();
-  int x2, y2, w2, h2;
-  shellGeometry(shell, x2, y2, w2, h2);
-  EXPECT_EQ(x2, sx);
-  EXPECT_EQ(y2, sy);
-  EXPECT_EQ(w2, sw);
-  EXPECT_EQ(h2, sh);
+  Settle(400);
+  EXPECT_EQ(shellGeometry(shell), normal);
   EXPECT_EQ(log.count("RestoreNotification"), 1);
   EXPECT_EQ(log.count("MaximizeNotification"), 1);
   win.Restore();
-  Window_::settle();
+  Settle(400);
   EXPECT_EQ(log.count("RestoreNotification"), 1);
-}
-
-// A dialog box with content (an empty one stays in its first sizing, which
-// keeps the size it was given).
-TEST_F(Window_, MaximizeThenRestoreADialogBox) {
-  ShownDialog win("MaxDialog");
-  new TestControl(&win, "content");
-  maximizeAndRestore(win, [&] { return shellOf(win); });
 }
 
 }  // namespace

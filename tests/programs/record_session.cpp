@@ -4,10 +4,7 @@
 // Apply, OK, a resize through the window manager, Cancel. Replaying
 // (TOLVEN_REPLAY), it gets no input at all. Cancel ends the run, which then
 // prints the box's final geometry.
-#include <X11/extensions/XTest.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "QORApplication.h"
@@ -16,6 +13,7 @@
 #include "QORRecord.h"
 #include "l_QORDlgDialog.h"
 #include "l_QORInteractiveApplication.h"
+#include "../tolven_test_control.h"
 
 namespace {
 
@@ -35,18 +33,9 @@ class SessionApp : public QORInteractiveApplication {
 
 // The user's side, one step per time-out.
 void clickButton(Widget w) {
-  Display* d = XtDisplayOfObject(w);
-  Dimension bw = 0, bh = 0;
-  Position gx = 0, gy = 0;
-  XtVaGetValues(w, XmNwidth, &bw, XmNheight, &bh, nullptr);
-  if (!XtIsWidget(w)) XtVaGetValues(w, XmNx, &gx, XmNy, &gy, nullptr);
-  int x = 0, y = 0;
-  Window child;
-  XTranslateCoordinates(d, XtWindowOfObject(w), DefaultRootWindow(d), gx + bw / 2, gy + bh / 2, &x, &y, &child);
-  XTestFakeMotionEvent(d, -1, x, y, CurrentTime);
-  XTestFakeButtonEvent(d, 1, True, CurrentTime);
-  XTestFakeButtonEvent(d, 1, False, CurrentTime);
-  XFlush(d);
+  PointAt(w);
+  Press(true);
+  Press(false);
 }
 
 void driveTO(XtPointer client, XtIntervalId*) {

@@ -1,0 +1,50 @@
+// The suites' application: one per test binary, built before the first test
+// of the fixture; without a display every test of the fixture is skipped.
+#pragma once
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "QORInteractiveApplication.h"
+
+class AppSuite : public ::testing::Test {
+ protected:
+  // The name keys the catalog the application reads for itself.
+  static void StartApplication(const char* name) {
+    if (app || !std::getenv("DISPLAY")) return;
+    static char* argv[] = {program_invocation_name, nullptr};
+    app = new QORInteractiveApplication(nullptr, name);
+    app->BuildApplicationEnvironment(1, argv, environ);
+  }
+  static void SetUpTestSuite() { StartApplication("TolvenTest"); }
+  void SetUp() override {
+    if (!app) GTEST_SKIP() << "needs DISPLAY";
+  }
+  inline static QORInteractiveApplication* app = nullptr;
+};
+
+// A whole file, empty if there is none.
+inline std::string Slurp(const std::string& file) {
+  std::ostringstream text;
+  text << std::ifstream(file).rdbuf();
+  return text.str();
+}
+
+// What `fn` prints on the standard error, or on the standard output.
+template <typename F>
+std::string StderrOf(F fn) {
+  testing::internal::CaptureStderr();
+  fn();
+  return testing::internal::GetCapturedStderr();
+}
+template <typename F>
+std::string StdoutOf(F fn) {
+  testing::internal::CaptureStdout();
+  fn();
+  return testing::internal::GetCapturedStdout();
+}
