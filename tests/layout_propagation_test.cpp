@@ -44,6 +44,12 @@ void shoot(l_QORDialog* lw, const std::vector<QORDlgMotif*>& kids, bool grid, Sh
     const DRECT r = lw->GetLayoutManager()->getMatrix()->GetCell(k->GetLetterObject())->GetRect();
     out.insert(out.end(), {r.x, r.y, r.dx, r.dy});
   }
+  // The sizes the layout asks for and how far it lets the window shrink.
+  l_QORDlgLayoutManager* m = lw->GetLayoutManager();
+  int w, h, mw = 0, mh = 0;
+  m->getRequestedSize(w, h);
+  m->computeMinSize(mw, mh);
+  out.insert(out.end(), {w, h, mw, mh});
 }
 
 // Lays the window out, then grows and shrinks it, recording every step.
