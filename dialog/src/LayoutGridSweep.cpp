@@ -69,11 +69,83 @@ void LayoutGridSweep::raiseLastRow(int value) {
   base = std::max(base, value - shiftTotal);
 }
 
+// Column c's children from the top of its near line down, as the walk over
+// that line places them; returns where the next child would go.
+int LayoutGridSweep::placeColumn(int c, int next) {
+  const int spacing = l_QORDlgLayoutManager::Spacing();
+  const int length = columnLength(c);
+  int rowShift = 0;  // the shift of the current row
+  for (int r = 0; r < length; ++r) {
+    const size_t i = r * cols + c;
+    rowShift += shift[r];
+    const int line = nearBase[r] + rowShift;
+    int along = line;
+    if (next - line >= 1) {
+      const int g = next - line;
+      if (c == 0) {
+        nearBase[r] += g;  // nothing placed to carry yet
+      } else {
+        // The row and everything below it in the columns already placed.
+        shift[r] += g;
+        rowShift += g;
+        shiftTotal += g;
+        if (shortPlaced && r <= rows - 2) {
+          shortBottom += g;
+          raiseLastRow(shortBottom + spacing);
+        }
+      }
+      along = next;
+    }
+    placedY[i] = along;
+    seenShift[i] = rowShift;
+    next = along + height[i] + spacing;
+    const int bottom = along + height[i];
+    const int farNow = farBase[r] + rowShift;
+    if (bottom > farNow) {
+      const int d = bottom - farNow;
+      farBase[r] += d;
+      if (c > 0) {
+        // The row's children placed before grow with it; the rows below move.
+        grown[r] += d;
+        if (r + 1 < rows) {
+          shift[r + 1] += d;
+          shiftTotal += d;
+        }
+        if (shortPlaced && r <= rows - 2) {
+          shortBottom += d;
+          raiseLastRow(shortBottom + spacing);
+        }
+      }
+      if (length < rows && r == length - 1) raiseLastRow(bottom + spacing);
+    }
+    seenGrowth[i] = grown[r];
+  }
+  if (length < rows) {
+    // A short column pulls the last row's line to its end, carrying the
+    // last row's children and bottom line along.
+    const int line = nearBase[rows - 1] + shiftTotal;
+    if (next > line) {
+      const int d = next - line;
+      shift[rows - 1] += d;
+      shiftTotal += d;
+      nearBase[rows - 1] = next - shiftTotal;
+    }
+    const size_t i = (rows - 2) * cols + c;
+    shortBottom = shortPlaced ? std::max(shortBottom, placedY[i] + height[i]) : placedY[i] + height[i];
+    shortPlaced = true;
+  }
+  return next;
+}
+
 int LayoutGridSweep::placeColumns(int p) {
   ++count;
   const int spacing = l_QORDlgLayoutManager::Spacing();
   const size_t n = cells.size();
-  std::vector<int> width(n), height(n), placedY(n), seenShift(n), seenGrowth(n);
+  width.assign(n, 0);
+  height.assign(n, 0);
+  placedY.assign(n, 0);
+  seenShift.assign(n, 0);
+  seenGrowth.assign(n, 0);
   for (size_t i = 0; i < n; ++i)
     if (cells[i]) {
       int x, y;
@@ -94,74 +166,12 @@ int LayoutGridSweep::placeColumns(int p) {
   for (int c = 0; c < cols; ++c) {
     l_QORDlgTab* nearLine = m.getTabAt(Vertical, 2 * c);
     l_QORDlgTab* farLine = m.getTabAt(Vertical, 2 * c + 1);
-    const int length = columnLength(c);
     int widest = 0;
-    for (int r = 0; r < length; ++r) widest = std::max(widest, width[r * cols + c]);
+    for (int r = 0; r < columnLength(c); ++r) widest = std::max(widest, width[r * cols + c]);
     if (widest == 0) p -= spacing;
     nearLine->_position = left[c] = p;
     nearLine->_max_size = extent[c] = widest;
-    int next = nearLine->_next_component_position;
-    int rowShift = 0;  // the shift of the current row
-    for (int r = 0; r < length; ++r) {
-      const size_t i = r * cols + c;
-      rowShift += shift[r];
-      const int line = nearBase[r] + rowShift;
-      int along = line;
-      if (next - line >= 1) {
-        const int g = next - line;
-        if (c == 0) {
-          nearBase[r] += g;  // nothing placed to carry yet
-        } else {
-          // The row and everything below it in the columns already placed.
-          shift[r] += g;
-          rowShift += g;
-          shiftTotal += g;
-          if (shortPlaced && r <= rows - 2) {
-            shortBottom += g;
-            raiseLastRow(shortBottom + spacing);
-          }
-        }
-        along = next;
-      }
-      placedY[i] = along;
-      seenShift[i] = rowShift;
-      next = along + height[i] + spacing;
-      const int bottom = along + height[i];
-      const int farNow = farBase[r] + rowShift;
-      if (bottom > farNow) {
-        const int d = bottom - farNow;
-        farBase[r] += d;
-        if (c > 0) {
-          // The row's children placed before grow with it; the rows below move.
-          grown[r] += d;
-          if (r + 1 < rows) {
-            shift[r + 1] += d;
-            shiftTotal += d;
-          }
-          if (shortPlaced && r <= rows - 2) {
-            shortBottom += d;
-            raiseLastRow(shortBottom + spacing);
-          }
-        }
-        if (length < rows && r == length - 1) raiseLastRow(bottom + spacing);
-      }
-      seenGrowth[i] = grown[r];
-    }
-    nearLine->_next_component_position = next;
-    if (length < rows) {
-      // A short column pulls the last row's line to its end, carrying the
-      // last row's children and bottom line along.
-      const int line = nearBase[rows - 1] + shiftTotal;
-      if (next > line) {
-        const int d = next - line;
-        shift[rows - 1] += d;
-        shiftTotal += d;
-        nearBase[rows - 1] = next - shiftTotal;
-      }
-      const int bottom = placedY[(rows - 2) * cols + c] + height[(rows - 2) * cols + c];
-      shortBottom = shortPlaced ? std::max(shortBottom, bottom) : bottom;
-      shortPlaced = true;
-    }
+    nearLine->_next_component_position = placeColumn(c, nearLine->_next_component_position);
     p = nearLine->_position + widest + spacing;
     reached = std::max(reached, p);
     p -= spacing;  // the far line holds no near side

@@ -34,19 +34,25 @@ class LayoutGridSweep {
 
  private:
   bool checkLines(bool vertical, int rank, int expected);
+  int placeColumn(int c, int next);
   int columnLength(int c) const { return c < lastRowCount ? rows : rows - 1; }
   void raiseLastRow(int value);
 
   l_QORDlgLayoutManager& m;
   int rows = 0, cols = 0, lastRowCount = 0;
   std::vector<l_QORDialog*> cells;  // row by row
+  // Per child: its size as read, where it was placed and the row's shift
+  // and growth at that moment (what came after is still owed to it).
+  std::vector<int> width, height, placedY, seenShift, seenGrowth;
   // Per row: shifts still owed to what was placed before (a difference
   // array: row r is moved by the sum up to r), line positions net of those
   // shifts, and how much the row's placed children have grown.
   std::vector<int> shift, nearBase, farBase, grown;
   int shiftTotal = 0;
   // The lowest bottom, in the row before the last, of the short columns
-  // already placed: where they pull the last row's line to.
+  // already placed: where they pull the last row's line to. With sizes that
+  // are not negative that line already stands below it; kept so that the
+  // sweep follows the walk whatever the sizes.
   bool shortPlaced = false;
   int shortBottom = 0;
   static unsigned long count;
