@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "LayoutGridSweep.h"
 #include "LayoutMatrix.h"
 #include "QORDlgGridConstraints.h"
 #include "QORDlgMotif.h"
@@ -43,6 +44,12 @@ void shoot(l_QORDialog* lw, const std::vector<QORDlgMotif*>& kids, bool grid, Sh
     const DRECT r = lw->GetLayoutManager()->getMatrix()->GetCell(k->GetLetterObject())->GetRect();
     out.insert(out.end(), {r.x, r.y, r.dx, r.dy});
   }
+  // The sizes the layout asks for and how far it lets the window shrink.
+  l_QORDlgLayoutManager* m = lw->GetLayoutManager();
+  int w, h, mw = 0, mh = 0;
+  m->getRequestedSize(w, h);
+  m->computeMinSize(mw, mh);
+  out.insert(out.end(), {w, h, mw, mh});
 }
 
 // Lays the window out, then grows and shrinks it, recording every step.
@@ -89,6 +96,36 @@ Shots randomGrid(unsigned seed, bool deferred) {
       kids.push_back(m);
     }
   if (kids.empty()) return {};
+  l_QORDialog* lw = win.GetLetterObject();
+  for (int c = 0; c < C; ++c)
+    if (rng() % 3 == 0) lw->SetGridColumnResizable(c, 1);
+  for (int r = 0; r < R; ++r)
+    if (rng() % 3 == 0) lw->SetGridRowResizable(r, 1);
+  return run(win, kids, true);
+}
+
+// A grid of single cells with no holes but at the end of its last row, the
+// kind the first layout sweeps: heights growing along the rows, or across
+// them, or at random, so that rows push each other through the columns
+// already placed.
+Shots denseGrid(unsigned seed, bool deferred) {
+  l_QORDlgLayoutManager::SetDeferredTransmission(deferred);
+  std::mt19937 rng(seed);
+  const int R = 1 + rng() % 11, C = 1 + rng() % 11;
+  const int last = R == 1 ? C : 1 + rng() % C;
+  const int shape = rng() % 3;
+  TestDialog win("DenseGrid", QORDlgGridLayout);
+  std::vector<QORDlgMotif*> kids;
+  const unsigned justs[] = {0x1E, 0x26, 0x06, 0x18};
+  for (int r = 0; r < R; ++r)
+    for (int c = 0; c < (r == R - 1 ? last : C); ++c) {
+      auto* m = new QORDlgMotif(&win, "cell", 0);
+      const int noise = rng() % 5;
+      const int h = shape == 0 ? 8 + c + noise : shape == 1 ? 8 + (C - c) * (1 + r % 3) : 5 + rng() % 40;
+      m->GetLetterObject()->SetRectDimensions(1, 1, h, 10 + rng() % 50, 0);
+      m->SetGridConstraints(static_cast<short>(r), static_cast<short>(c), 1, 1, justs[rng() % 4]);
+      kids.push_back(m);
+    }
   l_QORDialog* lw = win.GetLetterObject();
   for (int c = 0; c < C; ++c)
     if (rng() % 3 == 0) lw->SetGridColumnResizable(c, 1);
@@ -148,6 +185,17 @@ TEST_F(Propagation, DeferredShiftsGiveTheEagerResult) {
   }
   // The comparison means something only if shifts were actually deferred.
   EXPECT_GT(l_QORDlgLayoutManager::DeferredTransmissions(), before + 100);
+}
+
+TEST_F(Propagation, DenseGridSweepGivesTheEagerResult) {
+  const unsigned long before = LayoutGridSweep::Count();
+  for (unsigned seed = 1; seed <= 80; ++seed) {
+    const Shots eager = denseGrid(seed, false);
+    EXPECT_EQ(LayoutGridSweep::Count(), before + seed - 1) << "the plain walk must not sweep";
+    EXPECT_EQ(denseGrid(seed, true), eager) << "dense grid seed " << seed;
+  }
+  // Every dense grid took the sweep.
+  EXPECT_EQ(LayoutGridSweep::Count(), before + 80);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "LayoutGridSweep.h"
 #include "LayoutMatrix.h"
 #include "l_QORDialog.h"
 #include "l_QORDlgTab.h"
@@ -405,9 +406,16 @@ void l_QORDlgLayoutManager::firstLayout(int& width, int& height) {
   placeStamp = ++nextStamp;
   int p = startX;
   width = 0;
-  for (size_t i = 0; i < tabs[0].size(); ++i) {
-    tabs[0][i]->layoutFirstPass(p);
-    width = std::max(width, p);
+  // A dense grid's columns in one sweep; the trace wants every shift, and
+  // switching deferring off asks for the plain walk.
+  LayoutGridSweep sweep(*this);
+  if (deferTransmission() && TraceLevel() == 0 && sweep.applies()) {
+    width = sweep.placeColumns(startX);
+  } else {
+    for (size_t i = 0; i < tabs[0].size(); ++i) {
+      tabs[0][i]->layoutFirstPass(p);
+      width = std::max(width, p);
+    }
   }
   p = startY;
   height = 0;
