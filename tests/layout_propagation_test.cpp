@@ -3,7 +3,6 @@
 // lines) must come out to the same pixel, first layout and every resize.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 #include <vector>
 
@@ -12,26 +11,15 @@
 #include "QORDlgGridConstraints.h"
 #include "QORDlgMotif.h"
 #include "l_QORDlgLayoutManager.h"
+#include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 
-class Propagation : public ::testing::Test {
+class Propagation : public AppSuite {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("DISPLAY")) return;
-    static char arg0[] = "layout_propagation_test";
-    static char* argv[] = {arg0, nullptr};
-    app = new QORInteractiveApplication(nullptr, "PropagationTest");
-    app->BuildApplicationEnvironment(1, argv, environ);
-  }
-  void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
-  }
   void TearDown() override { l_QORDlgLayoutManager::SetDeferredTransmission(true); }
-  static QORInteractiveApplication* app;
 };
-QORInteractiveApplication* Propagation::app = nullptr;
 
 using Shots = std::vector<int>;  // every child's rectangle (and grid cell) after each step
 
