@@ -52,13 +52,14 @@ void BM_Tolven_MotifAreasIntoShownBox(benchmark::State& state) {
 }
 BENCHMARK(BM_Tolven_MotifAreasIntoShownBox)->Unit(benchmark::kMillisecond);
 
-// Deleting a shown box of 1000 areas, up to the end of the idle pass that
+// Deleting a shown box of N areas, up to the end of the idle pass that
 // frees its objects.
 void BM_Tolven_DeleteShownBox(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
     auto* win = new TestDialog("BenchDelete");
-    for (int i = 0; i < kAreas; ++i) new QORDlgMotif(win, "area", 0);
+    for (int i = 0; i < n; ++i) new QORDlgMotif(win, "area", 0);
     win->Show();
     state.ResumeTiming();
     delete win;
@@ -66,12 +67,13 @@ void BM_Tolven_DeleteShownBox(benchmark::State& state) {
     XSync(app->GetLetterObject()->GetDisplay(), False);
   }
 }
-BENCHMARK(BM_Tolven_DeleteShownBox)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tolven_DeleteShownBox)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 
 // Raw Motif: a board in a top-level shell, the areas created and managed in
 // one call; `shownFirst` puts the board on the screen before (not timed).
 // `timeDelete` times only the destruction of the shown board.
 void runRawAreas(benchmark::State& state, bool shownFirst, bool timeDelete = false) {
+  const int n = timeDelete ? static_cast<int>(state.range(0)) : kAreas;
   l_QORInteractiveApplication* l = app->GetLetterObject();
   for (auto _ : state) {
     if (shownFirst || timeDelete) state.PauseTiming();
@@ -90,8 +92,8 @@ void runRawAreas(benchmark::State& state, bool shownFirst, bool timeDelete = fal
       if (!timeDelete) state.ResumeTiming();
     }
     std::vector<Widget> areas;
-    areas.reserve(kAreas);
-    for (int i = 0; i < kAreas; ++i) {
+    areas.reserve(n);
+    for (int i = 0; i < n; ++i) {
       Arg args[2];
       XtSetArg(args[0], XmNmarginWidth, 0);
       XtSetArg(args[1], XmNmarginHeight, 0);
@@ -99,7 +101,7 @@ void runRawAreas(benchmark::State& state, bool shownFirst, bool timeDelete = fal
       XtResizeWidget(a, 200, 200, 0);
       areas.push_back(a);
     }
-    XtManageChildren(areas.data(), kAreas);
+    XtManageChildren(areas.data(), n);
     if (!shownFirst) XtPopup(shell, XtGrabNone);
     XSync(l->GetDisplay(), False);
     if (timeDelete) {
@@ -119,7 +121,7 @@ void BM_RawMotif_DrawingAreasIntoShownBoard(benchmark::State& state) { runRawAre
 BENCHMARK(BM_RawMotif_DrawingAreas)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawMotif_DrawingAreasIntoShownBoard)->Unit(benchmark::kMillisecond);
 void BM_RawMotif_DeleteShownBoard(benchmark::State& state) { runRawAreas(state, true, true); }
-BENCHMARK(BM_RawMotif_DeleteShownBoard)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RawMotif_DeleteShownBoard)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
