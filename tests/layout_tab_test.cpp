@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include <string>
+#include <vector>
+
 #include "QORDlgMotif.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgTab.h"
@@ -129,6 +132,38 @@ TEST_F(TabLayout, ALetterDeletedDirectlyLeavesTheRow) {
   EXPECT_EQ(win.GetLetterObject()->GetChildCount(), 2);
   EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));
   EXPECT_EQ(serverGeo(c), (Geo{52, 1, 30, 20}));
+}
+
+// A long row (its records indexed) losing children at its end, getting one
+// back and losing one in the middle keeps every other child in order.
+TEST_F(TabLayout, ALongRowThroughRemovalsAtTheEndAndInTheMiddle) {
+  TestDialog win("LongWin");
+  std::vector<QORDlgMotif*> row;
+  for (int i = 0; i < 12; ++i) row.push_back(Area(&win, "cell", 10 + i, 20));
+  ASSERT_TRUE(win.Show());
+  auto expectRow = [&](const char* when) {
+    int x = 1;
+    for (QORDlgMotif* m : row) {
+      EXPECT_EQ(serverGeo(m).x, x) << when;
+      x += serverGeo(m).w + 1;
+    }
+  };
+  expectRow("shown");
+  std::string printed = StdoutOf([&] {
+    delete row[11];
+    delete row[10];
+    row.resize(10);
+    PumpIdle();
+    row.push_back(Area(&win, "late", 7, 20));
+    win.GetLetterObject()->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({row.back()}));
+    delete row[4];
+    row.erase(row.begin() + 4);
+    PumpIdle();
+  });
+  EXPECT_EQ(printed, "");
+  EXPECT_EQ(win.GetLetterObject()->GetChildCount(), 10);
+  expectRow("after the removals");
+  EXPECT_EQ(serverGeo(row.back()).w, 7);
 }
 
 TEST_F(TabLayout, Attach4SidesSplitsTheContainer) {

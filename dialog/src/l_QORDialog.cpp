@@ -156,9 +156,12 @@ void l_QORDialog::addChild(l_QORDialog* child) {
 }
 
 void l_QORDialog::removeChild(l_QORDialog* child) {
-  const int at = children.getPosition(child);
+  // A child knows its place: a box losing all its children, last first,
+  // then costs what they are, not their square.
+  int at = child ? child->GetNumChild() - 1 : -1;
+  if (children[at] != child) at = children.getPosition(child);
   if (at < 0) return;
-  children -= child;
+  children.removeIndex(at);
   for (int i = at; i < children.getCount(); ++i) GetChild(i)->SetNumChild(i + 1);
   child->SetNumChild(0);
   if (!IsAKindOf(QORDlgCodeContextualMenu)) pending |= QORDlgUpdChildren;

@@ -135,6 +135,9 @@ class l_QORDialog {
   unsigned long GetSensitivity() const { return style & (QORDlgSensitive | QORDlgInsensitive | QORDlgThirdState); }
   int IsSetSensitivity() const { return (style & QORDlgSensitive) ? 1 : 0; }
   int IsDestroying() const { return destroying; }
+  // Queued for deletion at the next idle pass (set once, by the application).
+  bool IsDestroyQueued() const { return destroyQueued; }
+  void SetDestroyQueued() { destroyQueued = true; }
 
   // Resources, mnemonics, accelerators and help (bodies in l_QORDialogResources.cpp and l_QORDialogHelp.cpp).
   void SetResourceID(const QORString& id);
@@ -308,6 +311,7 @@ class l_QORDialog {
   int childNumber;
   QORDialog* api;
   int destroying;
+  bool destroyQueued = false;
   int cursor;
   int onScreen;
   Widget baseWidget;

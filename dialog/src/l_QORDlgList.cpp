@@ -91,11 +91,14 @@ l_QORDlgList& l_QORDlgList::operator+=(void* p) {
 }
 
 l_QORDlgList& l_QORDlgList::operator-=(void* p) {
-  const int i = getPosition(p);
-  if (i < 0) return *this;
-  removeAt(i);
-  if (current >= i) --current;  // the same entry, or its predecessor when p was current
+  removeIndex(getPosition(p));
   return *this;
+}
+
+void l_QORDlgList::removeIndex(int i) {
+  if (i < 0 || i >= count) return;
+  removeAt(i);
+  if (current >= i) --current;  // the same entry, or its predecessor when it was current
 }
 
 void* l_QORDlgList::operator[](int i) const { return (i >= 0 && i < count) ? array[i] : nullptr; }

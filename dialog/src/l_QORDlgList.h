@@ -46,6 +46,9 @@ class l_QORDlgList {
   // when p itself was current, the entry before it becomes current (none for
   // the first), so ++ continues with the entry that followed p.
   l_QORDlgList& operator-=(void* p);
+  // The same for entry i, when the caller knows where p is; nothing when i
+  // is out of range.
+  void removeIndex(int i);
   // Entry i, or null when out of range; the current entry does not move.
   void* operator[](int i) const;
   // Sets the capacity to n (never below the count nor below 1).

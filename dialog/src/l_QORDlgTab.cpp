@@ -74,6 +74,8 @@ void l_QORDlgTab::buildIndex() const {
 }
 
 int l_QORDlgTab::find(const l_QORDialog* c) const {
+  // A long line indexes its records on the first look-up after a change.
+  if (!indexesValid && components.size() > 8) buildIndex();
   if (indexesValid && c) {
     const int slot = slotOf(c);
     if (slot >= 0 && c->layoutIndexStamp[orientation][slot] == indexStamp) return c->layoutIndex[orientation][slot];
@@ -188,9 +190,18 @@ void l_QORDlgTab::erase(l_QORDialog* c, Alignment) {
     out("%s n'est pas accroche a %s\n", c->GetName().c_str(), name.c_str());
     return;
   }
+  const bool wasLast = i + 1 == static_cast<int>(components.size());
   delete components[i];
   components.erase(components.begin() + i);
-  invalidateIndexes();
+  // Taking the last record off moves no other, so the index stays right:
+  // a box losing its children last first does not rebuild it each time.
+  const int slot = slotOf(c);
+  if (wasLast && indexesValid && slot >= 0 && c->layoutIndexStamp[orientation][slot] == indexStamp) {
+    c->layoutIndexStamp[orientation][slot] = 0;
+    suffixStamp = 0;
+  } else {
+    invalidateIndexes();
+  }
   if (c->getFirstTab(orientation) == this) c->setFirstTab(orientation, nullptr);
   if (c->getSecondTab(orientation) == this) c->setSecondTab(orientation, nullptr);
   if (!tracing()) return;

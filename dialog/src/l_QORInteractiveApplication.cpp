@@ -659,7 +659,8 @@ void l_QORInteractiveApplication::unsubscribeIdle() {
 void l_QORInteractiveApplication::registerDifferUpdate() { subscribeIdle(); }
 
 void l_QORInteractiveApplication::AddDestroyObject(l_QORDialog* letter) {
-  if (!letter || destroyQueue.getPosition(letter) >= 0) return;
+  if (!letter || letter->IsDestroyQueued()) return;
+  letter->SetDestroyQueued();
   destroyQueue.insertTail(letter);
   // A letter about to be deleted must not be managed afterwards.
   manageQueue -= letter;
@@ -668,14 +669,19 @@ void l_QORInteractiveApplication::AddDestroyObject(l_QORDialog* letter) {
 }
 
 void l_QORInteractiveApplication::DestroyObject() {
-  // A destructor may queue more letters: take them from the front until none is left.
+  // In the order queued. A destructor may queue more letters: they make the
+  // next round. Taken a round at a time, a big box's letters are not
+  // shifted down the queue one by one.
+  std::vector<l_QORDialog*> round;
   while (destroyQueue.getCount() > 0) {
-    l_QORDialog* letter = static_cast<l_QORDialog*>(destroyQueue[0]);
-    destroyQueue -= letter;
-    manageQueue -= letter;
-    delete letter;  // deletes its envelope too
+    round.clear();
+    for (int i = 0; i < destroyQueue.getCount(); ++i) round.push_back(static_cast<l_QORDialog*>(destroyQueue[i]));
+    destroyQueue.empty();
+    for (l_QORDialog* letter : round) {
+      manageQueue -= letter;
+      delete letter;  // deletes its envelope too
+    }
   }
-  destroyQueue.empty();
 }
 
 void l_QORInteractiveApplication::AddDialogToManage(l_QORDialog* letter) {

@@ -1,6 +1,7 @@
 #include "QORCommand.h"
 
 #include <algorithm>
+#include <iterator>
 #include <cstring>
 
 #include "QORNotification.h"
@@ -13,9 +14,10 @@ std::vector<QORCommand*>& roots() {
 }
 QORCallback nextCallbackId = 0;
 
+// From the end: a father's children usually go last first.
 void eraseOne(std::vector<QORCommand*>& v, QORCommand* c) {
-  auto it = std::find(v.begin(), v.end(), c);
-  if (it != v.end()) v.erase(it);
+  auto it = std::find(v.rbegin(), v.rend(), c);
+  if (it != v.rend()) v.erase(std::next(it).base());
 }
 
 std::string escapeName(const std::string& name) {
