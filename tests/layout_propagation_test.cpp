@@ -58,6 +58,16 @@ Shots run(TestDialog& win, const std::vector<QORDlgMotif*>& kids, bool grid) {
   return s;
 }
 
+// About a third of the rows and of the columns resizable, then the run.
+Shots runGrid(TestDialog& win, const std::vector<QORDlgMotif*>& kids, int R, int C, std::mt19937& rng) {
+  l_QORDialog* lw = win.GetLetterObject();
+  for (int c = 0; c < C; ++c)
+    if (rng() % 3 == 0) lw->SetGridColumnResizable(c, 1);
+  for (int r = 0; r < R; ++r)
+    if (rng() % 3 == 0) lw->SetGridRowResizable(r, 1);
+  return run(win, kids, true);
+}
+
 Shots randomGrid(unsigned seed, bool deferred) {
   l_QORDlgLayoutManager::SetDeferredTransmission(deferred);
   std::mt19937 rng(seed);
@@ -84,12 +94,7 @@ Shots randomGrid(unsigned seed, bool deferred) {
       kids.push_back(m);
     }
   if (kids.empty()) return {};
-  l_QORDialog* lw = win.GetLetterObject();
-  for (int c = 0; c < C; ++c)
-    if (rng() % 3 == 0) lw->SetGridColumnResizable(c, 1);
-  for (int r = 0; r < R; ++r)
-    if (rng() % 3 == 0) lw->SetGridRowResizable(r, 1);
-  return run(win, kids, true);
+  return runGrid(win, kids, R, C, rng);
 }
 
 // A grid of single cells with no holes but at the end of its last row, the
@@ -114,12 +119,7 @@ Shots denseGrid(unsigned seed, bool deferred) {
       m->SetGridConstraints(static_cast<short>(r), static_cast<short>(c), 1, 1, justs[rng() % 4]);
       kids.push_back(m);
     }
-  l_QORDialog* lw = win.GetLetterObject();
-  for (int c = 0; c < C; ++c)
-    if (rng() % 3 == 0) lw->SetGridColumnResizable(c, 1);
-  for (int r = 0; r < R; ++r)
-    if (rng() % 3 == 0) lw->SetGridRowResizable(r, 1);
-  return run(win, kids, true);
+  return runGrid(win, kids, R, C, rng);
 }
 
 // The same kind of arrangement made directly with tabulations: every child
