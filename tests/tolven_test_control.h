@@ -1,7 +1,7 @@
-// A test-only control until the real controls exist: a push button whose
-// letter is a control (class code 20, and optionally one more code, to stand
-// in for another family), counts its accelerator firings and installs the
-// short-help handler.
+// A test-only control for the control base's own behaviour: a push button
+// whose letter is a control (class code 20, and optionally one more code, to
+// stand in for a family that has no class yet), counts its accelerator
+// firings and installs the short-help handler.
 #pragma once
 #include <Xm/PushB.h>
 
