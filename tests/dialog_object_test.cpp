@@ -25,6 +25,17 @@ class CountedMotif : public QORDlgMotif {
 };
 int CountedMotif::live = 0;
 
+// A frame that keeps who sent what climbed through it.
+class WatchingFrame : public QORDlgFrame {
+ public:
+  using QORDlgFrame::QORDlgFrame;
+  void AnalyseNotification(QORCommand* from, QORNotification* n) override {
+    heard.push_back(from);
+    QORDlgFrame::AnalyseNotification(from, n);
+  }
+  std::vector<QORCommand*> heard;
+};
+
 TEST_F(DialogObject, StyleWordsAndNames) {
   TestDialog win("StyleWin");
   struct Case {
@@ -185,5 +196,33 @@ TEST_F(DialogObject, ReparentMovesTheBuiltWidgetAndXtMayDestroyIt) {
   PumpIdle();
   EXPECT_EQ(m.GetFatherWidget(), nullptr);
   EXPECT_EQ(m.GetLetterObject()->IsBuild(), 0);
+}
+
+TEST_F(DialogObject, ReparentMovesTheCommandTooAndRefusesToHangATreeBelowItself) {
+  TestDialog win("MoveWin");
+  WatchingFrame from(&win, "from", 0), to(&win, "to", 0);
+  QORDlgFrame inner(&from, "inner", 0);
+  QORDlgMotif m(&from, "area", 0);
+  ASSERT_TRUE(win.Show());
+  ASSERT_EQ(m.Reparent(&to), 1);
+  EXPECT_EQ(m.GetFather(), &to);
+  EXPECT_EQ(std::string(m.GetPath().c_str()), std::string(to.GetPath().c_str()) + "/area");
+  from.heard.clear();
+  to.heard.clear();
+  m.SetVisibility(QORDlgHidden);
+  EXPECT_EQ(to.heard, std::vector<QORCommand*>{&m});
+  EXPECT_TRUE(from.heard.empty());
+  // Detached, the envelope roots its own command tree.
+  ASSERT_EQ(m.Reparent(nullptr), 1);
+  EXPECT_EQ(m.GetFather(), nullptr);
+  EXPECT_STREQ(m.GetPath().c_str(), "area");
+
+  // Into itself or one of its own descendants: refused, nothing moves.
+  EXPECT_EQ(from.Reparent(&from), 0);
+  EXPECT_EQ(from.Reparent(&inner), 0);
+  EXPECT_EQ(from.GetFather(), &win);
+  EXPECT_EQ(win.GetChildNumberFromChild(&from), 0);
+  EXPECT_EQ(from.GetChildNumberFromChild(&inner), 0);
+  EXPECT_EQ(inner.GetChildCount(), 0);
 }
 }  // namespace

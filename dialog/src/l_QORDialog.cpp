@@ -190,6 +190,7 @@ int l_QORDialog::Reparent(l_QORDialog* newFather) {
     if (newFather->IsAKindOf(QORDlgCodeTabContainer) && !IsAKindOf(QORDlgCodeTabPage)) return 0;
     if (newFather->IsAKindOf(QORDlgCodeContainer) && newFather->GetChildCount() >= 1) return 0;
     if (newFather->IsAKindOf(QORDlgCodeSplitter) && newFather->GetChildCount() >= 2) return 0;
+    if (newFather->isInTreeOf(this)) return 0;  // a tree cannot hang below itself
   }
   l_QORInteractiveApplication* app = GetApplication();
   if (father) {
@@ -207,12 +208,29 @@ int l_QORDialog::Reparent(l_QORDialog* newFather) {
     newFather->addChild(this);
     pending |= QORDlgUpdReparent;
     registerDifferUpdate();
+    followInCommandTree();
     return 1;
   }
   if (!father) return 0;
   application = app;
   father = nullptr;
+  followInCommandTree();
   return 1;
+}
+
+bool l_QORDialog::isInTreeOf(const l_QORDialog* ancestor) const {
+  for (const l_QORDialog* d = this; d; d = d->father)
+    if (d == ancestor) return true;
+  return false;
+}
+
+// Notifications climb and record paths are read along the envelopes' command
+// tree, so the envelope hangs where the letter now hangs.
+void l_QORDialog::followInCommandTree() {
+  if (!api) return;
+  QORDialog* newFather = father ? father->GetAPIObject() : nullptr;
+  if (father && !newFather) return;  // the father's envelope went first: nowhere to hang
+  api->SetFather(newFather);
 }
 
 l_QORDialog* l_QORDialog::GetWindowFather() {

@@ -278,6 +278,10 @@ class l_QORDialog {
   void notify(QORNotification* n);
   static void destroyCB(Widget w, XtPointer client, XtPointer call);
   static void threeButtonEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);
+  // True when `ancestor` is this object or one of its fathers.
+  bool isInTreeOf(const l_QORDialog* ancestor) const;
+  // Hangs the envelope under the father's envelope in the command tree.
+  void followInCommandTree();
 
   // Field order follows the documented letter layout.
   l_QORDlgList catalogs;       // QORMsgCatalog*, owned
