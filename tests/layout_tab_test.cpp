@@ -216,8 +216,12 @@ TEST_F(TabLayout, AttachingRulesAreFatal) {
   EXPECT_DEATH((toStdErr(), lw->SetVerticalAttachment(6, QORDlgTopOrLeft, listOf({b}))),
                "Can't cummulate 2 Tabs on the same component with TopOrLeft & Center alignments\n"
                "Component name = b\nFirst tab name = vert_5\nSecnd tab name = vert_6\n");
-  EXPECT_DEATH((toStdErr(), lw->SetVerticalAttachment(7, QORDlgRightOrBottom, listOf({a}))),
-               "Can't set 2 Tabs on the same component with the same alignment : RightOrBottom");
+  // Only a far side so far: the new tabulation becomes the first, whatever its side.
+  lw->SetVerticalAttachment(7, QORDlgRightOrBottom, listOf({a}));
+  l_QORDialog* la = a->GetLetterObject();
+  ASSERT_TRUE(la->getFirstTab(0) && la->getSecondTab(0));
+  EXPECT_STREQ(la->getFirstTab(0)->GetName().c_str(), "vert_7");
+  EXPECT_STREQ(la->getSecondTab(0)->GetName().c_str(), "vert_4");
 }
 
 TEST_F(TabLayout, TraceLevelIsReadWithPercentI) {

@@ -145,8 +145,8 @@ int l_QORDlgLayoutManager::addTabbedComponent(ComponentInfo* info, l_QORDlgTab* 
     return 1;
   }
   if (!F) {
-    if (a == RightOrBottom)
-      refuse("Can't set 2 Tabs on the same component with the same alignment : RightOrBottom", c, S, tab);
+    // Whatever the new side, a component that only has a far tabulation takes
+    // the new one as its first.
     c->setFirstTab(o, tab);
     return 1;
   }
