@@ -107,6 +107,7 @@ TEST(Magnitude, TypedValuesAreConvertedToBaseUnits) {
 }
 
 TEST(Validators, RealIntegerFloatAndCharacterClasses) {
+  const std::string blanks(300, ' '), blankSign = std::string(299, ' ') + "-";
   struct Real {
     const char* text;
     const char* symbol;
@@ -115,7 +116,9 @@ TEST(Validators, RealIntegerFloatAndCharacterClasses) {
   } reals[] = {{"1.5e", "mm", 1, 1.5},  {"1.5E-", "", 1, 1.5}, {"1.5x", "mm", 0, 0}, {"2 m", "mm", 1, 2},
                {"2 mmm", "mm", 0, 0},   {"", "", 1, 0},        {"  - ", "", 1, 0},   {".", "", 1, 0},
                {"- 3", "", 1, -3},      {"+.5", "", 1, 0.5},   {"1e3", "", 1, 1000}, {"nan", "nan", 1, 0},
-               {"inf", "", 0, 0},       {"0x10", "", 0, 0},    {"1.5", nullptr, 1, 1.5}};
+               {"inf", "", 0, 0},       {"0x10", "", 0, 0},    {"1.5", nullptr, 1, 1.5},
+               {"e", "", 1, 0},         {"-E+", "mm", 1, 0},   {".e", "", 0, 0},     {blanks.c_str(), "", 1, 0},
+               {blankSign.c_str(), "", 1, 0}};
   for (const Real& r : reals) {
     double v = -1;
     EXPECT_EQ(l_QORDlgControl::IsReal(r.text, &v, r.symbol), r.valid) << r.text;

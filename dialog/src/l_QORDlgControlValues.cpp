@@ -226,9 +226,10 @@ int l_QORDlgControl::IsReal(const char* text, double* value, const char* symbol)
   if (!value) value = &dummy;
   *value = 0;
   if (!text) return 1;
-  if (std::strlen(text) > 255) return 0;
+  // Nothing typed yet counts as 0 whatever its length; only then is a long text refused.
   std::string s = withoutBlanks(text);
   if (s.empty() || s == "+" || s == "-") return 1;
+  if (std::strlen(text) > 255) return 0;
   double sign = 1;
   size_t pos = 0;
   if (s[0] == '+') pos = 1;
@@ -240,9 +241,9 @@ int l_QORDlgControl::IsReal(const char* text, double* value, const char* symbol)
   if (!std::isfinite(number)) return 0;
   const std::string after = rest.substr(n);
   static const char* const typingExponent[] = {"e", "E", "e+", "E+", "e-", "E-"};
+  // An exponent still being typed; with no digits before it the number read is 0.
   bool ok = after.empty();
-  if (n)
-    for (const char* e : typingExponent) ok = ok || after == e;
+  for (const char* e : typingExponent) ok = ok || after == e;
   if (!ok) {
     // A unit symbol, or the beginning of one, may follow the number.
     if (!symbol || !*symbol || after.size() > std::strlen(symbol)) return 0;
