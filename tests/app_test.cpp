@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "QORCleaner.h"
 #include "QORRecord.h"
 #include "tolven_test_app.h"
 #include "tolven_test_control.h"
@@ -343,6 +344,45 @@ TEST_F(AppEndDeathTest, RunReturnsAfterDestroyWithTheWindowsGone) {
         std::exit(0);
       },
       ::testing::ExitedWithCode(0), "");
+}
+
+// A notification whose deletion shows; the marks are client messages to the shell.
+struct Watched : QORNotification {
+  ~Watched() override { ++deleted; }
+  inline static int deleted = 0;
+};
+Atom markAtom = 0;
+int deletedAtSecondMark = -1;
+void OnMark(Widget, XtPointer, XEvent* e, Boolean*) {
+  if (e->type != ClientMessage || e->xclient.message_type != markAtom) return;
+  if (e->xclient.data.l[0] == 1) QORCleaner::DeleteOnTransactionEnd(new Watched);
+  else deletedAtSecondMark = Watched::deleted;
+}
+void SendMark(long n) {
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = XtWindow(L()->GetWidget());
+  e.xclient.message_type = markAtom;
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = n;
+  XSendEvent(L()->GetDisplay(), e.xclient.window, False, NoEventMask, &e);
+}
+
+TEST_F(AppEndDeathTest, WhatAnEventQueuedForDeletionGoesBeforeTheNextEvent) {
+  EXPECT_EXIT(
+      {
+        alarm(10);
+        markAtom = XInternAtom(L()->GetDisplay(), "TOLVEN_TEST_MARK", False);
+        XtAddEventHandler(L()->GetWidget(), NoEventMask, True, OnMark, nullptr);
+        SendMark(1);
+        SendMark(2);
+        XSync(L()->GetDisplay(), False);
+        mainApp->Destroy();
+        mainApp->RunApplication();
+        std::fprintf(stderr, "deleted=%d pending=%d\n", deletedAtSecondMark, QORCleaner::GetPendingCount());
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "deleted=1 pending=0\n");
 }
 
 TEST_F(AppEndDeathTest, ExitEndsARecordedRunAtOnce) {

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "QORApplication.h"
+#include "QORCleaner.h"
 #include "QORCommand.h"
 #include "QOREnv.h"
 #include "QORInteractiveApplication.h"
@@ -613,6 +614,8 @@ int l_QORInteractiveApplication::RunApplication() {
     XtAppNextEvent(context, &event);
     PreProcessEvent(&event);
     XtDispatchEvent(&event);
+    // One dispatched event is one transaction: what it queued goes now.
+    QORCleaner::EndTransaction();
   }
   // End() runs as a work procedure only for an attached application; a
   // program that owns its loop keeps its dialog positions here.
