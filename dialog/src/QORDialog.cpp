@@ -41,7 +41,7 @@ void QORDialog::Cancel(QORCommand* from, QORNotification* n) {
   QORCommand::Cancel(from, n);
 }
 int QORDialog::SaveState(QORNotification* n, QORMarshal& m) { return letter ? letter->SaveState(n, m) : 2; }
-int QORDialog::RestoreState(QORNotification* n, QORMarshal& m) { return letter ? letter->RestoreState(n, m) : 0; }
+int QORDialog::RestoreState(QORNotification* n, QORMarshal& m) { return letter ? letter->RestoreState(n, m) : 4; }
 const char* QORDialog::GetResourceFilename(int) const { return nullptr; }
 
 QORDialog* QORDialog::GetFatherWindow() const {
