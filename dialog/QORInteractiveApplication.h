@@ -16,7 +16,7 @@ class QORInteractiveApplication : public QORApplication {
   int SaveState(QORNotification* n, QORMarshal& m) override;
   int RestoreState(QORNotification* n, QORMarshal& m) override;
   void BeginApplication() override {}
-  void EndApplication() override {}
+  int EndApplication() override { return 0; }
   int BuildApplicationEnvironment(int argc, char** argv, char** envp) override;
   int RunApplication() override;
 

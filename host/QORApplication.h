@@ -32,7 +32,7 @@ class QORApplication : public QORCommand {
   virtual int BuildApplicationEnvironment(int argc, char** argv, char** envp);
   virtual void BeginApplication() {}
   virtual int RunApplication() { return 0; }
-  virtual void EndApplication() {}
+  virtual int EndApplication() { return 0; }
   int GetExitStatus() const { return exitStatus_; }
   void SetExitStatus(int status) { exitStatus_ = status; }
   int GetArgc() const { return argc_; }

@@ -28,7 +28,10 @@ class CountingApp : public QORInteractiveApplication {
  public:
   using QORInteractiveApplication::QORInteractiveApplication;
   void BeginApplication() override { ++begins; }
-  void EndApplication() override { ++ends; }
+  int EndApplication() override {
+    ++ends;
+    return QORInteractiveApplication::EndApplication();
+  }
   int begins = 0, ends = 0;
 };
 
@@ -157,6 +160,7 @@ TEST_F(AppStartup, SecondApplicationAttachesBeginsAndEnds) {
   EXPECT_TRUE(RunUntil([&] { return second->ends == 1; }));
   Loop(50);
   EXPECT_EQ(second->ends, 1);
+  EXPECT_EQ(second->QORInteractiveApplication::EndApplication(), 0);
   EXPECT_EQ(second->begins, 1);
   EXPECT_TRUE(l->IsStopped());
   EXPECT_EQ(l_QORDialog::GetLiveCount(), live);

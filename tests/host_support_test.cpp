@@ -140,7 +140,10 @@ class SequenceApp : public QORApplication {
     steps.push_back("run");
     return 3;
   }
-  void EndApplication() override { steps.push_back("end"); }
+  int EndApplication() override {
+    steps.push_back("end");
+    return 0;
+  }
 };
 
 TEST(StartApplication, RunsTheSequenceAndReturnsTheStatus) {

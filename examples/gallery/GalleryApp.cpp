@@ -21,7 +21,8 @@ void GalleryApp::BeginApplication() {
   if (withTour) tour = new GalleryTour(this, dialog);
 }
 
-void GalleryApp::EndApplication() {
+int GalleryApp::EndApplication() {
   std::printf("gallery: end\n");
   std::fflush(stdout);
+  return 0;
 }

@@ -11,7 +11,7 @@ class GalleryApp : public QORInteractiveApplication {
   GalleryApp(QORCommand* father, const QORString& name, bool tour);
   ~GalleryApp() override;
   void BeginApplication() override;
-  void EndApplication() override;
+  int EndApplication() override;
   GalleryDialog* GetDialog() const { return dialog; }
 
  private:

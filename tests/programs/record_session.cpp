@@ -21,9 +21,10 @@ class SessionApp : public QORInteractiveApplication {
  public:
   using QORInteractiveApplication::QORInteractiveApplication;
   void BeginApplication() override;
-  void EndApplication() override {
+  int EndApplication() override {
     std::printf("GEOMETRY %dx%d\n", width, height);
     std::fflush(stdout);
+    return 0;
   }
   QORDlgDialog* box = nullptr;
   QORCommand listener{nullptr, "listener"};
