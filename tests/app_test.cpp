@@ -6,6 +6,7 @@
 #include <X11/keysym.h>
 #include <Xm/PushB.h>
 #include <Xm/TextF.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -204,6 +205,18 @@ TEST_F(AppResources, OnlyPlainCatalogEntriesWinOverTheBuiltInTable) {
   EXPECT_EQ(GlobalXResources.editorBackground, pixel("#77648b"));
   EXPECT_TRUE(GlobalXResources.shortHelpFontList);
   InitXResources(L()->GetResourceShell());
+}
+
+TEST_F(AppResources, AMalformedCatalogIsPassedOverSilently) {
+  const std::string saved = std::getenv("TOLVEN_CATALOG_PATH") ? std::getenv("TOLVEN_CATALOG_PATH") : "";
+  const std::string dir = scratch + "/broken";
+  mkdir(dir.c_str(), 0700);
+  std::ofstream(dir + "/Dialog.catalog") << "QORDlgNotify.NoButton = \"Nein\";\n"
+                                            "QORDlgNotify.YesButton = Ja;\n";
+  setenv("TOLVEN_CATALOG_PATH", dir.c_str(), 1);
+  EXPECT_EQ(StderrOf([] { InitXResources(L()->GetResourceShell()); }), "");
+  setenv("TOLVEN_CATALOG_PATH", saved.c_str(), 1);
+  EXPECT_EQ(l_QORInteractiveApplication::Static->notifyNo, QORUnicodeString("No"));
 }
 
 // ---- events ----

@@ -530,14 +530,10 @@ void convertResource(Widget w, const QORMsgCatalog* catalog, const char* key, co
 }  // namespace
 
 void InitXResources(Widget w) {
+  // Missing or malformed, the catalog is passed over without a word: every
+  // value then comes from the built-in table.
   QORMsgCatalog loaded;
-  const int status = loaded.LoadMsgCatalog("Dialog", nullptr);
-  // A broken catalog is reported, then every value comes from the built-in table.
-  if (status < 0) {
-    std::fprintf(stderr, "%s\n", loaded.GetError());
-    std::fflush(stderr);
-  }
-  const QORMsgCatalog* catalog = status > 0 ? &loaded : nullptr;
+  const QORMsgCatalog* catalog = loaded.LoadMsgCatalog("Dialog", nullptr) > 0 ? &loaded : nullptr;
 
   QORDlgGlobalXResources& g = GlobalXResources;
   const struct {
