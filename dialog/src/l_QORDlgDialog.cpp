@@ -574,21 +574,16 @@ void l_QORDlgDialog::recordCases(l_QORDlgRecordCases& cases) {
 }
 
 void l_QORDlgDialog::recordGeometry(l_QORDlgRecordIo& io) {
-  Position sx = 0, sy = 0;
+  Position sx = 0, sy = 0;  // recorded as short and unsigned short
   Dimension sw = 0, sh = 0;
   if (!io.replaying() && shell) XtVaGetValues(shell, XmNx, &sx, XmNy, &sy, XmNwidth, &sw, XmNheight, &sh, nullptr);
-  short rx = sx, ry = sy;
-  unsigned short rw = sw, rh = sh;
-  io.field(rx);
-  io.field(ry);
-  io.field(rw);
-  io.field(rh);
-  io.detail("x,y dx,dy= %d,%d %d,%d\n", rx, ry, rw, rh);
+  io.field(sx, sy, sw, sh);
+  io.detail("x,y dx,dy= %d,%d %d,%d\n", sx, sy, sw, sh);
   if (!io.replaying()) return;
-  x = rx;
-  y = ry;
-  dx = rw;
-  dy = rh;
+  x = sx;
+  y = sy;
+  dx = sw;
+  dy = sh;
 }
 
 void l_QORDlgDialog::replayGeometry() {

@@ -13,11 +13,10 @@ class l_QORDlgRecordIo {
   l_QORDlgRecordIo(QORMarshal& stream, bool replay) : stream(stream), replay(replay) {}
   bool replaying() const { return replay; }
 
-  // One recorded field: written from `value`, or read back into it.
-  template <typename T>
-  void field(T& value) {
-    if (replay) stream >> value;
-    else stream << value;
+  // Recorded fields, in order: written from the values, or read back into them.
+  template <typename... T>
+  void field(T&... values) {
+    (one(values), ...);
   }
   // A field recorded with a fixed value; what comes back is dropped.
   template <typename T>
@@ -28,6 +27,12 @@ class l_QORDlgRecordIo {
   const std::vector<std::string>& details() const { return lines; }
 
  private:
+  template <typename T>
+  void one(T& value) {
+    if (replay) stream >> value;
+    else stream << value;
+  }
+
   QORMarshal& stream;
   bool replay;
   std::vector<std::string> lines;
