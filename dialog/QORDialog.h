@@ -53,6 +53,10 @@ enum QORDlgCursor {
   NorthSouthArrow, Target, Forward, Backward, OpenedHand, Magnifier,
 };
 
+// Answers of SaveState and RestoreState.
+enum QORDlgSaveAnswer : int { QORDlgSaved = 0, QORDlgSaveNoNotification = 1, QORDlgSaveNotMine = 2 };
+enum QORDlgRestoreAnswer : int { QORDlgRestored = 0, QORDlgRestoreNotMine = 4 };
+
 class QORDialog : public QORCommand {
  public:
   QORDialog(QORDialog* father, const QORString& name, unsigned long style);

@@ -7,11 +7,21 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "QORDlgCheckButton.h"
+#include "QORDlgContainer.h"
+#include "QORDlgFrame.h"
+#include "QORDlgLabel.h"
+#include "QORDlgPushButton.h"
+#include "QORDlgRadioButton.h"
+#include "QORDlgSeparator.h"
+#include "QORRecord.h"
 #include "tolven_test_app.h"
+#include "tolven_test_dialog.h"
 
 namespace {
 
@@ -77,6 +87,69 @@ TEST(RecordReplay, AReplayedRunRepeatsTheRecordedOne) {
   EXPECT_EQ(linesStarting(exited.out, "/RECORD/ SaveState     !!!"),
             std::vector<std::string>{"/RECORD/ SaveState     !!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!  TRIVO replay "
                                      "ending with exit(0)"});
+}
+
+using RecordGolden = AppSuite;
+
+// Every case that a class records, recorded then replayed at trace level 2:
+// the record file and the trace are kept in tests/data and must stay byte for
+// byte what they are (TOLVEN_GOLDEN_OUT=DIR writes what this run made).
+TEST_F(RecordGolden, EveryRecordedCaseWritesTheKeptFileAndTrace) {
+  TestDialog golden("Golden");  // never shown: no geometry of the window manager's
+  QORDlgFrame fr(&golden, "fr", 0);
+  QORDlgContainer ct(&golden, "ct", 0);
+  QORDlgMotif mo(&golden, "mo", 0);
+  QORDlgLabel la(&golden, "la");
+  QORDlgSeparator se(&golden, "se");
+  QORDlgPushButton pu(&golden, "pu");
+  QORDlgCheckButton ch(&golden, "ch");
+  QORDlgRadioButton ra(&golden, "ra"), rb(&golden, "rb");
+  auto send = [](QORDialog& o, QORNotification* n) { o.SendNotification(&o, n); };
+  const std::string file = testing::TempDir() + "golden.rec";
+  const char saved = l_QORDialog::record_trace;
+  l_QORDialog::record_trace = '2';
+  testing::internal::CaptureStdout();
+  ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
+  golden.typed->okSelected();
+  golden.typed->applySelected();
+  golden.typed->cancelSelected();
+  golden.typed->helpSelected();
+  send(golden, golden.GetResizeNotification());
+  send(golden, golden.GetWindCloseNotification());
+  send(golden, golden.GetCancelDragNotification());  // a dialog box records no drag
+  send(mo, mo.GetDragEnterNotification());
+  send(fr, fr.GetDragOverNotification());
+  send(ct, ct.GetDragLeaveNotification());
+  send(mo, mo.GetDropNotification());
+  send(la, la.GetEndDropNotification());
+  send(se, se.GetStartDragNotification());
+  send(la, la.GetHelpNotification());  // not recorded
+  send(pu, pu.GetPushBActivateNotification());
+  send(pu, pu.GetPushBRepetitiveNotification());
+  send(pu, pu.GetDragButtonNotification());
+  ch.SetState(QORDlgChecked, 0);
+  send(ch, ch.GetChkBModifyNotification());
+  send(ch, ch.GetChkBDoubleClickNotification());
+  send(ch, ch.GetDragButtonNotification());
+  ra.SetState(QORDlgChecked, 0);
+  send(ra, ra.GetRadBModifyNotification());
+  send(rb, rb.GetDragButtonNotification());
+  QORRecord::GetMain()->EndMode(1);
+  ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
+  int step = 0;
+  while ((step = QORRecord::GetMain()->ReplayNext()) == 1) {}
+  const std::string trace = testing::internal::GetCapturedStdout();
+  l_QORDialog::record_trace = saved;
+  EXPECT_EQ(step, 0) << QORRecord::GetMain()->GetError();
+  QORRecord::GetMain()->EndMode(2);
+
+  const std::string record = Slurp(file);
+  if (const char* dir = std::getenv("TOLVEN_GOLDEN_OUT")) {
+    std::ofstream(std::string(dir) + "/record_every_case.rec") << record;
+    std::ofstream(std::string(dir) + "/record_every_case_trace.txt") << trace;
+  }
+  EXPECT_EQ(record, Slurp(TOLVEN_SOURCE_DIR "/tests/data/record_every_case.rec"));
+  EXPECT_EQ(trace, Slurp(TOLVEN_SOURCE_DIR "/tests/data/record_every_case_trace.txt"));
 }
 
 }  // namespace

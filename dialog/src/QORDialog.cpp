@@ -40,8 +40,13 @@ void QORDialog::Cancel(QORCommand* from, QORNotification* n) {
   SetVisibility(QORDlgHidden);
   QORCommand::Cancel(from, n);
 }
-int QORDialog::SaveState(QORNotification* n, QORMarshal& m) { return letter ? letter->SaveState(n, m) : 2; }
-int QORDialog::RestoreState(QORNotification* n, QORMarshal& m) { return letter ? letter->RestoreState(n, m) : 4; }
+int QORDialog::SaveState(QORNotification* n, QORMarshal& m) {
+  return letter ? letter->SaveState(n, m) : QORDlgSaveNotMine;
+}
+// Without a letter nothing of the record can be applied: the replay must hear so.
+int QORDialog::RestoreState(QORNotification* n, QORMarshal& m) {
+  return letter ? letter->RestoreState(n, m) : QORDlgRestoreNotMine;
+}
 const char* QORDialog::GetResourceFilename(int) const { return nullptr; }
 
 QORDialog* QORDialog::GetFatherWindow() const {

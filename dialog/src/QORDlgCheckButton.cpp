@@ -2,11 +2,9 @@
 
 #include <Xm/ToggleB.h>
 
-#include <cstring>
-
-#include "QORMarshal.h"
 #include "l_QORDlgCheckButton.h"
-#include "l_QORDlgRecordTrace.h"
+#include "l_QORDlgRecordCases.h"
+#include "l_QORDlgRecordIo.h"
 #include "l_QORInteractiveApplication.h"
 
 namespace {
@@ -156,57 +154,21 @@ void l_QORDlgCheckButton::Accelerator() {
 
 // ---- record and replay ----
 
-int l_QORDlgCheckButton::SaveState(QORNotification* n, QORMarshal& m) {
-  if (!n) return 1;
-  const char* cls = n->IsA();
-  if (std::strcmp(cls, modifyNotification.IsA()) == 0) {
-    m << state;
-    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
-    l_QORDlgRecordTrace::Detail(false, "state= %u\n", static_cast<unsigned>(state));
-    return 0;
-  }
-  if (std::strcmp(cls, doubleClickNotification.IsA()) == 0) {
-    m << 0;
-    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
-    return 0;
-  }
-  if (std::strcmp(cls, dragButtonNotification.IsA()) == 0) return 0;  // nothing to save
-  return l_QORDlgControl::SaveState(n, m);
-}
-
-int l_QORDlgCheckButton::RestoreState(QORNotification* n, QORMarshal& m) {
-  if (!n) return 4;
-  const char* cls = n->IsA();
-  if (std::strcmp(cls, modifyNotification.IsA()) == 0) {
-    if (!api) return 0;
-    m >> state;  // as recorded: the replay shows exactly what was saved
-    changed();
-    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
-    l_QORDlgRecordTrace::Detail(true, "state= %u\n", static_cast<unsigned>(state));
-    notify(&modifyNotification);
-    return 0;
-  }
-  if (std::strcmp(cls, doubleClickNotification.IsA()) == 0) {
-    if (!api) return 0;
-    int unused = 0;
-    m >> unused;
-    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
-    notify(&doubleClickNotification);
-    return 0;
-  }
-  if (std::strcmp(cls, QORDlgPushBActivateNotification::ClassName()) == 0) {
-    // A push button recorded where the dialog now has this check button.
-    if (!api) return 0;
-    int unused = 0;
-    m >> unused;
+void l_QORDlgCheckButton::recordCases(l_QORDlgRecordCases& cases) {
+  cases.add(&modifyNotification, [this](l_QORDlgRecordIo& io) {
+    io.field(state);  // as recorded: the replay shows exactly what was saved
+    io.detail("state= %u\n", static_cast<unsigned>(state));
+    if (io.replaying()) changed();
+  });
+  cases.add(&doubleClickNotification, [](l_QORDlgRecordIo& io) { io.constant(0); });
+  // A push button recorded where the dialog now has this check button checks it.
+  cases.add(QORDlgPushBActivateNotification::ClassName(), &modifyNotification, [this](l_QORDlgRecordIo& io) {
+    io.constant(0);
     state = QORDlgChecked;
     changed();
-    l_QORDlgRecordTrace::Header(true, "QORDlgCheckButton(Pu)", name.c_str(), cls);
-    notify(&modifyNotification);
-    return 0;
-  }
-  if (restoreDragButton(n)) return 0;
-  return l_QORDlgControl::RestoreState(n, m);
+  }).onlyReplayed().traceAs("QORDlgCheckButton(Pu)");
+  recordDragButton(cases);
+  l_QORDlgControl::recordCases(cases);
 }
 
 // ---- envelope ----

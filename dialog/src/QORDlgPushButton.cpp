@@ -2,11 +2,9 @@
 
 #include <Xm/PushB.h>
 
-#include <cstring>
-
-#include "QORMarshal.h"
 #include "l_QORDlgPushButton.h"
-#include "l_QORDlgRecordTrace.h"
+#include "l_QORDlgRecordCases.h"
+#include "l_QORDlgRecordIo.h"
 #include "l_QORInteractiveApplication.h"
 
 namespace {
@@ -140,36 +138,16 @@ void l_QORDlgPushButton::Accelerator() {
 
 // ---- record and replay ----
 
-int l_QORDlgPushButton::SaveState(QORNotification* n, QORMarshal& m) {
-  if (!n) return 1;
-  const char* cls = n->IsA();
-  if (std::strcmp(cls, activateNotification.IsA()) == 0 || std::strcmp(cls, repetitiveNotification.IsA()) == 0) {
-    m << 0;
-    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
-    return 0;
-  }
-  if (std::strcmp(cls, dragButtonNotification.IsA()) == 0) return 0;  // nothing to save
-  return l_QORDlgControl::SaveState(n, m);
-}
-
-int l_QORDlgPushButton::RestoreState(QORNotification* n, QORMarshal& m) {
-  if (!n) return 4;
-  const char* cls = n->IsA();
-  QORNotification* own = nullptr;
-  if (std::strcmp(cls, activateNotification.IsA()) == 0) own = &activateNotification;
-  else if (std::strcmp(cls, repetitiveNotification.IsA()) == 0) own = &repetitiveNotification;
-  if (own) {
-    if (!api) return 0;
-    int unused = 0;
-    m >> unused;
-    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
-    pending |= QORDlgUpdSubclass;
-    registerDifferUpdate();
-    notify(own);
-    return 0;
-  }
-  if (restoreDragButton(n)) return 0;
-  return l_QORDlgControl::RestoreState(n, m);
+void l_QORDlgPushButton::recordCases(l_QORDlgRecordCases& cases) {
+  for (QORNotification* n : std::initializer_list<QORNotification*>{&activateNotification, &repetitiveNotification})
+    cases.add(n, [this](l_QORDlgRecordIo& io) {
+      io.constant(0);
+      if (!io.replaying()) return;
+      pending |= QORDlgUpdSubclass;
+      registerDifferUpdate();
+    });
+  recordDragButton(cases);
+  l_QORDlgControl::recordCases(cases);
 }
 
 // ---- envelope ----

@@ -2,12 +2,10 @@
 
 #include <Xm/ToggleB.h>
 
-#include <cstring>
-
-#include "QORMarshal.h"
 #include "l_QORDlgBox.h"
 #include "l_QORDlgRadioButton.h"
-#include "l_QORDlgRecordTrace.h"
+#include "l_QORDlgRecordCases.h"
+#include "l_QORDlgRecordIo.h"
 #include "l_QORDlgWindow.h"
 #include "l_QORInteractiveApplication.h"
 
@@ -104,36 +102,18 @@ void l_QORDlgRadioButton::Accelerator() { SetState(state == QORDlgChecked ? QORD
 
 // ---- record and replay ----
 
-int l_QORDlgRadioButton::SaveState(QORNotification* n, QORMarshal& m) {
-  if (!n) return 1;
-  const char* cls = n->IsA();
-  if (std::strcmp(cls, modifyNotification.IsA()) == 0) {
-    m << state;
-    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
-    l_QORDlgRecordTrace::Detail(false, "_state= %u\n", static_cast<unsigned>(state));
-    return 0;
-  }
-  if (std::strcmp(cls, dragButtonNotification.IsA()) == 0) return 0;  // nothing to save
-  return l_QORDlgControl::SaveState(n, m);
-}
-
-int l_QORDlgRadioButton::RestoreState(QORNotification* n, QORMarshal& m) {
-  if (!n) return 4;
-  const char* cls = n->IsA();
-  if (std::strcmp(cls, modifyNotification.IsA()) == 0) {
-    if (!api) return 0;
-    m >> state;
+void l_QORDlgRadioButton::recordCases(l_QORDlgRecordCases& cases) {
+  cases.add(&modifyNotification, [this](l_QORDlgRecordIo& io) {
+    io.field(state);
+    io.detail("_state= %u\n", static_cast<unsigned>(state));
+    if (!io.replaying()) return;
     // The group follows as SetState makes it, always with notification.
     if (state == QORDlgChecked) deselectBrothers(1);
     pending |= kStateChanged;
     registerDifferUpdate();
-    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
-    l_QORDlgRecordTrace::Detail(true, "_state= %u\n", static_cast<unsigned>(state));
-    notify(&modifyNotification);
-    return 0;
-  }
-  if (restoreDragButton(n)) return 0;
-  return l_QORDlgControl::RestoreState(n, m);
+  });
+  recordDragButton(cases);
+  l_QORDlgControl::recordCases(cases);
 }
 
 // ---- envelope ----

@@ -1,5 +1,4 @@
 #include "l_QORDialog.h"
-#include "l_QORDlgRecordTrace.h"
 
 #include <X11/IntrinsicP.h>
 #include <X11/CoreP.h>
@@ -652,38 +651,3 @@ void l_QORDialog::threeButton(XButtonEvent* event) {
 }
 
 void l_QORDialog::threeButtonSecondaryHandler(XButtonEvent* event) { threeButton(event); }
-
-// ---- record and replay of the drag notifications ----
-
-namespace {
-const char* const dragClasses[] = {
-    "QORDlgDragEnterNotification", "QORDlgDragOverNotification", "QORDlgDragLeaveNotification",
-    "QORDlgDropNotification",      "QORDlgEndDropNotification",  "QORDlgStartDragNotification",
-    "QORDlgCancelDragNotification"};
-}
-
-int l_QORDialog::SaveState(QORNotification* n, QORMarshal&) {
-  if (!n) return 1;
-  for (const char* cls : dragClasses) {
-    if (std::strcmp(n->IsA(), cls) != 0) continue;
-    // Nothing to save: the drag fields are rebuilt by the drag itself.
-    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
-    return 0;
-  }
-  return 2;
-}
-
-int l_QORDialog::RestoreState(QORNotification* n, QORMarshal&) {
-  if (!n) return 4;
-  QORNotification* mine[] = {&dragEnterNotification, &dragOverNotification, &dragLeaveNotification,
-                             &dropNotification,      &endDropNotification,  &startDragNotification,
-                             &cancelDragNotification};
-  for (QORNotification* own : mine) {
-    if (std::strcmp(n->IsA(), own->IsA()) != 0) continue;
-    if (!api) return 0;
-    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), own->IsA());
-    notify(own);
-    return 0;
-  }
-  return 4;
-}

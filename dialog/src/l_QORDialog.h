@@ -13,6 +13,7 @@
 class QORMarshal;
 class QORMsgCatalog;
 class QORNotification;
+class l_QORDlgRecordCases;
 class QORDlgGridConstraints;
 class l_QORDlgTab;
 class l_QORDlgLayoutManager;
@@ -82,10 +83,13 @@ class l_QORDialog {
   virtual void widgetDestroyed();
   virtual void threeButton(XButtonEvent* event);
   virtual void threeButtonSecondaryHandler(XButtonEvent* event);
+  // Record and replay of every letter, from the rows of recordCases().
   virtual int SaveState(QORNotification* n, QORMarshal& m);
   virtual int RestoreState(QORNotification* n, QORMarshal& m);
   // Class name of the envelope, for the record traces.
   virtual const char* GetClassName() const { return "QORDialog"; }
+  // The notifications this letter records, one row each (l_QORDlgRecordCases.h).
+  virtual void recordCases(l_QORDlgRecordCases& cases);
 
   QORDialog* GetAPIObject() const { return api; }
   void SetAPIObject(QORDialog* a) { api = a; }

@@ -66,9 +66,9 @@ class l_QORDlgControl : public l_QORDialog {
   void setLabelString(Widget w);
   // The "<Btn1Motion>: Motion()" translation, parsed once.
   static XtTranslations motionTranslations();
-  // Replays a recorded drag-button notification of a button: true when `n`
-  // is one (then it was handled), false to let the caller go on.
-  bool restoreDragButton(QORNotification* n);
+  // The buttons' row for the drag-button notification: nothing saved, no
+  // trace; the replay makes this widget the drag's start again.
+  void recordDragButton(l_QORDlgRecordCases& cases);
 
   int dragStartX = 0, dragStartY = 0;
   int acceleratorState = 1;

@@ -4,8 +4,7 @@
 
 #include <Xm/Xm.h>
 
-#include <cstring>
-
+#include "l_QORDlgRecordCases.h"
 #include "l_QORInteractiveApplication.h"
 
 int l_QORDlgControl::commonArgs(Arg* args, bool toggle) {
@@ -72,10 +71,9 @@ void l_QORDlgControl::dragStart(XEvent* event) {
   notify(&n);
 }
 
-bool l_QORDlgControl::restoreDragButton(QORNotification* n) {
-  if (std::strcmp(n->IsA(), dragButtonNotification.IsA()) != 0) return false;
-  if (!api) return true;
-  l_QORInteractiveApplication::dragStartWidget = baseWidget;
-  notify(&dragButtonNotification);
-  return true;
+void l_QORDlgControl::recordDragButton(l_QORDlgRecordCases& cases) {
+  cases.add(&dragButtonNotification).untraced().onReplay([this] {
+    l_QORInteractiveApplication::dragStartWidget = baseWidget;
+    notify(&dragButtonNotification);
+  });
 }

@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "QORMarshal.h"
 #include "l_QORDlgLayoutManager.h"
-#include "l_QORDlgRecordTrace.h"
+#include "l_QORDlgRecordCases.h"
+#include "l_QORDlgRecordIo.h"
 #include "l_QORInteractiveApplication.h"
 
 namespace {
@@ -559,87 +559,49 @@ void l_QORDlgDialog::helpSelected() {
 
 // ---- record and replay ----
 
-int l_QORDlgDialog::SaveState(QORNotification* n, QORMarshal& m) {
-  if (!n) return 1;
-  const char* cls = n->IsA();
-  QORNotification* responses[] = {&diaOKNotification, &diaCANCELNotification, &diaAPPLYNotification,
-                                  &diaHELPNotification};
-  for (QORNotification* r : responses) {
-    if (std::strcmp(cls, r->IsA()) != 0) continue;
-    m << response;
-    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
-    l_QORDlgRecordTrace::Detail(false, "_response= %d\n", response);
-    return 0;
-  }
-  if (std::strcmp(cls, resizeNotification.IsA()) == 0) {
-    Position sx = 0, sy = 0;
-    Dimension sw = 0, sh = 0;
-    if (shell) XtVaGetValues(shell, XmNx, &sx, XmNy, &sy, XmNwidth, &sw, XmNheight, &sh, nullptr);
-    m << static_cast<short>(sx) << static_cast<short>(sy) << static_cast<unsigned short>(sw)
-      << static_cast<unsigned short>(sh);
-    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
-    l_QORDlgRecordTrace::Detail(false, "x,y dx,dy= %d,%d %d,%d\n", sx, sy, sw, sh);
-    return 0;
-  }
-  if (std::strcmp(cls, windCloseNotification.IsA()) == 0) {
-    m << 0;
-    l_QORDlgRecordTrace::Header(false, GetClassName(), name.c_str(), cls);
-    return 0;
-  }
-  return 2;
+void l_QORDlgDialog::recordCases(l_QORDlgRecordCases& cases) {
+  // A dialog box records its own notifications only: not the drags of the base.
+  for (QORNotification* n : std::initializer_list<QORNotification*>{&diaOKNotification, &diaCANCELNotification,
+                                                                    &diaAPPLYNotification, &diaHELPNotification})
+    cases.add(n, [this](l_QORDlgRecordIo& io) {
+      io.field(response);
+      io.detail("_response= %d\n", response);
+    });
+  cases.add(&resizeNotification, [this](l_QORDlgRecordIo& io) { recordGeometry(io); }).onReplay([this] {
+    replayGeometry();
+  });
+  cases.add(&windCloseNotification, [](l_QORDlgRecordIo& io) { io.constant(0); });
 }
 
-int l_QORDlgDialog::RestoreState(QORNotification* n, QORMarshal& m) {
-  if (!n) return 4;
-  const char* cls = n->IsA();
-  QORNotification* responses[] = {&diaOKNotification, &diaCANCELNotification, &diaAPPLYNotification,
-                                  &diaHELPNotification};
-  for (QORNotification* r : responses) {
-    if (std::strcmp(cls, r->IsA()) != 0) continue;
-    if (!api) return 0;
-    m >> response;
-    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
-    l_QORDlgRecordTrace::Detail(true, "_response= %d\n", response);
-    notify(r);
-    return 0;
+void l_QORDlgDialog::recordGeometry(l_QORDlgRecordIo& io) {
+  Position sx = 0, sy = 0;  // recorded as short and unsigned short
+  Dimension sw = 0, sh = 0;
+  if (!io.replaying() && shell) XtVaGetValues(shell, XmNx, &sx, XmNy, &sy, XmNwidth, &sw, XmNheight, &sh, nullptr);
+  io.field(sx, sy, sw, sh);
+  io.detail("x,y dx,dy= %d,%d %d,%d\n", sx, sy, sw, sh);
+  if (!io.replaying()) return;
+  x = sx;
+  y = sy;
+  dx = sw;
+  dy = sh;
+}
+
+void l_QORDlgDialog::replayGeometry() {
+  if (shell && dx > 0 && dy > 0) {
+    // The resize callbacks this causes are this restore's own: it lays out
+    // and notifies below, in the order a live resize does.
+    quietGeometry = 1;
+    mapWindow(workArea, false);
+    if (x && y)
+      XtVaSetValues(shell, XmNx, static_cast<Position>(x), XmNy, static_cast<Position>(y), XmNwidth,
+                    static_cast<Dimension>(dx), XmNheight, static_cast<Dimension>(dy), nullptr);
+    else
+      XtVaSetValues(shell, XmNwidth, static_cast<Dimension>(dx), XmNheight, static_cast<Dimension>(dy), nullptr);
+    mapWindow(workArea, true);
+    quietGeometry = 0;
   }
-  if (std::strcmp(cls, resizeNotification.IsA()) == 0) {
-    if (!api) return 0;
-    short sx = 0, sy = 0;
-    unsigned short sw = 0, sh = 0;
-    m >> sx >> sy >> sw >> sh;
-    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
-    l_QORDlgRecordTrace::Detail(true, "x,y dx,dy= %d,%d %d,%d\n", sx, sy, sw, sh);
-    x = sx;
-    y = sy;
-    dx = sw;
-    dy = sh;
-    if (shell && sw > 0 && sh > 0) {
-      // The resize callbacks this causes are this restore's own: it lays out
-      // and notifies below, in the order a live resize does.
-      quietGeometry = 1;
-      mapWindow(workArea, false);
-      if (sx && sy)
-        XtVaSetValues(shell, XmNx, static_cast<Position>(sx), XmNy, static_cast<Position>(sy), XmNwidth,
-                      static_cast<Dimension>(sw), XmNheight, static_cast<Dimension>(sh), nullptr);
-      else
-        XtVaSetValues(shell, XmNwidth, static_cast<Dimension>(sw), XmNheight, static_cast<Dimension>(sh), nullptr);
-      mapWindow(workArea, true);
-      quietGeometry = 0;
-    }
-    // What a resize by the user sends, in the same order.
-    notify(&resizeNotification);
-    Resize();
-    notify(&windSizeNotification);
-    return 0;
-  }
-  if (std::strcmp(cls, windCloseNotification.IsA()) == 0) {
-    if (!api) return 0;
-    int ignored = 0;
-    m >> ignored;
-    l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
-    notify(&windCloseNotification);
-    return 0;
-  }
-  return 4;
+  // What a resize by the user sends, in the same order.
+  notify(&resizeNotification);
+  Resize();
+  notify(&windSizeNotification);
 }

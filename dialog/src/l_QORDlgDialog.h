@@ -5,6 +5,8 @@
 #include "QORDlgDialog.h"
 #include "l_QORDlgWindow.h"
 
+class l_QORDlgRecordIo;
+
 // Dialog pending-update bits.
 enum : unsigned long {
   QORDlgUpdGrowDone = 0x200000,
@@ -27,8 +29,7 @@ class l_QORDlgDialog : public l_QORDlgWindow {
   Widget GetBaseWidget(int which) override;
   void unmanage() override;
   void manage() override;
-  int SaveState(QORNotification* n, QORMarshal& m) override;
-  int RestoreState(QORNotification* n, QORMarshal& m) override;
+  void recordCases(l_QORDlgRecordCases& cases) override;
   void ReLayout() override;
   void BuildWindow() override;
   void SetWindowMinSize() override;
@@ -82,6 +83,9 @@ class l_QORDlgDialog : public l_QORDlgWindow {
   void setWidgetSize(Widget w, int width, int height);
   void setResizePolicy(Widget w, unsigned char policy);
   void mapWindow(Widget w, bool map);
+  // The shell's geometry as a resize records it; the replay applies it and notifies.
+  void recordGeometry(l_QORDlgRecordIo& io);
+  void replayGeometry();
 
   int workWidth = 0, workHeight = 0;
   int menuBarHeight = 0, menuBarWidth = 0;

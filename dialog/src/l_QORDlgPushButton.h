@@ -10,8 +10,7 @@ class l_QORDlgPushButton : public l_QORDlgControl {
   void Build() override;
   int IsAKindOf(unsigned long code) override;
   void update(unsigned long mask) override;
-  int SaveState(QORNotification* n, QORMarshal& m) override;
-  int RestoreState(QORNotification* n, QORMarshal& m) override;
+  void recordCases(l_QORDlgRecordCases& cases) override;
   void Motion(XEvent* event) override;
   void Accelerator() override;
   const char* GetClassName() const override { return "QORDlgPushButton"; }

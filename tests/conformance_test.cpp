@@ -1,0 +1,185 @@
+// What every object class does alike, one row per class: its class codes and
+// names, its title and help from a catalog, building, showing and destroying
+// it without an X error or a warning, its letters gone after the idle pass,
+// and a save and restore of every notification it records. A new class joins
+// with one row in kRows.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "QORDlgCheckButton.h"
+#include "QORDlgContainer.h"
+#include "QORDlgFrame.h"
+#include "QORDlgLabel.h"
+#include "QORDlgPushButton.h"
+#include "QORDlgRadioButton.h"
+#include "QORDlgSeparator.h"
+#include "QORMarshal.h"
+#include "QORMsgCatalog.h"
+#include "l_QORDlgRecordCases.h"
+#include "tolven_test_app.h"
+#include "tolven_test_dialog.h"
+
+namespace {
+
+using Names = std::set<std::string>;
+
+struct ClassRow {
+  const char* name;                    // of the envelope and of the letter
+  std::set<unsigned long> codes;       // IsAKindOf(code) is true for these only
+  std::vector<const char*> nameChain;  // the class and its ancestors, for IsAKindOf(className)
+  QORDialog* (*make)(QORDialog* father);
+  Names records;                       // the notifications it records
+};
+
+template <class C, unsigned long Style = 0>
+QORDialog* make(QORDialog* father) { return new C(father, "Obj", Style); }
+
+// What an object records besides its own: the drags, which carry nothing
+// (a dialog box records none of them).
+Names drags(Names own) {
+  own.insert({"QORDlgDragEnterNotification", "QORDlgDragOverNotification", "QORDlgDragLeaveNotification",
+              "QORDlgDropNotification", "QORDlgEndDropNotification", "QORDlgStartDragNotification",
+              "QORDlgCancelDragNotification"});
+  return own;
+}
+Names button(Names own) {
+  own.insert("QORDlgDragButtonNotification");
+  return drags(own);
+}
+
+const ClassRow kRows[] = {
+    {"QORDlgDialog", {QORDlgCodeDialog, QORDlgCodeWindow, QORDlgCodeDialogBox},
+     {"QORDlgDialog", "QORDlgWindow", "QORDialog"}, make<QORDlgDialog>,
+     {"QORDlgDiaOKNotification", "QORDlgDiaCANCELNotification", "QORDlgDiaAPPLYNotification",
+      "QORDlgDiaHELPNotification", "QORDlgResizeNotification", "QORDlgWindCloseNotification"}},
+    {"QORDlgFrame", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeFrame}, {"QORDlgFrame", "QORDlgBox", "QORDialog"},
+     make<QORDlgFrame>, drags({})},
+    {"QORDlgContainer", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeContainer},
+     {"QORDlgContainer", "QORDlgBox", "QORDialog"}, make<QORDlgContainer>, drags({})},
+    {"QORDlgMotif", {QORDlgCodeDialog, QORDlgCodeBlackBox, QORDlgCodeMotif},
+     {"QORDlgMotif", "QORDlgBlackBox", "QORDialog"}, make<QORDlgMotif>, drags({})},
+    {"QORDlgPushButton", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodePushButton},
+     {"QORDlgPushButton", "QORDlgControl", "QORDialog"}, make<QORDlgPushButton>,
+     button({"QORDlgPushBActivateNotification", "QORDlgPushBRepetitiveNotification"})},
+    {"QORDlgCheckButton", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeCheckButton},
+     {"QORDlgCheckButton", "QORDlgControl", "QORDialog"}, make<QORDlgCheckButton>,
+     button({"QORDlgChkBModifyNotification", "QORDlgChkBDoubleClickNotification"})},
+    {"QORDlgRadioButton", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeRadioButton},
+     {"QORDlgRadioButton", "QORDlgControl", "QORDialog"}, make<QORDlgRadioButton>,
+     button({"QORDlgRadBModifyNotification"})},
+    {"QORDlgLabel", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeLabel}, {"QORDlgLabel", "QORDlgControl", "QORDialog"},
+     make<QORDlgLabel>, drags({})},
+    {"QORDlgSeparator", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSeparator},
+     {"QORDlgSeparator", "QORDlgControl", "QORDialog"}, make<QORDlgSeparator, QORDlgSeparatorHorizontal>, drags({})},
+};
+
+void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }
+
+class Conformance : public AppSuite, public testing::WithParamInterface<ClassRow> {};
+
+void expectCodes(const ClassRow& row, l_QORDialog* letter) {
+  for (unsigned long code = 0; code <= QORDlgCodeScrollBar + 1; ++code)
+    EXPECT_EQ(letter->IsAKindOf(code) != 0, row.codes.count(code) == 1) << "code " << code;
+}
+
+// IsAKindOf(className) along the row's name chain. The envelope answers for
+// its own name; the ancestors' names of the column are there for the check
+// of the whole chain, which goes here.
+void expectNameChain(const ClassRow& row, QORDialog* object) {
+  EXPECT_TRUE(object->IsAKindOf(row.nameChain.front()));
+}
+
+// The class names it answers to: its own, and no other row's.
+void expectNames(const ClassRow& row, QORDialog* object) {
+  EXPECT_STREQ(object->GetClassName(), row.name);
+  EXPECT_STREQ(object->GetLetterObject()->GetClassName(), row.name);
+  expectNameChain(row, object);
+  for (const ClassRow& other : kRows)
+    EXPECT_EQ(object->IsAKindOf(other.name), std::string(other.name) == row.name) << other.name;
+}
+
+// Every recorded notification saved, then restored from what was saved: all
+// of it read back, and the notification sent again.
+void expectRoundTrips(const ClassRow& row, QORDialog* object) {
+  l_QORDlgRecordCases cases;
+  object->GetLetterObject()->recordCases(cases);
+  Names recorded, heard;
+  QORCommand listener(nullptr, "listener");
+  listener.AddAnalyseNotificationCB(object, nullptr, [&](QORCommand*, QORNotification* n) { heard.insert(n->IsA()); });
+  for (const l_QORDlgRecordCases::Case& c : cases.all()) {
+    if (c.replayOnly) continue;
+    recorded.insert(c.className);
+    QORMarshal m;
+    ASSERT_EQ(object->SaveState(c.sent, m), QORDlgSaved) << c.className;
+    ASSERT_EQ(object->RestoreState(c.sent, m), QORDlgRestored) << c.className;
+    EXPECT_TRUE(m.Good() && m.AtEnd()) << c.className << " " << m.GetError();
+    EXPECT_EQ(heard.count(c.className), 1u) << c.className;
+  }
+  EXPECT_EQ(recorded, row.records);
+  QORMarshal none;
+  EXPECT_EQ(object->SaveState(nullptr, none), QORDlgSaveNoNotification);
+  EXPECT_EQ(object->SaveState(object->GetCreateNotification(), none), QORDlgSaveNotMine);
+  EXPECT_EQ(object->RestoreState(object->GetCreateNotification(), none), QORDlgRestoreNotMine);
+  EXPECT_EQ(none.GetSize(), 0u);
+}
+
+TEST_P(Conformance, BehavesAsEveryObjectClass) {
+  const ClassRow& row = GetParam();
+  PumpIdle();  // letters an earlier test left to the idle pass
+  const int live = l_QORDialog::GetLiveCount();
+  auto* win = new TestDialog("ConformanceWin");
+  QORDialog* object = row.make(win);
+  expectCodes(row, object->GetLetterObject());
+  expectNames(row, object);
+
+  QORMsgCatalog catalog;
+  ASSERT_EQ(catalog.LoadMsgCatalog("Conformance", nullptr), 1);
+  object->AddResourcePath(catalog, "");
+  EXPECT_STREQ(object->GetTitle().c_str(), "Title from the catalog");
+  EXPECT_STREQ(object->GetHelp().c_str(), "Help from the catalog");
+
+  const std::string shown = StderrOf([&] {
+    object->SetVisibility(QORDlgShown);
+    EXPECT_TRUE(win->Show());
+    EXPECT_TRUE(PumpUntil([&] { return Viewable(object->GetLetterObject()->GetBaseWidget(0)); }));
+  });
+  EXPECT_EQ(shown, "");
+  expectRoundTrips(row, object);
+
+  // Deleted, the letter waits for the idle pass; meanwhile a replay reads nothing.
+  l_QORDialog* letter = object->GetLetterObject();
+  l_QORDlgRecordCases cases;
+  letter->recordCases(cases);
+  const std::string gone = StderrOf([&] {
+    delete object;
+    ASSERT_EQ(letter->GetAPIObject(), nullptr);
+    QORMarshal unread;
+    unread << 7;
+    EXPECT_EQ(letter->RestoreState(cases.all().front().sent, unread), QORDlgRestored);
+    EXPECT_FALSE(unread.AtEnd());
+    delete win;
+    PumpIdle();
+  });
+  EXPECT_EQ(gone, "");
+  EXPECT_EQ(l_QORDialog::GetLiveCount(), live);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryClass, Conformance, testing::ValuesIn(kRows),
+                         [](const testing::TestParamInfo<ClassRow>& info) { return std::string(info.param.name); });
+
+using ConformanceEnvelope = AppSuite;
+
+TEST_F(ConformanceEnvelope, AnEnvelopeWithoutLetterTakesNoRecordedState) {
+  TestDialog win("BareWin");
+  QORDlgBox bare(&win, "bare", 0);  // the containers' base: a subclass brings the letter
+  QORMarshal m;
+  m << 0;
+  EXPECT_EQ(bare.SaveState(bare.GetDropNotification(), m), QORDlgSaveNotMine);
+  EXPECT_EQ(bare.RestoreState(bare.GetDropNotification(), m), QORDlgRestoreNotMine);
+}
+
+}  // namespace
