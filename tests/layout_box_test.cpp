@@ -205,6 +205,31 @@ TEST_F(Boxes, FrameAndTitleGiveHelp) {
   EXPECT_EQ(helped, 1);
 }
 
+// A box's sensitivity is its children's: made sensitive again, it gives back
+// to each child its own setting, whatever was set meanwhile.
+TEST_F(Boxes, ChildrenFollowTheSensitivityOfTheirFrame) {
+  TestDialog win("SensWin");
+  QORDlgFrame frame(&win, "Titled", 0);
+  TestControl on(&frame, "on"), off(&frame, "off");
+  on.SetRectDimensions(1, 1, 20, 60);
+  off.SetRectDimensions(70, 1, 20, 60);
+  ASSERT_TRUE(win.Show());
+  auto sensitive = [](QORDialog* d) { return XtIsSensitive(WidgetOf(d)) != 0; };
+  frame.SetSensitivity(QORDlgInsensitive);
+  PumpIdle();
+  EXPECT_FALSE(sensitive(&on));
+  EXPECT_FALSE(XtIsSensitive(titleOf(frame)));
+  off.SetSensitivity(QORDlgInsensitive);
+  on.SetSensitivity(QORDlgSensitive);  // applied while the frame is not
+  PumpIdle();
+  EXPECT_FALSE(sensitive(&on));
+  frame.SetSensitivity(QORDlgSensitive);
+  PumpIdle();
+  EXPECT_TRUE(sensitive(&on));
+  EXPECT_FALSE(sensitive(&off));
+  EXPECT_TRUE(XtIsSensitive(titleOf(frame)));
+}
+
 class TestRadio : public l_QORDialog, public l_QORDlgRadioState {
  public:
   TestRadio(l_QORDialog* f, const char* n, int selected) : l_QORDialog(f, n, nullptr, 0), on(selected) {}
