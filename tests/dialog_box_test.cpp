@@ -3,8 +3,10 @@
 // the buttons pressed with the pointer.
 #include <gtest/gtest.h>
 
+#include <X11/extensions/Xfixes.h>
 #include <Xm/MessageB.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 #include <vector>
@@ -218,19 +220,33 @@ TEST_F(DialogBox, HelpButtonWithAutomaticContextualHelp) {
                                     [&](QORCommand*, QORNotification*) { ++targetHelp; });
   l_QORDlgDialog* l = show(*d);
   app->SetAutomaticContextualHelp();
-  // The user's click on the target comes while the box waits for it, away
-  // from our event loop (Motif reads the server's events directly then).
+  // The user clicks Help, then, once the pointer shows that the box waits
+  // for it, the target. Motif reads the server's events itself meanwhile,
+  // so the second click comes from another connection.
   int tx = 0, ty = 0;
   Centre(WidgetOf(target), &tx, &ty);
-  std::thread user([tx, ty] {
-    usleep(300000);
-    Display* d = XOpenDisplay(nullptr);
-    XTestFakeMotionEvent(d, -1, tx, ty, CurrentTime);
-    XTestFakeButtonEvent(d, 1, True, CurrentTime);
-    XTestFakeButtonEvent(d, 1, False, CurrentTime);
-    XCloseDisplay(d);
+  PointAt(l->GetButtonWidget(l_QORDlgDialog::Help));
+  Press(true);
+  Press(false);
+  std::atomic<bool> ready{false};
+  std::thread user([&] {
+    Display* other = XOpenDisplay(nullptr);
+    auto cursor = [other] {
+      XFixesCursorImage* image = XFixesGetCursorImage(other);
+      const unsigned long serial = image ? image->cursor_serial : 0;
+      XFree(image);
+      return serial;
+    };
+    const unsigned long before = cursor();
+    ready = true;
+    for (int i = 0; i < 250 && cursor() == before; ++i) usleep(20000);
+    XTestFakeMotionEvent(other, -1, tx, ty, CurrentTime);
+    XTestFakeButtonEvent(other, 1, True, CurrentTime);
+    XTestFakeButtonEvent(other, 1, False, CurrentTime);
+    XCloseDisplay(other);
   });
-  Click(l->GetButtonWidget(l_QORDlgDialog::Help), 300);
+  while (!ready) usleep(1000);
+  Settle(300);
   user.join();
   l_QORInteractiveApplication::fAutomaticContextualHelp = 0;
   EXPECT_EQ(d->GetResponse(), 4);
