@@ -165,15 +165,6 @@ TEST_F(DialogBox, AHiddenModalDialogNoLongerBlocksOtherWindows) {
   PumpIdle();
 }
 
-// The shell's place on the screen and size, as the server has them.
-Geo onScreen(Widget shell) {
-  Window child;
-  Geo g = ServerGeo(shell);
-  XTranslateCoordinates(XtDisplay(shell), XtWindow(shell), DefaultRootWindow(XtDisplay(shell)), 0, 0, &g.x, &g.y,
-                        &child);
-  return g;
-}
-
 // Content that asks for more room after the first showing (an object added
 // beside the first): a growing box enlarges its frame and its work area by
 // the same amount; another keeps the size the user sees.
@@ -183,11 +174,11 @@ TEST_F(DialogBox, OnlyAGrowingBoxEnlargesWithItsContent) {
     d.Attach4Sides(Area(&d, "first", 100, 40));
     ASSERT_TRUE(d.Show());
     PumpFor(300);
-    const Size shell = onScreen(d.shell()).size(), inner = MotifGeo(d.typed->GetInnerArea()).size();
+    const Size shell = ScreenGeo(d.shell()).size(), inner = MotifGeo(d.typed->GetInnerArea()).size();
     d.Attach4Sides(Area(&d, "second", 60, 40));
     PumpIdle();
     PumpFor(300);
-    const Size grown = onScreen(d.shell()).size(), grownInner = MotifGeo(d.typed->GetInnerArea()).size();
+    const Size grown = ScreenGeo(d.shell()).size(), grownInner = MotifGeo(d.typed->GetInnerArea()).size();
     EXPECT_EQ(grown.h, shell.h);
     EXPECT_EQ(grown.w - shell.w, grownInner.w - inner.w);
     if (style) EXPECT_GT(grown.w, shell.w);
@@ -204,7 +195,7 @@ TEST_F(DialogBox, OpensAtThePointer) {
   TestDialog d("AtPointer", QORDlgDialogAtPointer);
   ASSERT_TRUE(d.Show());
   PumpFor(300);
-  const Geo g = onScreen(d.shell());
+  const Geo g = ScreenGeo(d.shell());
   EXPECT_EQ((Size{g.x, g.y}), (Size{333, 222}));
 }
 

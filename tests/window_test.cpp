@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -28,15 +29,6 @@ struct Log {
   QORCommand listener{nullptr, "listener"};
   std::vector<std::string> got;
 };
-
-// The shell's place on the screen and size.
-Geo shellGeometry(Widget shell) {
-  Window child;
-  Geo g = ServerGeo(shell);
-  XTranslateCoordinates(XtDisplay(shell), XtWindow(shell), DefaultRootWindow(XtDisplay(shell)), 0, 0, &g.x, &g.y,
-                        &child);
-  return g;
-}
 
 TEST_F(Window_, DecorationsAreMeasuredAndTheScreenSizeComesHeightFirst) {
   TestDialog win("DecoWin");
@@ -105,7 +97,7 @@ TEST_F(Window_, IconifyAndMoveThroughTheWindowManager) {
   EXPECT_EQ(log.count("WindMove"), 1);
   int rx, ry;
   win.GetLetterObject()->GetRectPosition(&rx, &ry);
-  const Geo shell = shellGeometry(win.shell());
+  const Geo shell = ScreenGeo(win.shell());
   EXPECT_EQ(rx, shell.x);
   EXPECT_EQ(ry, shell.y);
 
@@ -127,7 +119,7 @@ TEST_F(Window_, TheWindowManagersConfigureEventsDriveTheState) {
   // mwm places the frame where the client asks; the window lies inside it.
   XMoveResizeWindow(other, XtWindow(win.shell()), 0, 0, 1280 - 2 * dw, 1024 - dw - dh);
   XSync(other, False);
-  ASSERT_TRUE(PumpUntil([&] { return win.IsMaximized(); })) << shellGeometry(win.shell());
+  ASSERT_TRUE(PumpUntil([&] { return win.IsMaximized(); })) << ScreenGeo(win.shell());
   Settle(400);
   EXPECT_EQ(log.count("WindMaximize"), 1);
   EXPECT_EQ(log.count("WindRestore"), 0);
@@ -138,15 +130,14 @@ TEST_F(Window_, TheWindowManagersConfigureEventsDriveTheState) {
   ASSERT_TRUE(PumpUntil([&] { return log.count("WindRestore") == 1; })) << ::testing::PrintToString(log.got);
   Settle(400);
   EXPECT_FALSE(win.IsMaximized());
-  EXPECT_EQ(shellGeometry(win.shell()).size(), (Size{400, 300}));
+  EXPECT_EQ(ScreenGeo(win.shell()).size(), (Size{400, 300}));
   EXPECT_EQ(log.count("WindMove"), 0);  // the size alone changed
   EXPECT_EQ(log.count("WindMaximize"), 0);
   // A user's resize: the object's resize, then the window's size, once.
-  const std::vector<std::string> sizing{"Resize", "WindSize"};
-  std::vector<std::string> told;
-  for (const std::string& n : log.got)
-    if (n == "Resize" || n == "WindSize") told.push_back(n);
-  EXPECT_EQ(told, sizing);
+  std::vector<std::string> sizing;
+  std::copy_if(log.got.begin(), log.got.end(), std::back_inserter(sizing),
+               [](const std::string& n) { return n == "Resize" || n == "WindSize"; });
+  EXPECT_EQ(sizing, (std::vector<std::string>{"Resize", "WindSize"}));
   XCloseDisplay(other);
 }
 
@@ -160,20 +151,20 @@ TEST_F(Window_, MaximizeThenRestoreADialogBox) {
   ASSERT_TRUE(win.Show() && PumpUntil([] { return l_QORDlgWindow::_deco_width > 0; }));
   Widget shell = win.shell();
   Settle(400);
-  const Geo normal = shellGeometry(shell);
+  const Geo normal = ScreenGeo(shell);
   log.got.clear();
   win.Maximize();
-  ASSERT_TRUE(PumpUntil([&] { return shellGeometry(shell).w > 1000; }));
+  ASSERT_TRUE(PumpUntil([&] { return ScreenGeo(shell).w > 1000; }));
   Settle(400);
   win.Maximize();  // already maximised: nothing
   Settle(200);
   EXPECT_TRUE(win.IsMaximized());
   const int deco = l_QORDlgWindow::_deco_width;
-  EXPECT_EQ(shellGeometry(shell).size(), (Size{1280 - 2 * deco, 1024 - deco - l_QORDlgWindow::_deco_height}));
+  EXPECT_EQ(ScreenGeo(shell).size(), (Size{1280 - 2 * deco, 1024 - deco - l_QORDlgWindow::_deco_height}));
   win.Restore();
   ASSERT_TRUE(PumpUntil([&] { return !win.IsMaximized(); }));
   Settle(400);
-  EXPECT_EQ(shellGeometry(shell), normal);
+  EXPECT_EQ(ScreenGeo(shell), normal);
   EXPECT_EQ(log.count("WindRestore"), 1);
   EXPECT_EQ(log.count("WindMaximize"), 1);
   win.Restore();
@@ -188,13 +179,13 @@ TEST_F(Window_, FullScreenAndBack) {
   new TestControl(&win, "content");
   ASSERT_TRUE(win.Show() && PumpUntil([] { return l_QORDlgWindow::_deco_width > 0; }));
   Settle(400);
-  const Geo normal = shellGeometry(win.shell());
+  const Geo normal = ScreenGeo(win.shell());
   win.SetFullScreen(1);
-  ASSERT_TRUE(PumpUntil([&] { return shellGeometry(win.shell()).w > 1280; })) << shellGeometry(win.shell());
+  ASSERT_TRUE(PumpUntil([&] { return ScreenGeo(win.shell()).w > 1280; })) << ScreenGeo(win.shell());
   Settle(400);
-  EXPECT_EQ(shellGeometry(win.shell()), (Geo{-3, -3, 1285, 1029}));
+  EXPECT_EQ(ScreenGeo(win.shell()), (Geo{-3, -3, 1285, 1029}));
   win.SetFullScreen(0);
-  ASSERT_TRUE(PumpUntil([&] { return shellGeometry(win.shell()) == normal; })) << shellGeometry(win.shell());
+  ASSERT_TRUE(PumpUntil([&] { return ScreenGeo(win.shell()) == normal; })) << ScreenGeo(win.shell());
 }
 
 // What the program changes on a shown window: its title in the window
