@@ -3,12 +3,17 @@
 // the buttons pressed with the pointer.
 #include <gtest/gtest.h>
 
+#include <X11/extensions/Xfixes.h>
 #include <Xm/MessageB.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "QORDlgDialog.h"
+#include "QORDlgMotif.h"
+#include "QORMarshal.h"
 #include "QORMsgCatalog.h"
 #include "l_QORDlgDialog.h"
 #include "tolven_test_control.h"
@@ -38,6 +43,17 @@ std::string managedButtons(l_QORDlgDialog* l) {
   return out;
 }
 
+// The names of the managed children of a composite widget.
+std::string managedChildren(Widget parent) {
+  WidgetList kids = nullptr;
+  Cardinal count = 0;
+  XtVaGetValues(parent, XmNchildren, &kids, XmNnumChildren, &count, nullptr);
+  std::string out;
+  for (Cardinal i = 0; i < count; ++i)
+    if (XtIsManaged(kids[i])) out += std::string(out.empty() ? "" : " ") + XtName(kids[i]);
+  return out;
+}
+
 TEST_F(DialogBox, StandardButtonsFollowTheStyle) {
   struct Case {
     unsigned long style;
@@ -63,9 +79,10 @@ TEST_F(DialogBox, StandardButtonsFollowTheStyle) {
       l->GetWorkAreaSize(&w, &h);
       EXPECT_EQ((Size{w, h}), (Size{200, 200}));
       EXPECT_EQ(MotifGeo(l->GetInnerArea()).size(), (Size{200, 200}));
-      d->SetOKTitle("Changed");  // nothing shows it
+      d->SetOKTitle("Changed");  // kept, but nothing shows it: the work area is all there is
       PumpIdle();
-      EXPECT_EQ(l->GetButtonWidget(l_QORDlgDialog::OK), nullptr);
+      EXPECT_EQ(d->GetOKTitle(), QORUnicodeString("Changed"));
+      EXPECT_EQ(managedChildren(l->GetBaseWidget(1)), "ButtonsCa");
     }
     delete d;
     PumpIdle();
@@ -146,6 +163,117 @@ TEST_F(DialogBox, AHiddenModalDialogNoLongerBlocksOtherWindows) {
   delete modal;
   delete other;
   PumpIdle();
+}
+
+// Content that asks for more room after the first showing (an object added
+// beside the first): a growing box enlarges its frame and its work area by
+// the same amount; another keeps the size the user sees.
+TEST_F(DialogBox, OnlyAGrowingBoxEnlargesWithItsContent) {
+  for (unsigned long style : {0UL, static_cast<unsigned long>(QORDlgDialogGrow)}) {
+    TestDialog d(style ? "Growing" : "Fixed", style);
+    d.Attach4Sides(Area(&d, "first", 100, 40));
+    ASSERT_TRUE(d.Show());
+    PumpFor(300);
+    const Size shell = ScreenGeo(d.shell()).size(), inner = MotifGeo(d.typed->GetInnerArea()).size();
+    d.Attach4Sides(Area(&d, "second", 60, 40));
+    PumpIdle();
+    PumpFor(300);
+    const Size grown = ScreenGeo(d.shell()).size(), grownInner = MotifGeo(d.typed->GetInnerArea()).size();
+    EXPECT_EQ(grown.h, shell.h);
+    EXPECT_EQ(grown.w - shell.w, grownInner.w - inner.w);
+    if (style) EXPECT_GT(grown.w, shell.w);
+    else EXPECT_EQ(grown, shell);
+  }
+}
+
+// Once the window manager has said that it places frames, the box itself
+// (not its frame) opens at the pointer.
+TEST_F(DialogBox, OpensAtThePointer) {
+  TestDialog first("First");
+  ASSERT_TRUE(first.Show() && PumpUntil([] { return l_QORDlgWindow::wmOffsetFlag == 1; }));
+  MoveTo(333, 222);
+  TestDialog d("AtPointer", QORDlgDialogAtPointer);
+  ASSERT_TRUE(d.Show());
+  PumpFor(300);
+  const Geo g = ScreenGeo(d.shell());
+  EXPECT_EQ((Size{g.x, g.y}), (Size{333, 222}));
+}
+
+// With automatic contextual help, Help asks the user to point at the object
+// to explain; that object gets the help request instead of the box.
+TEST_F(DialogBox, HelpButtonWithAutomaticContextualHelp) {
+  auto* d = new QORDlgDialog(app, "Contextual", QORDlgDialogOK | QORDlgDialogHelp);
+  auto* target = new TestControl(d, "target");
+  int boxHelp = 0, targetHelp = 0;
+  QORCommand listener(nullptr, "listener");
+  listener.AddAnalyseNotificationCB(d, "QORDlgDiaHELPNotification", [&](QORCommand*, QORNotification*) { ++boxHelp; });
+  listener.AddAnalyseNotificationCB(target, "QORDlgHelpNotification",
+                                    [&](QORCommand*, QORNotification*) { ++targetHelp; });
+  l_QORDlgDialog* l = show(*d);
+  app->SetAutomaticContextualHelp();
+  // The user clicks Help, then, once the pointer shows that the box waits
+  // for it, the target. Motif reads the server's events itself meanwhile,
+  // so the second click comes from another connection.
+  int tx = 0, ty = 0;
+  Centre(WidgetOf(target), &tx, &ty);
+  PointAt(l->GetButtonWidget(l_QORDlgDialog::Help));
+  Press(true);
+  Press(false);
+  std::atomic<bool> ready{false};
+  std::thread user([&] {
+    Display* other = XOpenDisplay(nullptr);
+    auto cursor = [other] {
+      XFixesCursorImage* image = XFixesGetCursorImage(other);
+      const unsigned long serial = image ? image->cursor_serial : 0;
+      XFree(image);
+      return serial;
+    };
+    const unsigned long before = cursor();
+    ready = true;
+    for (int i = 0; i < 250 && cursor() == before; ++i) usleep(20000);
+    XTestFakeMotionEvent(other, -1, tx, ty, CurrentTime);
+    XTestFakeButtonEvent(other, 1, True, CurrentTime);
+    XTestFakeButtonEvent(other, 1, False, CurrentTime);
+    XCloseDisplay(other);
+  });
+  while (!ready) usleep(1000);
+  Settle(300);
+  user.join();
+  l_QORInteractiveApplication::fAutomaticContextualHelp = 0;
+  EXPECT_EQ(d->GetResponse(), 4);
+  EXPECT_EQ(boxHelp, 0);
+  EXPECT_EQ(targetHelp, 1);
+  delete d;
+  PumpIdle();
+}
+
+// A close request is recorded as one int and replayed as the same notification.
+TEST_F(DialogBox, CloseIsRecordedAndReplayed) {
+  TestDialog d("Closing");
+  int closed = 0;
+  QORCommand listener(nullptr, "listener");
+  listener.AddAnalyseNotificationCB(&d, "QORDlgWindCloseNotification", [&](QORCommand*, QORNotification*) { ++closed; });
+  l_QORDialog* l = d.GetLetterObject();
+  auto traced = [](auto fn) {
+    const char saved = l_QORDialog::record_trace;
+    l_QORDialog::record_trace = '2';
+    const std::string out = StdoutOf(fn);
+    l_QORDialog::record_trace = saved;
+    return out;
+  };
+  QORMarshal m;
+  EXPECT_EQ(traced([&] { EXPECT_EQ(l->SaveState(d.GetWindCloseNotification(), m), 0); }),
+            "/RECORD/ SaveState    QORDlgDialog         /Command Name/ Closing /Notification/ QORDlgWindCloseNotification\n");
+  QORMarshal copy(m);
+  int value = -1;
+  copy >> value;
+  EXPECT_EQ(value, 0);
+  EXPECT_TRUE(copy.AtEnd());
+  EXPECT_EQ(closed, 0);
+  EXPECT_EQ(traced([&] { EXPECT_EQ(l->RestoreState(d.GetWindCloseNotification(), m), 0); }),
+            "/REPLAY/ RestoreState QORDlgDialog         /Command Name/ Closing /Notification/ QORDlgWindCloseNotification\n");
+  EXPECT_TRUE(m.AtEnd());
+  EXPECT_EQ(closed, 1);
 }
 
 }  // namespace

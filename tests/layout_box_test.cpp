@@ -2,11 +2,17 @@
 // the laid-out content, the scrolled limits and bars, radio grouping.
 #include <gtest/gtest.h>
 
+#include <X11/IntrinsicP.h>
+#include <X11/CoreP.h>
 #include <X11/Xresource.h>
+#include <X11/keysym.h>
+#include <Xm/Label.h>
+#include <Xm/PushB.h>
 
 #include "QORDlgContainer.h"
 #include "QORDlgFrame.h"
 #include "QORDlgMotif.h"
+#include "QORMsgCatalog.h"
 #include "l_QORDlgBox.h"
 #include "l_QORDlgContainer.h"
 #include "l_QORDlgFrame.h"
@@ -124,6 +130,106 @@ TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
 }
 
 // A radio button as far as the box is concerned.
+// The frame's title label, named like the object.
+Widget titleOf(QORDlgFrame& f) {
+  return XtNameToWidget(f.GetLetterObject()->GetBaseWidget(1), f.GetLetterObject()->GetName().c_str());
+}
+
+TEST_F(Boxes, FrameTitleFollowsTheProgramAndACatalogReload) {
+  TestDialog win("TitleWin");
+  QORDlgFrame frame(&win, "Titled", 0);
+  Area(&frame, "content", 60, 20);
+  frame.SetTitle("Before");
+  ASSERT_TRUE(win.Show());
+  ASSERT_NE(titleOf(frame), nullptr);
+  EXPECT_EQ(LabelText(titleOf(frame)), "Before");
+  frame.SetTitle("After");
+  PumpIdle();
+  EXPECT_EQ(LabelText(titleOf(frame)), "After");
+  QORMsgCatalog catalog;
+  const char text[] = "Title = \"From the catalog\";\n";
+  ASSERT_EQ(catalog.LoadFromText(text, sizeof text - 1, "inline.catalog"), 1);
+  frame.AddResourcePath(catalog, "");
+  PumpIdle();
+  EXPECT_EQ(LabelText(titleOf(frame)), "From the catalog");
+}
+
+// Over the frame or its title the user gets the frame's status text and
+// bubble; the help key in a plain Motif widget inside it reaches the frame.
+TEST_F(Boxes, FrameAndTitleGiveHelp) {
+  TestDialog win("FrameHelpWin");
+  QORDlgFrame frame(&win, "Titled", 0);
+  frame.SetRectDimensions(10, 10, -1, -1);
+  Area(&frame, "content", 160, 60);
+  frame.SetHelp("Frame status");
+  frame.SetShortHelp("Frame bubble");
+  ASSERT_TRUE(win.Show());
+  Widget status = XtVaCreateManagedWidget("status", xmLabelWidgetClass, win.GetLetterObject()->GetBaseWidget(0),
+                                          XmNx, 10, XmNy, 120, XmNwidth, 200, XmNrecomputeSize, False, nullptr);
+  app->GetLetterObject()->SetExternalStatus(status, "Ready");
+  auto bubbleShown = [] {
+    Widget top = l_QORInteractiveApplication::GetCurrent()->GetWidget();
+    for (Cardinal i = 0; i < top->core.num_popups; ++i)
+      if (std::string(XtName(top->core.popup_list[i])) == "HelpShell" && Viewable(top->core.popup_list[i])) return true;
+    return false;
+  };
+  // The title's middle, and the frame's own corner beside the content (an
+  // object of its own, which takes over the help where it lies).
+  int tx = 0, ty = 0, cx = 0, cy = 0;
+  Centre(titleOf(frame), &tx, &ty);
+  Window child;
+  XTranslateCoordinates(TestDisplay(), XtWindow(frame.GetLetterObject()->GetBaseWidget(0)),
+                        DefaultRootWindow(TestDisplay()), 0, 0, &cx, &cy, &child);
+  MoveTo(1200, 1000);
+  for (Size over : {Size{tx, ty}, Size{cx, cy}}) {
+    MoveTo(over.w, over.h);
+    PumpFor(200);
+    EXPECT_EQ(LabelText(status), "Frame status") << over;
+    EXPECT_TRUE(PumpUntil(bubbleShown, 2000)) << over;
+    MoveTo(1200, 1000);
+    PumpFor(200);
+    EXPECT_EQ(LabelText(status), "Ready");
+  }
+  app->GetLetterObject()->SetExternalStatus(nullptr, "");
+
+  int helped = 0;
+  QORCommand listener(nullptr, "listener");
+  listener.AddAnalyseNotificationCB(&frame, "QORDlgHelpNotification", [&](QORCommand*, QORNotification*) { ++helped; });
+  Widget plain = XtVaCreateManagedWidget("plain", xmPushButtonWidgetClass, frame.GetLetterObject()->GetBaseWidget(0),
+                                         XmNx, 5, XmNy, 5, nullptr);
+  PumpFor(100);
+  XSetInputFocus(TestDisplay(), XtWindow(win.shell()), RevertToParent, CurrentTime);
+  PumpFor(100);
+  XmProcessTraversal(plain, XmTRAVERSE_CURRENT);
+  Chord({XK_F1});
+  EXPECT_EQ(helped, 1);
+}
+
+// A box's sensitivity is its children's: made sensitive again, it gives back
+// to each child its own setting, whatever was set meanwhile.
+TEST_F(Boxes, ChildrenFollowTheSensitivityOfTheirFrame) {
+  TestDialog win("SensWin");
+  QORDlgFrame frame(&win, "Titled", 0);
+  TestControl on(&frame, "on"), off(&frame, "off");
+  on.SetRectDimensions(1, 1, 20, 60);
+  off.SetRectDimensions(70, 1, 20, 60);
+  ASSERT_TRUE(win.Show());
+  auto sensitive = [](QORDialog* d) { return XtIsSensitive(WidgetOf(d)) != 0; };
+  frame.SetSensitivity(QORDlgInsensitive);
+  PumpIdle();
+  EXPECT_FALSE(sensitive(&on));
+  EXPECT_FALSE(XtIsSensitive(titleOf(frame)));
+  off.SetSensitivity(QORDlgInsensitive);
+  on.SetSensitivity(QORDlgSensitive);  // applied while the frame is not
+  PumpIdle();
+  EXPECT_FALSE(sensitive(&on));
+  frame.SetSensitivity(QORDlgSensitive);
+  PumpIdle();
+  EXPECT_TRUE(sensitive(&on));
+  EXPECT_FALSE(sensitive(&off));
+  EXPECT_TRUE(XtIsSensitive(titleOf(frame)));
+}
+
 class TestRadio : public l_QORDialog, public l_QORDlgRadioState {
  public:
   TestRadio(l_QORDialog* f, const char* n, int selected) : l_QORDialog(f, n, nullptr, 0), on(selected) {}

@@ -76,6 +76,13 @@ inline Geo ServerGeo(Display* d, Drawable dr) {
   return Geo{x, y, static_cast<int>(w), static_cast<int>(h)};
 }
 inline Geo ServerGeo(Widget wd) { return ServerGeo(XtDisplay(wd), XtWindow(wd)); }
+// A widget's window placed on the screen (root coordinates), with its size.
+inline Geo ScreenGeo(Widget wd) {
+  Window child;
+  Geo g = ServerGeo(wd);
+  XTranslateCoordinates(XtDisplay(wd), XtWindow(wd), DefaultRootWindow(XtDisplay(wd)), 0, 0, &g.x, &g.y, &child);
+  return g;
+}
 inline Geo MotifGeo(Widget wd) {
   Position x = 0, y = 0;
   Dimension w = 0, h = 0;

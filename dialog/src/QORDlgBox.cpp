@@ -17,9 +17,22 @@ l_QORDlgBox::~l_QORDlgBox() {
 int l_QORDlgBox::IsAKindOf(unsigned long code) { return code == QORDlgCodeBox || l_QORDialog::IsAKindOf(code); }
 
 void l_QORDlgBox::update(unsigned long mask) {
-  // The common update sets the base widget's sensitivity, which Xt passes down
-  // to every widget of the box.
+  const bool sensitivity = built && ((pending | mask) & QORDlgUpdSensitivity);
   l_QORDialog::update(mask);
+  if (sensitivity) applySensitivity();
+}
+
+void l_QORDlgBox::applySensitivity() {
+  const Boolean on = IsGloballySensitive() ? True : False;
+  for (Widget w : {GetBaseWidget(1), GetBaseWidget(0)})
+    if (w) XtSetSensitive(w, on);
+  // A child applied its own sensitivity with the box's as it was then: one
+  // made sensitive while the box was not would stay greyed out.
+  for (int i = 0; i < GetChildCount(); ++i) {
+    l_QORDialog* child = GetChild(i);
+    child->SetSensitivity(child->GetSensitivity());
+    if (child->IsBuild()) child->globalUpdate(0);
+  }
 }
 
 l_QORDialog* l_QORDlgBox::GetFirstEditable() {

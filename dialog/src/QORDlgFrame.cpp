@@ -44,8 +44,7 @@ void l_QORDlgFrame::Build() {
   drawingArea = XtVaCreateManagedWidget(daName.c_str(), xmDrawingAreaWidgetClass, baseWidget, XmNmarginWidth, 0,
                                         XmNmarginHeight, 0, XmNresizePolicy, XmRESIZE_NONE, nullptr);
   if (!(frameStyle & QORDlgFrameNoTitle)) {
-    const QORUnicodeString& t = GetTitle();
-    XmString s = XmStringCreateLocalized(const_cast<char*>(t.IsEmpty() ? name.c_str() : t.c_str()));
+    XmString s = titleString();
     titleLabel = XtVaCreateManagedWidget(name.c_str(), xmLabelWidgetClass, baseWidget, XmNframeChildType,
                                          XmFRAME_TITLE_CHILD, XmNlabelString, s, nullptr);
     XmStringFree(s);
@@ -57,11 +56,24 @@ void l_QORDlgFrame::Build() {
   XtVaGetValues(baseWidget, XmNshadowThickness, &st, nullptr);
   shadow = st;
   InstallDestroyHandler();
-  // Help handlers are installed on the frame and its title once help exists.
+  // The title is part of the frame for the user: status text, bubble and help key too.
+  InstallFurtifHelpHandler(baseWidget);
+  if (titleLabel) InstallFurtifHelpHandler(titleLabel);
   // Children created before the box was built (their pass already ran while
   // it had no widget) are built with it.
   pending |= QORDlgUpdChildren | QORDlgUpdPosition | QORDlgUpdSize | QORDlgUpdVisibility;
   update(0);
+}
+
+XmString l_QORDlgFrame::titleString() {
+  const QORUnicodeString& t = GetTitle();
+  return XmStringCreateLocalized(const_cast<char*>(t.IsEmpty() ? name.c_str() : t.c_str()));
+}
+
+void l_QORDlgFrame::setTitleLabel() {
+  XmString s = titleString();
+  XtVaSetValues(titleLabel, XmNlabelString, s, nullptr);
+  XmStringFree(s);
 }
 
 void l_QORDlgFrame::widgetDestroyed() {
@@ -127,6 +139,8 @@ void l_QORDlgFrame::update(unsigned long mask) {
       }
     }
   }
+  // The common update puts the title on the base widget, which is the frame.
+  if (built && titleLabel && ((pending | mask) & QORDlgUpdTitle)) setTitleLabel();
   l_QORDlgBox::update(mask);
   // XmFrame keeps a shadow above an untitled work area and lets the title
   // overlap it: put the drawing area where the frame's size was computed for.

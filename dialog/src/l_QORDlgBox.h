@@ -11,4 +11,8 @@ class l_QORDlgBox : public l_QORDialog {
   l_QORDialog* GetFirstEditable() override;
   // Radio grouping among the children; rank is the caller's 1-based child number.
   virtual void DeselectAllBrothers(int rank, int notify);
+
+ private:
+  // The box's widgets and its children follow a change of its sensitivity.
+  void applySensitivity();
 };

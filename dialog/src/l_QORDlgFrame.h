@@ -1,6 +1,8 @@
 // Letter of QORDlgFrame (class code 11): an XmFrame, an optional title label
 // and a drawing area that holds the children's widgets.
 #pragma once
+#include <Xm/Xm.h>
+
 #include "l_QORDlgBox.h"
 
 class QORDlgFrame;
@@ -24,6 +26,8 @@ class l_QORDlgFrame : public l_QORDlgBox {
  private:
   bool inScrolledContainer() const;
   void applySizes(int w, int h);
+  XmString titleString();
+  void setTitleLabel();
 
   Widget drawingArea = nullptr;
   Widget titleLabel = nullptr;
