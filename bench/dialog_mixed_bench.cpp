@@ -1,15 +1,15 @@
 // Dialogs of the sizes users open every day: 30 and 250 mixed objects (titled
 // frames, each holding push, check and radio buttons, labels and separators
 // on a 3 x 3 grid), built, laid out and shown through the toolkit, against
-// raw Motif making the same widgets in XmForms with attachments. The closing
-// lines give the ratios of the two times (wall and CPU) for each size.
+// raw Motif making the same widgets in a form dialog, the frames' children in
+// XmForms with attachments. Shown means mapped by the window manager and
+// drawn. The closing lines give the ratios of the two times (wall and CPU).
 //
 // With --rss, instead: the resident memory one object of such a dialog costs,
 // from 1000 objects built and shown, toolkit against raw Motif, each measured
 // in a process of its own so that neither reuses the other's freed heap.
 #include <benchmark/benchmark.h>
 
-#include <X11/Shell.h>
 #include <Xm/Form.h>
 #include <Xm/Frame.h>
 #include <Xm/Label.h>
@@ -49,6 +49,17 @@ void drain() {
   while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
 }
 
+// Both sides wait for the window manager's map and handle the exposures.
+void waitShown(Widget shell) {
+  l_QORInteractiveApplication* l = app->GetLetterObject();
+  XSync(l->GetDisplay(), False);
+  while (!Viewable(shell)) {
+    while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
+    if (!Viewable(shell)) XtAppProcessEvent(l->GetContext(), XtIMAll);
+  }
+  drain();
+}
+
 int frameColumns(int frames) { return static_cast<int>(std::ceil(std::sqrt(frames))); }
 
 // ---- through the toolkit ----
@@ -77,8 +88,8 @@ TestDialog* tolvenDialog(int n) {
     }
   }
   win->SetVisibility(QORDlgShown);
-  PumpIdle();  // builds, lays out and shows the window
-  XSync(app->GetLetterObject()->GetDisplay(), False);
+  PumpIdle();  // builds, lays out and pops the window up
+  waitShown(win->shell());
   return win;
 }
 
@@ -155,22 +166,24 @@ Widget motifFrame(Widget form, const std::vector<Widget>& frames, int f, int col
   return frame;
 }
 
+// A dialog as a Motif program makes one: a form dialog (a dialog shell over an
+// XmForm) under the application's shell, shown by managing the form.
 Widget motifDialog(int n) {
   l_QORInteractiveApplication* l = app->GetLetterObject();
-  Widget shell = XtVaAppCreateShell("RawDialog", "TolvenBench", topLevelShellWidgetClass, l->GetDisplay(), XmNvisual,
-                                    l->GetVisual(), XmNdepth, l->GetDepth(), XmNcolormap, l->GetColormap(), nullptr);
-  Widget form = XtVaCreateWidget("form", xmFormWidgetClass, shell, XmNhorizontalSpacing, 1, XmNverticalSpacing, 1,
-                                 XmNresizePolicy, XmRESIZE_ANY, nullptr);
+  Arg a[8];
+  int k = 0;
+  XtSetArg(a[k], XmNhorizontalSpacing, 1); ++k;
+  XtSetArg(a[k], XmNverticalSpacing, 1); ++k;
+  XtSetArg(a[k], XmNresizePolicy, XmRESIZE_ANY); ++k;
+  XtSetArg(a[k], XmNautoUnmanage, False); ++k;
+  Widget form = XmCreateFormDialog(l->GetWidget(), const_cast<char*>("RawDialog"), a, k);
   const int count = n / (kPerFrame + 1), cols = frameColumns(count);
   std::vector<Widget> frames(count);
   for (int f = 0; f < count; ++f) frames[f] = motifFrame(form, frames, f, cols);
   XtManageChildren(frames.data(), count);
   XtManageChild(form);
-  XtRealizeWidget(shell);
-  XtPopup(shell, XtGrabNone);
-  // Shown means drawn: the exposures are handled, as the toolkit's pass does.
-  drain();
-  return shell;
+  waitShown(XtParent(form));
+  return XtParent(form);
 }
 
 void BM_RawMotif_Dialog(benchmark::State& state) {
