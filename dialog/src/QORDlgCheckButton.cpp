@@ -1,5 +1,6 @@
 #include "QORDlgCheckButton.h"
 
+#include <X11/IntrinsicP.h>
 #include <Xm/ToggleB.h>
 
 #include "l_QORDlgCheckButton.h"
@@ -65,8 +66,7 @@ void l_QORDlgCheckButton::Build() {
     XtVaGetValues(baseWidget, XmNselectColor, &selectColor, nullptr);
     setLabelString(baseWidget);
     XtManageChild(baseWidget);
-    Dimension w = 0, h = 0;
-    XtVaGetValues(baseWidget, XmNwidth, &w, XmNheight, &h, nullptr);
+    const Dimension w = baseWidget->core.width, h = baseWidget->core.height;
     XtUnmanageChild(baseWidget);
     dx = w;
     dy = h;

@@ -62,6 +62,8 @@ void l_QORDlgFrame::Build() {
   // Children created before the box was built (their pass already ran while
   // it had no widget) are built with it.
   pending |= QORDlgUpdChildren | QORDlgUpdPosition | QORDlgUpdSize | QORDlgUpdVisibility;
+  // The title label was just made with the title; an XmFrame has no label string.
+  pending &= ~QORDlgUpdTitle;
   update(0);
 }
 

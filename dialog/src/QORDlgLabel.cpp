@@ -1,5 +1,6 @@
 #include "QORDlgLabel.h"
 
+#include <X11/IntrinsicP.h>
 #include <Xm/Frame.h>
 #include <Xm/Label.h>
 
@@ -22,8 +23,7 @@ void l_QORDlgLabel::measure() {
     dx = dy = 4;
     return;
   }
-  Dimension w = 0, h = 0;
-  XtVaGetValues(label, XmNwidth, &w, XmNheight, &h, nullptr);
+  const Dimension w = label->core.width, h = label->core.height;
   int margin = 0;
   if (baseWidget != label) {
     Dimension border = 0, shadow = 0;

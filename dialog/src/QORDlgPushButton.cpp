@@ -1,5 +1,6 @@
 #include "QORDlgPushButton.h"
 
+#include <X11/IntrinsicP.h>
 #include <Xm/PushB.h>
 
 #include "l_QORDlgPushButton.h"
@@ -55,8 +56,7 @@ void l_QORDlgPushButton::Build() {
       XtOverrideTranslations(baseWidget, motionTranslations());
     setLabelString(baseWidget);
     XtManageChild(baseWidget);
-    Dimension w = 0, h = 0;
-    XtVaGetValues(baseWidget, XmNwidth, &w, XmNheight, &h, nullptr);
+    const Dimension w = baseWidget->core.width, h = baseWidget->core.height;
     XtUnmanageChild(baseWidget);
     dx = w;
     dy = h;

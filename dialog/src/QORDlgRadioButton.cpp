@@ -1,5 +1,6 @@
 #include "QORDlgRadioButton.h"
 
+#include <X11/IntrinsicP.h>
 #include <Xm/ToggleB.h>
 
 #include "l_QORDlgBox.h"
@@ -38,8 +39,7 @@ void l_QORDlgRadioButton::Build() {
     XtOverrideTranslations(baseWidget, motionTranslations());
     setLabelString(baseWidget);
     XtManageChild(baseWidget);
-    Dimension w = 0, h = 0;
-    XtVaGetValues(baseWidget, XmNwidth, &w, XmNheight, &h, nullptr);
+    const Dimension w = baseWidget->core.width, h = baseWidget->core.height;
     XtUnmanageChild(baseWidget);
     dx = w;
     dy = h;

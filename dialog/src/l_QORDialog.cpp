@@ -510,9 +510,7 @@ void l_QORDialog::update(unsigned long mask) {
   bool sizePending = false;
   if (raised & QORDlgUpdSize) {
     if (baseWidget && dx >= 1 && dy >= 1) {
-      Dimension border = 0;
-      XtVaGetValues(baseWidget, XmNborderWidth, &border, nullptr);
-      XtResizeWidget(baseWidget, static_cast<Dimension>(dx), static_cast<Dimension>(dy), border);
+      XtResizeWidget(baseWidget, static_cast<Dimension>(dx), static_cast<Dimension>(dy), baseWidget->core.border_width);
     } else if (dx >= 1 && dy >= 1) {
       sizePending = true;
     }

@@ -151,6 +151,8 @@ class l_QORDialog {
   void AddResourcePath(const QORMsgCatalog& catalog, const QORString& prefix);
   void deleteResources();
   int getResourceValue(const QORString& key, QORUnicodeString& value, QORUnicodeString* params);
+  // True when a catalog or resource file is attached to this object or an ancestor.
+  bool hasResourceSource();
   // `params` holds at least as many texts as the highest %n of the message.
   static int getCatalogResourceValue(const char* catalogName, const QORString& key, QORUnicodeString& value,
                                      QORUnicodeString* params);

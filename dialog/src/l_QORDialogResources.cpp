@@ -92,7 +92,7 @@ int l_QORDialog::getResourceValue(const QORString& key, QORUnicodeString& value,
     const QORString* file = l_QORInteractiveApplication::ResourceFileName;
     return file ? getCatalogResourceValue(file->c_str(), name + "." + key, value, params) : 0;
   }
-  if (!api) return 0;
+  if (!api || !hasResourceSource()) return 0;
   std::vector<l_QORDialog*> chain;  // root first
   for (l_QORDialog* d = this; d; d = d->father) chain.insert(chain.begin(), d);
   for (size_t i = 0; i < chain.size(); ++i) {
@@ -115,6 +115,16 @@ int l_QORDialog::getResourceValue(const QORString& key, QORUnicodeString& value,
     }
   }
   return 0;
+}
+
+bool l_QORDialog::hasResourceSource() {
+  // Most dialogs have no catalog anywhere up their chain: each key then costs
+  // a walk up the fathers instead of a string per level and catalog.
+  for (l_QORDialog* d = this; d; d = d->father) {
+    if (d->catalogs.getCount() > 0) return true;
+    if (d->api && d->api->GetResourceFilename(0)) return true;
+  }
+  return false;
 }
 
 int l_QORDialog::GetResourceValueFromKey(const QORString& key, QORUnicodeString& value, QORUnicodeString* params) {

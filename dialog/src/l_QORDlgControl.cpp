@@ -29,6 +29,7 @@ l_QORDlgControl::l_QORDlgControl(l_QORDialog* f, const QORString& n, QORDlgContr
 l_QORDlgControl::~l_QORDlgControl() {
   liveControls().erase(this);
   if (displayFormat != defaultFormat) delete[] displayFormat;
+  if (creationLabel) XmStringFree(creationLabel);
   if (accelerator && baseWidget) _acceleratedWidget -= baseWidget;
 }
 

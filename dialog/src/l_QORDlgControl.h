@@ -2,6 +2,8 @@
 // (magnitude, unit, precision, display format), the text validators of the
 // entry controls, and the control side of accelerators and drag starts.
 #pragma once
+#include <Xm/Xm.h>
+
 #include "QORDlgControl.h"
 #include "l_QORDialog.h"
 
@@ -55,14 +57,16 @@ class l_QORDlgControl : public l_QORDialog {
   // Buttons, label and separator (bodies in l_QORDlgControlButtons.cpp).
   // Fills the arguments every simple control is created with: the letter as
   // userData, and the application's colours and font when it imposes them
-  // (with the select colour for toggles). Returns the count; `args` holds 5.
+  // (with the select colour for toggles), and but for a separator the title
+  // as label string. Returns the count; `args` holds 6.
   int commonArgs(Arg* args, bool toggle);
   // The select colour of toggles: the global one, else Motif's for the background.
   static Pixel globalSelectColor();
   // Button-1 motion on a button: past 10 pixels from the first motion, the
   // drag-button notification (once per drag, see dragStartWidget).
   void dragStart(XEvent* event);
-  // Creates the widget's label string from the title.
+  // Sets the widget's label string from the title; the first call after
+  // commonArgs finds it already given to the creation.
   void setLabelString(Widget w);
   // The "<Btn1Motion>: Motion()" translation, parsed once.
   static XtTranslations motionTranslations();
@@ -71,6 +75,8 @@ class l_QORDlgControl : public l_QORDialog {
   void recordDragButton(l_QORDlgRecordCases& cases);
 
   int dragStartX = 0, dragStartY = 0;
+  // The label string commonArgs gave the widget being created; freed once set.
+  XmString creationLabel = nullptr;
   int acceleratorState = 1;
   QORDlgControl::QORDlgUnit unit = QORDlgControl::Number;
   int precision = 5;

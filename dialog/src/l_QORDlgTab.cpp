@@ -30,10 +30,16 @@ int roundHalf(double v) { return static_cast<int>(v + 0.5); }
 }  // namespace
 
 l_QORDlgTab::l_QORDlgTab(l_QORDlgLayoutManager* m, int i, Orientation o) : index(i), orientation(o), manager(m) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, o == Vertical ? "vert_%d" : "hori_%d", i);
-  name = buf;
   if (manager) manager->AddDialog(this);
+}
+
+const QORString& l_QORDlgTab::GetName() const {
+  if (name.IsEmpty()) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, orientation == Vertical ? "vert_%d" : "hori_%d", index);
+    name = buf;
+  }
+  return name;
 }
 
 l_QORDlgTab::~l_QORDlgTab() {
@@ -163,7 +169,7 @@ l_QORDialog* l_QORDlgTab::getPreviousComponent(const l_QORDialog* c) const {
 
 void l_QORDlgTab::traceList(const char* what) {
   if (!tracing()) return;
-  out("--------------> %s->%s <-----------------\n", name.c_str(), what);
+  out("--------------> %s->%s <-----------------\n", GetName().c_str(), what);
   for (size_t i = 0; i < components.size(); ++i)
     out("%d -> %s\n", static_cast<int>(i), components[i]->component->GetName().c_str());
   out("%s", kDots);
@@ -187,7 +193,7 @@ int l_QORDlgTab::add(l_QORDialog* c, Alignment a, int offset) {
 void l_QORDlgTab::erase(l_QORDialog* c, Alignment) {
   const int i = find(c);
   if (i < 0) {
-    out("%s n'est pas accroche a %s\n", c->GetName().c_str(), name.c_str());
+    out("%s n'est pas accroche a %s\n", c->GetName().c_str(), GetName().c_str());
     return;
   }
   const bool wasLast = i + 1 == static_cast<int>(components.size());
@@ -205,7 +211,7 @@ void l_QORDlgTab::erase(l_QORDialog* c, Alignment) {
   if (c->getFirstTab(orientation) == this) c->setFirstTab(orientation, nullptr);
   if (c->getSecondTab(orientation) == this) c->setSecondTab(orientation, nullptr);
   if (!tracing()) return;
-  out("--------------> %s->erase() <------------------\n", name.c_str());
+  out("--------------> %s->erase() <------------------\n", GetName().c_str());
   for (size_t k = 0; k < components.size(); ++k)
     out("%d -> %s\n", static_cast<int>(k), components[k]->component->GetName().c_str());
   out("%s", kDots);
@@ -213,7 +219,7 @@ void l_QORDlgTab::erase(l_QORDialog* c, Alignment) {
 
 int l_QORDlgTab::insert(l_QORDialog* c, l_QORDialog* reference, Alignment a, int offset, InsertionMode mode) {
   if (tracing()) {
-    out("--------------> %s->insert <-----------------\n", name.c_str());
+    out("--------------> %s->insert <-----------------\n", GetName().c_str());
     for (size_t k = 0; k < components.size(); ++k)
       out("%d -> %s\n", static_cast<int>(k), components[k]->component->GetName().c_str());
   }
@@ -238,7 +244,7 @@ int l_QORDlgTab::insert(l_QORDialog* c, l_QORDialog* reference, Alignment a, int
 void l_QORDlgTab::replace(l_QORDialog* nw, l_QORDialog* old, Alignment, int) {
   const int i = find(old);
   if (i < 0) {
-    out("%s n'est pas accroche a %s\n", old->GetName().c_str(), name.c_str());
+    out("%s n'est pas accroche a %s\n", old->GetName().c_str(), GetName().c_str());
     return;
   }
   ComponentInfo* info = components[i];
@@ -246,21 +252,21 @@ void l_QORDlgTab::replace(l_QORDialog* nw, l_QORDialog* old, Alignment, int) {
   invalidateIndexes();
   info->halfSize = info->farSize = 0;
   info->x = info->y = info->width = info->height = info->width0 = info->height0 = 0;
-  if (tracing()) out("%s est deccroche de %s\n", old->GetName().c_str(), name.c_str());
+  if (tracing()) out("%s est deccroche de %s\n", old->GetName().c_str(), GetName().c_str());
 }
 
 int l_QORDlgTab::setPosition(int p) {
   if (p <= _position) return 0;
   const int d = p - _position;
   _position = p;
-  if (tracing()) out("Set pour %s, position = %d\n", name.c_str(), _position);
+  if (tracing()) out("Set pour %s, position = %d\n", GetName().c_str(), _position);
   placeWidgets();
   return d;
 }
 
 void l_QORDlgTab::movePosition(int d) {
   _position += d;
-  if (tracing()) out("Move pour %s, position = %d\n", name.c_str(), _position);
+  if (tracing()) out("Move pour %s, position = %d\n", GetName().c_str(), _position);
   placeWidgets();
 }
 
@@ -352,7 +358,7 @@ void l_QORDlgTab::layoutFirstPass(int& p) {
   movePosition(p + c - _position);
   if (tracing()) {
     out("============= layoutFirstPass =============\n");
-    out("%s : layout de %s\n", manager->GetName().c_str(), name.c_str());
+    out("%s : layout de %s\n", manager->GetName().c_str(), GetName().c_str());
     out("position = %d, _position = %d\n", p, _position);
     out("_next_component_position = %d\n", _next_component_position);
   }
@@ -401,7 +407,7 @@ void l_QORDlgTab::layoutSecondPass(int& p) {
   _position += c;
   if (tracing()) {
     out("============= layoutSecondPass =============\n");
-    out("%s : layout de %s\n", manager->GetName().c_str(), name.c_str());
+    out("%s : layout de %s\n", manager->GetName().c_str(), GetName().c_str());
     out("position = %d, _position = %d\n", p, _position);
     out("_next_component_position = %d\n", _next_component_position);
   }
@@ -630,7 +636,7 @@ void l_QORDlgTab::transmitOffset(int offset, l_QORDialog* from, l_QORDlgTab* ori
   const Orientation o = origin->getOrientation();
   if (tracing())
     out("Transmission d'un decalage = %d le long de la tabulation : %s, a partir du composant : %s\n", offset,
-        name.c_str(), from->GetName().c_str());
+        GetName().c_str(), from->GetName().c_str());
   const int start = find(from);
   if (start < 0) return;
   const unsigned stamp = manager->currentMark();
@@ -707,7 +713,7 @@ void l_QORDlgTab::traceGeometry(const char*) {
   Widget parent = manager->GetBaseWidget();
   if (!parent || !XtIsComposite(parent)) return;
   if (!separator) {
-    separator = XtVaCreateWidget(name.c_str(), xmSeparatorWidgetClass, parent, XmNorientation,
+    separator = XtVaCreateWidget(GetName().c_str(), xmSeparatorWidgetClass, parent, XmNorientation,
                                  orientation == Vertical ? XmVERTICAL : XmHORIZONTAL, XmNmargin, 0, nullptr);
     XtAddCallback(separator, XmNdestroyCallback, separatorDestroyedCB, this);
     if (level == 1 || level == 3)

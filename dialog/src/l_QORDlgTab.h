@@ -19,7 +19,8 @@ class l_QORDlgTab {
   l_QORDlgTab(const l_QORDlgTab&) = delete;
   l_QORDlgTab& operator=(const l_QORDlgTab&) = delete;
 
-  const QORString& GetName() const { return name; }
+  // Made on first use: only traces and separator widgets need it.
+  const QORString& GetName() const;
   int getIndex() const { return index; }
   Orientation getOrientation() const { return orientation; }
   l_QORDlgLayoutManager* getManager() const { return manager; }
@@ -97,7 +98,7 @@ class l_QORDlgTab {
   void placeWidgets();
   static void separatorDestroyedCB(Widget w, XtPointer me, XtPointer call);
 
-  QORString name;
+  mutable QORString name;
   int index;
   Orientation orientation;
   int relative = 0;

@@ -78,6 +78,13 @@ int QORString::SearchSubString(const QORString& what, int from) const {
 
 QORUnicodeString::QORUnicodeString(const char* utf8) {
   if (!utf8) return;
+  // Plain ASCII, the common case, is kept as it is in one copy.
+  const char* end = utf8;
+  while (*end && !(static_cast<unsigned char>(*end) & 0x80)) ++end;
+  if (!*end) {
+    s_.assign(utf8, static_cast<size_t>(end - utf8));
+    return;
+  }
   const std::string in(utf8);
   s_.reserve(in.size());
   for (size_t i = 0; i < in.size();) {
