@@ -37,9 +37,6 @@ l_QORDlgCheckButton::l_QORDlgCheckButton(l_QORDialog* f, const QORString& n, QOR
   }
 }
 
-int l_QORDlgCheckButton::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeCheckButton || l_QORDlgControl::IsAKindOf(code);
-}
 
 void l_QORDlgCheckButton::changed() {
   pending |= kStateChanged;

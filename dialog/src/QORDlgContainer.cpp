@@ -22,9 +22,6 @@ l_QORDlgContainer::l_QORDlgContainer(l_QORDialog* f, const QORString& n, QORDial
 
 l_QORDlgContainer::~l_QORDlgContainer() = default;
 
-int l_QORDlgContainer::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeContainer || l_QORDlgBox::IsAKindOf(code);
-}
 
 void l_QORDlgContainer::Build() {
   if (built) return;

@@ -26,7 +26,6 @@ l_QORDlgFrame::l_QORDlgFrame(l_QORDialog* f, const QORString& n, QORDialog* a, u
 
 l_QORDlgFrame::~l_QORDlgFrame() = default;
 
-int l_QORDlgFrame::IsAKindOf(unsigned long code) { return code == QORDlgCodeFrame || l_QORDlgBox::IsAKindOf(code); }
 
 bool l_QORDlgFrame::inScrolledContainer() const { return father && father->IsAKindOf(QORDlgCodeContainer); }
 

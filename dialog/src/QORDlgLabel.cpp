@@ -13,7 +13,6 @@ l_QORDlgLabel::l_QORDlgLabel(l_QORDialog* f, const QORString& n, QORDlgLabel* a,
   style |= s & QORDlgLabelFramed;
 }
 
-int l_QORDlgLabel::IsAKindOf(unsigned long code) { return code == QORDlgCodeLabel || l_QORDlgControl::IsAKindOf(code); }
 
 bool l_QORDlgLabel::isSpacer() { return GetTitle() == QORUnicodeString(" "); }
 

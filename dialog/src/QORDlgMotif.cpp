@@ -10,9 +10,6 @@ l_QORDlgMotif::l_QORDlgMotif(l_QORDialog* f, const QORString& n, QORDlgMotif* a,
   pending |= QORDlgUpdSize;
 }
 
-int l_QORDlgMotif::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeMotif || l_QORDlgBlackBox::IsAKindOf(code);
-}
 
 void l_QORDlgMotif::Build() {
   if (built) return;

@@ -26,9 +26,6 @@ l_QORDlgPushButton::~l_QORDlgPushButton() {
   repeatTimer = 0;
 }
 
-int l_QORDlgPushButton::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodePushButton || l_QORDlgControl::IsAKindOf(code);
-}
 
 void l_QORDlgPushButton::Build() {
   if (!built) {

@@ -18,9 +18,6 @@ constexpr unsigned long kStateChanged = QORDlgUpdSubclass;
 l_QORDlgRadioButton::l_QORDlgRadioButton(l_QORDialog* f, const QORString& n, QORDlgRadioButton* a, unsigned long s)
     : l_QORDlgControl(f, n, a, s) {}
 
-int l_QORDlgRadioButton::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeRadioButton || l_QORDlgControl::IsAKindOf(code);
-}
 
 void l_QORDlgRadioButton::Build() {
   if (!built) {

@@ -10,9 +10,6 @@ l_QORDlgSeparator::l_QORDlgSeparator(l_QORDialog* f, const QORString& n, QORDlgS
   style |= o ? o : QORDlgSeparatorHorizontal;
 }
 
-int l_QORDlgSeparator::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeSeparator || l_QORDlgControl::IsAKindOf(code);
-}
 
 void l_QORDlgSeparator::Build() {
   if (!built) {

@@ -260,7 +260,7 @@ l_QORDlgContextualMenu* l_QORDialog::SetContextualMenu(l_QORDlgContextualMenu* m
   return previous;
 }
 
-int l_QORDialog::IsAKindOf(unsigned long code) { return code == QORDlgCodeDialog; }
+int l_QORDialog::IsAKindOf(unsigned long code) { return traits().IsA(code) ? 1 : 0; }
 
 // ---- state ----
 

@@ -8,6 +8,7 @@
 #include "QORDlgAttachment.h"
 #include "QORDlgNotifications.h"
 #include "QORString.h"
+#include "QORDlgClassTraits.h"
 #include "l_QORDlgList.h"
 
 class QORMarshal;
@@ -19,21 +20,6 @@ class l_QORDlgLayoutManager;
 class l_QORDlgContextualMenu;
 class l_QORInteractiveApplication;
 struct CursorDefinition;
-
-// Letter class codes answered by IsAKindOf(unsigned long).
-enum : unsigned long {
-  QORDlgCodeDialog = 1, QORDlgCodeWindow = 2, QORDlgCodeDocument = 3, QORDlgCodeDialogBox = 4,
-  QORDlgCodeNotify = 5, QORDlgCodeBox = 6, QORDlgCodeContainer = 7, QORDlgCodeSplitter = 8,
-  QORDlgCodeFrame = 11, QORDlgCodeBar = 12, QORDlgCodeStatusBar = 13, QORDlgCodeToolBar = 14,
-  QORDlgCodeMenu = 15, QORDlgCodeBarMenu = 16, QORDlgCodeSubMenu = 17, QORDlgCodeContextualMenu = 18,
-  QORDlgCodeMenuItem = 19, QORDlgCodeControl = 20, QORDlgCodeSeparator = 21, QORDlgCodeLabel = 22,
-  QORDlgCodePushButton = 23, QORDlgCodeRadioButton = 24, QORDlgCodeCheckButton = 25, QORDlgCodeSlider = 26,
-  QORDlgCodeSpinner = 27, QORDlgCodeSelectorList = 28, QORDlgCodeEditor = 29, QORDlgCodeCombo = 30,
-  QORDlgCodeCheckItem = 31, QORDlgCodePushItem = 32, QORDlgCodeRadioItem = 33, QORDlgCodeSeparatorItem = 34,
-  QORDlgCodeMotif = 36, QORDlgCodeFile = 37, QORDlgCodeBlackBox = 38, QORDlgCodeMultiList = 40,
-  QORDlgCodeTabContainer = 41, QORDlgCodeTabPage = 42, QORDlgCodeIconBox = 43, QORDlgCodeProgress = 44,
-  QORDlgCodeScrollBar = 45,
-};
 
 // Pending-update bits.
 enum : unsigned long {
@@ -84,8 +70,12 @@ class l_QORDialog {
   virtual void threeButtonSecondaryHandler(XButtonEvent* event);
   virtual int SaveState(QORNotification* n, QORMarshal& m);
   virtual int RestoreState(QORNotification* n, QORMarshal& m);
+  // The letter's class code (QORDlgClassTraits.def); each letter class returns its own.
+  virtual unsigned long GetClassCode() const { return QORDlgCodeDialog; }
+  // The record of the letter's class: what the base does differently for it.
+  const QORDlgClassTraits& traits() const { return QORDlgTraitsOf(GetClassCode()); }
   // Class name of the envelope, for the record traces.
-  virtual const char* GetClassName() const { return "QORDialog"; }
+  const char* GetClassName() const { return traits().className; }
 
   QORDialog* GetAPIObject() const { return api; }
   void SetAPIObject(QORDialog* a) { api = a; }

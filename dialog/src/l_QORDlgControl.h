@@ -9,9 +9,8 @@ class l_QORDlgControl : public l_QORDialog {
  public:
   l_QORDlgControl(l_QORDialog* father, const QORString& name, QORDlgControl* api, unsigned long style);
   ~l_QORDlgControl() override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeControl; }
   void update(unsigned long mask) override;
-  const char* GetClassName() const override { return "QORDlgControl"; }
   virtual void Motion(XEvent* event) { (void)event; }
   virtual void Accelerator() {}
 

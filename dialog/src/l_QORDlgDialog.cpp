@@ -60,9 +60,6 @@ l_QORDlgDialog::l_QORDlgDialog(l_QORDialog* f, const QORString& n, QORDlgDialog*
 
 l_QORDlgDialog::~l_QORDlgDialog() = default;
 
-int l_QORDlgDialog::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeDialogBox || l_QORDlgWindow::IsAKindOf(code);
-}
 
 Widget l_QORDlgDialog::GetBaseWidget(int which) { return which == 0 ? innerArea : baseWidget; }
 

@@ -17,7 +17,7 @@ class l_QORDlgWindow : public l_QORDialog {
 
   void SetVisibility(unsigned long visibility) override;
   void GetRectPosition(int* x, int* y) override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeWindow; }
   void update(unsigned long mask) override;
   l_QORDialog* GetFirstEditable() override;
   void unmanage() override;
