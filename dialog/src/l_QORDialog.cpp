@@ -13,7 +13,6 @@
 #include "QORMsgCatalog.h"
 #include "QORDlgGridConstraints.h"
 #include "l_QORDlgLayoutManager.h"
-#include "l_QORDlgWindow.h"
 #include "l_QORInteractiveApplication.h"
 
 namespace {
@@ -164,8 +163,9 @@ void l_QORDialog::removeChild(l_QORDialog* child) {
   children.removeIndex(at);
   for (int i = at; i < children.getCount(); ++i) GetChild(i)->SetNumChild(i + 1);
   child->SetNumChild(0);
-  if (!IsAKindOf(QORDlgCodeContextualMenu)) pending |= QORDlgUpdChildren;
-  if (IsAKindOf(QORDlgCodeWindow) && !child->IsAKindOf(QORDlgCodeWindow) && baseWidget && XtIsWidget(baseWidget) &&
+  const QORDlgClassTraits& kind = traits();
+  if (!kind.Has(QORDlgCapNoChildrenUpdate)) pending |= QORDlgUpdChildren;
+  if (kind.Has(QORDlgCapWindow) && !child->traits().Has(QORDlgCapWindow) && baseWidget && XtIsWidget(baseWidget) &&
       XtWindow(baseWidget))
     pending |= QORDlgUpdLayout;
   registerDifferUpdate();
@@ -185,11 +185,10 @@ QORDialog* l_QORDialog::GetChildFromChildNumber(int index) const {
 int l_QORDialog::Reparent(l_QORDialog* newFather) {
   if (newFather) {
     if (newFather == father) return 0;
-    if (!IsAKindOf(QORDlgCodeBox) && !IsAKindOf(QORDlgCodeControl) && !IsAKindOf(QORDlgCodeBlackBox)) return 0;
-    if (!newFather->IsAKindOf(QORDlgCodeBox) && !newFather->IsAKindOf(QORDlgCodeWindow)) return 0;
-    if (newFather->IsAKindOf(QORDlgCodeTabContainer) && !IsAKindOf(QORDlgCodeTabPage)) return 0;
-    if (newFather->IsAKindOf(QORDlgCodeContainer) && newFather->GetChildCount() >= 1) return 0;
-    if (newFather->IsAKindOf(QORDlgCodeSplitter) && newFather->GetChildCount() >= 2) return 0;
+    const QORDlgClassTraits& to = newFather->traits();
+    if (!traits().Has(QORDlgCapMovable) || !to.Has(QORDlgCapAdopts)) return 0;
+    if (to.childKind && !IsAKindOf(to.childKind)) return 0;
+    if (to.childLimit && newFather->GetChildCount() >= to.childLimit) return 0;
   }
   l_QORInteractiveApplication* app = GetApplication();
   if (father) {
@@ -292,7 +291,7 @@ void l_QORDialog::SetSensitivity(unsigned long s) {
 
 int l_QORDialog::IsGloballySensitive() {
   if (!(style & QORDlgSensitive)) return 0;
-  if (IsAKindOf(QORDlgCodeContextualMenu) || !father) return 1;
+  if (traits().Has(QORDlgCapOwnSensitivity) || !father) return 1;
   return father->IsGloballySensitive();
 }
 
@@ -401,7 +400,7 @@ void l_QORDialog::GetMinRectDimensions(int* height, int* width) {
 
 void l_QORDialog::GetAbsolutePosition(int& ax, int& ay) {
   ax = ay = 0;
-  if (IsAKindOf(QORDlgCodeWindow)) {
+  if (traits().Has(QORDlgCapWindow)) {
     ax = x;
     ay = y;
     return;
@@ -429,10 +428,9 @@ void l_QORDialog::registerDifferUpdate() {
 }
 
 void l_QORDialog::globalUpdate(unsigned long force) {
-  // Every letter of class code 2 derives from l_QORDlgWindow.
-  if (!built && (pending & QORDlgUpdSubclass) && IsAKindOf(QORDlgCodeWindow))
-    static_cast<l_QORDlgWindow*>(this)->BuildWindow();
-  if ((pending & QORDlgUpdVisibility) && !(pending & QORDlgUpdChildren) && IsAKindOf(QORDlgCodeWindow)) {
+  const bool window = traits().Has(QORDlgCapWindow);
+  if (!built && (pending & QORDlgUpdSubclass) && window) BuildWindow();
+  if ((pending & QORDlgUpdVisibility) && !(pending & QORDlgUpdChildren) && window) {
     const unsigned long others = pending & ~QORDlgUpdVisibility;
     pending = QORDlgUpdVisibility;
     update(0);
@@ -484,7 +482,7 @@ void l_QORDialog::update(unsigned long mask) {
     XtVaSetValues(baseWidget, XmNlabelString, s, nullptr);
     XmStringFree(s);
   }
-  if ((raised & QORDlgUpdMnemonic) && baseWidget && IsAKindOf(QORDlgCodeMenuItem) && !mnemonic.IsNull())
+  if ((raised & QORDlgUpdMnemonic) && baseWidget && traits().Has(QORDlgCapMnemonicOnWidget) && !mnemonic.IsNull())
     XtVaSetValues(baseWidget, XmNmnemonic, static_cast<KeySym>(mnemonic.GetCode()), nullptr);
   // 0x20000 (contextual menu) is applied once contextual menus exist.
   if ((raised & QORDlgUpdSensitivity) && baseWidget) XtSetSensitive(baseWidget, IsGloballySensitive() ? True : False);
@@ -580,7 +578,7 @@ void l_QORDialog::Destroy() {
 void l_QORDialog::UnBuild() {
   if (!built) return;
   built = 0;
-  if (IsAKindOf(QORDlgCodeDialogBox)) unmanage();
+  if (traits().Has(QORDlgCapUnmanageOnUnBuild)) unmanage();
   for (int i = 0; i < children.getCount(); ++i) GetChild(i)->UnBuild();
   RemoveDestroyHandler();
   if (baseWidget && XtIsWidget(baseWidget)) {
@@ -623,7 +621,7 @@ void l_QORDialog::InstallThreeButtonHandler(Widget w) {
 }
 
 void l_QORDialog::EnableThreeButton(Widget w) {
-  if (!IsAKindOf(QORDlgCodeWindow) && !IsAKindOf(QORDlgCodeToolBar)) return;
+  if (!traits().Has(QORDlgCapThreeButton)) return;
   InstallThreeButtonHandler(w ? w : baseWidget);
 }
 

@@ -76,6 +76,9 @@ class l_QORDialog {
   const QORDlgClassTraits& traits() const { return QORDlgTraitsOf(GetClassCode()); }
   // Class name of the envelope, for the record traces.
   const char* GetClassName() const { return traits().className; }
+  // A window (QORDlgCapWindow) creates its shell and then its subtree here,
+  // when the update pass finds it asked to build; other objects build in Build().
+  virtual void BuildWindow() {}
 
   QORDialog* GetAPIObject() const { return api; }
   void SetAPIObject(QORDialog* a) { api = a; }

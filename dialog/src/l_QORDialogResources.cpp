@@ -159,7 +159,8 @@ void l_QORDialog::loadResources() {
     replaceText(help, v);
     resourceLock |= lockHelp;
   }
-  if (IsAKindOf(QORDlgCodeControl) || IsAKindOf(QORDlgCodeBox) || IsAKindOf(QORDlgCodeBar)) {
+  const QORDlgClassTraits& kind = traits();
+  if (kind.Has(QORDlgCapReadsShortHelp)) {
     if (getResourceValue("ShortHelp", v, nullptr)) {
       replaceText(shortHelp, v);
       resourceLock |= lockShortHelp;
@@ -169,8 +170,7 @@ void l_QORDialog::loadResources() {
       resourceLock |= lockLongHelp;
     }
   }
-  if (IsAKindOf(QORDlgCodeLabel) || IsAKindOf(QORDlgCodePushButton) || IsAKindOf(QORDlgCodeCheckButton) ||
-      IsAKindOf(QORDlgCodeRadioButton) || IsAKindOf(QORDlgCodeDocument) || IsAKindOf(QORDlgCodeMenuItem)) {
+  if (kind.Has(QORDlgCapReadsIcon)) {
     if (getResourceValue("Icon", v, nullptr)) {
       replaceName(iconNames[0], v.ToUTF8());
       pending |= QORDlgUpdIcon;
@@ -181,14 +181,14 @@ void l_QORDialog::loadResources() {
       if (getResourceValue("IconType", v, nullptr)) iconType = iconTypeOf(v);
     }
   }
-  if (IsAKindOf(QORDlgCodeMenu) || IsAKindOf(QORDlgCodeMenuItem)) {
+  if (kind.Has(QORDlgCapReadsMnemonic)) {
     if (getResourceValue("Mnemonic", v, nullptr)) {
       mnemonic = v.GetChar(0);
       pending |= QORDlgUpdMnemonic;
       resourceLock |= lockMnemonic;
     }
   }
-  if (IsAKindOf(QORDlgCodeMenuItem) || IsAKindOf(QORDlgCodeControl)) {
+  if (kind.Has(QORDlgCapReadsAccelerator)) {
     if (getResourceValue("Accelerator", v, nullptr)) {
       resourceLock |= lockAccelerator;  // even for an unknown key: the program may not set one
       unsigned long word = 0;
@@ -311,7 +311,7 @@ const QORUnicodeString* l_QORDialog::GetNearestLongHelp() {
   for (l_QORDialog* d = this; d; d = d->father) {
     const QORUnicodeString* h = d->GetLongHelp();
     if (h && !h->IsEmpty()) return h;
-    if (d->IsAKindOf(QORDlgCodeWindow)) break;
+    if (d->traits().Has(QORDlgCapWindow)) break;
   }
   return nullptr;
 }
@@ -321,7 +321,7 @@ const QORUnicodeString* l_QORDialog::GetNearestLongHelp() {
 void l_QORDialog::recursiveInstallAccelerators(Widget source) {
   for (int i = 0; i < children.getCount(); ++i) GetChild(i)->recursiveInstallAccelerators(source);
   // Only full widgets carry translations.
-  if (!source || !IsAKindOf(QORDlgCodeControl) || !built || !baseWidget || !XtIsWidget(baseWidget)) return;
+  if (!source || !traits().Has(QORDlgCapAcceleratorTarget) || !built || !baseWidget || !XtIsWidget(baseWidget)) return;
   XtInstallAccelerators(baseWidget, source);
   XtInstallAllAccelerators(baseWidget, baseWidget);
 }

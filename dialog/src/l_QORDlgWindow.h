@@ -29,7 +29,7 @@ class l_QORDlgWindow : public l_QORDialog {
   virtual void ReLayout() {}
   // Creates the shell and then the subtree; run by the update pass when the
   // window is asked to build (pending bit 0x80000000 on a window not built).
-  virtual void BuildWindow() {}
+  void BuildWindow() override {}
   virtual void SetWindowMinSize() {}
   virtual void close();
   virtual void FirstSize() {}
