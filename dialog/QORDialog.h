@@ -60,6 +60,9 @@ class QORDialog : public QORCommand {
 
   const QORString& GetName() const override;
   const char* GetClassName() const override { return "QORDialog"; }
+  // Along the class chain of the letter (QORDlgPushButton, QORDlgControl,
+  // QORDialog), then QORCommand.
+  bool IsAKindOf(const char* className) const override;
   void Activate(QORCommand* from, QORNotification* n) override;
   void Desactivate(QORCommand* from, QORNotification* n) override;
   void Cancel(QORCommand* from, QORNotification* n) override;
