@@ -4,6 +4,7 @@
 #pragma once
 #include "QORCommand.h"
 #include "QORDlgNotifications.h"
+#include "QORDlgStyle.h"
 #include "QORString.h"
 
 class l_QORDialog;
@@ -17,17 +18,6 @@ struct DRECT {
 };
 struct DPOS {
   int x, y;
-};
-
-// Style bits common to every object; classes add theirs from 0x10000 upward.
-enum : unsigned long {
-  QORDlgGridLayout = 0x1,
-  QORDlgShown = 0x2,
-  QORDlgHidden = 0x4,
-  QORDlgSensitive = 0x8,
-  QORDlgInsensitive = 0x10,
-  QORDlgThirdState = 0x20,
-  QORDlgNoResource = 0x80000000UL,
 };
 
 // Accelerator word: modifier bits over a 16-bit key code (an X keysym).

@@ -6,14 +6,6 @@
 
 class l_QORDlgControl;
 
-// States of check and radio buttons, and the mixed sensitivity that check
-// buttons and editors accept (shown set, greyed, the real state hidden).
-enum : unsigned long {
-  QORDlgChecked = 0x40000UL,
-  QORDlgUnchecked = 0x80000UL,
-  QORDlgSensitiveMixed = 0x20UL,
-};
-
 class QORDlgControl : public QORDialog {
  public:
   enum QORDlgMagnitude {

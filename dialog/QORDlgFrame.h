@@ -9,12 +9,6 @@
 
 class l_QORDlgFrame;
 
-// Frame style bits.
-enum : unsigned long {
-  QORDlgFrameNoTitle = 0x40000UL,
-  QORDlgFrameNoBorder = 0x80000UL,  // no title either
-};
-
 class QORDlgFrame : public QORDlgBox, public QORDlgLayoutEnvelope {
  public:
   QORDlgFrame(QORDialog* father, const QORString& name, unsigned long style);

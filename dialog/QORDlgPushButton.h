@@ -5,12 +5,6 @@
 
 class l_QORDlgPushButton;
 
-// Push button style bits.
-enum : unsigned long {
-  QORDlgPushRepeat = 0x40000UL,  // auto-repeat while held down
-  QORDlgPushFlat = 0x80000UL,    // no shadow and no highlight border
-};
-
 class QORDlgPushButton : public QORDlgControl {
  public:
   QORDlgPushButton(QORDialog* father, const QORString& name, unsigned long style = 0);

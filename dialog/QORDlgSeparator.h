@@ -4,12 +4,6 @@
 
 class l_QORDlgSeparator;
 
-// Separator style bits; with both, or neither, the line is horizontal.
-enum : unsigned long {
-  QORDlgSeparatorHorizontal = 0x40000UL,
-  QORDlgSeparatorVertical = 0x80000UL,
-};
-
 class QORDlgSeparator : public QORDlgControl {
  public:
   QORDlgSeparator(QORDialog* father, const QORString& name, unsigned long style = QORDlgSeparatorHorizontal);

@@ -10,8 +10,6 @@
 #include "l_QORInteractiveApplication.h"
 
 namespace {
-// The state shown by the toggle: the subclass bit of the pending mask.
-constexpr unsigned long kStateChanged = QORDlgUpdSubclass;
 constexpr unsigned long kSensitivityBits = QORDlgSensitive | QORDlgInsensitive | QORDlgSensitiveMixed;
 
 Time eventTime(const XEvent* e) {
@@ -39,7 +37,7 @@ l_QORDlgCheckButton::l_QORDlgCheckButton(l_QORDialog* f, const QORString& n, QOR
 
 
 void l_QORDlgCheckButton::changed() {
-  pending |= kStateChanged;
+  pending |= QORDlgUpdButtonState;
   registerDifferUpdate();
 }
 
@@ -69,7 +67,7 @@ void l_QORDlgCheckButton::Build() {
     XtUnmanageChild(baseWidget);
     dx = w;
     dy = h;
-    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | kStateChanged | QORDlgUpdPosition | QORDlgUpdVisibility;
+    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | QORDlgUpdButtonState | QORDlgUpdPosition | QORDlgUpdVisibility;
   }
   update(0);
 }
@@ -85,7 +83,7 @@ void l_QORDlgCheckButton::update(unsigned long mask) {
   unsigned long raised = pending | mask;
   if (built && baseWidget) {
     if (raised & QORDlgUpdSensitivity) {
-      raised |= kStateChanged;
+      raised |= QORDlgUpdButtonState;
       Pixel select = selectColor;
       const bool sensitive = !(style & QORDlgInsensitive) && (!father || father->IsGloballySensitive());
       const bool hasIcon = GetIconName(0) && !GetIconName(0)->IsEmpty();
@@ -93,12 +91,12 @@ void l_QORDlgCheckButton::update(unsigned long mask) {
         // Mixed: shown set in the shadow colour, the real state hidden.
         XmToggleButtonSetState(baseWidget, True, False);
         XtVaGetValues(baseWidget, XmNbottomShadowColor, &select, nullptr);
-        raised &= ~kStateChanged;
+        raised &= ~QORDlgUpdButtonState;
       }
       XtSetSensitive(baseWidget, sensitive ? True : False);
       XtVaSetValues(baseWidget, XmNselectColor, select, nullptr);
     }
-    if (raised & kStateChanged) {
+    if (raised & QORDlgUpdButtonState) {
       const Boolean set = state == QORDlgChecked ? True : False;
       XmToggleButtonSetState(baseWidget, set, False);
       if (father && father->IsAKindOf(QORDlgCodeIconBox))
@@ -106,7 +104,7 @@ void l_QORDlgCheckButton::update(unsigned long mask) {
     }
     if (raised & QORDlgUpdIcon) loadIcon(baseWidget);
     // Applied here: the common update would make a mixed button insensitive.
-    const unsigned long mine = QORDlgUpdSensitivity | kStateChanged;
+    const unsigned long mine = QORDlgUpdSensitivity | QORDlgUpdButtonState;
     pending &= ~mine;
     mask &= ~mine;
   }

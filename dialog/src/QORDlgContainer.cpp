@@ -10,11 +10,6 @@
 
 #include "l_QORDlgContainer.h"
 
-namespace {
-// Scrolling is the container's own content bit.
-constexpr unsigned long kScrollPending = QORDlgUpdSubclass;
-}
-
 l_QORDlgContainer::l_QORDlgContainer(l_QORDialog* f, const QORString& n, QORDialog* a, unsigned long s)
     : l_QORDlgBox(f, n, a, s) {
   dx = dy = -1;  // unset: the first child's size tells
@@ -51,7 +46,7 @@ void l_QORDlgContainer::Build() {
   InstallDestroyHandler();
   // Children created before the box was built (their pass already ran while
   // it had no widget) are built with it.
-  pending |= QORDlgUpdChildren | QORDlgUpdPosition | QORDlgUpdSize | QORDlgUpdVisibility | kScrollPending;
+  pending |= QORDlgUpdChildren | QORDlgUpdPosition | QORDlgUpdSize | QORDlgUpdVisibility | QORDlgUpdScroll;
   update(0);
 }
 
@@ -99,13 +94,13 @@ void l_QORDlgContainer::SetRectDimensions(DRECT& r, int flag) {
   if (r.dx != dx || r.dy != dy) {
     dx = r.dx;
     dy = r.dy;
-    pending |= QORDlgUpdSize | kScrollPending;
+    pending |= QORDlgUpdSize | QORDlgUpdScroll;
     changed = true;
   }
   lastApplyNow = flag;
   if (!changed) return;
   if (flag && built) {
-    const unsigned long keep = QORDlgUpdSize | QORDlgUpdPosition | kScrollPending | QORDlgUpdKeep;
+    const unsigned long keep = QORDlgUpdSize | QORDlgUpdPosition | QORDlgUpdScroll | QORDlgUpdKeep;
     const unsigned long others = pending & ~keep;
     pending &= keep;
     update(0);
@@ -121,7 +116,7 @@ void l_QORDlgContainer::SetRectDimensions(int nx, int ny, int height, int width,
 }
 
 void l_QORDlgContainer::ChildMoved() {
-  pending |= kScrollPending;
+  pending |= QORDlgUpdScroll;
   registerDifferUpdate();
 }
 
@@ -146,7 +141,7 @@ void l_QORDlgContainer::setOrigin(int& ox, int& oy) {
   oy = std::max(oy, std::min(0, viewHeight - workHeight));
   originX = ox;
   originY = oy;
-  pending |= kScrollPending;
+  pending |= QORDlgUpdScroll;
   registerDifferUpdate();
 }
 
@@ -198,7 +193,7 @@ void l_QORDlgContainer::applyScrolling() {
 
 void l_QORDlgContainer::update(unsigned long mask) {
   const unsigned long raised = pending | mask;
-  if (built && (raised & (kScrollPending | QORDlgUpdSize | QORDlgUpdChildren))) {
+  if (built && (raised & (QORDlgUpdScroll | QORDlgUpdSize | QORDlgUpdChildren))) {
     if (raised & QORDlgUpdChildren)
       for (int i = 0; i < GetChildCount(); ++i) GetChild(i)->Build();
     int w, h;
@@ -206,8 +201,8 @@ void l_QORDlgContainer::update(unsigned long mask) {
     if (w >= 1 && h >= 1) XtResizeWidget(baseWidget, static_cast<Dimension>(w), static_cast<Dimension>(h), 0);
     applyScrolling();
   }
-  pending &= ~kScrollPending;
-  l_QORDlgBox::update(mask & ~kScrollPending);
+  pending &= ~QORDlgUpdScroll;
+  l_QORDlgBox::update(mask & ~QORDlgUpdScroll);
 }
 
 int l_QORDlgContainer::TranslateCoordinates(DRECT& r, DPOS& p) {

@@ -12,7 +12,6 @@
 #include "l_QORInteractiveApplication.h"
 
 namespace {
-constexpr unsigned long kStateChanged = QORDlgUpdSubclass;
 }
 
 l_QORDlgRadioButton::l_QORDlgRadioButton(l_QORDialog* f, const QORString& n, QORDlgRadioButton* a, unsigned long s)
@@ -42,7 +41,7 @@ void l_QORDlgRadioButton::Build() {
     XtUnmanageChild(baseWidget);
     dx = w;
     dy = h;
-    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | kStateChanged | QORDlgUpdPosition | QORDlgUpdVisibility;
+    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | QORDlgUpdButtonState | QORDlgUpdPosition | QORDlgUpdVisibility;
   }
   update(0);
 }
@@ -50,10 +49,10 @@ void l_QORDlgRadioButton::Build() {
 void l_QORDlgRadioButton::update(unsigned long mask) {
   const unsigned long raised = pending | mask;
   if (built && baseWidget) {
-    if (raised & kStateChanged) XmToggleButtonSetState(baseWidget, state == QORDlgChecked ? True : False, False);
+    if (raised & QORDlgUpdButtonState) XmToggleButtonSetState(baseWidget, state == QORDlgChecked ? True : False, False);
     if (raised & QORDlgUpdIcon) loadIcon(baseWidget);
-    pending &= ~kStateChanged;
-    mask &= ~kStateChanged;
+    pending &= ~QORDlgUpdButtonState;
+    mask &= ~QORDlgUpdButtonState;
   }
   l_QORDlgControl::update(mask);
 }
@@ -74,7 +73,7 @@ void l_QORDlgRadioButton::SetState(unsigned long s, int notifyIt) {
   if (s == state) return;
   state = s == QORDlgChecked ? QORDlgChecked : QORDlgUnchecked;
   if (state == QORDlgChecked) deselectBrothers(notifyIt);
-  pending |= kStateChanged;
+  pending |= QORDlgUpdButtonState;
   // At once while built, so the group never shows two checked buttons;
   // before that the first update shows the state.
   if (built) update(0);
@@ -122,7 +121,7 @@ int l_QORDlgRadioButton::RestoreState(QORNotification* n, QORMarshal& m) {
     m >> state;
     // The group follows as SetState makes it, always with notification.
     if (state == QORDlgChecked) deselectBrothers(1);
-    pending |= kStateChanged;
+    pending |= QORDlgUpdButtonState;
     registerDifferUpdate();
     l_QORDlgRecordTrace::Header(true, GetClassName(), name.c_str(), cls);
     l_QORDlgRecordTrace::Detail(true, "_state= %u\n", static_cast<unsigned>(state));

@@ -27,9 +27,9 @@ bool validName(const QORString& name) {
   return true;
 }
 
-// Keeps 0x1, 0x100, 0x80000000; exactly one of shown/hidden; at least one sensitivity bit.
+// Keeps the grid, carried and no-resource bits; exactly one of shown/hidden; at least one sensitivity bit.
 unsigned long normaliseStyle(unsigned long s) {
-  unsigned long kept = s & (QORDlgGridLayout | 0x100UL | QORDlgNoResource);
+  unsigned long kept = s & (QORDlgGridLayout | QORDlgCarried | QORDlgNoResource);
   const unsigned long vis = s & (QORDlgShown | QORDlgHidden);
   kept |= (vis == QORDlgShown || vis == QORDlgHidden) ? vis : QORDlgShown;
   const unsigned long sens = s & (QORDlgSensitive | QORDlgInsensitive | QORDlgThirdState);
@@ -310,7 +310,7 @@ const QORUnicodeString& l_QORDialog::GetTitle() {
 
 void l_QORDialog::SetTitle(const QORUnicodeString& t) {
   if (!resourceLock) loadResources();
-  if (resourceLock & 0x2) return;  // the catalog's title wins
+  if (resourceLock & QORDlgLockTitle) return;  // the catalog's title wins
   title = t;
   pending |= QORDlgUpdTitle;
   registerDifferUpdate();

@@ -6,6 +6,7 @@
 
 #include "QORDialog.h"
 #include "QORDlgAttachment.h"
+#include "QORDlgBits.h"
 #include "QORDlgNotifications.h"
 #include "QORString.h"
 #include "QORDlgClassTraits.h"
@@ -20,15 +21,6 @@ class l_QORDlgLayoutManager;
 class l_QORDlgContextualMenu;
 class l_QORInteractiveApplication;
 struct CursorDefinition;
-
-// Pending-update bits.
-enum : unsigned long {
-  QORDlgUpdResize = 0x2, QORDlgUpdReparent = 0x4, QORDlgUpdChildren = 0x8, QORDlgUpdTitle = 0x10,
-  QORDlgUpdCursor = 0x20, QORDlgUpdSize = 0x100, QORDlgUpdPosition = 0x200, QORDlgUpdVisibility = 0x400,
-  QORDlgUpdSensitivity = 0x800, QORDlgUpdMnemonic = 0x4000, QORDlgUpdAccelerator = 0x8000,
-  QORDlgUpdIcon = 0x10000, QORDlgUpdContextualMenu = 0x20000, QORDlgUpdLayout = 0x40000,
-  QORDlgUpdKeep = 0x400000, QORDlgUpdSubclass = 0x80000000UL,
-};
 
 class l_QORDialog {
  public:

@@ -2,7 +2,6 @@
 #include <Xm/Xm.h>
 #include <Xm/PushB.h>
 
-#include "QORDlgPushButton.h"
 #include "QORDlgXpm.h"
 #include "l_QORDialog.h"
 #include "l_QORInteractiveApplication.h"

@@ -20,12 +20,9 @@
 namespace {
 
 // Style normalisation: what the dialog keeps of the caller's style.
-constexpr unsigned long kKeptAlways = QORDlgDialogModal | QORDlgDialogReducedFrame | QORDlgDialogNoResize | 0x80000 |
+constexpr unsigned long kKeptAlways = QORDlgDialogModal | QORDlgDialogReducedFrame | QORDlgDialogNoResize | QORDlgDialogCarried |
                                       QORDlgDialogNoDecoration | QORDlgDialogAtPointer;
 constexpr unsigned long kButtons = QORDlgDialogOK | QORDlgDialogCancel | QORDlgDialogHelp | QORDlgDialogApply;
-
-// A window with this style bit is a document window in MDI mode.
-constexpr unsigned long kMDIDocument = 0x10000;
 
 unsigned long dialogStyle(unsigned long s, l_QORDialog* fatherWindow) {
   unsigned long kept = s & kKeptAlways;
@@ -37,7 +34,7 @@ unsigned long dialogStyle(unsigned long s, l_QORDialog* fatherWindow) {
   kept |= s & QORDlgDialogGrow;
   // Only a document window in MDI mode can hold an MDI child, which has no
   // buttons, modality, frame or growth of its own.
-  if ((s & QORDlgDialogMDIChild) && fatherWindow && (fatherWindow->GetStyle() & kMDIDocument)) {
+  if ((s & QORDlgDialogMDIChild) && fatherWindow && (fatherWindow->GetStyle() & QORDlgDocumentMDI)) {
     kept &= ~(QORDlgDialogModal | kButtons | QORDlgDialogReducedFrame | QORDlgDialogNoResize | QORDlgDialogGrow);
     kept |= QORDlgDialogMDIChild | QORDlgDialogNoButtons;
   }

@@ -5,14 +5,6 @@
 #include "QORDlgDialog.h"
 #include "l_QORDlgWindow.h"
 
-// Dialog pending-update bits.
-enum : unsigned long {
-  QORDlgUpdGrowDone = 0x200000,
-  QORDlgUpdButtonTitles = 0x1000000,
-  QORDlgUpdDefaultButton = 0x2000000,
-  QORDlgUpdButtonSensitivity = 0x20000000,
-};
-
 class l_QORDlgDialog : public l_QORDlgWindow {
  public:
   l_QORDlgDialog(l_QORDialog* father, const QORString& name, QORDlgDialog* api, unsigned long style);

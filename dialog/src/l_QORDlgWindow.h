@@ -7,9 +7,6 @@
 #pragma once
 #include "l_QORDialog.h"
 
-// Window pending-update bits, above those of every object.
-enum : unsigned long { QORDlgUpdMenuBar = 0x800000, QORDlgUpdFullScreen = 0x10000000 };
-
 class l_QORDlgWindow : public l_QORDialog {
  public:
   l_QORDlgWindow(l_QORDialog* father, const QORString& name, QORDialog* api, unsigned long style);
