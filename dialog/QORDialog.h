@@ -163,5 +163,17 @@ class QORDialog : public QORCommand {
  protected:
   // For top-level windows, whose father in the command tree may be any command (or none).
   QORDialog(QORCommand* father, const QORString& name, unsigned long style, int topLevel);
+  // The one letter pointer, typed by each level where it is used: a level
+  // has nothing of its own to wire, so none can be left unset.
+  template <class Letter>
+  Letter* letterAs() const {
+    return static_cast<Letter*>(letter);
+  }
+  // The letter's embedded notification `member`; null without a letter.
+  template <class Letter, class Notification>
+  Notification* notificationOf(Notification Letter::*member) const {
+    Letter* l = letterAs<Letter>();
+    return l ? &(l->*member) : nullptr;
+  }
   l_QORDialog* letter = nullptr;
 };

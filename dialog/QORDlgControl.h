@@ -4,8 +4,6 @@
 #pragma once
 #include "QORDialog.h"
 
-class l_QORDlgControl;
-
 class QORDlgControl : public QORDialog {
  public:
   enum QORDlgMagnitude {
@@ -33,7 +31,4 @@ class QORDlgControl : public QORDialog {
   QORDlgMagnitude GetMagnitude() const;
   // printf format of the number; the unit symbol follows after a blank.
   void SetDisplayFormat(const char* format);
-
- protected:
-  l_QORDlgControl* controlLetter = nullptr;
 };

@@ -6,7 +6,6 @@
 #include "QORDlgWindow.h"
 
 class QORInteractiveApplication;
-class l_QORDlgDialog;
 
 class QORDlgDialog : public QORDlgWindow {
  public:
@@ -55,7 +54,4 @@ class QORDlgDialog : public QORDlgWindow {
   int GetResponse() const;
 
   QORDialog* GetMenuBar() const;
-
- protected:
-  l_QORDlgDialog* dialogLetter = nullptr;
 };

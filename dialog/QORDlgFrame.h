@@ -7,8 +7,6 @@
 #include "QORDlgBox.h"
 #include "QORDlgLayoutEnvelope.h"
 
-class l_QORDlgFrame;
-
 class QORDlgFrame : public QORDlgBox, public QORDlgLayoutEnvelope {
  public:
   QORDlgFrame(QORDialog* father, const QORString& name, unsigned long style);
@@ -17,7 +15,4 @@ class QORDlgFrame : public QORDlgBox, public QORDlgLayoutEnvelope {
 
  protected:
   l_QORDialog* layoutLetter() const override;
-
- private:
-  l_QORDlgFrame* frameLetter = nullptr;
 };

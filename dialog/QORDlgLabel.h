@@ -3,14 +3,9 @@
 #pragma once
 #include "QORDlgControl.h"
 
-class l_QORDlgLabel;
-
 class QORDlgLabel : public QORDlgControl {
  public:
   QORDlgLabel(QORDialog* father, const QORString& name, unsigned long style = 0);
   const char* GetClassName() const override { return "QORDlgLabel"; }
   l_QORDialog* GetLetterObject() const override;
-
- private:
-  l_QORDlgLabel* labelLetter = nullptr;
 };

@@ -3,8 +3,6 @@
 #pragma once
 #include "QORDlgControl.h"
 
-class l_QORDlgPushButton;
-
 class QORDlgPushButton : public QORDlgControl {
  public:
   QORDlgPushButton(QORDialog* father, const QORString& name, unsigned long style = 0);
@@ -13,7 +11,4 @@ class QORDlgPushButton : public QORDlgControl {
 
   QORDlgPushBActivateNotification* GetPushBActivateNotification() const;
   QORDlgPushBRepetitiveNotification* GetPushBRepetitiveNotification() const;
-
- private:
-  l_QORDlgPushButton* pushLetter = nullptr;
 };

@@ -2,14 +2,9 @@
 #pragma once
 #include "QORDlgControl.h"
 
-class l_QORDlgSeparator;
-
 class QORDlgSeparator : public QORDlgControl {
  public:
   QORDlgSeparator(QORDialog* father, const QORString& name, unsigned long style = QORDlgSeparatorHorizontal);
   const char* GetClassName() const override { return "QORDlgSeparator"; }
   l_QORDialog* GetLetterObject() const override;
-
- private:
-  l_QORDlgSeparator* separatorLetter = nullptr;
 };

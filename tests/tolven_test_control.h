@@ -45,7 +45,6 @@ class TestControlOf : public QORDlgControl {
   TestControlOf(QORDialog* father, const char* name, unsigned long style = 0, unsigned long extraCode = 0)
       : QORDlgControl(father, name, style) {
     typed = new Letter(father->GetLetterObject(), name, this, style, extraCode);
-    controlLetter = typed;
     letter = typed;
   }
   l_QORDialog* GetLetterObject() const override { return typed; }

@@ -208,19 +208,20 @@ int l_QORDlgCheckButton::RestoreState(QORNotification* n, QORMarshal& m) {
 
 QORDlgCheckButton::QORDlgCheckButton(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgControl(father, name, style) {
-  checkLetter = new l_QORDlgCheckButton(father->GetLetterObject(), name, this, style);
-  controlLetter = checkLetter;
-  letter = checkLetter;
+  letter = new l_QORDlgCheckButton(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgCheckButton::GetLetterObject() const { return checkLetter; }
-unsigned long QORDlgCheckButton::GetState() const { return checkLetter ? checkLetter->GetState() : QORDlgUnchecked; }
+l_QORDialog* QORDlgCheckButton::GetLetterObject() const { return letter; }
+unsigned long QORDlgCheckButton::GetState() const {
+  auto* l = letterAs<l_QORDlgCheckButton>();
+  return l ? l->GetState() : QORDlgUnchecked;
+}
 void QORDlgCheckButton::SetState(unsigned long state, int notify) {
-  if (checkLetter) checkLetter->SetState(state, notify);
+  if (auto* l = letterAs<l_QORDlgCheckButton>()) l->SetState(state, notify);
 }
 QORDlgChkBModifyNotification* QORDlgCheckButton::GetChkBModifyNotification() const {
-  return checkLetter ? &checkLetter->modifyNotification : nullptr;
+  return notificationOf(&l_QORDlgCheckButton::modifyNotification);
 }
 QORDlgChkBDoubleClickNotification* QORDlgCheckButton::GetChkBDoubleClickNotification() const {
-  return checkLetter ? &checkLetter->doubleClickNotification : nullptr;
+  return notificationOf(&l_QORDlgCheckButton::doubleClickNotification);
 }

@@ -214,9 +214,7 @@ int l_QORDlgContainer::TranslateCoordinates(DRECT& r, DPOS& p) {
 
 QORDlgContainer::QORDlgContainer(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgBox(father, name, style) {
-  containerLetter = new l_QORDlgContainer(father->GetLetterObject(), name, this, style);
-  boxLetter = containerLetter;
-  letter = containerLetter;
+  letter = new l_QORDlgContainer(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgContainer::GetLetterObject() const { return containerLetter; }
+l_QORDialog* QORDlgContainer::GetLetterObject() const { return letter; }

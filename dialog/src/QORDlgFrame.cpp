@@ -147,11 +147,9 @@ int l_QORDlgFrame::TranslateCoordinates(DRECT& r, DPOS& p) {
 
 QORDlgFrame::QORDlgFrame(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgBox(father, name, style) {
-  frameLetter = new l_QORDlgFrame(father->GetLetterObject(), name, this, style);
-  boxLetter = frameLetter;
-  letter = frameLetter;
+  letter = new l_QORDlgFrame(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgFrame::GetLetterObject() const { return frameLetter; }
+l_QORDialog* QORDlgFrame::GetLetterObject() const { return letter; }
 
-l_QORDialog* QORDlgFrame::layoutLetter() const { return frameLetter; }
+l_QORDialog* QORDlgFrame::layoutLetter() const { return letter; }

@@ -103,9 +103,7 @@ void l_QORDlgLabel::widgetDestroyed() {
 
 QORDlgLabel::QORDlgLabel(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgControl(father, name, style) {
-  labelLetter = new l_QORDlgLabel(father->GetLetterObject(), name, this, style);
-  controlLetter = labelLetter;
-  letter = labelLetter;
+  letter = new l_QORDlgLabel(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgLabel::GetLetterObject() const { return labelLetter; }
+l_QORDialog* QORDlgLabel::GetLetterObject() const { return letter; }

@@ -54,13 +54,20 @@ void l_QORDlgMotif::SetContextualMenuFatherWidget(Widget w) {
 
 QORDlgMotif::QORDlgMotif(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgBlackBox(father, name, style) {
-  motifLetter = new l_QORDlgMotif(father->GetLetterObject(), name, this, style);
-  blackBoxLetter = motifLetter;
-  letter = motifLetter;
+  letter = new l_QORDlgMotif(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgMotif::GetLetterObject() const { return motifLetter; }
+l_QORDialog* QORDlgMotif::GetLetterObject() const { return letter; }
 
-XtAppContext QORDlgMotif::GetXtAppContext() const { return motifLetter ? motifLetter->GetApplicationContext() : nullptr; }
-Display* QORDlgMotif::GetXtDisplay() const { return motifLetter ? motifLetter->GetApplicationDisplay() : nullptr; }
-Widget QORDlgMotif::GetFatherWidget() const { return motifLetter ? motifLetter->GetBaseWidget(0) : nullptr; }
+XtAppContext QORDlgMotif::GetXtAppContext() const {
+  auto* l = letterAs<l_QORDlgMotif>();
+  return l ? l->GetApplicationContext() : nullptr;
+}
+Display* QORDlgMotif::GetXtDisplay() const {
+  auto* l = letterAs<l_QORDlgMotif>();
+  return l ? l->GetApplicationDisplay() : nullptr;
+}
+Widget QORDlgMotif::GetFatherWidget() const {
+  auto* l = letterAs<l_QORDlgMotif>();
+  return l ? l->GetBaseWidget(0) : nullptr;
+}

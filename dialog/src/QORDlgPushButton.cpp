@@ -173,17 +173,15 @@ int l_QORDlgPushButton::RestoreState(QORNotification* n, QORMarshal& m) {
 
 QORDlgPushButton::QORDlgPushButton(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgControl(father, name, style) {
-  pushLetter = new l_QORDlgPushButton(father->GetLetterObject(), name, this, style);
-  controlLetter = pushLetter;
-  letter = pushLetter;
+  letter = new l_QORDlgPushButton(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgPushButton::GetLetterObject() const { return pushLetter; }
+l_QORDialog* QORDlgPushButton::GetLetterObject() const { return letter; }
 
 QORDlgPushBActivateNotification* QORDlgPushButton::GetPushBActivateNotification() const {
-  return pushLetter ? &pushLetter->activateNotification : nullptr;
+  return notificationOf(&l_QORDlgPushButton::activateNotification);
 }
 
 QORDlgPushBRepetitiveNotification* QORDlgPushButton::GetPushBRepetitiveNotification() const {
-  return pushLetter ? &pushLetter->repetitiveNotification : nullptr;
+  return notificationOf(&l_QORDlgPushButton::repetitiveNotification);
 }

@@ -136,16 +136,17 @@ int l_QORDlgRadioButton::RestoreState(QORNotification* n, QORMarshal& m) {
 
 QORDlgRadioButton::QORDlgRadioButton(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgControl(father, name, style) {
-  radioLetter = new l_QORDlgRadioButton(father->GetLetterObject(), name, this, style);
-  controlLetter = radioLetter;
-  letter = radioLetter;
+  letter = new l_QORDlgRadioButton(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgRadioButton::GetLetterObject() const { return radioLetter; }
-unsigned long QORDlgRadioButton::GetState() const { return radioLetter ? radioLetter->GetState() : 0; }
+l_QORDialog* QORDlgRadioButton::GetLetterObject() const { return letter; }
+unsigned long QORDlgRadioButton::GetState() const {
+  auto* l = letterAs<l_QORDlgRadioButton>();
+  return l ? l->GetState() : 0;
+}
 void QORDlgRadioButton::SetState(unsigned long state, int notify) {
-  if (radioLetter) radioLetter->SetState(state, notify);
+  if (auto* l = letterAs<l_QORDlgRadioButton>()) l->SetState(state, notify);
 }
 QORDlgRadBModifyNotification* QORDlgRadioButton::GetRadBModifyNotification() const {
-  return radioLetter ? &radioLetter->modifyNotification : nullptr;
+  return notificationOf(&l_QORDlgRadioButton::modifyNotification);
 }

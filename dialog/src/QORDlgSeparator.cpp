@@ -38,9 +38,7 @@ void l_QORDlgSeparator::update(unsigned long mask) {
 
 QORDlgSeparator::QORDlgSeparator(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgControl(father, name, style) {
-  separatorLetter = new l_QORDlgSeparator(father->GetLetterObject(), name, this, style);
-  controlLetter = separatorLetter;
-  letter = separatorLetter;
+  letter = new l_QORDlgSeparator(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgSeparator::GetLetterObject() const { return separatorLetter; }
+l_QORDialog* QORDlgSeparator::GetLetterObject() const { return letter; }
