@@ -43,17 +43,13 @@ void l_QORDlgCheckButton::changed() {
 
 void l_QORDlgCheckButton::Build() {
   if (!built) {
-    if (!resourceLock) loadResources();
-    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-    if (!parent) return;  // built with the father
-    built = 1;
+    Widget parent = beginBuild();
+    if (!parent) return;
     lastClick = 0;
-    Arg args[10];
-    int n = commonArgs(args, true);
-    XtSetArg(args[n], XmNfillOnArm, True); ++n;
-    XtSetArg(args[n], XmNindicatorType, XmN_OF_MANY); ++n;
-    XtSetArg(args[n], XmNalignment, XmALIGNMENT_BEGINNING); ++n;
-    baseWidget = XmCreateToggleButton(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+    QORDlgArgs<CommonArgCount + 3> args;
+    commonArgs(args, true);
+    args.add(XmNfillOnArm, True).add(XmNindicatorType, XmN_OF_MANY).add(XmNalignment, XmALIGNMENT_BEGINNING);
+    baseWidget = XmCreateToggleButton(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
     XtAddCallback(baseWidget, XmNvalueChangedCallback, selectedCB, this);
     InstallDestroyHandler();
     InstallFurtifHelpHandler(nullptr);
@@ -61,12 +57,7 @@ void l_QORDlgCheckButton::Build() {
     XtOverrideTranslations(baseWidget, motionTranslations());
     XtVaGetValues(baseWidget, XmNselectColor, &selectColor, nullptr);
     setLabelString(baseWidget);
-    XtManageChild(baseWidget);
-    Dimension w = 0, h = 0;
-    XtVaGetValues(baseWidget, XmNwidth, &w, XmNheight, &h, nullptr);
-    XtUnmanageChild(baseWidget);
-    dx = w;
-    dy = h;
+    takeNaturalSize();
     pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | QORDlgUpdButtonState | QORDlgUpdPosition | QORDlgUpdVisibility;
   }
   update(0);

@@ -20,10 +20,8 @@ l_QORDlgContainer::~l_QORDlgContainer() = default;
 
 void l_QORDlgContainer::Build() {
   if (built) return;
-  if (!resourceLock) loadResources();
-  Widget parent = father ? father->GetBaseWidget(0) : nullptr;
+  Widget parent = beginBuild();
   if (!parent) return;
-  built = 1;
   baseWidget = XtVaCreateWidget(name.c_str(), xmScrolledWindowWidgetClass, parent, XmNscrollingPolicy,
                                 XmAPPLICATION_DEFINED, XmNvisualPolicy, XmVARIABLE, XmNscrollBarDisplayPolicy, XmSTATIC,
                                 XmNspacing, 0, XmNshadowThickness, 0, nullptr);

@@ -31,10 +31,8 @@ bool l_QORDlgFrame::inScrolledContainer() const { return father && father->IsAKi
 
 void l_QORDlgFrame::Build() {
   if (built) return;
-  if (!resourceLock) loadResources();
-  Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-  if (!parent) return;  // built with the father
-  built = 1;
+  Widget parent = beginBuild();
+  if (!parent) return;
   const QORString frameName = name + "fra";
   baseWidget = XtVaCreateWidget(frameName.c_str(), xmFrameWidgetClass, parent, XmNshadowType, XmSHADOW_ETCHED_IN,
                                 XmNmarginWidth, 0, XmNmarginHeight, 0, nullptr);

@@ -35,28 +35,24 @@ void l_QORDlgLabel::measure() {
 
 void l_QORDlgLabel::Build() {
   if (!built) {
-    if (!resourceLock) loadResources();
-    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-    if (!parent) return;  // built with the father
-    built = 1;
-    Arg args[8];
-    int n = commonArgs(args, false);
-    const int common = n;
+    Widget parent = beginBuild();
+    if (!parent) return;
+    QORDlgArgs<CommonArgCount + 1> args;
+    commonArgs(args, false);
     unsigned char alignment = XmALIGNMENT_END;
     if (style & QORDlgLabelLeft) alignment = XmALIGNMENT_BEGINNING;
     else if (style & QORDlgLabelCentered) alignment = XmALIGNMENT_CENTER;
-    XtSetArg(args[n], XmNalignment, alignment); ++n;
+    args.add(XmNalignment, alignment);
     if (style & QORDlgLabelFramed) {
-      Arg frameArgs[8];
-      int k = 0;
-      for (; k < common; ++k) frameArgs[k] = args[k];
-      XtSetArg(frameArgs[k], XmNshadowType, XmSHADOW_IN); ++k;
+      QORDlgArgs<CommonArgCount + 1> frameArgs;
+      commonArgs(frameArgs, false);
+      frameArgs.add(XmNshadowType, XmSHADOW_IN);
       const QORString frameName = name + "Frame";
-      baseWidget = XmCreateFrame(parent, const_cast<char*>(frameName.c_str()), frameArgs, static_cast<Cardinal>(k));
-      label = XmCreateLabel(baseWidget, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+      baseWidget = XmCreateFrame(parent, const_cast<char*>(frameName.c_str()), frameArgs.data(), frameArgs.count());
+      label = XmCreateLabel(baseWidget, const_cast<char*>(name.c_str()), args.data(), args.count());
       XtManageChild(label);
     } else {
-      label = XmCreateLabel(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+      label = XmCreateLabel(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
       baseWidget = label;
     }
     InstallDestroyHandler();

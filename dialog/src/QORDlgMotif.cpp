@@ -2,6 +2,7 @@
 
 #include <Xm/DrawingA.h>
 
+#include "QORDlgArgs.h"
 #include "l_QORDlgMotif.h"
 
 l_QORDlgMotif::l_QORDlgMotif(l_QORDialog* f, const QORString& n, QORDlgMotif* a, unsigned long s)
@@ -13,15 +14,11 @@ l_QORDlgMotif::l_QORDlgMotif(l_QORDialog* f, const QORString& n, QORDlgMotif* a,
 
 void l_QORDlgMotif::Build() {
   if (built) return;
-  if (!resourceLock) loadResources();
-  Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-  if (!parent) return;  // built with the father
-  built = 1;
-  Arg args[4];
-  int n = 0;
-  XtSetArg(args[n], XmNmarginWidth, 0); ++n;
-  XtSetArg(args[n], XmNmarginHeight, 0); ++n;
-  baseWidget = XmCreateDrawingArea(parent, const_cast<char*>(name.c_str()), args, n);
+  Widget parent = beginBuild();
+  if (!parent) return;
+  QORDlgArgs<2> args;
+  args.add(XmNmarginWidth, 0).add(XmNmarginHeight, 0);
+  baseWidget = XmCreateDrawingArea(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
   InstallDestroyHandler();
   InstallFurtifHelpHandler(nullptr);
   // The new widget sits at (0, 0): the stored position must be applied too.

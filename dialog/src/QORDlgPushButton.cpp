@@ -29,17 +29,12 @@ l_QORDlgPushButton::~l_QORDlgPushButton() {
 
 void l_QORDlgPushButton::Build() {
   if (!built) {
-    if (!resourceLock) loadResources();
-    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-    if (!parent) return;  // built with the father
-    built = 1;
-    Arg args[8];
-    int n = commonArgs(args, false);
-    if (style & QORDlgPushFlat) {
-      XtSetArg(args[n], XmNshadowThickness, 0); ++n;
-      XtSetArg(args[n], XmNhighlightThickness, 0); ++n;
-    }
-    baseWidget = XmCreatePushButton(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+    Widget parent = beginBuild();
+    if (!parent) return;
+    QORDlgArgs<CommonArgCount + 2> args;
+    commonArgs(args, false);
+    if (style & QORDlgPushFlat) args.add(XmNshadowThickness, 0).add(XmNhighlightThickness, 0);
+    baseWidget = XmCreatePushButton(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
     if (style & QORDlgPushRepeat) {
       XtAddCallback(baseWidget, XmNarmCallback, pressedCB, this);
       XtAddCallback(baseWidget, XmNdisarmCallback, releasedCB, this);
@@ -53,12 +48,7 @@ void l_QORDlgPushButton::Build() {
     if (!(style & QORDlgPushRepeat) && !(father && father->IsAKindOf(QORDlgCodeIconBox)))
       XtOverrideTranslations(baseWidget, motionTranslations());
     setLabelString(baseWidget);
-    XtManageChild(baseWidget);
-    Dimension w = 0, h = 0;
-    XtVaGetValues(baseWidget, XmNwidth, &w, XmNheight, &h, nullptr);
-    XtUnmanageChild(baseWidget);
-    dx = w;
-    dy = h;
+    takeNaturalSize();
     // Created at (0, 0): the stored position is applied by the update.
     pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | QORDlgUpdPosition | QORDlgUpdVisibility;
   }

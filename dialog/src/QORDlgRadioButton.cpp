@@ -20,27 +20,19 @@ l_QORDlgRadioButton::l_QORDlgRadioButton(l_QORDialog* f, const QORString& n, QOR
 
 void l_QORDlgRadioButton::Build() {
   if (!built) {
-    if (!resourceLock) loadResources();
-    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-    if (!parent) return;  // built with the father
-    built = 1;
-    Arg args[9];
-    int n = commonArgs(args, true);
-    XtSetArg(args[n], XmNindicatorType, XmONE_OF_MANY); ++n;
-    XtSetArg(args[n], XmNalignment, XmALIGNMENT_BEGINNING); ++n;
-    baseWidget = XmCreateToggleButton(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+    Widget parent = beginBuild();
+    if (!parent) return;
+    QORDlgArgs<CommonArgCount + 2> args;
+    commonArgs(args, true);
+    args.add(XmNindicatorType, XmONE_OF_MANY).add(XmNalignment, XmALIGNMENT_BEGINNING);
+    baseWidget = XmCreateToggleButton(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
     XtAddCallback(baseWidget, XmNvalueChangedCallback, selectedCB, this);
     InstallDestroyHandler();
     InstallFurtifHelpHandler(nullptr);
     InstallFocusHandler(nullptr);
     XtOverrideTranslations(baseWidget, motionTranslations());
     setLabelString(baseWidget);
-    XtManageChild(baseWidget);
-    Dimension w = 0, h = 0;
-    XtVaGetValues(baseWidget, XmNwidth, &w, XmNheight, &h, nullptr);
-    XtUnmanageChild(baseWidget);
-    dx = w;
-    dy = h;
+    takeNaturalSize();
     pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | QORDlgUpdButtonState | QORDlgUpdPosition | QORDlgUpdVisibility;
   }
   update(0);

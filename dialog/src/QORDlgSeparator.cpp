@@ -13,14 +13,12 @@ l_QORDlgSeparator::l_QORDlgSeparator(l_QORDialog* f, const QORString& n, QORDlgS
 
 void l_QORDlgSeparator::Build() {
   if (!built) {
-    if (!resourceLock) loadResources();
-    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-    if (!parent) return;  // built with the father
-    built = 1;
-    Arg args[7];
-    int n = commonArgs(args, false);
-    XtSetArg(args[n], XmNorientation, IsHorizontal() ? XmHORIZONTAL : XmVERTICAL); ++n;
-    baseWidget = XmCreateSeparator(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+    Widget parent = beginBuild();
+    if (!parent) return;
+    QORDlgArgs<CommonArgCount + 1> args;
+    commonArgs(args, false);
+    args.add(XmNorientation, IsHorizontal() ? XmHORIZONTAL : XmVERTICAL);
+    baseWidget = XmCreateSeparator(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
     InstallDestroyHandler();
     // The layout stretches the line; alone it is one pixel long.
     dx = IsHorizontal() ? 1 : 3;

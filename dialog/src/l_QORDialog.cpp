@@ -587,6 +587,13 @@ void l_QORDialog::UnBuild() {
   }
 }
 
+Widget l_QORDialog::beginBuild() {
+  if (!resourceLock) loadResources();
+  Widget parent = father ? father->GetBaseWidget(0) : nullptr;
+  if (parent) built = 1;
+  return parent;
+}
+
 void l_QORDialog::destroyCB(Widget, XtPointer client, XtPointer) {
   static_cast<l_QORDialog*>(client)->widgetDestroyed();
 }

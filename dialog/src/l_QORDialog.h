@@ -111,6 +111,11 @@ class l_QORDialog {
   unsigned long GetPendingMask() const { return pending; }
   void RaisePending(unsigned long bits) { pending |= bits; }
 
+  // The common opening of Build() on an object not built yet: loads the
+  // resources, then returns the father's widget to create under with the
+  // built flag set; null, and still not built, while the father has no
+  // widget (the father builds it with itself).
+  Widget beginBuild();
   void InstallDestroyHandler();
   void RemoveDestroyHandler();
   void InstallThreeButtonHandler(Widget w);

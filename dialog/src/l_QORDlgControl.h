@@ -3,6 +3,7 @@
 // entry controls, and the control side of accelerators and drag starts.
 #pragma once
 #include "QORDlgControl.h"
+#include "QORDlgArgs.h"
 #include "l_QORDialog.h"
 
 class l_QORDlgControl : public l_QORDialog {
@@ -52,10 +53,13 @@ class l_QORDlgControl : public l_QORDialog {
   static l_QORDlgControl* fromWidget(Widget w);
   void setFormat(char* format);
   // Buttons, label and separator (bodies in l_QORDlgControlButtons.cpp).
-  // Fills the arguments every simple control is created with: the letter as
+  // Adds the arguments every simple control is created with: the letter as
   // userData, and the application's colours and font when it imposes them
-  // (with the select colour for toggles). Returns the count; `args` holds 5.
-  int commonArgs(Arg* args, bool toggle);
+  // (with the select colour for toggles): up to CommonArgCount.
+  void commonArgs(QORDlgArgList& args, bool toggle);
+  static constexpr Cardinal CommonArgCount = 5;
+  // Manages the widget just long enough to read its natural size into dx, dy.
+  void takeNaturalSize();
   // The select colour of toggles: the global one, else Motif's for the background.
   static Pixel globalSelectColor();
   // Button-1 motion on a button: past 10 pixels from the first motion, the

@@ -8,19 +8,22 @@
 
 #include "l_QORInteractiveApplication.h"
 
-int l_QORDlgControl::commonArgs(Arg* args, bool toggle) {
-  int n = 0;
-  XtSetArg(args[n], XmNuserData, static_cast<XtPointer>(this)); ++n;
-  if (!GlobalXResources.enabled) return n;
-  XtSetArg(args[n], XmNbackground, GlobalXResources.documentBackground); ++n;
-  XtSetArg(args[n], XmNforeground, GlobalXResources.documentForeground); ++n;
-  if (GlobalXResources.documentFontList) {
-    XtSetArg(args[n], XmNfontList, GlobalXResources.documentFontList); ++n;
-  }
-  if (toggle) {
-    XtSetArg(args[n], XmNselectColor, globalSelectColor()); ++n;
-  }
-  return n;
+void l_QORDlgControl::commonArgs(QORDlgArgList& args, bool toggle) {
+  args.add(XmNuserData, static_cast<XtPointer>(this));
+  if (!GlobalXResources.enabled) return;
+  args.add(XmNbackground, GlobalXResources.documentBackground);
+  args.add(XmNforeground, GlobalXResources.documentForeground);
+  if (GlobalXResources.documentFontList) args.add(XmNfontList, GlobalXResources.documentFontList);
+  if (toggle) args.add(XmNselectColor, globalSelectColor());
+}
+
+void l_QORDlgControl::takeNaturalSize() {
+  XtManageChild(baseWidget);
+  Dimension w = 0, h = 0;
+  XtVaGetValues(baseWidget, XmNwidth, &w, XmNheight, &h, nullptr);
+  XtUnmanageChild(baseWidget);
+  dx = w;
+  dy = h;
 }
 
 Pixel l_QORDlgControl::globalSelectColor() {
