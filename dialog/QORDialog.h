@@ -4,6 +4,7 @@
 #pragma once
 #include "QORCommand.h"
 #include "QORDlgNotifications.h"
+#include "QORDlgStyle.h"
 #include "QORString.h"
 
 class l_QORDialog;
@@ -17,17 +18,6 @@ struct DRECT {
 };
 struct DPOS {
   int x, y;
-};
-
-// Style bits common to every object; classes add theirs from 0x10000 upward.
-enum : unsigned long {
-  QORDlgGridLayout = 0x1,
-  QORDlgShown = 0x2,
-  QORDlgHidden = 0x4,
-  QORDlgSensitive = 0x8,
-  QORDlgInsensitive = 0x10,
-  QORDlgThirdState = 0x20,
-  QORDlgNoResource = 0x80000000UL,
 };
 
 // Accelerator word: modifier bits over a 16-bit key code (an X keysym).
@@ -64,6 +54,9 @@ class QORDialog : public QORCommand {
 
   const QORString& GetName() const override;
   const char* GetClassName() const override { return "QORDialog"; }
+  // Along the class chain of the letter (QORDlgPushButton, QORDlgControl,
+  // QORDialog), then QORCommand.
+  bool IsAKindOf(const char* className) const override;
   void Activate(QORCommand* from, QORNotification* n) override;
   void Desactivate(QORCommand* from, QORNotification* n) override;
   void Cancel(QORCommand* from, QORNotification* n) override;
@@ -174,5 +167,17 @@ class QORDialog : public QORCommand {
  protected:
   // For top-level windows, whose father in the command tree may be any command (or none).
   QORDialog(QORCommand* father, const QORString& name, unsigned long style, int topLevel);
+  // The one letter pointer, typed by each level where it is used: a level
+  // has nothing of its own to wire, so none can be left unset.
+  template <class Letter>
+  Letter* letterAs() const {
+    return static_cast<Letter*>(letter);
+  }
+  // The letter's embedded notification `member`; null without a letter.
+  template <class Letter, class Notification>
+  Notification* notificationOf(Notification Letter::*member) const {
+    Letter* l = letterAs<Letter>();
+    return l ? &(l->*member) : nullptr;
+  }
   l_QORDialog* letter = nullptr;
 };

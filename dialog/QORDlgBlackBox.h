@@ -10,7 +10,4 @@ class QORDlgBlackBox : public QORDialog {
   QORDlgBlackBox(QORDialog* father, const QORString& name, unsigned long style);
   const char* GetClassName() const override { return "QORDlgBlackBox"; }
   l_QORDialog* GetLetterObject() const override;
-
- protected:
-  l_QORDlgBlackBox* blackBoxLetter = nullptr;
 };

@@ -3,8 +3,6 @@
 #pragma once
 #include "QORDialog.h"
 
-class l_QORDlgBox;
-
 class QORDlgBox : public QORDialog {
  public:
   QORDlgBox(QORDialog* father, const QORString& name, unsigned long style);
@@ -12,7 +10,4 @@ class QORDlgBox : public QORDialog {
   l_QORDialog* GetLetterObject() const override;
   // The contextual menu envelope arrives with the menus; until then there is none.
   QORDialog* GetContextualMenu() const { return nullptr; }
-
- protected:
-  l_QORDlgBox* boxLetter = nullptr;
 };

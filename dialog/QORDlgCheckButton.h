@@ -3,8 +3,6 @@
 #pragma once
 #include "QORDlgControl.h"
 
-class l_QORDlgCheckButton;
-
 class QORDlgCheckButton : public QORDlgControl {
  public:
   QORDlgCheckButton(QORDialog* father, const QORString& name, unsigned long style = 0);
@@ -17,7 +15,4 @@ class QORDlgCheckButton : public QORDlgControl {
   void SetState(unsigned long state, int notify);
   QORDlgChkBModifyNotification* GetChkBModifyNotification() const;
   QORDlgChkBDoubleClickNotification* GetChkBDoubleClickNotification() const;
-
- private:
-  l_QORDlgCheckButton* checkLetter = nullptr;
 };

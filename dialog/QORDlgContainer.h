@@ -3,14 +3,9 @@
 #pragma once
 #include "QORDlgBox.h"
 
-class l_QORDlgContainer;
-
 class QORDlgContainer : public QORDlgBox {
  public:
   QORDlgContainer(QORDialog* father, const QORString& name, unsigned long style);
   const char* GetClassName() const override { return "QORDlgContainer"; }
   l_QORDialog* GetLetterObject() const override;
-
- private:
-  l_QORDlgContainer* containerLetter = nullptr;
 };

@@ -4,16 +4,6 @@
 #pragma once
 #include "QORDialog.h"
 
-class l_QORDlgControl;
-
-// States of check and radio buttons, and the mixed sensitivity that check
-// buttons and editors accept (shown set, greyed, the real state hidden).
-enum : unsigned long {
-  QORDlgChecked = 0x40000UL,
-  QORDlgUnchecked = 0x80000UL,
-  QORDlgSensitiveMixed = 0x20UL,
-};
-
 class QORDlgControl : public QORDialog {
  public:
   enum QORDlgMagnitude {
@@ -41,7 +31,4 @@ class QORDlgControl : public QORDialog {
   QORDlgMagnitude GetMagnitude() const;
   // printf format of the number; the unit symbol follows after a blank.
   void SetDisplayFormat(const char* format);
-
- protected:
-  l_QORDlgControl* controlLetter = nullptr;
 };

@@ -6,23 +6,6 @@
 #include "QORDlgWindow.h"
 
 class QORInteractiveApplication;
-class l_QORDlgDialog;
-
-// Style bits of QORDlgDialog.
-enum : unsigned long {
-  QORDlgDialogModal = 0x200,
-  QORDlgDialogOK = 0x400,
-  QORDlgDialogCancel = 0x800,
-  QORDlgDialogHelp = 0x1000,
-  QORDlgDialogApply = 0x2000,
-  QORDlgDialogNoButtons = 0x4000,
-  QORDlgDialogReducedFrame = 0x8000,
-  QORDlgDialogMDIChild = 0x20000,
-  QORDlgDialogNoResize = 0x40000,
-  QORDlgDialogNoDecoration = 0x100000,
-  QORDlgDialogAtPointer = 0x200000,
-  QORDlgDialogGrow = 0x400000,
-};
 
 class QORDlgDialog : public QORDlgWindow {
  public:
@@ -71,7 +54,4 @@ class QORDlgDialog : public QORDlgWindow {
   int GetResponse() const;
 
   QORDialog* GetMenuBar() const;
-
- protected:
-  l_QORDlgDialog* dialogLetter = nullptr;
 };

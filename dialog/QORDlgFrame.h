@@ -7,14 +7,6 @@
 #include "QORDlgBox.h"
 #include "QORDlgLayoutEnvelope.h"
 
-class l_QORDlgFrame;
-
-// Frame style bits.
-enum : unsigned long {
-  QORDlgFrameNoTitle = 0x40000UL,
-  QORDlgFrameNoBorder = 0x80000UL,  // no title either
-};
-
 class QORDlgFrame : public QORDlgBox, public QORDlgLayoutEnvelope {
  public:
   QORDlgFrame(QORDialog* father, const QORString& name, unsigned long style);
@@ -23,7 +15,4 @@ class QORDlgFrame : public QORDlgBox, public QORDlgLayoutEnvelope {
 
  protected:
   l_QORDialog* layoutLetter() const override;
-
- private:
-  l_QORDlgFrame* frameLetter = nullptr;
 };

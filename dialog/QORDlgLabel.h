@@ -3,22 +3,9 @@
 #pragma once
 #include "QORDlgControl.h"
 
-class l_QORDlgLabel;
-
-// Label style bits: one alignment (left when none or several are given), and the frame.
-enum : unsigned long {
-  QORDlgLabelRight = 0x40000UL,
-  QORDlgLabelCentered = 0x80000UL,
-  QORDlgLabelLeft = 0x100000UL,
-  QORDlgLabelFramed = 0x200000UL,
-};
-
 class QORDlgLabel : public QORDlgControl {
  public:
   QORDlgLabel(QORDialog* father, const QORString& name, unsigned long style = 0);
   const char* GetClassName() const override { return "QORDlgLabel"; }
   l_QORDialog* GetLetterObject() const override;
-
- private:
-  l_QORDlgLabel* labelLetter = nullptr;
 };

@@ -5,8 +5,6 @@
 
 #include "QORDlgBlackBox.h"
 
-class l_QORDlgMotif;
-
 class QORDlgMotif : public QORDlgBlackBox {
  public:
   QORDlgMotif(QORDialog* father, const QORString& name, unsigned long style);
@@ -15,7 +13,4 @@ class QORDlgMotif : public QORDlgBlackBox {
   XtAppContext GetXtAppContext() const;
   Display* GetXtDisplay() const;
   Widget GetFatherWidget() const;
-
- private:
-  l_QORDlgMotif* motifLetter = nullptr;
 };

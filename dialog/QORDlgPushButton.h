@@ -3,14 +3,6 @@
 #pragma once
 #include "QORDlgControl.h"
 
-class l_QORDlgPushButton;
-
-// Push button style bits.
-enum : unsigned long {
-  QORDlgPushRepeat = 0x40000UL,  // auto-repeat while held down
-  QORDlgPushFlat = 0x80000UL,    // no shadow and no highlight border
-};
-
 class QORDlgPushButton : public QORDlgControl {
  public:
   QORDlgPushButton(QORDialog* father, const QORString& name, unsigned long style = 0);
@@ -19,7 +11,4 @@ class QORDlgPushButton : public QORDlgControl {
 
   QORDlgPushBActivateNotification* GetPushBActivateNotification() const;
   QORDlgPushBRepetitiveNotification* GetPushBRepetitiveNotification() const;
-
- private:
-  l_QORDlgPushButton* pushLetter = nullptr;
 };

@@ -3,8 +3,6 @@
 #pragma once
 #include "QORDlgControl.h"
 
-class l_QORDlgRadioButton;
-
 class QORDlgRadioButton : public QORDlgControl {
  public:
   QORDlgRadioButton(QORDialog* father, const QORString& name, unsigned long style = 0);
@@ -17,7 +15,4 @@ class QORDlgRadioButton : public QORDlgControl {
   // notification, and is passed on to the brother this unchecks.
   void SetState(unsigned long state, int notify);
   QORDlgRadBModifyNotification* GetRadBModifyNotification() const;
-
- private:
-  l_QORDlgRadioButton* radioLetter = nullptr;
 };

@@ -6,8 +6,6 @@
 #include "QORDialog.h"
 #include "QORDlgLayoutEnvelope.h"
 
-class l_QORDlgWindow;
-
 class QORDlgWindow : public QORDialog, public QORDlgLayoutEnvelope {
  public:
   QORDlgWindow(QORDialog* father, const QORString& name, unsigned long style);
@@ -37,5 +35,4 @@ class QORDlgWindow : public QORDialog, public QORDlgLayoutEnvelope {
   l_QORDialog* layoutLetter() const override { return GetLetterObject(); }
   // A window without a father window; `commandFather` may be null.
   QORDlgWindow(QORCommand* commandFather, const QORString& name, unsigned long style, int topLevel);
-  l_QORDlgWindow* windowLetter = nullptr;
 };

@@ -14,6 +14,7 @@ class QORApplication : public QORCommand {
   QORApplication(QORCommand* father, void* data);
   ~QORApplication() override;
   const char* GetClassName() const override { return "QORApplication"; }
+  bool IsAKindOf(const char* className) const override;
   void* GetData() const { return data_; }
 
   // Subscribes fn for `kind` under `command`; an identical subscription is not

@@ -28,6 +28,8 @@ class QORCommand {
 
   // Class name of the command object, for traces; subclasses override.
   virtual const char* GetClassName() const { return "QORCommand"; }
+  // True for the object's own class and every class it derives from: a
+  // subclass whose base is not QORCommand answers its base's name too.
   virtual bool IsAKindOf(const char* className) const;
 
   // `this` listens to what `from` sends. A null class matches every notification.

@@ -86,11 +86,11 @@ void expectCodes(const ClassRow& row, l_QORDialog* letter) {
     EXPECT_EQ(letter->IsAKindOf(code) != 0, row.codes.count(code) == 1) << "code " << code;
 }
 
-// IsAKindOf(className) along the row's name chain. The envelope answers for
-// its own name; the ancestors' names of the column are there for the check
-// of the whole chain, which goes here.
+// IsAKindOf(className) along the row's whole name chain, up to the host's command.
 void expectNameChain(const ClassRow& row, QORDialog* object) {
-  EXPECT_TRUE(object->IsAKindOf(row.nameChain.front()));
+  for (const char* name : row.nameChain) EXPECT_TRUE(object->IsAKindOf(name)) << name;
+  EXPECT_TRUE(object->IsAKindOf("QORCommand"));
+  EXPECT_FALSE(object->IsAKindOf("QORApplication"));
 }
 
 // The class names it answers to: its own, and no other row's.

@@ -42,7 +42,7 @@ class IconLetter : public l_QORDialog {
     InstallDestroyHandler();
     loadIcon(baseWidget);
   }
-  int IsAKindOf(unsigned long c) override { return c == code || l_QORDialog::IsAKindOf(c); }
+  unsigned long GetClassCode() const override { return code; }
   int width() const { return dx; }
   int height() const { return dy; }
   unsigned long code;

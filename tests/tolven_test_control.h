@@ -1,5 +1,5 @@
 // A test-only control for the control base's own behaviour: a push button
-// whose letter is a control (class code 20, and optionally one more code, to
+// whose letter is a control (class code 20, or the code the test gives, to
 // stand in for a family that has no class yet), counts its accelerator
 // firings and installs the short-help handler.
 #pragma once
@@ -13,9 +13,8 @@ class TestControlLetter : public l_QORDlgControl {
   TestControlLetter(l_QORDialog* father, const QORString& name, QORDlgControl* api, unsigned long style,
                     unsigned long extraCode)
       : l_QORDlgControl(father, name, api, style), extraCode(extraCode) {}
-  int IsAKindOf(unsigned long code) override {
-    return (extraCode && code == extraCode) || l_QORDlgControl::IsAKindOf(code);
-  }
+  // The family's class record, when the test names one.
+  unsigned long GetClassCode() const override { return extraCode ? extraCode : l_QORDlgControl::GetClassCode(); }
   void Build() override {
     if (built) return;
     if (!resourceLock) loadResources();
@@ -46,7 +45,6 @@ class TestControlOf : public QORDlgControl {
   TestControlOf(QORDialog* father, const char* name, unsigned long style = 0, unsigned long extraCode = 0)
       : QORDlgControl(father, name, style) {
     typed = new Letter(father->GetLetterObject(), name, this, style, extraCode);
-    controlLetter = typed;
     letter = typed;
   }
   l_QORDialog* GetLetterObject() const override { return typed; }

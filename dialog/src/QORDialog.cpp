@@ -26,6 +26,15 @@ QORDialog::~QORDialog() {
   }
 }
 
+bool QORDialog::IsAKindOf(const char* className) const {
+  if (QORCommand::IsAKindOf(className)) return true;
+  const unsigned long asked = QORDlgCodeOfClassName(className);
+  if (asked == QORDlgCodeNone) return false;
+  // Without a letter (still being made, or unlinked) the envelope's own name says which class it is.
+  const unsigned long own = letter ? letter->GetClassCode() : QORDlgCodeOfClassName(GetClassName());
+  return QORDlgTraitsOf(own).IsA(asked);
+}
+
 const QORString& QORDialog::GetName() const { return letter ? letter->GetName() : QORCommand::GetName(); }
 
 void QORDialog::Activate(QORCommand* from, QORNotification* n) {

@@ -14,7 +14,6 @@ l_QORDlgBox::~l_QORDlgBox() {
   layoutManager = nullptr;
 }
 
-int l_QORDlgBox::IsAKindOf(unsigned long code) { return code == QORDlgCodeBox || l_QORDialog::IsAKindOf(code); }
 
 void l_QORDlgBox::update(unsigned long mask) {
   const bool sensitivity = built && ((pending | mask) & QORDlgUpdSensitivity);

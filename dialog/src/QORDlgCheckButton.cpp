@@ -1,6 +1,5 @@
 #include "QORDlgCheckButton.h"
 
-#include <X11/IntrinsicP.h>
 #include <Xm/ToggleB.h>
 
 #include "l_QORDlgCheckButton.h"
@@ -9,8 +8,6 @@
 #include "l_QORInteractiveApplication.h"
 
 namespace {
-// The state shown by the toggle: the subclass bit of the pending mask.
-constexpr unsigned long kStateChanged = QORDlgUpdSubclass;
 constexpr unsigned long kSensitivityBits = QORDlgSensitive | QORDlgInsensitive | QORDlgSensitiveMixed;
 
 Time eventTime(const XEvent* e) {
@@ -36,28 +33,21 @@ l_QORDlgCheckButton::l_QORDlgCheckButton(l_QORDialog* f, const QORString& n, QOR
   }
 }
 
-int l_QORDlgCheckButton::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeCheckButton || l_QORDlgControl::IsAKindOf(code);
-}
 
 void l_QORDlgCheckButton::changed() {
-  pending |= kStateChanged;
+  pending |= QORDlgUpdButtonState;
   registerDifferUpdate();
 }
 
 void l_QORDlgCheckButton::Build() {
   if (!built) {
-    if (!resourceLock) loadResources();
-    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-    if (!parent) return;  // built with the father
-    built = 1;
+    Widget parent = beginBuild();
+    if (!parent) return;
     lastClick = 0;
-    Arg args[10];
-    int n = commonArgs(args, true);
-    XtSetArg(args[n], XmNfillOnArm, True); ++n;
-    XtSetArg(args[n], XmNindicatorType, XmN_OF_MANY); ++n;
-    XtSetArg(args[n], XmNalignment, XmALIGNMENT_BEGINNING); ++n;
-    baseWidget = XmCreateToggleButton(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+    QORDlgArgs<CommonArgCount + 3> args;
+    commonArgs(args, true);
+    args.add(XmNfillOnArm, True).add(XmNindicatorType, XmN_OF_MANY).add(XmNalignment, XmALIGNMENT_BEGINNING);
+    baseWidget = XmCreateToggleButton(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
     XtAddCallback(baseWidget, XmNvalueChangedCallback, selectedCB, this);
     InstallDestroyHandler();
     InstallFurtifHelpHandler(nullptr);
@@ -65,12 +55,8 @@ void l_QORDlgCheckButton::Build() {
     XtOverrideTranslations(baseWidget, motionTranslations());
     XtVaGetValues(baseWidget, XmNselectColor, &selectColor, nullptr);
     setLabelString(baseWidget);
-    XtManageChild(baseWidget);
-    const Dimension w = baseWidget->core.width, h = baseWidget->core.height;
-    XtUnmanageChild(baseWidget);
-    dx = w;
-    dy = h;
-    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | kStateChanged | QORDlgUpdPosition | QORDlgUpdVisibility;
+    takeNaturalSize();
+    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | QORDlgUpdButtonState | QORDlgUpdPosition | QORDlgUpdVisibility;
   }
   update(0);
 }
@@ -86,7 +72,7 @@ void l_QORDlgCheckButton::update(unsigned long mask) {
   unsigned long raised = pending | mask;
   if (built && baseWidget) {
     if (raised & QORDlgUpdSensitivity) {
-      raised |= kStateChanged;
+      raised |= QORDlgUpdButtonState;
       Pixel select = selectColor;
       const bool sensitive = !(style & QORDlgInsensitive) && (!father || father->IsGloballySensitive());
       const bool hasIcon = GetIconName(0) && !GetIconName(0)->IsEmpty();
@@ -94,12 +80,12 @@ void l_QORDlgCheckButton::update(unsigned long mask) {
         // Mixed: shown set in the shadow colour, the real state hidden.
         XmToggleButtonSetState(baseWidget, True, False);
         XtVaGetValues(baseWidget, XmNbottomShadowColor, &select, nullptr);
-        raised &= ~kStateChanged;
+        raised &= ~QORDlgUpdButtonState;
       }
       XtSetSensitive(baseWidget, sensitive ? True : False);
       XtVaSetValues(baseWidget, XmNselectColor, select, nullptr);
     }
-    if (raised & kStateChanged) {
+    if (raised & QORDlgUpdButtonState) {
       const Boolean set = state == QORDlgChecked ? True : False;
       XmToggleButtonSetState(baseWidget, set, False);
       if (father && father->IsAKindOf(QORDlgCodeIconBox))
@@ -107,7 +93,7 @@ void l_QORDlgCheckButton::update(unsigned long mask) {
     }
     if (raised & QORDlgUpdIcon) loadIcon(baseWidget);
     // Applied here: the common update would make a mixed button insensitive.
-    const unsigned long mine = QORDlgUpdSensitivity | kStateChanged;
+    const unsigned long mine = QORDlgUpdSensitivity | QORDlgUpdButtonState;
     pending &= ~mine;
     mask &= ~mine;
   }
@@ -175,19 +161,20 @@ void l_QORDlgCheckButton::recordCases(l_QORDlgRecordCases& cases) {
 
 QORDlgCheckButton::QORDlgCheckButton(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgControl(father, name, style) {
-  checkLetter = new l_QORDlgCheckButton(father->GetLetterObject(), name, this, style);
-  controlLetter = checkLetter;
-  letter = checkLetter;
+  letter = new l_QORDlgCheckButton(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgCheckButton::GetLetterObject() const { return checkLetter; }
-unsigned long QORDlgCheckButton::GetState() const { return checkLetter ? checkLetter->GetState() : QORDlgUnchecked; }
+l_QORDialog* QORDlgCheckButton::GetLetterObject() const { return letter; }
+unsigned long QORDlgCheckButton::GetState() const {
+  auto* l = letterAs<l_QORDlgCheckButton>();
+  return l ? l->GetState() : QORDlgUnchecked;
+}
 void QORDlgCheckButton::SetState(unsigned long state, int notify) {
-  if (checkLetter) checkLetter->SetState(state, notify);
+  if (auto* l = letterAs<l_QORDlgCheckButton>()) l->SetState(state, notify);
 }
 QORDlgChkBModifyNotification* QORDlgCheckButton::GetChkBModifyNotification() const {
-  return checkLetter ? &checkLetter->modifyNotification : nullptr;
+  return notificationOf(&l_QORDlgCheckButton::modifyNotification);
 }
 QORDlgChkBDoubleClickNotification* QORDlgCheckButton::GetChkBDoubleClickNotification() const {
-  return checkLetter ? &checkLetter->doubleClickNotification : nullptr;
+  return notificationOf(&l_QORDlgCheckButton::doubleClickNotification);
 }

@@ -10,11 +10,6 @@
 
 #include "l_QORDlgContainer.h"
 
-namespace {
-// Scrolling is the container's own content bit.
-constexpr unsigned long kScrollPending = QORDlgUpdSubclass;
-}
-
 l_QORDlgContainer::l_QORDlgContainer(l_QORDialog* f, const QORString& n, QORDialog* a, unsigned long s)
     : l_QORDlgBox(f, n, a, s) {
   dx = dy = -1;  // unset: the first child's size tells
@@ -22,16 +17,11 @@ l_QORDlgContainer::l_QORDlgContainer(l_QORDialog* f, const QORString& n, QORDial
 
 l_QORDlgContainer::~l_QORDlgContainer() = default;
 
-int l_QORDlgContainer::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeContainer || l_QORDlgBox::IsAKindOf(code);
-}
 
 void l_QORDlgContainer::Build() {
   if (built) return;
-  if (!resourceLock) loadResources();
-  Widget parent = father ? father->GetBaseWidget(0) : nullptr;
+  Widget parent = beginBuild();
   if (!parent) return;
-  built = 1;
   baseWidget = XtVaCreateWidget(name.c_str(), xmScrolledWindowWidgetClass, parent, XmNscrollingPolicy,
                                 XmAPPLICATION_DEFINED, XmNvisualPolicy, XmVARIABLE, XmNscrollBarDisplayPolicy, XmSTATIC,
                                 XmNspacing, 0, XmNshadowThickness, 0, nullptr);
@@ -54,7 +44,7 @@ void l_QORDlgContainer::Build() {
   InstallDestroyHandler();
   // Children created before the box was built (their pass already ran while
   // it had no widget) are built with it.
-  pending |= QORDlgUpdChildren | QORDlgUpdPosition | QORDlgUpdSize | QORDlgUpdVisibility | kScrollPending;
+  pending |= QORDlgUpdChildren | QORDlgUpdPosition | QORDlgUpdSize | QORDlgUpdVisibility | QORDlgUpdScroll;
   update(0);
 }
 
@@ -102,13 +92,13 @@ void l_QORDlgContainer::SetRectDimensions(DRECT& r, int flag) {
   if (r.dx != dx || r.dy != dy) {
     dx = r.dx;
     dy = r.dy;
-    pending |= QORDlgUpdSize | kScrollPending;
+    pending |= QORDlgUpdSize | QORDlgUpdScroll;
     changed = true;
   }
   lastApplyNow = flag;
   if (!changed) return;
   if (flag && built) {
-    const unsigned long keep = QORDlgUpdSize | QORDlgUpdPosition | kScrollPending | QORDlgUpdKeep;
+    const unsigned long keep = QORDlgUpdSize | QORDlgUpdPosition | QORDlgUpdScroll | QORDlgUpdKeep;
     const unsigned long others = pending & ~keep;
     pending &= keep;
     update(0);
@@ -124,7 +114,7 @@ void l_QORDlgContainer::SetRectDimensions(int nx, int ny, int height, int width,
 }
 
 void l_QORDlgContainer::ChildMoved() {
-  pending |= kScrollPending;
+  pending |= QORDlgUpdScroll;
   registerDifferUpdate();
 }
 
@@ -149,7 +139,7 @@ void l_QORDlgContainer::setOrigin(int& ox, int& oy) {
   oy = std::max(oy, std::min(0, viewHeight - workHeight));
   originX = ox;
   originY = oy;
-  pending |= kScrollPending;
+  pending |= QORDlgUpdScroll;
   registerDifferUpdate();
 }
 
@@ -201,7 +191,7 @@ void l_QORDlgContainer::applyScrolling() {
 
 void l_QORDlgContainer::update(unsigned long mask) {
   const unsigned long raised = pending | mask;
-  if (built && (raised & (kScrollPending | QORDlgUpdSize | QORDlgUpdChildren))) {
+  if (built && (raised & (QORDlgUpdScroll | QORDlgUpdSize | QORDlgUpdChildren))) {
     if (raised & QORDlgUpdChildren)
       for (int i = 0; i < GetChildCount(); ++i) GetChild(i)->Build();
     int w, h;
@@ -209,8 +199,8 @@ void l_QORDlgContainer::update(unsigned long mask) {
     if (w >= 1 && h >= 1) XtResizeWidget(baseWidget, static_cast<Dimension>(w), static_cast<Dimension>(h), 0);
     applyScrolling();
   }
-  pending &= ~kScrollPending;
-  l_QORDlgBox::update(mask & ~kScrollPending);
+  pending &= ~QORDlgUpdScroll;
+  l_QORDlgBox::update(mask & ~QORDlgUpdScroll);
 }
 
 int l_QORDlgContainer::TranslateCoordinates(DRECT& r, DPOS& p) {
@@ -222,9 +212,7 @@ int l_QORDlgContainer::TranslateCoordinates(DRECT& r, DPOS& p) {
 
 QORDlgContainer::QORDlgContainer(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgBox(father, name, style) {
-  containerLetter = new l_QORDlgContainer(father->GetLetterObject(), name, this, style);
-  boxLetter = containerLetter;
-  letter = containerLetter;
+  letter = new l_QORDlgContainer(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgContainer::GetLetterObject() const { return containerLetter; }
+l_QORDialog* QORDlgContainer::GetLetterObject() const { return letter; }

@@ -13,24 +13,31 @@ const char* const QORDialog::UnitName[] = {
 #undef QORDLG_UNIT
     nullptr};
 
-// The concrete control sets controlLetter and letter after allocating its own letter.
+// The concrete control allocates the letter.
 QORDlgControl::QORDlgControl(QORDialog* father, const QORString& name, unsigned long style)
     : QORDialog(father, name, style) {}
 
 void QORDlgControl::SetUnit(QORDlgUnit u) {
-  if (controlLetter) controlLetter->SetUnit(u);
+  if (auto* l = letterAs<l_QORDlgControl>()) l->SetUnit(u);
 }
-QORDlgControl::QORDlgUnit QORDlgControl::GetUnit() const { return controlLetter ? controlLetter->GetUnit() : Number; }
+QORDlgControl::QORDlgUnit QORDlgControl::GetUnit() const {
+  auto* l = letterAs<l_QORDlgControl>();
+  return l ? l->GetUnit() : Number;
+}
 void QORDlgControl::SetPrecision(int p) {
-  if (controlLetter) controlLetter->SetPrecision(p);
+  if (auto* l = letterAs<l_QORDlgControl>()) l->SetPrecision(p);
 }
-int QORDlgControl::GetPrecision() const { return controlLetter ? controlLetter->GetPrecision() : 5; }
+int QORDlgControl::GetPrecision() const {
+  auto* l = letterAs<l_QORDlgControl>();
+  return l ? l->GetPrecision() : 5;
+}
 void QORDlgControl::SetMagnitude(QORDlgMagnitude m) {
-  if (controlLetter) controlLetter->SetMagnitude(m);
+  if (auto* l = letterAs<l_QORDlgControl>()) l->SetMagnitude(m);
 }
 QORDlgControl::QORDlgMagnitude QORDlgControl::GetMagnitude() const {
-  return controlLetter ? controlLetter->GetMagnitude() : NoMagnitude;
+  auto* l = letterAs<l_QORDlgControl>();
+  return l ? l->GetMagnitude() : NoMagnitude;
 }
 void QORDlgControl::SetDisplayFormat(const char* format) {
-  if (controlLetter) controlLetter->SetDisplayFormat(format);
+  if (auto* l = letterAs<l_QORDlgControl>()) l->SetDisplayFormat(format);
 }

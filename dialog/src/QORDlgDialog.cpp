@@ -19,96 +19,111 @@ class FatherlessDialogLetter : public l_QORDlgDialog {
 
 QORDlgDialog::QORDlgDialog(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgWindow(father, name, style) {
-  dialogLetter = new l_QORDlgDialog(father->GetLetterObject(), name, this, style);
-  windowLetter = dialogLetter;
-  letter = dialogLetter;
+  letter = new l_QORDlgDialog(father->GetLetterObject(), name, this, style);
 }
 
 QORDlgDialog::QORDlgDialog(QORDialog* father, QORCommand* commandFather, const QORString& name, unsigned long style)
     : QORDlgWindow(father, commandFather, name, style) {
-  dialogLetter = new l_QORDlgDialog(father->GetLetterObject(), name, this, style);
-  windowLetter = dialogLetter;
-  letter = dialogLetter;
+  letter = new l_QORDlgDialog(father->GetLetterObject(), name, this, style);
 }
 
 QORDlgDialog::QORDlgDialog(QORInteractiveApplication* application, const QORString& name, unsigned long style)
     : QORDlgWindow(static_cast<QORCommand*>(application), name, style, 1) {
-  dialogLetter = new FatherlessDialogLetter(application ? application->GetLetterObject() : nullptr, name, this, style);
-  windowLetter = dialogLetter;
-  letter = dialogLetter;
+  letter = new FatherlessDialogLetter(application ? application->GetLetterObject() : nullptr, name, this, style);
 }
 
-l_QORDialog* QORDlgDialog::GetLetterObject() const { return dialogLetter; }
+l_QORDialog* QORDlgDialog::GetLetterObject() const { return letter; }
 
 QORDlgDiaOKNotification* QORDlgDialog::GetDiaOKNotification() const {
-  return dialogLetter ? &dialogLetter->diaOKNotification : nullptr;
+  return notificationOf(&l_QORDlgDialog::diaOKNotification);
 }
 QORDlgDiaCANCELNotification* QORDlgDialog::GetDiaCANCELNotification() const {
-  return dialogLetter ? &dialogLetter->diaCANCELNotification : nullptr;
+  return notificationOf(&l_QORDlgDialog::diaCANCELNotification);
 }
 QORDlgDiaAPPLYNotification* QORDlgDialog::GetDiaAPPLYNotification() const {
-  return dialogLetter ? &dialogLetter->diaAPPLYNotification : nullptr;
+  return notificationOf(&l_QORDlgDialog::diaAPPLYNotification);
 }
 QORDlgDiaHELPNotification* QORDlgDialog::GetDiaHELPNotification() const {
-  return dialogLetter ? &dialogLetter->diaHELPNotification : nullptr;
+  return notificationOf(&l_QORDlgDialog::diaHELPNotification);
 }
 QORDlgMDIRestoreNotification* QORDlgDialog::GetMDIRestoreNotification() const {
-  return dialogLetter ? &dialogLetter->mdiRestoreNotification : nullptr;
+  return notificationOf(&l_QORDlgDialog::mdiRestoreNotification);
 }
 QORDlgMDIMinimizeNotification* QORDlgDialog::GetMDIMinimizeNotification() const {
-  return dialogLetter ? &dialogLetter->mdiMinimizeNotification : nullptr;
+  return notificationOf(&l_QORDlgDialog::mdiMinimizeNotification);
 }
 QORDlgMDIMaximizeNotification* QORDlgDialog::GetMDIMaximizeNotification() const {
-  return dialogLetter ? &dialogLetter->mdiMaximizeNotification : nullptr;
+  return notificationOf(&l_QORDlgDialog::mdiMaximizeNotification);
 }
 QORDlgMDICloseNotification* QORDlgDialog::GetMDICloseNotification() const {
-  return dialogLetter ? &dialogLetter->mdiCloseNotification : nullptr;
+  return notificationOf(&l_QORDlgDialog::mdiCloseNotification);
 }
 QORDlgMDINextNotification* QORDlgDialog::GetMDINextNotification() const {
-  return dialogLetter ? &dialogLetter->mdiNextNotification : nullptr;
+  return notificationOf(&l_QORDlgDialog::mdiNextNotification);
 }
 QORDlgMDIPreviousNotification* QORDlgDialog::GetMDIPreviousNotification() const {
-  return dialogLetter ? &dialogLetter->mdiPreviousNotification : nullptr;
+  return notificationOf(&l_QORDlgDialog::mdiPreviousNotification);
 }
 QORDlgMDIActivateNotification* QORDlgDialog::GetMDIActivateNotification() const {
-  return dialogLetter ? &dialogLetter->mdiActivateNotification : nullptr;
+  return notificationOf(&l_QORDlgDialog::mdiActivateNotification);
 }
 
-void QORDlgDialog::SetOKTitle(const QORUnicodeString& t) { dialogLetter->SetButtonTitle(l_QORDlgDialog::OK, t); }
-void QORDlgDialog::SetAPPLYTitle(const QORUnicodeString& t) { dialogLetter->SetButtonTitle(l_QORDlgDialog::Apply, t); }
+void QORDlgDialog::SetOKTitle(const QORUnicodeString& t) {
+  letterAs<l_QORDlgDialog>()->SetButtonTitle(l_QORDlgDialog::OK, t);
+}
+void QORDlgDialog::SetAPPLYTitle(const QORUnicodeString& t) {
+  letterAs<l_QORDlgDialog>()->SetButtonTitle(l_QORDlgDialog::Apply, t);
+}
 void QORDlgDialog::SetCANCELTitle(const QORUnicodeString& t) {
-  dialogLetter->SetButtonTitle(l_QORDlgDialog::Cancel, t);
+  letterAs<l_QORDlgDialog>()->SetButtonTitle(l_QORDlgDialog::Cancel, t);
 }
-void QORDlgDialog::SetHELPTitle(const QORUnicodeString& t) { dialogLetter->SetButtonTitle(l_QORDlgDialog::Help, t); }
-QORUnicodeString QORDlgDialog::GetOKTitle() const { return dialogLetter->GetButtonTitle(l_QORDlgDialog::OK); }
-QORUnicodeString QORDlgDialog::GetAPPLYTitle() const { return dialogLetter->GetButtonTitle(l_QORDlgDialog::Apply); }
-QORUnicodeString QORDlgDialog::GetCANCELTitle() const { return dialogLetter->GetButtonTitle(l_QORDlgDialog::Cancel); }
-QORUnicodeString QORDlgDialog::GetHELPTitle() const { return dialogLetter->GetButtonTitle(l_QORDlgDialog::Help); }
+void QORDlgDialog::SetHELPTitle(const QORUnicodeString& t) {
+  letterAs<l_QORDlgDialog>()->SetButtonTitle(l_QORDlgDialog::Help, t);
+}
+QORUnicodeString QORDlgDialog::GetOKTitle() const {
+  return letterAs<l_QORDlgDialog>()->GetButtonTitle(l_QORDlgDialog::OK);
+}
+QORUnicodeString QORDlgDialog::GetAPPLYTitle() const {
+  return letterAs<l_QORDlgDialog>()->GetButtonTitle(l_QORDlgDialog::Apply);
+}
+QORUnicodeString QORDlgDialog::GetCANCELTitle() const {
+  return letterAs<l_QORDlgDialog>()->GetButtonTitle(l_QORDlgDialog::Cancel);
+}
+QORUnicodeString QORDlgDialog::GetHELPTitle() const {
+  return letterAs<l_QORDlgDialog>()->GetButtonTitle(l_QORDlgDialog::Help);
+}
 
-void QORDlgDialog::SetOKSensitivity(unsigned long s) { dialogLetter->SetButtonSensitivity(l_QORDlgDialog::OK, s); }
+void QORDlgDialog::SetOKSensitivity(unsigned long s) {
+  letterAs<l_QORDlgDialog>()->SetButtonSensitivity(l_QORDlgDialog::OK, s);
+}
 void QORDlgDialog::SetAPPLYSensitivity(unsigned long s) {
-  dialogLetter->SetButtonSensitivity(l_QORDlgDialog::Apply, s);
+  letterAs<l_QORDlgDialog>()->SetButtonSensitivity(l_QORDlgDialog::Apply, s);
 }
 void QORDlgDialog::SetCANCELSensitivity(unsigned long s) {
-  dialogLetter->SetButtonSensitivity(l_QORDlgDialog::Cancel, s);
+  letterAs<l_QORDlgDialog>()->SetButtonSensitivity(l_QORDlgDialog::Cancel, s);
 }
-void QORDlgDialog::SetHELPSensitivity(unsigned long s) { dialogLetter->SetButtonSensitivity(l_QORDlgDialog::Help, s); }
-unsigned long QORDlgDialog::GetOKSensitivity() const { return dialogLetter->GetButtonSensitivity(l_QORDlgDialog::OK); }
+void QORDlgDialog::SetHELPSensitivity(unsigned long s) {
+  letterAs<l_QORDlgDialog>()->SetButtonSensitivity(l_QORDlgDialog::Help, s);
+}
+unsigned long QORDlgDialog::GetOKSensitivity() const {
+  return letterAs<l_QORDlgDialog>()->GetButtonSensitivity(l_QORDlgDialog::OK);
+}
 unsigned long QORDlgDialog::GetAPPLYSensitivity() const {
-  return dialogLetter->GetButtonSensitivity(l_QORDlgDialog::Apply);
+  return letterAs<l_QORDlgDialog>()->GetButtonSensitivity(l_QORDlgDialog::Apply);
 }
 unsigned long QORDlgDialog::GetCANCELSensitivity() const {
-  return dialogLetter->GetButtonSensitivity(l_QORDlgDialog::Cancel);
+  return letterAs<l_QORDlgDialog>()->GetButtonSensitivity(l_QORDlgDialog::Cancel);
 }
 unsigned long QORDlgDialog::GetHELPSensitivity() const {
-  return dialogLetter->GetButtonSensitivity(l_QORDlgDialog::Help);
+  return letterAs<l_QORDlgDialog>()->GetButtonSensitivity(l_QORDlgDialog::Help);
 }
 
-void QORDlgDialog::SetDefaultButton(int b) { dialogLetter->SetDefaultButton(b); }
-int QORDlgDialog::GetDefaultButton() const { return dialogLetter->GetDefaultButton(); }
-int QORDlgDialog::GetResponse() const { return dialogLetter->GetResponse(); }
+void QORDlgDialog::SetDefaultButton(int b) { letterAs<l_QORDlgDialog>()->SetDefaultButton(b); }
+int QORDlgDialog::GetDefaultButton() const { return letterAs<l_QORDlgDialog>()->GetDefaultButton(); }
+int QORDlgDialog::GetResponse() const { return letterAs<l_QORDlgDialog>()->GetResponse(); }
 
 QORDialog* QORDlgDialog::GetMenuBar() const {
-  l_QORDialog* bar = dialogLetter ? dialogLetter->GetMenuBar() : nullptr;
+  auto* l = letterAs<l_QORDlgDialog>();
+  l_QORDialog* bar = l ? l->GetMenuBar() : nullptr;
   return bar ? bar->GetAPIObject() : nullptr;
 }

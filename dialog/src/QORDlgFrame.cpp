@@ -26,16 +26,13 @@ l_QORDlgFrame::l_QORDlgFrame(l_QORDialog* f, const QORString& n, QORDialog* a, u
 
 l_QORDlgFrame::~l_QORDlgFrame() = default;
 
-int l_QORDlgFrame::IsAKindOf(unsigned long code) { return code == QORDlgCodeFrame || l_QORDlgBox::IsAKindOf(code); }
 
 bool l_QORDlgFrame::inScrolledContainer() const { return father && father->IsAKindOf(QORDlgCodeContainer); }
 
 void l_QORDlgFrame::Build() {
   if (built) return;
-  if (!resourceLock) loadResources();
-  Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-  if (!parent) return;  // built with the father
-  built = 1;
+  Widget parent = beginBuild();
+  if (!parent) return;
   const QORString frameName = name + "fra";
   baseWidget = XtVaCreateWidget(frameName.c_str(), xmFrameWidgetClass, parent, XmNshadowType, XmSHADOW_ETCHED_IN,
                                 XmNmarginWidth, 0, XmNmarginHeight, 0, nullptr);
@@ -164,11 +161,9 @@ int l_QORDlgFrame::TranslateCoordinates(DRECT& r, DPOS& p) {
 
 QORDlgFrame::QORDlgFrame(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgBox(father, name, style) {
-  frameLetter = new l_QORDlgFrame(father->GetLetterObject(), name, this, style);
-  boxLetter = frameLetter;
-  letter = frameLetter;
+  letter = new l_QORDlgFrame(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgFrame::GetLetterObject() const { return frameLetter; }
+l_QORDialog* QORDlgFrame::GetLetterObject() const { return letter; }
 
-l_QORDialog* QORDlgFrame::layoutLetter() const { return frameLetter; }
+l_QORDialog* QORDlgFrame::layoutLetter() const { return letter; }

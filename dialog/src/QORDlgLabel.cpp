@@ -14,7 +14,6 @@ l_QORDlgLabel::l_QORDlgLabel(l_QORDialog* f, const QORString& n, QORDlgLabel* a,
   style |= s & QORDlgLabelFramed;
 }
 
-int l_QORDlgLabel::IsAKindOf(unsigned long code) { return code == QORDlgCodeLabel || l_QORDlgControl::IsAKindOf(code); }
 
 bool l_QORDlgLabel::isSpacer() { return GetTitle() == QORUnicodeString(" "); }
 
@@ -36,28 +35,24 @@ void l_QORDlgLabel::measure() {
 
 void l_QORDlgLabel::Build() {
   if (!built) {
-    if (!resourceLock) loadResources();
-    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-    if (!parent) return;  // built with the father
-    built = 1;
-    Arg args[8];
-    int n = commonArgs(args, false);
-    const int common = n;
+    Widget parent = beginBuild();
+    if (!parent) return;
+    QORDlgArgs<CommonArgCount + 1> args;
+    commonArgs(args, false);
     unsigned char alignment = XmALIGNMENT_END;
     if (style & QORDlgLabelLeft) alignment = XmALIGNMENT_BEGINNING;
     else if (style & QORDlgLabelCentered) alignment = XmALIGNMENT_CENTER;
-    XtSetArg(args[n], XmNalignment, alignment); ++n;
+    args.add(XmNalignment, alignment);
     if (style & QORDlgLabelFramed) {
-      Arg frameArgs[8];
-      int k = 0;
-      for (; k < common; ++k) frameArgs[k] = args[k];
-      XtSetArg(frameArgs[k], XmNshadowType, XmSHADOW_IN); ++k;
+      QORDlgArgs<CommonArgCount + 1> frameArgs;
+      commonArgs(frameArgs, false, false);  // a frame has no label string
+      frameArgs.add(XmNshadowType, XmSHADOW_IN);
       const QORString frameName = name + "Frame";
-      baseWidget = XmCreateFrame(parent, const_cast<char*>(frameName.c_str()), frameArgs, static_cast<Cardinal>(k));
-      label = XmCreateLabel(baseWidget, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+      baseWidget = XmCreateFrame(parent, const_cast<char*>(frameName.c_str()), frameArgs.data(), frameArgs.count());
+      label = XmCreateLabel(baseWidget, const_cast<char*>(name.c_str()), args.data(), args.count());
       XtManageChild(label);
     } else {
-      label = XmCreateLabel(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+      label = XmCreateLabel(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
       baseWidget = label;
     }
     InstallDestroyHandler();
@@ -104,9 +99,7 @@ void l_QORDlgLabel::widgetDestroyed() {
 
 QORDlgLabel::QORDlgLabel(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgControl(father, name, style) {
-  labelLetter = new l_QORDlgLabel(father->GetLetterObject(), name, this, style);
-  controlLetter = labelLetter;
-  letter = labelLetter;
+  letter = new l_QORDlgLabel(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgLabel::GetLetterObject() const { return labelLetter; }
+l_QORDialog* QORDlgLabel::GetLetterObject() const { return letter; }

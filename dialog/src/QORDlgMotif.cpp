@@ -2,6 +2,7 @@
 
 #include <Xm/DrawingA.h>
 
+#include "QORDlgArgs.h"
 #include "l_QORDlgMotif.h"
 
 l_QORDlgMotif::l_QORDlgMotif(l_QORDialog* f, const QORString& n, QORDlgMotif* a, unsigned long s)
@@ -10,21 +11,14 @@ l_QORDlgMotif::l_QORDlgMotif(l_QORDialog* f, const QORString& n, QORDlgMotif* a,
   pending |= QORDlgUpdSize;
 }
 
-int l_QORDlgMotif::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeMotif || l_QORDlgBlackBox::IsAKindOf(code);
-}
 
 void l_QORDlgMotif::Build() {
   if (built) return;
-  if (!resourceLock) loadResources();
-  Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-  if (!parent) return;  // built with the father
-  built = 1;
-  Arg args[4];
-  int n = 0;
-  XtSetArg(args[n], XmNmarginWidth, 0); ++n;
-  XtSetArg(args[n], XmNmarginHeight, 0); ++n;
-  baseWidget = XmCreateDrawingArea(parent, const_cast<char*>(name.c_str()), args, n);
+  Widget parent = beginBuild();
+  if (!parent) return;
+  QORDlgArgs<2> args;
+  args.add(XmNmarginWidth, 0).add(XmNmarginHeight, 0);
+  baseWidget = XmCreateDrawingArea(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
   InstallDestroyHandler();
   InstallFurtifHelpHandler(nullptr);
   // The new widget sits at (0, 0): the stored position must be applied too.
@@ -57,13 +51,20 @@ void l_QORDlgMotif::SetContextualMenuFatherWidget(Widget w) {
 
 QORDlgMotif::QORDlgMotif(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgBlackBox(father, name, style) {
-  motifLetter = new l_QORDlgMotif(father->GetLetterObject(), name, this, style);
-  blackBoxLetter = motifLetter;
-  letter = motifLetter;
+  letter = new l_QORDlgMotif(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgMotif::GetLetterObject() const { return motifLetter; }
+l_QORDialog* QORDlgMotif::GetLetterObject() const { return letter; }
 
-XtAppContext QORDlgMotif::GetXtAppContext() const { return motifLetter ? motifLetter->GetApplicationContext() : nullptr; }
-Display* QORDlgMotif::GetXtDisplay() const { return motifLetter ? motifLetter->GetApplicationDisplay() : nullptr; }
-Widget QORDlgMotif::GetFatherWidget() const { return motifLetter ? motifLetter->GetBaseWidget(0) : nullptr; }
+XtAppContext QORDlgMotif::GetXtAppContext() const {
+  auto* l = letterAs<l_QORDlgMotif>();
+  return l ? l->GetApplicationContext() : nullptr;
+}
+Display* QORDlgMotif::GetXtDisplay() const {
+  auto* l = letterAs<l_QORDlgMotif>();
+  return l ? l->GetApplicationDisplay() : nullptr;
+}
+Widget QORDlgMotif::GetFatherWidget() const {
+  auto* l = letterAs<l_QORDlgMotif>();
+  return l ? l->GetBaseWidget(0) : nullptr;
+}

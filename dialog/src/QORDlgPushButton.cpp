@@ -1,6 +1,5 @@
 #include "QORDlgPushButton.h"
 
-#include <X11/IntrinsicP.h>
 #include <Xm/PushB.h>
 
 #include "l_QORDlgPushButton.h"
@@ -25,23 +24,15 @@ l_QORDlgPushButton::~l_QORDlgPushButton() {
   repeatTimer = 0;
 }
 
-int l_QORDlgPushButton::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodePushButton || l_QORDlgControl::IsAKindOf(code);
-}
 
 void l_QORDlgPushButton::Build() {
   if (!built) {
-    if (!resourceLock) loadResources();
-    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-    if (!parent) return;  // built with the father
-    built = 1;
-    Arg args[8];
-    int n = commonArgs(args, false);
-    if (style & QORDlgPushFlat) {
-      XtSetArg(args[n], XmNshadowThickness, 0); ++n;
-      XtSetArg(args[n], XmNhighlightThickness, 0); ++n;
-    }
-    baseWidget = XmCreatePushButton(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+    Widget parent = beginBuild();
+    if (!parent) return;
+    QORDlgArgs<CommonArgCount + 2> args;
+    commonArgs(args, false);
+    if (style & QORDlgPushFlat) args.add(XmNshadowThickness, 0).add(XmNhighlightThickness, 0);
+    baseWidget = XmCreatePushButton(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
     if (style & QORDlgPushRepeat) {
       XtAddCallback(baseWidget, XmNarmCallback, pressedCB, this);
       XtAddCallback(baseWidget, XmNdisarmCallback, releasedCB, this);
@@ -55,11 +46,7 @@ void l_QORDlgPushButton::Build() {
     if (!(style & QORDlgPushRepeat) && !(father && father->IsAKindOf(QORDlgCodeIconBox)))
       XtOverrideTranslations(baseWidget, motionTranslations());
     setLabelString(baseWidget);
-    XtManageChild(baseWidget);
-    const Dimension w = baseWidget->core.width, h = baseWidget->core.height;
-    XtUnmanageChild(baseWidget);
-    dx = w;
-    dy = h;
+    takeNaturalSize();
     // Created at (0, 0): the stored position is applied by the update.
     pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | QORDlgUpdPosition | QORDlgUpdVisibility;
   }
@@ -154,17 +141,15 @@ void l_QORDlgPushButton::recordCases(l_QORDlgRecordCases& cases) {
 
 QORDlgPushButton::QORDlgPushButton(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgControl(father, name, style) {
-  pushLetter = new l_QORDlgPushButton(father->GetLetterObject(), name, this, style);
-  controlLetter = pushLetter;
-  letter = pushLetter;
+  letter = new l_QORDlgPushButton(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgPushButton::GetLetterObject() const { return pushLetter; }
+l_QORDialog* QORDlgPushButton::GetLetterObject() const { return letter; }
 
 QORDlgPushBActivateNotification* QORDlgPushButton::GetPushBActivateNotification() const {
-  return pushLetter ? &pushLetter->activateNotification : nullptr;
+  return notificationOf(&l_QORDlgPushButton::activateNotification);
 }
 
 QORDlgPushBRepetitiveNotification* QORDlgPushButton::GetPushBRepetitiveNotification() const {
-  return pushLetter ? &pushLetter->repetitiveNotification : nullptr;
+  return notificationOf(&l_QORDlgPushButton::repetitiveNotification);
 }

@@ -1,6 +1,5 @@
 #include "QORDlgRadioButton.h"
 
-#include <X11/IntrinsicP.h>
 #include <Xm/ToggleB.h>
 
 #include "l_QORDlgBox.h"
@@ -11,39 +10,28 @@
 #include "l_QORInteractiveApplication.h"
 
 namespace {
-constexpr unsigned long kStateChanged = QORDlgUpdSubclass;
 }
 
 l_QORDlgRadioButton::l_QORDlgRadioButton(l_QORDialog* f, const QORString& n, QORDlgRadioButton* a, unsigned long s)
     : l_QORDlgControl(f, n, a, s) {}
 
-int l_QORDlgRadioButton::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeRadioButton || l_QORDlgControl::IsAKindOf(code);
-}
 
 void l_QORDlgRadioButton::Build() {
   if (!built) {
-    if (!resourceLock) loadResources();
-    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-    if (!parent) return;  // built with the father
-    built = 1;
-    Arg args[9];
-    int n = commonArgs(args, true);
-    XtSetArg(args[n], XmNindicatorType, XmONE_OF_MANY); ++n;
-    XtSetArg(args[n], XmNalignment, XmALIGNMENT_BEGINNING); ++n;
-    baseWidget = XmCreateToggleButton(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+    Widget parent = beginBuild();
+    if (!parent) return;
+    QORDlgArgs<CommonArgCount + 2> args;
+    commonArgs(args, true);
+    args.add(XmNindicatorType, XmONE_OF_MANY).add(XmNalignment, XmALIGNMENT_BEGINNING);
+    baseWidget = XmCreateToggleButton(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
     XtAddCallback(baseWidget, XmNvalueChangedCallback, selectedCB, this);
     InstallDestroyHandler();
     InstallFurtifHelpHandler(nullptr);
     InstallFocusHandler(nullptr);
     XtOverrideTranslations(baseWidget, motionTranslations());
     setLabelString(baseWidget);
-    XtManageChild(baseWidget);
-    const Dimension w = baseWidget->core.width, h = baseWidget->core.height;
-    XtUnmanageChild(baseWidget);
-    dx = w;
-    dy = h;
-    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | kStateChanged | QORDlgUpdPosition | QORDlgUpdVisibility;
+    takeNaturalSize();
+    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | QORDlgUpdButtonState | QORDlgUpdPosition | QORDlgUpdVisibility;
   }
   update(0);
 }
@@ -51,10 +39,10 @@ void l_QORDlgRadioButton::Build() {
 void l_QORDlgRadioButton::update(unsigned long mask) {
   const unsigned long raised = pending | mask;
   if (built && baseWidget) {
-    if (raised & kStateChanged) XmToggleButtonSetState(baseWidget, state == QORDlgChecked ? True : False, False);
+    if (raised & QORDlgUpdButtonState) XmToggleButtonSetState(baseWidget, state == QORDlgChecked ? True : False, False);
     if (raised & QORDlgUpdIcon) loadIcon(baseWidget);
-    pending &= ~kStateChanged;
-    mask &= ~kStateChanged;
+    pending &= ~QORDlgUpdButtonState;
+    mask &= ~QORDlgUpdButtonState;
   }
   l_QORDlgControl::update(mask);
 }
@@ -75,7 +63,7 @@ void l_QORDlgRadioButton::SetState(unsigned long s, int notifyIt) {
   if (s == state) return;
   state = s == QORDlgChecked ? QORDlgChecked : QORDlgUnchecked;
   if (state == QORDlgChecked) deselectBrothers(notifyIt);
-  pending |= kStateChanged;
+  pending |= QORDlgUpdButtonState;
   // At once while built, so the group never shows two checked buttons;
   // before that the first update shows the state.
   if (built) update(0);
@@ -109,7 +97,7 @@ void l_QORDlgRadioButton::recordCases(l_QORDlgRecordCases& cases) {
     if (!io.replaying()) return;
     // The group follows as SetState makes it, always with notification.
     if (state == QORDlgChecked) deselectBrothers(1);
-    pending |= kStateChanged;
+    pending |= QORDlgUpdButtonState;
     registerDifferUpdate();
   });
   recordDragButton(cases);
@@ -120,16 +108,17 @@ void l_QORDlgRadioButton::recordCases(l_QORDlgRecordCases& cases) {
 
 QORDlgRadioButton::QORDlgRadioButton(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgControl(father, name, style) {
-  radioLetter = new l_QORDlgRadioButton(father->GetLetterObject(), name, this, style);
-  controlLetter = radioLetter;
-  letter = radioLetter;
+  letter = new l_QORDlgRadioButton(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgRadioButton::GetLetterObject() const { return radioLetter; }
-unsigned long QORDlgRadioButton::GetState() const { return radioLetter ? radioLetter->GetState() : 0; }
+l_QORDialog* QORDlgRadioButton::GetLetterObject() const { return letter; }
+unsigned long QORDlgRadioButton::GetState() const {
+  auto* l = letterAs<l_QORDlgRadioButton>();
+  return l ? l->GetState() : 0;
+}
 void QORDlgRadioButton::SetState(unsigned long state, int notify) {
-  if (radioLetter) radioLetter->SetState(state, notify);
+  if (auto* l = letterAs<l_QORDlgRadioButton>()) l->SetState(state, notify);
 }
 QORDlgRadBModifyNotification* QORDlgRadioButton::GetRadBModifyNotification() const {
-  return radioLetter ? &radioLetter->modifyNotification : nullptr;
+  return notificationOf(&l_QORDlgRadioButton::modifyNotification);
 }

@@ -10,20 +10,15 @@ l_QORDlgSeparator::l_QORDlgSeparator(l_QORDialog* f, const QORString& n, QORDlgS
   style |= o ? o : QORDlgSeparatorHorizontal;
 }
 
-int l_QORDlgSeparator::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeSeparator || l_QORDlgControl::IsAKindOf(code);
-}
 
 void l_QORDlgSeparator::Build() {
   if (!built) {
-    if (!resourceLock) loadResources();
-    Widget parent = father ? father->GetBaseWidget(0) : nullptr;
-    if (!parent) return;  // built with the father
-    built = 1;
-    Arg args[7];
-    int n = commonArgs(args, false);
-    XtSetArg(args[n], XmNorientation, IsHorizontal() ? XmHORIZONTAL : XmVERTICAL); ++n;
-    baseWidget = XmCreateSeparator(parent, const_cast<char*>(name.c_str()), args, static_cast<Cardinal>(n));
+    Widget parent = beginBuild();
+    if (!parent) return;
+    QORDlgArgs<CommonArgCount + 1> args;
+    commonArgs(args, false);
+    args.add(XmNorientation, IsHorizontal() ? XmHORIZONTAL : XmVERTICAL);
+    baseWidget = XmCreateSeparator(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
     InstallDestroyHandler();
     // The layout stretches the line; alone it is one pixel long.
     dx = IsHorizontal() ? 1 : 3;
@@ -41,9 +36,7 @@ void l_QORDlgSeparator::update(unsigned long mask) {
 
 QORDlgSeparator::QORDlgSeparator(QORDialog* father, const QORString& name, unsigned long style)
     : QORDlgControl(father, name, style) {
-  separatorLetter = new l_QORDlgSeparator(father->GetLetterObject(), name, this, style);
-  controlLetter = separatorLetter;
-  letter = separatorLetter;
+  letter = new l_QORDlgSeparator(father->GetLetterObject(), name, this, style);
 }
 
-l_QORDialog* QORDlgSeparator::GetLetterObject() const { return separatorLetter; }
+l_QORDialog* QORDlgSeparator::GetLetterObject() const { return letter; }

@@ -15,47 +15,54 @@ QORDlgWindow::QORDlgWindow(QORCommand* commandFather, const QORString& name, uns
     : QORDialog(commandFather, name, style, topLevel) {}
 
 QORDlgWindSizeNotification* QORDlgWindow::GetWindSizeNotification() const {
-  return windowLetter ? &windowLetter->windSizeNotification : nullptr;
+  return notificationOf(&l_QORDlgWindow::windSizeNotification);
 }
 QORDlgWindCloseNotification* QORDlgWindow::GetWindCloseNotification() const {
-  return windowLetter ? &windowLetter->windCloseNotification : nullptr;
+  return notificationOf(&l_QORDlgWindow::windCloseNotification);
 }
 QORDlgWindMoveNotification* QORDlgWindow::GetWindMoveNotification() const {
-  return windowLetter ? &windowLetter->windMoveNotification : nullptr;
+  return notificationOf(&l_QORDlgWindow::windMoveNotification);
 }
 QORDlgWindMaximizeNotification* QORDlgWindow::GetWindMaximizeNotification() const {
-  return windowLetter ? &windowLetter->windMaximizeNotification : nullptr;
+  return notificationOf(&l_QORDlgWindow::windMaximizeNotification);
 }
 QORDlgWindMinimizeNotification* QORDlgWindow::GetWindMinimizeNotification() const {
-  return windowLetter ? &windowLetter->windMinimizeNotification : nullptr;
+  return notificationOf(&l_QORDlgWindow::windMinimizeNotification);
 }
 QORDlgWindRestoreNotification* QORDlgWindow::GetWindRestoreNotification() const {
-  return windowLetter ? &windowLetter->windRestoreNotification : nullptr;
+  return notificationOf(&l_QORDlgWindow::windRestoreNotification);
 }
 
 void QORDlgWindow::Maximize() {
-  if (windowLetter) windowLetter->Maximize();
+  if (auto* l = letterAs<l_QORDlgWindow>()) l->Maximize();
 }
 void QORDlgWindow::Minimize() {
-  if (windowLetter) windowLetter->Minimize();
+  if (auto* l = letterAs<l_QORDlgWindow>()) l->Minimize();
 }
 void QORDlgWindow::Restore() {
-  if (windowLetter) windowLetter->Restore();
+  if (auto* l = letterAs<l_QORDlgWindow>()) l->Restore();
 }
-int QORDlgWindow::IsMaximized() const { return windowLetter ? windowLetter->IsMaximized() : 0; }
-int QORDlgWindow::IsMinimized() const { return windowLetter ? windowLetter->IsMinimized() : 0; }
+int QORDlgWindow::IsMaximized() const {
+  auto* l = letterAs<l_QORDlgWindow>();
+  return l ? l->IsMaximized() : 0;
+}
+int QORDlgWindow::IsMinimized() const {
+  auto* l = letterAs<l_QORDlgWindow>();
+  return l ? l->IsMinimized() : 0;
+}
 void QORDlgWindow::SetFullScreen(int on) {
-  if (windowLetter) windowLetter->SetFullScreen(on);
+  if (auto* l = letterAs<l_QORDlgWindow>()) l->SetFullScreen(on);
 }
 void QORDlgWindow::GetMaximumSize(int* height, int* width) const {
-  if (windowLetter) {
-    windowLetter->GetMaximumSize(height, width);
+  if (auto* l = letterAs<l_QORDlgWindow>()) {
+    l->GetMaximumSize(height, width);
     return;
   }
   if (height) *height = 0;
   if (width) *width = 0;
 }
 void QORDlgWindow::QueryHelpOnContext() {
-  if (!windowLetter) return;
-  if (l_QORInteractiveApplication* app = windowLetter->GetApplication()) app->QueryHelpOnContext(windowLetter);
+  auto* l = letterAs<l_QORDlgWindow>();
+  if (!l) return;
+  if (l_QORInteractiveApplication* app = l->GetApplication()) app->QueryHelpOnContext(l);
 }

@@ -12,7 +12,6 @@
 #include "QORMsgCatalog.h"
 #include "QORDlgGridConstraints.h"
 #include "l_QORDlgLayoutManager.h"
-#include "l_QORDlgWindow.h"
 #include "l_QORInteractiveApplication.h"
 
 namespace {
@@ -27,9 +26,9 @@ bool validName(const QORString& name) {
   return true;
 }
 
-// Keeps 0x1, 0x100, 0x80000000; exactly one of shown/hidden; at least one sensitivity bit.
+// Keeps the grid, carried and no-resource bits; exactly one of shown/hidden; at least one sensitivity bit.
 unsigned long normaliseStyle(unsigned long s) {
-  unsigned long kept = s & (QORDlgGridLayout | 0x100UL | QORDlgNoResource);
+  unsigned long kept = s & (QORDlgGridLayout | QORDlgCarried | QORDlgNoResource);
   const unsigned long vis = s & (QORDlgShown | QORDlgHidden);
   kept |= (vis == QORDlgShown || vis == QORDlgHidden) ? vis : QORDlgShown;
   const unsigned long sens = s & (QORDlgSensitive | QORDlgInsensitive | QORDlgThirdState);
@@ -163,8 +162,9 @@ void l_QORDialog::removeChild(l_QORDialog* child) {
   children.removeIndex(at);
   for (int i = at; i < children.getCount(); ++i) GetChild(i)->SetNumChild(i + 1);
   child->SetNumChild(0);
-  if (!IsAKindOf(QORDlgCodeContextualMenu)) pending |= QORDlgUpdChildren;
-  if (IsAKindOf(QORDlgCodeWindow) && !child->IsAKindOf(QORDlgCodeWindow) && baseWidget && XtIsWidget(baseWidget) &&
+  const QORDlgClassTraits& kind = traits();
+  if (!kind.Has(QORDlgCapNoChildrenUpdate)) pending |= QORDlgUpdChildren;
+  if (kind.Has(QORDlgCapWindow) && !child->traits().Has(QORDlgCapWindow) && baseWidget && XtIsWidget(baseWidget) &&
       XtWindow(baseWidget))
     pending |= QORDlgUpdLayout;
   registerDifferUpdate();
@@ -184,11 +184,10 @@ QORDialog* l_QORDialog::GetChildFromChildNumber(int index) const {
 int l_QORDialog::Reparent(l_QORDialog* newFather) {
   if (newFather) {
     if (newFather == father) return 0;
-    if (!IsAKindOf(QORDlgCodeBox) && !IsAKindOf(QORDlgCodeControl) && !IsAKindOf(QORDlgCodeBlackBox)) return 0;
-    if (!newFather->IsAKindOf(QORDlgCodeBox) && !newFather->IsAKindOf(QORDlgCodeWindow)) return 0;
-    if (newFather->IsAKindOf(QORDlgCodeTabContainer) && !IsAKindOf(QORDlgCodeTabPage)) return 0;
-    if (newFather->IsAKindOf(QORDlgCodeContainer) && newFather->GetChildCount() >= 1) return 0;
-    if (newFather->IsAKindOf(QORDlgCodeSplitter) && newFather->GetChildCount() >= 2) return 0;
+    const QORDlgClassTraits& to = newFather->traits();
+    if (!traits().Has(QORDlgCapMovable) || !to.Has(QORDlgCapAdopts)) return 0;
+    if (to.childKind && !IsAKindOf(to.childKind)) return 0;
+    if (to.childLimit && newFather->GetChildCount() >= to.childLimit) return 0;
     if (newFather->isInTreeOf(this)) return 0;  // a tree cannot hang below itself
   }
   l_QORInteractiveApplication* app = GetApplication();
@@ -277,7 +276,7 @@ l_QORDlgContextualMenu* l_QORDialog::SetContextualMenu(l_QORDlgContextualMenu* m
   return previous;
 }
 
-int l_QORDialog::IsAKindOf(unsigned long code) { return code == QORDlgCodeDialog; }
+int l_QORDialog::IsAKindOf(unsigned long code) { return traits().IsA(code) ? 1 : 0; }
 
 // ---- state ----
 
@@ -309,7 +308,7 @@ void l_QORDialog::SetSensitivity(unsigned long s) {
 
 int l_QORDialog::IsGloballySensitive() {
   if (!(style & QORDlgSensitive)) return 0;
-  if (IsAKindOf(QORDlgCodeContextualMenu) || !father) return 1;
+  if (traits().Has(QORDlgCapOwnSensitivity) || !father) return 1;
   return father->IsGloballySensitive();
 }
 
@@ -328,7 +327,7 @@ const QORUnicodeString& l_QORDialog::GetTitle() {
 
 void l_QORDialog::SetTitle(const QORUnicodeString& t) {
   if (!resourceLock) loadResources();
-  if (resourceLock & 0x2) return;  // the catalog's title wins
+  if (resourceLock & QORDlgLockTitle) return;  // the catalog's title wins
   title = t;
   pending |= QORDlgUpdTitle;
   registerDifferUpdate();
@@ -418,7 +417,7 @@ void l_QORDialog::GetMinRectDimensions(int* height, int* width) {
 
 void l_QORDialog::GetAbsolutePosition(int& ax, int& ay) {
   ax = ay = 0;
-  if (IsAKindOf(QORDlgCodeWindow)) {
+  if (traits().Has(QORDlgCapWindow)) {
     ax = x;
     ay = y;
     return;
@@ -446,10 +445,9 @@ void l_QORDialog::registerDifferUpdate() {
 }
 
 void l_QORDialog::globalUpdate(unsigned long force) {
-  // Every letter of class code 2 derives from l_QORDlgWindow.
-  if (!built && (pending & QORDlgUpdSubclass) && IsAKindOf(QORDlgCodeWindow))
-    static_cast<l_QORDlgWindow*>(this)->BuildWindow();
-  if ((pending & QORDlgUpdVisibility) && !(pending & QORDlgUpdChildren) && IsAKindOf(QORDlgCodeWindow)) {
+  const bool window = traits().Has(QORDlgCapWindow);
+  if (!built && (pending & QORDlgUpdSubclass) && window) BuildWindow();
+  if ((pending & QORDlgUpdVisibility) && !(pending & QORDlgUpdChildren) && window) {
     const unsigned long others = pending & ~QORDlgUpdVisibility;
     pending = QORDlgUpdVisibility;
     update(0);
@@ -501,7 +499,7 @@ void l_QORDialog::update(unsigned long mask) {
     XtVaSetValues(baseWidget, XmNlabelString, s, nullptr);
     XmStringFree(s);
   }
-  if ((raised & QORDlgUpdMnemonic) && baseWidget && IsAKindOf(QORDlgCodeMenuItem) && !mnemonic.IsNull())
+  if ((raised & QORDlgUpdMnemonic) && baseWidget && traits().Has(QORDlgCapMnemonicOnWidget) && !mnemonic.IsNull())
     XtVaSetValues(baseWidget, XmNmnemonic, static_cast<KeySym>(mnemonic.GetCode()), nullptr);
   // 0x20000 (contextual menu) is applied once contextual menus exist.
   if ((raised & QORDlgUpdSensitivity) && baseWidget) XtSetSensitive(baseWidget, IsGloballySensitive() ? True : False);
@@ -595,13 +593,20 @@ void l_QORDialog::Destroy() {
 void l_QORDialog::UnBuild() {
   if (!built) return;
   built = 0;
-  if (IsAKindOf(QORDlgCodeDialogBox)) unmanage();
+  if (traits().Has(QORDlgCapUnmanageOnUnBuild)) unmanage();
   for (int i = 0; i < children.getCount(); ++i) GetChild(i)->UnBuild();
   RemoveDestroyHandler();
   if (baseWidget && XtIsWidget(baseWidget)) {
     if (!(widgetGoing && isWithin(baseWidget, widgetGoing))) XtDestroyWidget(baseWidget);
     baseWidget = nullptr;
   }
+}
+
+Widget l_QORDialog::beginBuild() {
+  if (!resourceLock) loadResources();
+  Widget parent = father ? father->GetBaseWidget(0) : nullptr;
+  if (parent) built = 1;
+  return parent;
 }
 
 void l_QORDialog::destroyCB(Widget, XtPointer client, XtPointer) {
@@ -638,7 +643,7 @@ void l_QORDialog::InstallThreeButtonHandler(Widget w) {
 }
 
 void l_QORDialog::EnableThreeButton(Widget w) {
-  if (!IsAKindOf(QORDlgCodeWindow) && !IsAKindOf(QORDlgCodeToolBar)) return;
+  if (!traits().Has(QORDlgCapThreeButton)) return;
   InstallThreeButtonHandler(w ? w : baseWidget);
 }
 

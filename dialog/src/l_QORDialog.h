@@ -6,8 +6,10 @@
 
 #include "QORDialog.h"
 #include "QORDlgAttachment.h"
+#include "QORDlgBits.h"
 #include "QORDlgNotifications.h"
 #include "QORString.h"
+#include "QORDlgClassTraits.h"
 #include "l_QORDlgList.h"
 
 class QORMarshal;
@@ -20,30 +22,6 @@ class l_QORDlgLayoutManager;
 class l_QORDlgContextualMenu;
 class l_QORInteractiveApplication;
 struct CursorDefinition;
-
-// Letter class codes answered by IsAKindOf(unsigned long).
-enum : unsigned long {
-  QORDlgCodeDialog = 1, QORDlgCodeWindow = 2, QORDlgCodeDocument = 3, QORDlgCodeDialogBox = 4,
-  QORDlgCodeNotify = 5, QORDlgCodeBox = 6, QORDlgCodeContainer = 7, QORDlgCodeSplitter = 8,
-  QORDlgCodeFrame = 11, QORDlgCodeBar = 12, QORDlgCodeStatusBar = 13, QORDlgCodeToolBar = 14,
-  QORDlgCodeMenu = 15, QORDlgCodeBarMenu = 16, QORDlgCodeSubMenu = 17, QORDlgCodeContextualMenu = 18,
-  QORDlgCodeMenuItem = 19, QORDlgCodeControl = 20, QORDlgCodeSeparator = 21, QORDlgCodeLabel = 22,
-  QORDlgCodePushButton = 23, QORDlgCodeRadioButton = 24, QORDlgCodeCheckButton = 25, QORDlgCodeSlider = 26,
-  QORDlgCodeSpinner = 27, QORDlgCodeSelectorList = 28, QORDlgCodeEditor = 29, QORDlgCodeCombo = 30,
-  QORDlgCodeCheckItem = 31, QORDlgCodePushItem = 32, QORDlgCodeRadioItem = 33, QORDlgCodeSeparatorItem = 34,
-  QORDlgCodeMotif = 36, QORDlgCodeFile = 37, QORDlgCodeBlackBox = 38, QORDlgCodeMultiList = 40,
-  QORDlgCodeTabContainer = 41, QORDlgCodeTabPage = 42, QORDlgCodeIconBox = 43, QORDlgCodeProgress = 44,
-  QORDlgCodeScrollBar = 45,
-};
-
-// Pending-update bits.
-enum : unsigned long {
-  QORDlgUpdResize = 0x2, QORDlgUpdReparent = 0x4, QORDlgUpdChildren = 0x8, QORDlgUpdTitle = 0x10,
-  QORDlgUpdCursor = 0x20, QORDlgUpdSize = 0x100, QORDlgUpdPosition = 0x200, QORDlgUpdVisibility = 0x400,
-  QORDlgUpdSensitivity = 0x800, QORDlgUpdMnemonic = 0x4000, QORDlgUpdAccelerator = 0x8000,
-  QORDlgUpdIcon = 0x10000, QORDlgUpdContextualMenu = 0x20000, QORDlgUpdLayout = 0x40000,
-  QORDlgUpdKeep = 0x400000, QORDlgUpdSubclass = 0x80000000UL,
-};
 
 class l_QORDialog {
  public:
@@ -86,8 +64,15 @@ class l_QORDialog {
   // Record and replay of every letter, from the rows of recordCases().
   virtual int SaveState(QORNotification* n, QORMarshal& m);
   virtual int RestoreState(QORNotification* n, QORMarshal& m);
+  // The letter's class code (QORDlgClassTraits.def); each letter class returns its own.
+  virtual unsigned long GetClassCode() const { return QORDlgCodeDialog; }
+  // The record of the letter's class: what the base does differently for it.
+  const QORDlgClassTraits& traits() const { return QORDlgTraitsOf(GetClassCode()); }
   // Class name of the envelope, for the record traces.
-  virtual const char* GetClassName() const { return "QORDialog"; }
+  const char* GetClassName() const { return traits().className; }
+  // A window (QORDlgCapWindow) creates its shell and then its subtree here,
+  // when the update pass finds it asked to build; other objects build in Build().
+  virtual void BuildWindow() {}
   // The notifications this letter records, one row each (l_QORDlgRecordCases.h).
   virtual void recordCases(l_QORDlgRecordCases& cases);
 
@@ -130,6 +115,11 @@ class l_QORDialog {
   unsigned long GetPendingMask() const { return pending; }
   void RaisePending(unsigned long bits) { pending |= bits; }
 
+  // The common opening of Build() on an object not built yet: loads the
+  // resources, then returns the father's widget to create under with the
+  // built flag set; null, and still not built, while the father has no
+  // widget (the father builds it with itself).
+  Widget beginBuild();
   void InstallDestroyHandler();
   void RemoveDestroyHandler();
   void InstallThreeButtonHandler(Widget w);

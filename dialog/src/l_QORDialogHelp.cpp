@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "QORDlgArgs.h"
 #include "l_QORDialog.h"
 #include "l_QORInteractiveApplication.h"
 
@@ -123,28 +124,20 @@ Widget l_QORDialog::CreateHelpShell(QORUnicodeString* text, int kind) {
   l_QORInteractiveApplication* app = GetApplication();
   if (!text || !app || !app->GetWidget()) return nullptr;
   const QORDlgGlobalXResources& g = GlobalXResources;
-  Arg args[8];
-  Cardinal n = 0;
-  XtSetArg(args[n], XmNvisual, app->GetVisual()); ++n;
-  XtSetArg(args[n], XmNdepth, app->GetDepth()); ++n;
-  XtSetArg(args[n], XmNcolormap, app->GetColormap()); ++n;
-  XtSetArg(args[n], XmNborderWidth, 1); ++n;
-  XtSetArg(args[n], XmNborderColor, g.shortHelpForeground); ++n;
-  Widget shell = XtCreatePopupShell("HelpShell", overrideShellWidgetClass, app->GetWidget(), args, n);
+  QORDlgArgs<6> args;
+  args.add(XmNvisual, app->GetVisual()).add(XmNdepth, app->GetDepth()).add(XmNcolormap, app->GetColormap());
+  args.add(XmNborderWidth, 1).add(XmNborderColor, g.shortHelpForeground);
+  Widget shell =
+      XtCreatePopupShell("HelpShell", overrideShellWidgetClass, app->GetWidget(), args.data(), args.count());
   XtAddCallback(shell, XmNdestroyCallback, forgetShellCB, nullptr);
 
   // Line breaks in the text start new lines.
   XmString s = XmStringCreateLtoR(const_cast<char*>(text->c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG));
-  n = 0;
-  XtSetArg(args[n], XmNlabelString, s); ++n;
-  XtSetArg(args[n], XmNbackground, g.shortHelpBackground); ++n;
-  XtSetArg(args[n], XmNforeground, g.shortHelpForeground); ++n;
-  XtSetArg(args[n], XmNmarginWidth, 4); ++n;
-  XtSetArg(args[n], XmNmarginHeight, 2); ++n;
-  if (g.shortHelpFontList) {
-    XtSetArg(args[n], XmNfontList, g.shortHelpFontList); ++n;
-  }
-  Widget label = XtCreateManagedWidget("label", xmLabelWidgetClass, shell, args, n);
+  args.clear();
+  args.add(XmNlabelString, s).add(XmNbackground, g.shortHelpBackground).add(XmNforeground, g.shortHelpForeground);
+  args.add(XmNmarginWidth, 4).add(XmNmarginHeight, 2);
+  if (g.shortHelpFontList) args.add(XmNfontList, g.shortHelpFontList);
+  Widget label = XtCreateManagedWidget("label", xmLabelWidgetClass, shell, args.data(), args.count());
   XmStringFree(s);
   if (kind == 1) XtAddEventHandler(label, ButtonPressMask, False, helpShellPressEH, nullptr);
   XtRealizeWidget(shell);

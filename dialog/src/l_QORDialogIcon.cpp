@@ -8,9 +8,6 @@
 
 namespace {
 
-// Own style bit of the push button: a flat button showing its icon alone.
-constexpr unsigned long flatPushButton = 0x80000;
-
 int readIcon(Widget w, const QORString* name, Pixel background, Pixmap* icon, Pixmap* insensitive) {
   if (!name || name->IsEmpty()) return 1;
   QORDlgIconBackgroundColor = background;
@@ -49,7 +46,8 @@ void l_QORDialog::loadIcon(Widget w) {
     selectedInsensitive = normalInsensitive;
   }
 
-  const bool flat = IsAKindOf(QORDlgCodePushButton) && (style & flatPushButton);
+  const QORDlgClassTraits& kind = traits();
+  const bool flat = kind.Has(QORDlgCapFlatIconStyle) && (style & QORDlgPushFlat);
   // Resources a widget class does not have are ignored by Xt: the arm pixmap
   // serves push buttons, the select pixmaps toggle buttons.
   XtVaSetValues(w, XmNmarginWidth, 0, XmNmarginHeight, 0, XmNshadowThickness, flat ? 0 : 2, XmNlabelType,
@@ -62,7 +60,7 @@ void l_QORDialog::loadIcon(Widget w) {
   unsigned int width = 0, height = 0, border = 0, depth = 0;
   XGetGeometry(XtDisplayOfObject(w), normal, &root, &px, &py, &width, &height, &border, &depth);
   const int iw = static_cast<int>(width), ih = static_cast<int>(height);
-  if (IsAKindOf(QORDlgCodeCheckItem) || IsAKindOf(QORDlgCodePushItem)) {
+  if (kind.Has(QORDlgCapIconBesideText)) {
     dx += iw + 10;
     if (ih + 10 > dy) dy = ih + 10;
   } else if (flat) {

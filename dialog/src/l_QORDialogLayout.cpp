@@ -18,8 +18,7 @@ Alignment alignmentOf(QORDlgAttachment kind) {
 
 // Windows, bars, menus and menu items never hang on a container's tabulations.
 bool neverAttached(l_QORDialog* d) {
-  return d->IsAKindOf(QORDlgCodeWindow) || d->IsAKindOf(QORDlgCodeBar) || d->IsAKindOf(QORDlgCodeMenu) ||
-         d->IsAKindOf(QORDlgCodeMenuItem);
+  return d->traits().Has(QORDlgCapNotAttached);
 }
 }  // namespace
 

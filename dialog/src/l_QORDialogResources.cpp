@@ -14,12 +14,6 @@
 
 namespace {
 
-// Resource-lock bits.
-enum : unsigned long {
-  lockLoaded = 0x1, lockTitle = 0x2, lockHelp = 0x4, lockIcon = 0x8, lockAccelerator = 0x10,
-  lockMnemonic = 0x80, lockShortHelp = 0x100, lockLongHelp = 0x200,
-};
-
 // Highest %n of a message text, so that exactly that many parameters are read.
 int highestParameter(const std::string& t) {
   int highest = 0;
@@ -152,14 +146,14 @@ void l_QORDialog::deleteResources() {
 
 void l_QORDialog::loadResources() {
   if (resourceLock) return;
-  resourceLock = lockLoaded;
+  resourceLock = QORDlgLockLoaded;
   const unsigned long before = pending;
   QORUnicodeString v;
 
   const QORUnicodeString oldTitle = title;
   if (getResourceValue("Title", v, nullptr)) {
     title = v;
-    resourceLock |= lockTitle;
+    resourceLock |= QORDlgLockTitle;
   } else {
     title = QORUnicodeString(name);
   }
@@ -167,40 +161,40 @@ void l_QORDialog::loadResources() {
 
   if (getResourceValue("Help", v, nullptr)) {
     replaceText(help, v);
-    resourceLock |= lockHelp;
+    resourceLock |= QORDlgLockHelp;
   }
-  if (IsAKindOf(QORDlgCodeControl) || IsAKindOf(QORDlgCodeBox) || IsAKindOf(QORDlgCodeBar)) {
+  const QORDlgClassTraits& kind = traits();
+  if (kind.Has(QORDlgCapReadsShortHelp)) {
     if (getResourceValue("ShortHelp", v, nullptr)) {
       replaceText(shortHelp, v);
-      resourceLock |= lockShortHelp;
+      resourceLock |= QORDlgLockShortHelp;
     }
     if (getResourceValue("LongHelp", v, nullptr)) {
       replaceText(longHelp, v);
-      resourceLock |= lockLongHelp;
+      resourceLock |= QORDlgLockLongHelp;
     }
   }
-  if (IsAKindOf(QORDlgCodeLabel) || IsAKindOf(QORDlgCodePushButton) || IsAKindOf(QORDlgCodeCheckButton) ||
-      IsAKindOf(QORDlgCodeRadioButton) || IsAKindOf(QORDlgCodeDocument) || IsAKindOf(QORDlgCodeMenuItem)) {
+  if (kind.Has(QORDlgCapReadsIcon)) {
     if (getResourceValue("Icon", v, nullptr)) {
       replaceName(iconNames[0], v.ToUTF8());
       pending |= QORDlgUpdIcon;
-      resourceLock |= lockIcon;
+      resourceLock |= QORDlgLockIcon;
       static const char* const more[] = {"IconSel", "IconFocus", "IconDisabled"};
       for (int i = 0; i < 3; ++i)
         if (getResourceValue(more[i], v, nullptr)) replaceName(iconNames[i + 1], v.ToUTF8());
       if (getResourceValue("IconType", v, nullptr)) iconType = iconTypeOf(v);
     }
   }
-  if (IsAKindOf(QORDlgCodeMenu) || IsAKindOf(QORDlgCodeMenuItem)) {
+  if (kind.Has(QORDlgCapReadsMnemonic)) {
     if (getResourceValue("Mnemonic", v, nullptr)) {
       mnemonic = v.GetChar(0);
       pending |= QORDlgUpdMnemonic;
-      resourceLock |= lockMnemonic;
+      resourceLock |= QORDlgLockMnemonic;
     }
   }
-  if (IsAKindOf(QORDlgCodeMenuItem) || IsAKindOf(QORDlgCodeControl)) {
+  if (kind.Has(QORDlgCapReadsAccelerator)) {
     if (getResourceValue("Accelerator", v, nullptr)) {
-      resourceLock |= lockAccelerator;  // even for an unknown key: the program may not set one
+      resourceLock |= QORDlgLockAccelerator;  // even for an unknown key: the program may not set one
       unsigned long word = 0;
       if (QORDialog::ParseAcceleratorText(v.c_str(), word)) {
         accelerator = word;
@@ -215,7 +209,7 @@ void l_QORDialog::loadResources() {
 
 void l_QORDialog::SetMnemonic(QORUnicodeChar m) {
   if (!resourceLock) loadResources();
-  if (resourceLock & lockMnemonic) return;
+  if (resourceLock & QORDlgLockMnemonic) return;
   mnemonic = m;
   pending |= QORDlgUpdMnemonic;
   registerDifferUpdate();
@@ -228,7 +222,7 @@ QORUnicodeChar l_QORDialog::GetMnemonic() {
 
 void l_QORDialog::SetAccelerator(unsigned long word) {
   if (!resourceLock) loadResources();
-  if (resourceLock & lockAccelerator) return;
+  if (resourceLock & QORDlgLockAccelerator) return;
   accelerator = word;
   pending |= QORDlgUpdAccelerator;
   registerDifferUpdate();
@@ -241,7 +235,7 @@ unsigned long l_QORDialog::GetAccelerator() {
 
 void l_QORDialog::SetAcceleratorString(const QORUnicodeString& text) {
   if (!resourceLock) loadResources();
-  if (resourceLock & lockAccelerator) return;
+  if (resourceLock & QORDlgLockAccelerator) return;
   if (!QORDialog::ParseAcceleratorText(text.c_str(), accelerator)) return;  // unknown key: unchanged
   pending |= QORDlgUpdAccelerator;
   registerDifferUpdate();
@@ -259,7 +253,7 @@ const QORUnicodeString& l_QORDialog::GetAcceleratorString() {
 void l_QORDialog::SetIconName(const QORString& normal, const QORString& selected, const QORString& focused,
                               const QORString& disabled) {
   if (!resourceLock) loadResources();
-  if (resourceLock & lockIcon) return;
+  if (resourceLock & QORDlgLockIcon) return;
   replaceName(iconNames[0], normal);
   replaceName(iconNames[1], selected);
   replaceName(iconNames[2], focused);
@@ -275,7 +269,7 @@ const QORString* l_QORDialog::GetIconName(int which) {
 
 void l_QORDialog::SetIconType(QORDlgIconType type) {
   if (!resourceLock) loadResources();
-  if (resourceLock & lockIcon) return;
+  if (resourceLock & QORDlgLockIcon) return;
   iconType = type;
 }
 
@@ -286,7 +280,7 @@ QORDlgIconType l_QORDialog::GetIconType() {
 
 void l_QORDialog::SetHelp(const QORUnicodeString& text) {
   if (!resourceLock) loadResources();
-  if (resourceLock & lockHelp) return;
+  if (resourceLock & QORDlgLockHelp) return;
   replaceText(help, text);
 }
 
@@ -297,7 +291,7 @@ const QORUnicodeString& l_QORDialog::GetHelp() {
 
 void l_QORDialog::SetShortHelp(const QORUnicodeString& text) {
   if (!resourceLock) loadResources();
-  if (resourceLock & lockShortHelp) return;
+  if (resourceLock & QORDlgLockShortHelp) return;
   replaceText(shortHelp, text);
 }
 
@@ -308,7 +302,7 @@ const QORUnicodeString* l_QORDialog::GetShortHelp() {
 
 void l_QORDialog::SetLongHelp(const QORUnicodeString& text) {
   if (!resourceLock) loadResources();
-  if (resourceLock & lockLongHelp) return;
+  if (resourceLock & QORDlgLockLongHelp) return;
   replaceText(longHelp, text);
 }
 
@@ -321,7 +315,7 @@ const QORUnicodeString* l_QORDialog::GetNearestLongHelp() {
   for (l_QORDialog* d = this; d; d = d->father) {
     const QORUnicodeString* h = d->GetLongHelp();
     if (h && !h->IsEmpty()) return h;
-    if (d->IsAKindOf(QORDlgCodeWindow)) break;
+    if (d->traits().Has(QORDlgCapWindow)) break;
   }
   return nullptr;
 }
@@ -331,7 +325,7 @@ const QORUnicodeString* l_QORDialog::GetNearestLongHelp() {
 void l_QORDialog::recursiveInstallAccelerators(Widget source) {
   for (int i = 0; i < children.getCount(); ++i) GetChild(i)->recursiveInstallAccelerators(source);
   // Only full widgets carry translations.
-  if (!source || !IsAKindOf(QORDlgCodeControl) || !built || !baseWidget || !XtIsWidget(baseWidget)) return;
+  if (!source || !traits().Has(QORDlgCapAcceleratorTarget) || !built || !baseWidget || !XtIsWidget(baseWidget)) return;
   XtInstallAccelerators(baseWidget, source);
   XtInstallAllAccelerators(baseWidget, baseWidget);
 }

@@ -6,5 +6,5 @@ class l_QORDlgBlackBox : public l_QORDialog {
  public:
   using l_QORDialog::l_QORDialog;
   ~l_QORDlgBlackBox() override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeBlackBox; }
 };

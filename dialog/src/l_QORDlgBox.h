@@ -6,7 +6,7 @@ class l_QORDlgBox : public l_QORDialog {
  public:
   l_QORDlgBox(l_QORDialog* father, const QORString& name, QORDialog* api, unsigned long style);
   ~l_QORDlgBox() override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeBox; }
   void update(unsigned long mask) override;
   l_QORDialog* GetFirstEditable() override;
   // Radio grouping among the children; rank is the caller's 1-based child number.

@@ -8,12 +8,11 @@ class l_QORDlgCheckButton : public l_QORDlgControl {
   l_QORDlgCheckButton(l_QORDialog* father, const QORString& name, QORDlgCheckButton* api, unsigned long style);
   void SetSensitivity(unsigned long sensitivity) override;
   void Build() override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeCheckButton; }
   void update(unsigned long mask) override;
   void recordCases(l_QORDlgRecordCases& cases) override;
   void Motion(XEvent* event) override;
   void Accelerator() override;
-  const char* GetClassName() const override { return "QORDlgCheckButton"; }
 
   unsigned long GetState() const { return state; }
   void SetState(unsigned long state, int notify);

@@ -14,12 +14,11 @@ class l_QORDlgContainer : public l_QORDlgBox {
   void GetRectDimensions(int* x, int* y, int* height, int* width) override;
   void GetRectDimensions(DRECT* r) override;
   void ChildMoved() override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeContainer; }
   void update(unsigned long mask) override;
   Widget GetBaseWidget(int which) override;
   int TranslateCoordinates(DRECT& r, DPOS& p) override;
   void widgetDestroyed() override;
-  const char* GetClassName() const override { return "QORDlgContainer"; }
 
   // Clamps the work area's origin into the viewport and applies it later.
   void setOrigin(int& x, int& y);

@@ -33,7 +33,6 @@ l_QORDlgControl::~l_QORDlgControl() {
   if (accelerator && baseWidget) _acceleratedWidget -= baseWidget;
 }
 
-int l_QORDlgControl::IsAKindOf(unsigned long code) { return code == QORDlgCodeControl || l_QORDialog::IsAKindOf(code); }
 
 // ---- settings ----
 

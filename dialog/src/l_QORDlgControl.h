@@ -5,15 +5,15 @@
 #include <Xm/Xm.h>
 
 #include "QORDlgControl.h"
+#include "QORDlgArgs.h"
 #include "l_QORDialog.h"
 
 class l_QORDlgControl : public l_QORDialog {
  public:
   l_QORDlgControl(l_QORDialog* father, const QORString& name, QORDlgControl* api, unsigned long style);
   ~l_QORDlgControl() override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeControl; }
   void update(unsigned long mask) override;
-  const char* GetClassName() const override { return "QORDlgControl"; }
   virtual void Motion(XEvent* event) { (void)event; }
   virtual void Accelerator() {}
 
@@ -55,11 +55,14 @@ class l_QORDlgControl : public l_QORDialog {
   static l_QORDlgControl* fromWidget(Widget w);
   void setFormat(char* format);
   // Buttons, label and separator (bodies in l_QORDlgControlButtons.cpp).
-  // Fills the arguments every simple control is created with: the letter as
+  // Adds the arguments every simple control is created with: the letter as
   // userData, and the application's colours and font when it imposes them
   // (with the select colour for toggles), and but for a separator the title
-  // as label string. Returns the count; `args` holds 6.
-  int commonArgs(Arg* args, bool toggle);
+  // as label string: up to CommonArgCount.
+  void commonArgs(QORDlgArgList& args, bool toggle, bool withLabel = true);
+  static constexpr Cardinal CommonArgCount = 6;
+  // Manages the widget just long enough to read its natural size into dx, dy.
+  void takeNaturalSize();
   // The select colour of toggles: the global one, else Motif's for the background.
   static Pixel globalSelectColor();
   // Button-1 motion on a button: past 10 pixels from the first motion, the

@@ -2,30 +2,34 @@
 // arguments, their label string and the drag start on button-1 motion.
 #include "l_QORDlgControl.h"
 
+#include <X11/IntrinsicP.h>
 #include <Xm/Xm.h>
 
 #include "l_QORDlgRecordCases.h"
 #include "l_QORInteractiveApplication.h"
 
-int l_QORDlgControl::commonArgs(Arg* args, bool toggle) {
-  int n = 0;
-  XtSetArg(args[n], XmNuserData, static_cast<XtPointer>(this)); ++n;
+void l_QORDlgControl::commonArgs(QORDlgArgList& args, bool toggle, bool withLabel) {
+  args.add(XmNuserData, static_cast<XtPointer>(this));
   // Created with its text, a label measures itself once instead of twice.
-  if (!IsAKindOf(QORDlgCodeSeparator)) {
+  if (withLabel && !IsAKindOf(QORDlgCodeSeparator)) {
     if (creationLabel) XmStringFree(creationLabel);
     creationLabel = XmStringCreateSimple(const_cast<char*>(GetTitle().c_str()));
-    XtSetArg(args[n], XmNlabelString, creationLabel); ++n;
+    args.add(XmNlabelString, creationLabel);
   }
-  if (!GlobalXResources.enabled) return n;
-  XtSetArg(args[n], XmNbackground, GlobalXResources.documentBackground); ++n;
-  XtSetArg(args[n], XmNforeground, GlobalXResources.documentForeground); ++n;
-  if (GlobalXResources.documentFontList) {
-    XtSetArg(args[n], XmNfontList, GlobalXResources.documentFontList); ++n;
-  }
-  if (toggle) {
-    XtSetArg(args[n], XmNselectColor, globalSelectColor()); ++n;
-  }
-  return n;
+  if (!GlobalXResources.enabled) return;
+  args.add(XmNbackground, GlobalXResources.documentBackground);
+  args.add(XmNforeground, GlobalXResources.documentForeground);
+  if (GlobalXResources.documentFontList) args.add(XmNfontList, GlobalXResources.documentFontList);
+  if (toggle) args.add(XmNselectColor, globalSelectColor());
+}
+
+void l_QORDlgControl::takeNaturalSize() {
+  // Read from the widget record: XtGetValues costs more than the measure.
+  XtManageChild(baseWidget);
+  const Dimension w = baseWidget->core.width, h = baseWidget->core.height;
+  XtUnmanageChild(baseWidget);
+  dx = w;
+  dy = h;
 }
 
 Pixel l_QORDlgControl::globalSelectColor() {

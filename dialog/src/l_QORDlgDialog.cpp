@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "QORDlgArgs.h"
+#include "QORMarshal.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgRecordCases.h"
 #include "l_QORDlgRecordIo.h"
@@ -20,12 +22,9 @@
 namespace {
 
 // Style normalisation: what the dialog keeps of the caller's style.
-constexpr unsigned long kKeptAlways = QORDlgDialogModal | QORDlgDialogReducedFrame | QORDlgDialogNoResize | 0x80000 |
+constexpr unsigned long kKeptAlways = QORDlgDialogModal | QORDlgDialogReducedFrame | QORDlgDialogNoResize | QORDlgDialogCarried |
                                       QORDlgDialogNoDecoration | QORDlgDialogAtPointer;
 constexpr unsigned long kButtons = QORDlgDialogOK | QORDlgDialogCancel | QORDlgDialogHelp | QORDlgDialogApply;
-
-// A window with this style bit is a document window in MDI mode.
-constexpr unsigned long kMDIDocument = 0x10000;
 
 unsigned long dialogStyle(unsigned long s, l_QORDialog* fatherWindow) {
   unsigned long kept = s & kKeptAlways;
@@ -37,7 +36,7 @@ unsigned long dialogStyle(unsigned long s, l_QORDialog* fatherWindow) {
   kept |= s & QORDlgDialogGrow;
   // Only a document window in MDI mode can hold an MDI child, which has no
   // buttons, modality, frame or growth of its own.
-  if ((s & QORDlgDialogMDIChild) && fatherWindow && (fatherWindow->GetStyle() & kMDIDocument)) {
+  if ((s & QORDlgDialogMDIChild) && fatherWindow && (fatherWindow->GetStyle() & QORDlgDocumentMDI)) {
     kept &= ~(QORDlgDialogModal | kButtons | QORDlgDialogReducedFrame | QORDlgDialogNoResize | QORDlgDialogGrow);
     kept |= QORDlgDialogMDIChild | QORDlgDialogNoButtons;
   }
@@ -60,9 +59,6 @@ l_QORDlgDialog::l_QORDlgDialog(l_QORDialog* f, const QORString& n, QORDlgDialog*
 
 l_QORDlgDialog::~l_QORDlgDialog() = default;
 
-int l_QORDlgDialog::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeDialogBox || l_QORDlgWindow::IsAKindOf(code);
-}
 
 Widget l_QORDlgDialog::GetBaseWidget(int which) { return which == 0 ? innerArea : baseWidget; }
 
@@ -137,28 +133,25 @@ void l_QORDlgDialog::BuildWindow() {
     Widget parent = fatherWindow && fatherWindow->GetBaseWidget(0) ? fatherWindow->GetBaseWidget(0) : app->GetWidget();
     if (!parent) return;
 
-    Arg args[16];
-    int n = 0;
-    XtSetArg(args[n], XmNvisual, app->GetVisual()); ++n;
-    XtSetArg(args[n], XmNdepth, app->GetDepth()); ++n;
-    XtSetArg(args[n], XmNcolormap, app->GetColormap()); ++n;
+    QORDlgArgs<12> args;
+    args.add(XmNvisual, app->GetVisual());
+    args.add(XmNdepth, app->GetDepth());
+    args.add(XmNcolormap, app->GetColormap());
     if (GlobalXResources.enabled) {
-      XtSetArg(args[n], XmNbackground, GlobalXResources.documentBackground); ++n;
-      XtSetArg(args[n], XmNforeground, GlobalXResources.documentForeground); ++n;
+      args.add(XmNbackground, GlobalXResources.documentBackground);
+      args.add(XmNforeground, GlobalXResources.documentForeground);
     }
-    XtSetArg(args[n], XmNdefaultButtonType, XmDIALOG_NONE); ++n;
-    XtSetArg(args[n], XmNautoUnmanage, False); ++n;
-    XtSetArg(args[n], XmNresizePolicy, XmRESIZE_ANY); ++n;
-    XtSetArg(args[n], XmNmarginWidth, 1); ++n;
-    XtSetArg(args[n], XmNmarginHeight, 1); ++n;
+    args.add(XmNdefaultButtonType, XmDIALOG_NONE);
+    args.add(XmNautoUnmanage, False);
+    args.add(XmNresizePolicy, XmRESIZE_ANY);
+    args.add(XmNmarginWidth, 1);
+    args.add(XmNmarginHeight, 1);
     // Closing goes through the window's close protocol.
-    XtSetArg(args[n], XmNdeleteResponse, XmDO_NOTHING); ++n;
-    if (style & QORDlgDialogNoResize) {
-      XtSetArg(args[n], XmNnoResize, True); ++n;
-    }
+    args.add(XmNdeleteResponse, XmDO_NOTHING);
+    if (style & QORDlgDialogNoResize) args.add(XmNnoResize, True);
     char* widgetName = const_cast<char*>(name.c_str());
-    baseWidget = hasButtons() ? XmCreateMessageDialog(parent, widgetName, args, static_cast<Cardinal>(n))
-                              : XmCreateTemplateDialog(parent, widgetName, args, static_cast<Cardinal>(n));
+    baseWidget = hasButtons() ? XmCreateMessageDialog(parent, widgetName, args.data(), args.count())
+                              : XmCreateTemplateDialog(parent, widgetName, args.data(), args.count());
     shell = XtParent(baseWidget);
     built = 1;
 

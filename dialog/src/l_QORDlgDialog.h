@@ -7,23 +7,14 @@
 
 class l_QORDlgRecordIo;
 
-// Dialog pending-update bits.
-enum : unsigned long {
-  QORDlgUpdGrowDone = 0x200000,
-  QORDlgUpdButtonTitles = 0x1000000,
-  QORDlgUpdDefaultButton = 0x2000000,
-  QORDlgUpdButtonSensitivity = 0x20000000,
-};
-
 class l_QORDlgDialog : public l_QORDlgWindow {
  public:
   l_QORDlgDialog(l_QORDialog* father, const QORString& name, QORDlgDialog* api, unsigned long style);
   ~l_QORDlgDialog() override;
-  const char* GetClassName() const override { return "QORDlgDialog"; }
 
   void SetVisibility(unsigned long visibility) override;
   void Build() override {}
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeDialogBox; }
   void update(unsigned long mask) override;
   void loadResources() override;
   Widget GetBaseWidget(int which) override;

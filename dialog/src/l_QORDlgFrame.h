@@ -12,11 +12,10 @@ class l_QORDlgFrame : public l_QORDlgBox {
   l_QORDlgFrame(l_QORDialog* father, const QORString& name, QORDialog* api, unsigned long style);
   ~l_QORDlgFrame() override;
   void Build() override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeFrame; }
   void update(unsigned long mask) override;
   Widget GetBaseWidget(int which) override;
   int TranslateCoordinates(DRECT& r, DPOS& p) override;
-  const char* GetClassName() const override { return "QORDlgFrame"; }
   void widgetDestroyed() override;
 
   int GetTitleHeight() const { return titleHeight; }

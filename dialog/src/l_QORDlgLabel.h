@@ -10,10 +10,9 @@ class l_QORDlgLabel : public l_QORDlgControl {
   // A size given here is kept when the text changes (but in a bar).
   void SetRectDimensions(DRECT& r, int flag) override;
   void SetRectDimensions(int x, int y, int height, int width, int flag) override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeLabel; }
   void update(unsigned long mask) override;
   void widgetDestroyed() override;
-  const char* GetClassName() const override { return "QORDlgLabel"; }
 
   Widget GetLabelWidget() const { return label; }
   int IsSizeFixed() const { return sizeFixed; }

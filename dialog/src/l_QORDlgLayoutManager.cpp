@@ -493,11 +493,11 @@ void l_QORDlgLayoutManager::adoptRequestedSize(int w, int h) {
 }
 
 void l_QORDlgLayoutManager::secondLayout(int& width, int& height) {
-  const bool keepSash = owner && !(owner->GetStyle() & 0x100000UL);
+  const bool keepSash = owner && !(owner->GetStyle() & QORDlgOwnerSashFollows);
   for (auto& list : tabs)
     for (l_QORDlgTab* t : list) {
       t->reset();
-      if (t->isRelative() && t->getNbComponents() == 0 && owner && (owner->GetStyle() & 0x400000UL))
+      if (t->isRelative() && t->getNbComponents() == 0 && owner && (owner->GetStyle() & QORDlgOwnerEmptyRelative))
         t->relativePosition = -1.0;
     }
   placeStamp = ++nextStamp;
@@ -536,7 +536,7 @@ void l_QORDlgLayoutManager::secondLayout(int& width, int& height) {
 }
 
 int l_QORDlgLayoutManager::computeRelativePosition(l_QORDlgTab* tab, int k) {
-  if (tab->isSashEnabled() && owner && !(owner->GetStyle() & 0x100000UL)) return 0;
+  if (tab->isSashEnabled() && owner && !(owner->GetStyle() & QORDlgOwnerSashFollows)) return 0;
   const Orientation o = tab->getOrientation();
   const int ref = refFor(o);
   const int delta = o == Vertical ? lastDeltaWidth : lastDeltaHeight;
@@ -577,7 +577,7 @@ void l_QORDlgLayoutManager::getMaxShrinkValues(int& w, int& h) {
   }
   int sw = _width, sh = _height;
   if (sw == 0 && sh == 0 && owner) owner->GetRectDimensions(nullptr, nullptr, &sh, &sw);
-  const bool keepSash = owner && !(owner->GetStyle() & 0x100000UL);
+  const bool keepSash = owner && !(owner->GetStyle() & QORDlgOwnerSashFollows);
   int result[2] = {sw, sh};
   for (int o = 0; o < 2; ++o) {
     int count = 0;

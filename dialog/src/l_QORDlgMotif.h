@@ -7,8 +7,7 @@ class QORDlgMotif;
 class l_QORDlgMotif : public l_QORDlgBlackBox {
  public:
   l_QORDlgMotif(l_QORDialog* father, const QORString& name, QORDlgMotif* api, unsigned long style);
-  int IsAKindOf(unsigned long code) override;
-  const char* GetClassName() const override { return "QORDlgMotif"; }
+  unsigned long GetClassCode() const override { return QORDlgCodeMotif; }
   void Build() override;
   void update(unsigned long mask) override;
   Widget GetBaseWidget(int which) override;

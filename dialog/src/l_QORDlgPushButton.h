@@ -8,12 +8,11 @@ class l_QORDlgPushButton : public l_QORDlgControl {
   l_QORDlgPushButton(l_QORDialog* father, const QORString& name, QORDlgPushButton* api, unsigned long style);
   ~l_QORDlgPushButton() override;
   void Build() override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodePushButton; }
   void update(unsigned long mask) override;
   void recordCases(l_QORDlgRecordCases& cases) override;
   void Motion(XEvent* event) override;
   void Accelerator() override;
-  const char* GetClassName() const override { return "QORDlgPushButton"; }
 
   // The activation: Activate, or Repetitive while the repeat runs; a
   // repeating button then arms the next repeat unless `repeat` is false.

@@ -9,12 +9,11 @@ class l_QORDlgRadioButton : public l_QORDlgControl, public l_QORDlgRadioState {
  public:
   l_QORDlgRadioButton(l_QORDialog* father, const QORString& name, QORDlgRadioButton* api, unsigned long style);
   void Build() override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeRadioButton; }
   void update(unsigned long mask) override;
   void recordCases(l_QORDlgRecordCases& cases) override;
   void Motion(XEvent* event) override;
   void Accelerator() override;
-  const char* GetClassName() const override { return "QORDlgRadioButton"; }
 
   unsigned long GetState() const { return state; }
   void SetState(unsigned long state, int notify);

@@ -7,8 +7,7 @@ class l_QORDlgSeparator : public l_QORDlgControl {
  public:
   l_QORDlgSeparator(l_QORDialog* father, const QORString& name, QORDlgSeparator* api, unsigned long style);
   void Build() override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeSeparator; }
   void update(unsigned long mask) override;
-  const char* GetClassName() const override { return "QORDlgSeparator"; }
   bool IsHorizontal() const { return (style & QORDlgSeparatorHorizontal) != 0; }
 };

@@ -345,7 +345,7 @@ int l_QORDlgTab::primaryLoop(int& p) {
   }
   _max_size = static_cast<int>(M + H);
   if (M == 0.0 && H == 0.0) {
-    const bool ownSash = sashEnabled && !(manager->getOwner()->GetStyle() & 0x100000UL);
+    const bool ownSash = sashEnabled && !(manager->getOwner()->GetStyle() & QORDlgOwnerSashFollows);
     if (relativePosition < 0.0 || ownSash) p -= l_QORDlgLayoutManager::Spacing();
   }
   return roundHalf(H);

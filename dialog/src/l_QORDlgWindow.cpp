@@ -34,9 +34,6 @@ l_QORDlgWindow::~l_QORDlgWindow() {
   if (app) app->RemoveWindow(this);
 }
 
-int l_QORDlgWindow::IsAKindOf(unsigned long code) {
-  return code == QORDlgCodeWindow || l_QORDialog::IsAKindOf(code);
-}
 
 void l_QORDlgWindow::GetRectPosition(int* px, int* py) {
   if (px) *px = x;

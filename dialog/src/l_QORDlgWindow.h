@@ -7,9 +7,6 @@
 #pragma once
 #include "l_QORDialog.h"
 
-// Window pending-update bits, above those of every object.
-enum : unsigned long { QORDlgUpdMenuBar = 0x800000, QORDlgUpdFullScreen = 0x10000000 };
-
 class l_QORDlgWindow : public l_QORDialog {
  public:
   l_QORDlgWindow(l_QORDialog* father, const QORString& name, QORDialog* api, unsigned long style);
@@ -17,7 +14,7 @@ class l_QORDlgWindow : public l_QORDialog {
 
   void SetVisibility(unsigned long visibility) override;
   void GetRectPosition(int* x, int* y) override;
-  int IsAKindOf(unsigned long code) override;
+  unsigned long GetClassCode() const override { return QORDlgCodeWindow; }
   void update(unsigned long mask) override;
   l_QORDialog* GetFirstEditable() override;
   void unmanage() override;
@@ -29,7 +26,7 @@ class l_QORDlgWindow : public l_QORDialog {
   virtual void ReLayout() {}
   // Creates the shell and then the subtree; run by the update pass when the
   // window is asked to build (pending bit 0x80000000 on a window not built).
-  virtual void BuildWindow() {}
+  void BuildWindow() override {}
   virtual void SetWindowMinSize() {}
   virtual void close();
   virtual void FirstSize() {}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <map>
 
 #include "QORRecord.h"
@@ -90,4 +91,8 @@ int QORStartApplication(QORApplication& app, int argc, char** argv, char** envp)
   if (status != 0 && app.GetExitStatus() == 0) app.SetExitStatus(status);
   app.EndApplication();
   return app.GetExitStatus();
+}
+
+bool QORApplication::IsAKindOf(const char* className) const {
+  return (className && std::strcmp(className, "QORApplication") == 0) || QORCommand::IsAKindOf(className);
 }
