@@ -7,7 +7,7 @@
 
 #include "GalleryDialog.h"
 
-GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d) {
+GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppContext()) {
   // Each step: "screenshot NAME", "click PATH", "key KEYS", "resize W H". The
   // tour ends with Cancel, which ends the gallery.
   // Keys come with the first text field and the first document window (where
@@ -15,7 +15,6 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d) {
   steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
            "click Buttons/Push", "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
-  XtAppContext context = dialog->GetXtAppContext();
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
   // Give the window manager time to show the window first.
   XtAppAddTimeOut(context, 1500, startTO, this);
@@ -38,7 +37,7 @@ void GalleryTour::inputCB(XtPointer self, int* fd, XtInputId* id) {
     tour->input.erase(0, end + 1);
     if (line == "done") {
       // Let the program settle before the next step.
-      XtAppAddTimeOut(tour->dialog->GetXtAppContext(), 400, startTO, tour);
+      XtAppAddTimeOut(tour->context, 400, startTO, tour);
     }
   }
 }

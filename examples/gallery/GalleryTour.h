@@ -27,6 +27,8 @@ class GalleryTour {
   static bool widgetCentre(Widget w, int* x, int* y);
 
   GalleryDialog* dialog;
+  // Kept: the last "done" arrives after Cancel has deleted the dialog.
+  XtAppContext context;
   std::vector<std::string> steps;
   size_t step = 0;
   std::string input;
