@@ -90,7 +90,7 @@ void Close(TestDialog* w) {
 class AppTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!mainApp) GTEST_SKIP() << "needs DISPLAY";
+    TOLVEN_NEED_DISPLAY(mainApp);
     GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh X connection in the child
   }
 };

@@ -53,7 +53,7 @@ std::vector<std::string> linesStarting(const std::string& text, const std::strin
 }
 
 TEST(RecordReplay, AReplayedRunRepeatsTheRecordedOne) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs DISPLAY";
+  TOLVEN_NEED_DISPLAY(std::getenv("DISPLAY"));
   const std::string file = testing::TempDir() + "session.rec";
   const SessionRun recorded = runSession("RECORD_TRACE=2 TOLVEN_RECORD=" + file);
   ASSERT_EQ(recorded.status, 0) << recorded.err;

@@ -1,5 +1,6 @@
 // The suites' application: one per test binary, built before the first test
-// of the fixture; without a display every test of the fixture is skipped.
+// of the fixture; without a display every test of the fixture is skipped, or
+// fails where a display is required (tolven_test_display.h).
 #pragma once
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "QORInteractiveApplication.h"
+#include "tolven_test_display.h"
 
 class AppSuite : public ::testing::Test {
  protected:
@@ -23,7 +25,7 @@ class AppSuite : public ::testing::Test {
   }
   static void SetUpTestSuite() { StartApplication("TolvenTest"); }
   void SetUp() override {
-    if (!app) GTEST_SKIP() << "needs DISPLAY";
+    TOLVEN_NEED_DISPLAY(app);
   }
   inline static QORInteractiveApplication* app = nullptr;
 };

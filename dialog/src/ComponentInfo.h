@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // One component hanging on one tabulation: how it hangs there and the
 // working values of the current layout pass.
 #pragma once

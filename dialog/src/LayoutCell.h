@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // One occupied cell of a grid: the child it belongs to and its rectangle.
 #pragma once
 #include "QORDialog.h"

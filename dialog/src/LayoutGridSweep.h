@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // The first layout of a dense grid along its columns, in one sweep.
 //
 // In a grid whose children each take one cell, with every row full but the

@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // The grid of one container: columns of cell slots, plus the resizable rows
 // and columns.
 #pragma once

@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Windows BMP images: the directory cache built from QORGraphicPath and the
 // decoder for 1, 4, 8 and 24 bits per pixel without compression. No X here:
 // ReadBmp (QORDlgReadBmp.h) turns the decoded colours into a pixmap.

@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // The cursor picture format compiled into the library.
 #pragma once
 

@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // BMP images into pixmaps of a given visual.
 #pragma once
 #include <X11/Xlib.h>

@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Icon files: XPM reading through libXpm, the search along TRIVOICONPATH and
 // the process-wide icon cache (held by the application letter).
 #pragma once

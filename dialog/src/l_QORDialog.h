@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // l_QORDialog: the private half of every dialog object. It holds the state,
 // owns the widgets and applies changes in the deferred update pass.
 #pragma once

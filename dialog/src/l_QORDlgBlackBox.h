@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Letter base of the black boxes (class code 38): the application creates the widgets.
 #pragma once
 #include "l_QORDialog.h"

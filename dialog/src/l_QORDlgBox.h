@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Letter base of the containers (class code 6): owns the layout manager.
 #pragma once
 #include "l_QORDialog.h"

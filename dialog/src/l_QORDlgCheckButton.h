@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Letter of QORDlgCheckButton (class code 25): an N-of-many XmToggleButton.
 #pragma once
 #include "QORDlgCheckButton.h"

@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Letter of QORDlgContainer (class code 7): a scrolled window whose work
 // area, a bulletin board, moves under a clipping viewport.
 #pragma once

@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Letter base of every control (class code 20): the physical value settings
 // (magnitude, unit, precision, display format), the text validators of the
 // entry controls, and the control side of accelerators and drag starts.

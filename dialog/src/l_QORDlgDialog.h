@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Letter of QORDlgDialog (class code 4): a Motif message-box (or template)
 // dialog holding a work area ("<name>Ca") and, inside it, the inner area
 // ("<name>Wa") where the dialog's objects live.

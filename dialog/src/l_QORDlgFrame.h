@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Letter of QORDlgFrame (class code 11): an XmFrame, an optional title label
 // and a drawing area that holds the children's widgets.
 #pragma once

@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Letter of QORDlgLabel (class code 22): an XmLabel, inside an XmFrame when framed.
 #pragma once
 #include "QORDlgLabel.h"

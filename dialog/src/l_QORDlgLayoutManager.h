@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // The layout manager of a container: tabulations (attachment style) or a grid
 // translated onto tabulations (grid style).
 #pragma once

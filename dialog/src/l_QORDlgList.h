@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // The toolkit's ordered, growable list of untyped pointers. It never owns
 // what it points to. It keeps a current entry (-1: none) that iteration and
 // the insert/remove operations move as documented on each operation:

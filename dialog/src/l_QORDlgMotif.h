@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Letter of QORDlgMotif (class code 36): a drawing area under the father's widget.
 #pragma once
 #include "l_QORDlgBlackBox.h"

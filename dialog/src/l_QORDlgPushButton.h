@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Letter of QORDlgPushButton (class code 23): an XmPushButton.
 #pragma once
 #include "QORDlgPushButton.h"

@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Letter of QORDlgRadioButton (class code 24): a one-of-many XmToggleButton.
 // Its father keeps the group (DeselectAllBrothers) through l_QORDlgRadioState.
 #pragma once

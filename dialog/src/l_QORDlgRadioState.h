@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // What a box needs of a radio button (class code 24) to keep one button of a
 // group selected: the radio button letter derives from this as well.
 #pragma once

@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // The trace lines written while a run is recorded or replayed. The level is the
 // first character of RECORD_TRACE (l_QORDialog::record_trace): '1' header lines,
 // '2' also the values, '4' also the path checks. Every trace flushes stdout so

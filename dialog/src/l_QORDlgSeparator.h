@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Letter of QORDlgSeparator (class code 21): an XmSeparator.
 #pragma once
 #include "QORDlgSeparator.h"

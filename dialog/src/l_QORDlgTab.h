@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // One tabulation of a layout manager: a vertical line (an x) or a horizontal
 // line (a y) that children hang on by a side or by their centre.
 #pragma once

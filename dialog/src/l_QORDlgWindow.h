@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Base of the top-level window letters (class code 2). A window roots a tree:
 // it knows its application and is on the application's window list. It owns
 // what every kind of window shares: the window manager's protocols and events,

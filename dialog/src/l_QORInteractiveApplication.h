@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // The application letter: owns the display connection, the visual, the
 // cursors, the window list and the queues of the idle pass.
 #pragma once

@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Programming errors stop the process with an assertion that names the
 // condition in the toolkit's own words ("pere!=NULL", "father != NULL").
 // These checks stay on in release builds, so the glibc reporter is declared

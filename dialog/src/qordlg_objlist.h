@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // Turns the object lists of the envelopes' attachment operations into lists
 // of letters: the null-terminated variable list and the initializer list.
 #pragma once

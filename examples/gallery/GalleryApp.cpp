@@ -4,7 +4,6 @@
 
 #include "GalleryDialog.h"
 #include "GalleryTour.h"
-#include "l_QORInteractiveApplication.h"
 
 GalleryApp::GalleryApp(QORCommand* father, const QORString& name, bool tour)
     : QORInteractiveApplication(father, name), withTour(tour) {}
@@ -14,11 +13,11 @@ GalleryApp::~GalleryApp() { delete tour; }
 void GalleryApp::BeginApplication() {
   dialog = new GalleryDialog(this, "Gallery");
   // Cancel and the window manager's close end the gallery.
-  auto end = [this](QORCommand*, QORNotification*) { GetLetterObject()->Destroy(); };
+  auto end = [this](QORCommand*, QORNotification*) { Destroy(); };
   listener.AddAnalyseNotificationCB(dialog, "QORDlgDiaCANCELNotification", end);
   listener.AddAnalyseNotificationCB(dialog, "QORDlgWindCloseNotification", end);
   dialog->SetVisibility(QORDlgShown);
-  if (withTour) tour = new GalleryTour(this, dialog);
+  if (withTour) tour = new GalleryTour(dialog);
 }
 
 int GalleryApp::EndApplication() {

@@ -1,6 +1,7 @@
 #include "GalleryDialog.h"
 
 #include <Xm/DrawingA.h>
+#include <Xm/MessageB.h>
 
 #include <cstdio>
 #include <string>
@@ -69,6 +70,7 @@ void GalleryDialog::buildLayoutFrame() {
   // A wide swatch over two columns, two below it; the first column grows.
   auto* wide = new Swatch(frame, "Wide", 160, 40);
   wide->SetGridConstraints(0, 0, 2, 1, kFill);
+  raw = wide;
   auto* left = new Swatch(frame, "Left", 70, 50);
   left->SetGridConstraints(1, 0, 1, 1, kFill);
   auto* right = new Swatch(frame, "Right", 70, 30);
@@ -118,6 +120,14 @@ void GalleryDialog::AnalyseNotification(QORCommand* from, QORNotification* n) {
     std::fflush(stdout);
   }
   QORDlgDialog::AnalyseNotification(from, n);
+}
+
+XtAppContext GalleryDialog::GetXtAppContext() const { return raw->GetXtAppContext(); }
+
+Widget GalleryDialog::GetStandardButton(const char* name) const {
+  Widget box = raw->GetFatherWidget();
+  while (box && !XmIsMessageBox(box)) box = XtParent(box);
+  return box ? XtNameToWidget(box, name) : nullptr;
 }
 
 QORDialog* GalleryDialog::Find(const char* path) {

@@ -1,15 +1,13 @@
 #include "GalleryTour.h"
 
+#include <Xm/Xm.h>
 #include <unistd.h>
 
 #include <cstdio>
 
-#include "GalleryApp.h"
 #include "GalleryDialog.h"
-#include "l_QORDlgDialog.h"
-#include "l_QORInteractiveApplication.h"
 
-GalleryTour::GalleryTour(GalleryApp* a, GalleryDialog* d) : app(a), dialog(d) {
+GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppContext()) {
   // Each step: "screenshot NAME", "click PATH", "key KEYS", "resize W H". The
   // tour ends with Cancel, which ends the gallery.
   // Keys come with the first text field and the first document window (where
@@ -17,7 +15,6 @@ GalleryTour::GalleryTour(GalleryApp* a, GalleryDialog* d) : app(a), dialog(d) {
   steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
            "click Buttons/Push", "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
-  XtAppContext context = app->GetLetterObject()->GetContext();
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
   // Give the window manager time to show the window first.
   XtAppAddTimeOut(context, 1500, startTO, this);
@@ -40,24 +37,25 @@ void GalleryTour::inputCB(XtPointer self, int* fd, XtInputId* id) {
     tour->input.erase(0, end + 1);
     if (line == "done") {
       // Let the program settle before the next step.
-      XtAppAddTimeOut(tour->app->GetLetterObject()->GetContext(), 400, startTO, tour);
+      XtAppAddTimeOut(tour->context, 400, startTO, tour);
     }
   }
 }
 
 bool GalleryTour::centre(const std::string& path, int* x, int* y) {
-  Widget w = nullptr;
-  auto* l = static_cast<l_QORDlgDialog*>(dialog->GetLetterObject());
-  if (path.rfind("button:", 0) == 0) {
-    const std::string b = path.substr(7);
-    const l_QORDlgDialog::Button which = b == "OK"       ? l_QORDlgDialog::OK
-                                         : b == "Apply"  ? l_QORDlgDialog::Apply
-                                         : b == "Cancel" ? l_QORDlgDialog::Cancel
-                                                         : l_QORDlgDialog::Help;
-    w = l->GetButtonWidget(which);
-  } else if (QORDialog* o = dialog->Find(path.c_str())) {
-    w = o->GetLetterObject()->GetBaseWidget(1);
-  }
+  if (path.rfind("button:", 0) == 0) return widgetCentre(dialog->GetStandardButton(path.substr(7).c_str()), x, y);
+  QORDialog* o = dialog->Find(path.c_str());
+  if (!o) return false;
+  DRECT r{};
+  o->GetRectDimensions(&r);
+  o->GetAbsolutePosition(*x, *y);  // (0, 0) while not on the screen
+  *x += r.dx / 2;
+  *y += r.dy / 2;
+  return r.dx > 0 && r.dy > 0 && (*x > r.dx / 2 || *y > r.dy / 2);
+}
+
+// Gadgets have no window: their position is in their parent's.
+bool GalleryTour::widgetCentre(Widget w, int* x, int* y) {
   if (!w || !XtWindowOfObject(w)) return false;
   Dimension width = 0, height = 0;
   Position gx = 0, gy = 0;

@@ -11,12 +11,11 @@
 #include <string>
 #include <vector>
 
-class GalleryApp;
 class GalleryDialog;
 
 class GalleryTour {
  public:
-  GalleryTour(GalleryApp* app, GalleryDialog* dialog);
+  explicit GalleryTour(GalleryDialog* dialog);
 
  private:
   static void startTO(XtPointer self, XtIntervalId*);
@@ -25,9 +24,11 @@ class GalleryTour {
   // Centre of the object at `path` below the dialog (or of the standard
   // button named by "button:OK" etc.), in root coordinates.
   bool centre(const std::string& path, int* x, int* y);
+  static bool widgetCentre(Widget w, int* x, int* y);
 
-  GalleryApp* app;
   GalleryDialog* dialog;
+  // Kept: the last "done" arrives after Cancel has deleted the dialog.
+  XtAppContext context;
   std::vector<std::string> steps;
   size_t step = 0;
   std::string input;
