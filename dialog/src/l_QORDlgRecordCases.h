@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // What a letter records: one row per notification, each declared once by the
 // letter's recordCases(). A row names the notification, the codec of its fields
 // (one function that saves and restores, see l_QORDlgRecordIo) and what the

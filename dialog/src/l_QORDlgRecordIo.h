@@ -1,3 +1,4 @@
+// Internal to libTOLVEN: not API, never installed.
 // The record/replay stream of one notification, both ways: a letter's codec
 // names each recorded field once, and the same call writes it while recording
 // and reads it back while replaying. Value lines of the trace are kept here
