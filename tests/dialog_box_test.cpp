@@ -13,7 +13,6 @@
 
 #include "QORDlgDialog.h"
 #include "QORDlgMotif.h"
-#include "QORMarshal.h"
 #include "QORMsgCatalog.h"
 #include "l_QORDlgDialog.h"
 #include "tolven_test_control.h"
@@ -245,35 +244,6 @@ TEST_F(DialogBox, HelpButtonWithAutomaticContextualHelp) {
   EXPECT_EQ(targetHelp, 1);
   delete d;
   PumpIdle();
-}
-
-// A close request is recorded as one int and replayed as the same notification.
-TEST_F(DialogBox, CloseIsRecordedAndReplayed) {
-  TestDialog d("Closing");
-  int closed = 0;
-  QORCommand listener(nullptr, "listener");
-  listener.AddAnalyseNotificationCB(&d, "QORDlgWindCloseNotification", [&](QORCommand*, QORNotification*) { ++closed; });
-  l_QORDialog* l = d.GetLetterObject();
-  auto traced = [](auto fn) {
-    const char saved = l_QORDialog::record_trace;
-    l_QORDialog::record_trace = '2';
-    const std::string out = StdoutOf(fn);
-    l_QORDialog::record_trace = saved;
-    return out;
-  };
-  QORMarshal m;
-  EXPECT_EQ(traced([&] { EXPECT_EQ(l->SaveState(d.GetWindCloseNotification(), m), 0); }),
-            "/RECORD/ SaveState    QORDlgDialog         /Command Name/ Closing /Notification/ QORDlgWindCloseNotification\n");
-  QORMarshal copy(m);
-  int value = -1;
-  copy >> value;
-  EXPECT_EQ(value, 0);
-  EXPECT_TRUE(copy.AtEnd());
-  EXPECT_EQ(closed, 0);
-  EXPECT_EQ(traced([&] { EXPECT_EQ(l->RestoreState(d.GetWindCloseNotification(), m), 0); }),
-            "/REPLAY/ RestoreState QORDlgDialog         /Command Name/ Closing /Notification/ QORDlgWindCloseNotification\n");
-  EXPECT_TRUE(m.AtEnd());
-  EXPECT_EQ(closed, 1);
 }
 
 }  // namespace

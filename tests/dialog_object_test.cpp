@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "QORDlgFrame.h"
-#include "QORMarshal.h"
 #include "QORDlgMotif.h"
 #include "l_QORDlgMotif.h"
 #include "tolven_test_app.h"
@@ -25,13 +24,6 @@ class CountedMotif : public QORDlgMotif {
   static int live;
 };
 int CountedMotif::live = 0;
-
-// An envelope that never got a letter.
-class Bare : public QORDialog {
- public:
-  using QORDialog::QORDialog;
-  l_QORDialog* GetLetterObject() const override { return nullptr; }
-};
 
 // A frame that keeps who sent what climbed through it.
 class WatchingFrame : public QORDlgFrame {
@@ -62,15 +54,6 @@ TEST_F(DialogObject, StyleWordsAndNames) {
     EXPECT_STREQ(m.GetName().c_str(), bad);  // the object lives on
   }
   EXPECT_EQ(StderrOf([&] { QORDlgMotif good(&win, "Good_Name_09", 0); }), "");
-}
-
-TEST_F(DialogObject, AnEnvelopeWithoutALetterTakesNoRecordedState) {
-  TestDialog win("BareWin");
-  Bare bare(&win, "bare", 0);
-  QORMarshal m;
-  QORDlgVisibilityNotification n;
-  EXPECT_EQ(bare.SaveState(&n, m), 2);
-  EXPECT_EQ(bare.RestoreState(&n, m), 4);
 }
 
 TEST_F(DialogObject, GeometryIsHeightBeforeWidthAndRangeChecked) {
