@@ -3,8 +3,6 @@
 // the help notification when there is none.
 #include <gtest/gtest.h>
 
-#include <X11/IntrinsicP.h>
-#include <X11/CoreP.h>
 #include <X11/keysym.h>
 #include <Xm/Label.h>
 
@@ -20,21 +18,10 @@ namespace {
 class Help : public AppSuite {
  protected:
   static l_QORInteractiveApplication* letter() { return app->GetLetterObject(); }
-  // The mapped short-help bubble, or null.
-  static Widget shownBubble() {
-    Widget top = letter()->GetWidget();
-    for (Cardinal i = 0; i < top->core.num_popups; ++i) {
-      Widget s = top->core.popup_list[i];
-      if (std::string(XtName(s)) == "HelpShell" && s != l_QORDialog::HelpShell && !s->core.being_destroyed &&
-          XtIsRealized(s) && Viewable(s))
-        return s;
-    }
-    return nullptr;
-  }
   // Waits up to 3 s for the bubble; returns it and how long the pointer rested.
   static Widget awaitBubble(std::chrono::steady_clock::time_point rest, long* restedMs) {
     Widget b = nullptr;
-    while (!(b = shownBubble()) && std::chrono::steady_clock::now() - rest < std::chrono::seconds(3)) PumpFor(10);
+    while (!(b = ShownBubble()) && std::chrono::steady_clock::now() - rest < std::chrono::seconds(3)) PumpFor(10);
     *restedMs = static_cast<long>(
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - rest).count());
     return b;
@@ -75,7 +62,7 @@ TEST_F(Help, StatusTextAndBubbleFollowThePointer) {
   // A press removes it; resting again after leaving and coming back shows a new one.
   XTestFakeButtonEvent(TestDisplay(), 1, True, CurrentTime);
   PumpFor(100);
-  EXPECT_EQ(shownBubble(), nullptr);
+  EXPECT_EQ(ShownBubble(), nullptr);
   XTestFakeButtonEvent(TestDisplay(), 1, False, CurrentTime);
   MoveTo(1200, 1000);
   PumpFor(100);
@@ -84,7 +71,7 @@ TEST_F(Help, StatusTextAndBubbleFollowThePointer) {
   ASSERT_NE(awaitBubble(std::chrono::steady_clock::now(), &rested), nullptr);
   MoveTo(1200, 1000);
   PumpFor(100);
-  EXPECT_EQ(shownBubble(), nullptr);
+  EXPECT_EQ(ShownBubble(), nullptr);
   EXPECT_EQ(LabelText(status), "Ready");
 
   // Near the right edge of the screen the bubble is pushed back inside.

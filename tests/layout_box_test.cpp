@@ -2,8 +2,6 @@
 // the laid-out content, the scrolled limits and bars, radio grouping.
 #include <gtest/gtest.h>
 
-#include <X11/IntrinsicP.h>
-#include <X11/CoreP.h>
 #include <X11/Xresource.h>
 #include <X11/keysym.h>
 #include <Xm/Label.h>
@@ -167,12 +165,6 @@ TEST_F(Boxes, FrameAndTitleGiveHelp) {
   Widget status = XtVaCreateManagedWidget("status", xmLabelWidgetClass, win.GetLetterObject()->GetBaseWidget(0),
                                           XmNx, 10, XmNy, 120, XmNwidth, 200, XmNrecomputeSize, False, nullptr);
   app->GetLetterObject()->SetExternalStatus(status, "Ready");
-  auto bubbleShown = [] {
-    Widget top = l_QORInteractiveApplication::GetCurrent()->GetWidget();
-    for (Cardinal i = 0; i < top->core.num_popups; ++i)
-      if (std::string(XtName(top->core.popup_list[i])) == "HelpShell" && Viewable(top->core.popup_list[i])) return true;
-    return false;
-  };
   // The title's middle, and the frame's own corner beside the content (an
   // object of its own, which takes over the help where it lies).
   int tx = 0, ty = 0, cx = 0, cy = 0;
@@ -185,7 +177,7 @@ TEST_F(Boxes, FrameAndTitleGiveHelp) {
     MoveTo(over.w, over.h);
     PumpFor(200);
     EXPECT_EQ(LabelText(status), "Frame status") << over;
-    EXPECT_TRUE(PumpUntil(bubbleShown, 2000)) << over;
+    EXPECT_TRUE(PumpUntil([] { return ShownBubble() != nullptr; }, 2000)) << over;
     MoveTo(1200, 1000);
     PumpFor(200);
     EXPECT_EQ(LabelText(status), "Ready");

@@ -25,7 +25,6 @@ QORDlgMotif* cell(QORDialog* father, const char* name, int w, int h, short row, 
   return m;
 }
 
-Geo motifGeo(QORDlgMotif* m) { return MotifGeo(m->GetFatherWidget()); }
 Geo cellOf(QORDialog* win, QORDlgMotif* m) {
   const DRECT r = win->GetLetterObject()->GetLayoutManager()->getMatrix()->GetCell(m->GetLetterObject())->GetRect();
   return Geo{r.x, r.y, r.dx, r.dy};
@@ -41,14 +40,14 @@ TEST_F(GridLayout_, ColumnsRowsAndSpans) {
   QORDlgMotif* span = cell(&win, "span", 150, 10, 2, 0, 2, 1);
   QORDlgMotif* narrow = cell(&win, "narrow", 20, 10, 3, 0, 2, 1, 0x26);
   ASSERT_TRUE(win.Show());
-  EXPECT_EQ(motifGeo(d), (Geo{1, 1, 50, 20}));
-  EXPECT_EQ(motifGeo(wide), (Geo{1, 27, 80, 10}));     // row 1 starts after the taller cell of row 0
-  EXPECT_EQ(motifGeo(right), (Geo{82, 1, 30, 25}));    // one pixel after the wider child of column 0
+  EXPECT_EQ(MotifGeo(d), (Geo{1, 1, 50, 20}));
+  EXPECT_EQ(MotifGeo(wide), (Geo{1, 27, 80, 10}));     // row 1 starts after the taller cell of row 0
+  EXPECT_EQ(MotifGeo(right), (Geo{82, 1, 30, 25}));    // one pixel after the wider child of column 0
   // The spanning child is wider than both columns: column 1 grows to fit it.
   EXPECT_EQ(cellOf(&win, span), (Geo{1, 38, 150, 10}));
-  EXPECT_EQ(motifGeo(stretched), (Geo{82, 27, 69, 10}));
+  EXPECT_EQ(MotifGeo(stretched), (Geo{82, 27, 69, 10}));
   // A narrower spanning child changes nothing and is centred, odd pixel to the right.
-  EXPECT_EQ(motifGeo(narrow), (Geo{66, 49, 20, 10}));
+  EXPECT_EQ(MotifGeo(narrow), (Geo{66, 49, 20, 10}));
 }
 
 TEST_F(GridLayout_, JustificationInsideTheCell) {
@@ -64,7 +63,7 @@ TEST_F(GridLayout_, JustificationInsideTheCell) {
   for (const Case& c : cases) made.push_back(cell(&win, "c", 41, 10, row++, 0, 1, 1, c.just | QORDlgGridTop));
   ASSERT_TRUE(win.Show());
   for (size_t i = 0; i < made.size(); ++i)
-    EXPECT_EQ(motifGeo(made[i]), (Geo{cases[i].x, 1 + 11 * static_cast<int>(i + 1), cases[i].w, 10})) << std::hex
+    EXPECT_EQ(MotifGeo(made[i]), (Geo{cases[i].x, 1 + 11 * static_cast<int>(i + 1), cases[i].w, 10})) << std::hex
                                                                                                     << cases[i].just;
 }
 
@@ -85,13 +84,13 @@ TEST_F(GridLayout_, ResizableColumnsTakeTheWholeChange) {
     for (int step = 1; step <= 3; ++step) {
       ASSERT_TRUE(win.ResizeLayoutTo(w0 + 40 * step, h0 + 10 * step));
       const int gain0 = both ? 20 * step : 0;
-      EXPECT_EQ(motifGeo(c0), (Geo{1, 1, 50 + gain0, 20})) << step;
-      EXPECT_EQ(motifGeo(c1), (Geo{52 + gain0, 1, 60 + 40 * step - gain0, 20})) << step;
-      EXPECT_EQ(motifGeo(below), (Geo{52 + gain0, 22, 60 + 40 * step - gain0, 20 + 10 * step})) << step;
+      EXPECT_EQ(MotifGeo(c0), (Geo{1, 1, 50 + gain0, 20})) << step;
+      EXPECT_EQ(MotifGeo(c1), (Geo{52 + gain0, 1, 60 + 40 * step - gain0, 20})) << step;
+      EXPECT_EQ(MotifGeo(below), (Geo{52 + gain0, 22, 60 + 40 * step - gain0, 20 + 10 * step})) << step;
     }
     ASSERT_TRUE(win.ResizeLayoutTo(w0, h0));
-    EXPECT_EQ(motifGeo(c1), (Geo{52, 1, 60, 20}));
-    EXPECT_EQ(motifGeo(below), (Geo{52, 22, 60, 20}));
+    EXPECT_EQ(MotifGeo(c1), (Geo{52, 1, 60, 20}));
+    EXPECT_EQ(MotifGeo(below), (Geo{52, 22, 60, 20}));
   }
 }
 
@@ -136,7 +135,7 @@ TEST_F(GridLayout_, LevelOneTracesCellsAndDrawsTheLines) {
   EXPECT_EQ(out,
             "\nline=1, col=1\n+---+\n|  1|\n+---+\n"
             "\n-> c cell : x = 6, y = 6, w = 20, h = 10\nc : x = 6, y = 6, w = 20, h = 10\n");
-  EXPECT_EQ(motifGeo(c), (Geo{6, 6, 20, 10}));  // margins and spacing of 6 at this level
+  EXPECT_EQ(MotifGeo(c), (Geo{6, 6, 20, 10}));  // margins and spacing of 6 at this level
   Widget line = XtNameToWidget(win.GetLetterObject()->GetBaseWidget(0), "vert_1");
   ASSERT_NE(line, nullptr);
   EXPECT_EQ(MotifGeo(line).x, 26);

@@ -18,8 +18,6 @@ namespace {
 
 using TabLayout = AppSuite;
 
-Geo serverGeo(QORDlgMotif* m) { return ServerGeo(m->GetFatherWidget()); }
-Geo motifGeo(QORDlgMotif* m) { return MotifGeo(m->GetFatherWidget()); }
 
 l_QORDlgList& listOf(std::initializer_list<QORDialog*> objs) {
   static l_QORDlgList l;
@@ -37,9 +35,9 @@ TEST_F(TabLayout, ThreeInARowOnePixelApart) {
   lw->SetHorizontalAttachment(0, QORDlgTopOrLeft, listOf({a, b, c}));
   lw->SetVerticalAttachment(0, QORDlgTopOrLeft, listOf({a}));
   ASSERT_TRUE(win.Show());
-  EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));
-  EXPECT_EQ(serverGeo(b), (Geo{52, 1, 40, 25}));
-  EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
+  EXPECT_EQ(ServerGeo(a), (Geo{1, 1, 50, 20}));
+  EXPECT_EQ(ServerGeo(b), (Geo{52, 1, 40, 25}));
+  EXPECT_EQ(ServerGeo(c), (Geo{93, 1, 30, 20}));
   int w, h;
   win.layoutSize(w, h);
   EXPECT_EQ((Size{w, h}), (Size{124, 27}));
@@ -56,7 +54,7 @@ TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
   lw->SetVerticalAttachment(2, QORDlgTopOrLeft, listOf({b}));
   lw->SetVerticalAttachment(3, QORDlgRightOrBottomRelative, listOf({b}));
   ASSERT_TRUE(win.Show());
-  const Geo a0 = serverGeo(a), b0 = serverGeo(b);
+  const Geo a0 = ServerGeo(a), b0 = ServerGeo(b);
   EXPECT_EQ(a0, (Geo{1, 1, 100, 30}));
   EXPECT_EQ(b0, (Geo{102, 1, 60, 30}));
   int w0, h0;
@@ -69,10 +67,10 @@ TEST_F(TabLayout, RelativeRegionsShareEveryChangeEqually) {
     // A user resize gives the layout the work area plus one: the height
     // takes that pixel, the width follows the steps exactly.
     ASSERT_TRUE(win.ResizeLayoutTo(w0 + s.dw, h0 + 1));
-    EXPECT_EQ(serverGeo(a), (Geo{1, 1, s.aw, 30})) << "width +" << s.dw;
-    EXPECT_EQ(motifGeo(b), (Geo{s.bx, 1, s.bw, 30})) << "width +" << s.dw;
+    EXPECT_EQ(ServerGeo(a), (Geo{1, 1, s.aw, 30})) << "width +" << s.dw;
+    EXPECT_EQ(MotifGeo(b), (Geo{s.bx, 1, s.bw, 30})) << "width +" << s.dw;
   }
-  EXPECT_EQ(serverGeo(b), b0);  // back to where it started, to the pixel
+  EXPECT_EQ(ServerGeo(b), b0);  // back to where it started, to the pixel
 }
 
 TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
@@ -82,19 +80,19 @@ TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
   QORDlgMotif* b = Area(&win, "b", 40, 20);
   QORDlgMotif* c = Area(&win, "c", 30, 20);
   ASSERT_TRUE(win.Show());
-  EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));  // nothing attached: a row
-  EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
+  EXPECT_EQ(ServerGeo(a), (Geo{1, 1, 50, 20}));  // nothing attached: a row
+  EXPECT_EQ(ServerGeo(c), (Geo{93, 1, 30, 20}));
   EXPECT_EQ(lw->GetHorizontalTabIndex(b->GetLetterObject(), QORDlgTopOrLeft), 0);
   EXPECT_EQ(lw->GetVerticalTabIndex(b->GetLetterObject(), QORDlgTopOrLeft), -1);
 
   // After the first layout a change re-lays out in the next idle pass.
   lw->RemoveAlongHorizontalTab(0, b->GetLetterObject());
   PumpIdle();
-  EXPECT_EQ(serverGeo(c), (Geo{52, 1, 30, 20}));
+  EXPECT_EQ(ServerGeo(c), (Geo{52, 1, 30, 20}));
   lw->InsertAlongHorizontalTab(0, b->GetLetterObject(), a->GetLetterObject(), InsertBefore);
   PumpIdle();
-  EXPECT_EQ(serverGeo(b), (Geo{1, 1, 40, 20}));
-  EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
+  EXPECT_EQ(ServerGeo(b), (Geo{1, 1, 40, 20}));
+  EXPECT_EQ(ServerGeo(c), (Geo{93, 1, 30, 20}));
   EXPECT_EQ(StdoutOf([&] { lw->RemoveAlongVerticalTab(3, c->GetLetterObject()); }), "c n'est pas accroche a vert_3\n");
 
   // The replacement takes the place and the lines of the one it replaces.
@@ -102,8 +100,8 @@ TEST_F(TabLayout, DefaultRowAttach4SidesAndLaterChanges) {
   lw->ReplaceKeepAttachments(b->GetLetterObject(), d->GetLetterObject());
   lw->ResetAttachment(c->GetLetterObject());
   PumpIdle();
-  EXPECT_EQ(serverGeo(d), (Geo{1, 1, 45, 20}));
-  EXPECT_EQ(serverGeo(a), (Geo{47, 1, 50, 20}));
+  EXPECT_EQ(ServerGeo(d), (Geo{1, 1, 45, 20}));
+  EXPECT_EQ(ServerGeo(a), (Geo{47, 1, 50, 20}));
   EXPECT_EQ(lw->GetHorizontalTabIndex(c->GetLetterObject(), QORDlgTopOrLeft), -1);
 
   // A component of another container is refused with a warning.
@@ -126,12 +124,12 @@ TEST_F(TabLayout, ALetterDeletedDirectlyLeavesTheRow) {
   auto* b = new PlainLetter(win.GetLetterObject(), "b");
   QORDlgMotif* c = Area(&win, "c", 30, 20);
   ASSERT_TRUE(win.Show());
-  EXPECT_EQ(serverGeo(c), (Geo{93, 1, 30, 20}));
+  EXPECT_EQ(ServerGeo(c), (Geo{93, 1, 30, 20}));
   delete b;
   PumpIdle();
   EXPECT_EQ(win.GetLetterObject()->GetChildCount(), 2);
-  EXPECT_EQ(serverGeo(a), (Geo{1, 1, 50, 20}));
-  EXPECT_EQ(serverGeo(c), (Geo{52, 1, 30, 20}));
+  EXPECT_EQ(ServerGeo(a), (Geo{1, 1, 50, 20}));
+  EXPECT_EQ(ServerGeo(c), (Geo{52, 1, 30, 20}));
 }
 
 // A long row (its records indexed) losing children at its end, getting one
@@ -144,8 +142,8 @@ TEST_F(TabLayout, ALongRowThroughRemovalsAtTheEndAndInTheMiddle) {
   auto expectRow = [&](const char* when) {
     int x = 1;
     for (QORDlgMotif* m : row) {
-      EXPECT_EQ(serverGeo(m).x, x) << when;
-      x += serverGeo(m).w + 1;
+      EXPECT_EQ(ServerGeo(m).x, x) << when;
+      x += ServerGeo(m).w + 1;
     }
   };
   expectRow("shown");
@@ -163,7 +161,7 @@ TEST_F(TabLayout, ALongRowThroughRemovalsAtTheEndAndInTheMiddle) {
   EXPECT_EQ(printed, "");
   EXPECT_EQ(win.GetLetterObject()->GetChildCount(), 10);
   expectRow("after the removals");
-  EXPECT_EQ(serverGeo(row.back()).w, 7);
+  EXPECT_EQ(ServerGeo(row.back()).w, 7);
 }
 
 TEST_F(TabLayout, Attach4SidesSplitsTheContainer) {
@@ -174,13 +172,13 @@ TEST_F(TabLayout, Attach4SidesSplitsTheContainer) {
   lw->Attach4Sides(a->GetLetterObject());
   lw->Attach4Sides(b->GetLetterObject());
   ASSERT_TRUE(win.Show());
-  EXPECT_EQ(serverGeo(a), (Geo{1, 1, 100, 40}));  // stretched to the row
-  EXPECT_EQ(serverGeo(b), (Geo{102, 1, 60, 40}));
+  EXPECT_EQ(ServerGeo(a), (Geo{1, 1, 100, 40}));  // stretched to the row
+  EXPECT_EQ(ServerGeo(b), (Geo{102, 1, 60, 40}));
   int w0, h0;
   lw->GetLayoutManager()->getSize(w0, h0);
   ASSERT_TRUE(win.ResizeLayoutTo(w0 + 40, h0 + 10));
-  EXPECT_EQ(serverGeo(a), (Geo{1, 1, 120, 50}));
-  EXPECT_EQ(serverGeo(b), (Geo{122, 1, 80, 50}));
+  EXPECT_EQ(ServerGeo(a), (Geo{1, 1, 120, 50}));
+  EXPECT_EQ(ServerGeo(b), (Geo{122, 1, 80, 50}));
 }
 
 TEST_F(TabLayout, LabelsAndFieldsFormTwoAlignedColumns) {
@@ -196,10 +194,10 @@ TEST_F(TabLayout, LabelsAndFieldsFormTwoAlignedColumns) {
   lw->SetHorizontalAttachment(1, QORDlgTopOrLeft, listOf({l2, f2}));
   ASSERT_TRUE(win.Show());
   // The fields start after the widest label; the second row after the tallest of the first.
-  EXPECT_EQ(serverGeo(l1), (Geo{1, 1, 40, 20}));
-  EXPECT_EQ(serverGeo(f1), (Geo{72, 1, 100, 25}));
-  EXPECT_EQ(serverGeo(l2), (Geo{1, 27, 70, 15}));
-  EXPECT_EQ(serverGeo(f2), (Geo{72, 27, 80, 20}));
+  EXPECT_EQ(ServerGeo(l1), (Geo{1, 1, 40, 20}));
+  EXPECT_EQ(ServerGeo(f1), (Geo{72, 1, 100, 25}));
+  EXPECT_EQ(ServerGeo(l2), (Geo{1, 27, 70, 15}));
+  EXPECT_EQ(ServerGeo(f2), (Geo{72, 27, 80, 20}));
 }
 
 TEST_F(TabLayout, AttachingRulesAreFatal) {

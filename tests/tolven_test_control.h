@@ -53,6 +53,8 @@ class TestControlOf : public QORDlgControl {
 using TestControl = TestControlOf<>;
 
 // ---- real input and what it shows ----
+#include <X11/IntrinsicP.h>
+#include <X11/CoreP.h>
 #include <X11/extensions/XTest.h>
 #include <Xm/Xm.h>
 #include <unistd.h>
@@ -131,4 +133,16 @@ inline std::string LabelText(Widget label) {
   XtFree(text);
   XmStringFree(s);
   return out;
+}
+
+// The mapped short-help bubble (not the long-help shell), or null.
+inline Widget ShownBubble() {
+  Widget top = l_QORInteractiveApplication::GetCurrent()->GetWidget();
+  for (Cardinal i = 0; i < top->core.num_popups; ++i) {
+    Widget s = top->core.popup_list[i];
+    if (std::string(XtName(s)) == "HelpShell" && s != l_QORDialog::HelpShell && !s->core.being_destroyed &&
+        XtIsRealized(s) && Viewable(s))
+      return s;
+  }
+  return nullptr;
 }

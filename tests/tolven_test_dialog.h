@@ -89,6 +89,9 @@ inline Geo MotifGeo(Widget wd) {
   XtVaGetValues(wd, XmNx, &x, XmNy, &y, XmNwidth, &w, XmNheight, &h, nullptr);
   return Geo{x, y, w, h};
 }
+// The same for the widget of a Motif area.
+inline Geo ServerGeo(QORDlgMotif* m) { return ServerGeo(m->GetFatherWidget()); }
+inline Geo MotifGeo(QORDlgMotif* m) { return MotifGeo(m->GetFatherWidget()); }
 // A Motif area with a natural size of w x h.
 inline QORDlgMotif* Area(QORDialog* father, const char* name, int w, int h) {
   auto* m = new QORDlgMotif(father, name, 0);
