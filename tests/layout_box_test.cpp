@@ -9,12 +9,12 @@
 
 #include "QORDlgContainer.h"
 #include "QORDlgFrame.h"
+#include "QORDlgLabel.h"
 #include "QORDlgMotif.h"
+#include "QORDlgRadioButton.h"
 #include "QORMsgCatalog.h"
-#include "l_QORDlgBox.h"
 #include "l_QORDlgContainer.h"
 #include "l_QORDlgFrame.h"
-#include "l_QORDlgRadioState.h"
 #include "tolven_test_app.h"
 #include "tolven_test_control.h"
 
@@ -127,7 +127,6 @@ TEST_F(Boxes, ScrolledContainerSizesBarsAndOrigin) {
   EXPECT_EQ((Size{mw, mh}), (Size{30, 30}));
 }
 
-// A radio button as far as the box is concerned.
 // The frame's title label, named like the object.
 Widget titleOf(QORDlgFrame& f) {
   return XtNameToWidget(f.GetLetterObject()->GetBaseWidget(1), f.GetLetterObject()->GetName().c_str());
@@ -222,50 +221,29 @@ TEST_F(Boxes, ChildrenFollowTheSensitivityOfTheirFrame) {
   EXPECT_TRUE(XtIsSensitive(titleOf(frame)));
 }
 
-class TestRadio : public l_QORDialog, public l_QORDlgRadioState {
- public:
-  TestRadio(l_QORDialog* f, const char* n, int selected) : l_QORDialog(f, n, nullptr, 0), on(selected) {}
-  void Build() override { built = 1; }
-  int IsAKindOf(unsigned long code) override { return code == QORDlgCodeRadioButton || l_QORDialog::IsAKindOf(code); }
-  int isRadioSelected() override { return on; }
-  void setRadioUnselected(int n) override {
-    on = 0;
-    notified = n;
-  }
-  int on;
-  int notified = -1;
-};
-class TestLabel : public l_QORDialog {
- public:
-  TestLabel(l_QORDialog* f, const char* n) : l_QORDialog(f, n, nullptr, 0) {}
-  void Build() override { built = 1; }
-};
-
-TEST_F(Boxes, DeselectAllBrothersKeepsOneRadioSelected) {
+// In a box, checking a radio button unchecks the checked one of its group,
+// looking back first, then forwards, with the same notify flag; anything but
+// a radio button ends the group. (A window's own groups: control_button_test.)
+TEST_F(Boxes, CheckingARadioButtonUnchecksTheCheckedOneOfItsGroup) {
   TestDialog win("RadioWin");
   QORDlgFrame group(&win, "Group", 0);
-  auto* box = static_cast<l_QORDlgBox*>(group.GetLetterObject());
-  TestRadio r0(box, "r0", 0), r1(box, "r1", 1), r2(box, "r2", 1), r3(box, "r3", 0);
-  box->DeselectAllBrothers(3, 7);  // r2 was just selected
-  EXPECT_EQ(r1.on, 0);
-  EXPECT_EQ(r1.notified, 7);
-  EXPECT_EQ(r2.on, 1);
-  r1.on = 0;
-  r3.on = 1;
-  box->DeselectAllBrothers(3, 0);  // nothing before: the search goes forwards
-  EXPECT_EQ(r3.on, 0);
-
-  QORDlgFrame mixed(&win, "Mixed", 0);
-  auto* mbox = static_cast<l_QORDlgBox*>(mixed.GetLetterObject());
-  TestRadio m0(mbox, "m0", 1);
-  TestLabel label(mbox, "label");
-  TestRadio m2(mbox, "m2", 1), m3(mbox, "m3", 0);
-  mbox->DeselectAllBrothers(3, 1);  // the label stops the backward search
-  EXPECT_EQ(m0.on, 1);
-  EXPECT_EQ(m3.notified, -1);
-  // Stack letters: take them out of the tree before they go.
-  for (l_QORDialog* l : std::initializer_list<l_QORDialog*>{&r0, &r1, &r2, &r3}) box->removeChild(l);
-  for (l_QORDialog* l : std::initializer_list<l_QORDialog*>{&m0, &label, &m2, &m3}) mbox->removeChild(l);
+  QORDlgRadioButton r0(&group, "r0"), r1(&group, "r1"), r2(&group, "r2");
+  QORDlgLabel label(&group, "label");
+  QORDlgRadioButton r4(&group, "r4"), r5(&group, "r5");
+  int told = 0;
+  QORCommand listener(nullptr, "listener");
+  listener.AddAnalyseNotificationCB(&r2, nullptr, [&](QORCommand*, QORNotification*) { ++told; });
+  r2.SetState(QORDlgChecked, 0);
+  r0.SetState(QORDlgChecked, 1);  // nothing checked before it: found forwards
+  EXPECT_EQ(r2.GetState(), QORDlgUnchecked);
+  EXPECT_EQ(told, 1);
+  r1.SetState(QORDlgChecked, 0);
+  EXPECT_EQ(r0.GetState(), QORDlgUnchecked);
+  r4.SetState(QORDlgChecked, 0);  // behind the label: a group of its own
+  EXPECT_EQ(r1.GetState(), QORDlgChecked);
+  r5.SetState(QORDlgChecked, 0);
+  EXPECT_EQ(r4.GetState(), QORDlgUnchecked);
+  EXPECT_EQ(r1.GetState(), QORDlgChecked);
 }
 
 }  // namespace
