@@ -25,6 +25,7 @@
 #include "QORSettingRepository.h"
 #include "QORDlgBmp.h"
 #include "l_QORDlgControl.h"
+#include "l_QORDlgDesktopShell.h"
 #include "l_QORInteractiveApplicationShared.h"
 
 using interactive_application::ensureIdleWorkProc;
@@ -306,6 +307,7 @@ int l_QORInteractiveApplication::BuildApplicationEnvironment(int ac, char** av, 
   // The shell only parents the toolkit's shells: it is realized but never mapped.
   XtVaSetValues(topLevel, XmNmappedWhenManaged, False, XmNx, DisplayWidth(display, screen) / 2, XmNy,
                 DisplayHeight(display, screen) / 2, XmNwidth, 1, XmNheight, 1, nullptr);
+  l_QORDlgDesktopShell::Install(display);
   XtRealizeWidget(topLevel);
   InitialisationsDiverses();
   ensureIdleWorkProc();  // idle subscribers that came before the display
