@@ -55,6 +55,7 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
   buildLayoutFrame();
   buildContainerFrame();
   buildButtonsFrame();
+  buildScriptsFrame();
   // Both columns share a widening: the buttons frame spans them, and a
   // spanning child only stretches when its last column is resizable.
   SetGridColumnResizable(0, 1);
@@ -99,6 +100,17 @@ void GalleryDialog::buildButtonsFrame() {
   auto* line = new QORDlgSeparator(frame, "Line", QORDlgSeparatorHorizontal);
   line->SetGridConstraints(3, 0, 4, 1, QORDlgGridLeft | QORDlgGridRight | QORDlgGridVCenter);
   place(new QORDlgLabel(frame, "Note", QORDlgLabelFramed), 4, 0, 4);
+}
+
+// Texts in several writing systems, all from the catalog.
+void GalleryDialog::buildScriptsFrame() {
+  auto* frame = new QORDlgFrame(this, "Scripts", QORDlgGridLayout);
+  frame->SetGridConstraints(2, 0, 2, 1, kFill);
+  const char* names[] = {"Latin", "Greek", "Cyrillic", "Cjk"};
+  for (short i = 0; i < 4; ++i) {
+    auto* text = new QORDlgLabel(frame, names[i], 0);
+    text->SetGridConstraints(i, 0, 1, 1, QORDlgGridLeft | QORDlgGridTop);
+  }
 }
 
 void GalleryDialog::buildContainerFrame() {

@@ -24,5 +24,6 @@ class GalleryDialog : public QORDlgDialog {
   void buildLayoutFrame();
   void buildContainerFrame();
   void buildButtonsFrame();
+  void buildScriptsFrame();
   QORDlgMotif* raw = nullptr;
 };
