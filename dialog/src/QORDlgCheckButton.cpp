@@ -1,6 +1,6 @@
 #include "QORDlgCheckButton.h"
 
-#include <Xm/ToggleB.h>
+#include <Xm/ToggleBP.h>
 
 #include "l_QORDlgCheckButton.h"
 #include "l_QORDlgRecordCases.h"
@@ -53,7 +53,8 @@ void l_QORDlgCheckButton::Build() {
     InstallFurtifHelpHandler(nullptr);
     InstallFocusHandler(nullptr);
     XtOverrideTranslations(baseWidget, motionTranslations());
-    XtVaGetValues(baseWidget, XmNselectColor, &selectColor, nullptr);
+    // As Motif resolved it, read from the widget record (XtGetValues costs more).
+    selectColor = reinterpret_cast<XmToggleButtonWidget>(baseWidget)->toggle.select_color;
     setLabelString(baseWidget);
     takeNaturalSize();
     pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdIcon | QORDlgUpdButtonState | QORDlgUpdPosition | QORDlgUpdVisibility;

@@ -4,6 +4,7 @@
 #include <Xm/DrawingA.h>
 #include <Xm/Frame.h>
 #include <Xm/Label.h>
+#include <Xm/ManagerP.h>
 
 #include <algorithm>
 
@@ -45,13 +46,10 @@ void l_QORDlgFrame::Build() {
     titleLabel = XtVaCreateManagedWidget(name.c_str(), xmLabelWidgetClass, baseWidget, XmNframeChildType,
                                          XmFRAME_TITLE_CHILD, XmNlabelString, s, nullptr);
     XmStringFree(s);
-    Dimension th = 0;
-    XtVaGetValues(titleLabel, XmNheight, &th, nullptr);
-    titleHeight = th;
+    titleHeight = titleLabel->core.height;
   }
-  Dimension st = 0;
-  XtVaGetValues(baseWidget, XmNshadowThickness, &st, nullptr);
-  shadow = st;
+  // Read from the widget records: XtGetValues costs more than the reads.
+  shadow = MGR_ShadowThickness(baseWidget);
   InstallDestroyHandler();
   // The title is part of the frame for the user: status text, bubble and help key too.
   InstallFurtifHelpHandler(baseWidget);

@@ -144,6 +144,8 @@ class l_QORDialog {
   int getResourceValue(const QORString& key, QORUnicodeString& value, QORUnicodeString* params);
   // True when a catalog or resource file is attached to this object or an ancestor.
   bool hasResourceSource();
+  // False when no key can be found: resources off, or no catalog or file in reach.
+  bool resourcesReachable();
   // `params` holds at least as many texts as the highest %n of the message.
   static int getCatalogResourceValue(const char* catalogName, const QORString& key, QORUnicodeString& value,
                                      QORUnicodeString* params);

@@ -1,7 +1,10 @@
 // Help of a dialog object: the status text while the pointer is over it, the
 // short-help bubble after the pointer rests, and long help on request.
 #include <X11/Shell.h>
+#include <Xm/Gadget.h>
 #include <Xm/Label.h>
+#include <Xm/Manager.h>
+#include <Xm/Primitive.h>
 #include <Xm/Xm.h>
 
 #include <algorithm>
@@ -61,6 +64,12 @@ void setLabel(Widget label, const QORUnicodeString& text) {
   XmStringFree(s);
 }
 
+// Every Motif primitive, manager and gadget has a help callback: only other
+// widgets are asked, which costs a resource name lookup.
+bool hasHelpCallback(Widget w) {
+  return XmIsPrimitive(w) || XmIsManager(w) || XmIsGadget(w) || XtHasCallbacks(w, XmNhelpCallback) != XtCallbackNoList;
+}
+
 }  // namespace
 
 void l_QORDialog::BulleDestroy() {
@@ -82,7 +91,7 @@ void l_QORDialog::bullePressEH(Widget, XtPointer, XEvent* event, Boolean*) {
 void l_QORDialog::InstallFurtifHelpHandler(Widget w) {
   Widget target = w ? w : baseWidget;
   if (!target) return;
-  if (XtHasCallbacks(target, XmNhelpCallback) != XtCallbackNoList) XtAddCallback(target, XmNhelpCallback, QORDlgHelpCB, this);
+  if (hasHelpCallback(target)) XtAddCallback(target, XmNhelpCallback, QORDlgHelpCB, this);
   // Gadgets get no crossing events of their own.
   if (XtIsWidget(target)) XtAddEventHandler(target, EnterWindowMask | LeaveWindowMask, False, crossingEH, this);
 }

@@ -81,12 +81,10 @@ int l_QORDialog::getCatalogResourceValue(const char* catalogName, const QORStrin
 }
 
 int l_QORDialog::getResourceValue(const QORString& key, QORUnicodeString& value, QORUnicodeString* params) {
-  if (style & QORDlgNoResource) return 0;
-  if (l_QORInteractiveApplication::fOldResource) {
-    const QORString* file = l_QORInteractiveApplication::ResourceFileName;
-    return file ? getCatalogResourceValue(file->c_str(), name + "." + key, value, params) : 0;
-  }
-  if (!api || !hasResourceSource()) return 0;
+  if (!resourcesReachable()) return 0;
+  if (l_QORInteractiveApplication::fOldResource)
+    return getCatalogResourceValue(l_QORInteractiveApplication::ResourceFileName->c_str(), name + "." + key, value,
+                                   params);
   std::vector<l_QORDialog*> chain;  // root first
   for (l_QORDialog* d = this; d; d = d->father) chain.insert(chain.begin(), d);
   for (size_t i = 0; i < chain.size(); ++i) {
@@ -109,6 +107,12 @@ int l_QORDialog::getResourceValue(const QORString& key, QORUnicodeString& value,
     }
   }
   return 0;
+}
+
+bool l_QORDialog::resourcesReachable() {
+  if (style & QORDlgNoResource) return false;
+  if (l_QORInteractiveApplication::fOldResource) return l_QORInteractiveApplication::ResourceFileName != nullptr;
+  return api && hasResourceSource();
 }
 
 bool l_QORDialog::hasResourceSource() {
@@ -150,14 +154,20 @@ void l_QORDialog::loadResources() {
   const unsigned long before = pending;
   QORUnicodeString v;
 
+  // Most objects have nothing to read: one look instead of a walk per key.
+  const bool reachable = resourcesReachable();
   const QORUnicodeString oldTitle = title;
-  if (getResourceValue("Title", v, nullptr)) {
+  if (reachable && getResourceValue("Title", v, nullptr)) {
     title = v;
     resourceLock |= QORDlgLockTitle;
   } else {
     title = QORUnicodeString(name);
   }
   if (title != oldTitle) pending |= QORDlgUpdTitle;
+  if (!reachable) {
+    if (pending != before) registerDifferUpdate();
+    return;
+  }
 
   if (getResourceValue("Help", v, nullptr)) {
     replaceText(help, v);

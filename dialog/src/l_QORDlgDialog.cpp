@@ -324,10 +324,9 @@ void l_QORDlgDialog::update(unsigned long mask) {
 // ---- sizing ----
 
 void l_QORDlgDialog::widgetSize(Widget w, int* width, int* height) {
-  Dimension ww = 0, hh = 0;
-  if (w) XtVaGetValues(w, XmNwidth, &ww, XmNheight, &hh, nullptr);
-  *width = ww;
-  *height = hh;
+  // Read from the widget record: XtGetValues costs more than the read.
+  *width = w ? w->core.width : 0;
+  *height = w ? w->core.height : 0;
 }
 
 void l_QORDlgDialog::setWidgetSize(Widget w, int width, int height) {

@@ -3,9 +3,7 @@
 #include <cstring>
 
 l_QORDlgList::l_QORDlgList(int cap, int inc)
-    : array(nullptr), count(0), current(-1), capacity(cap < 1 ? 8 : cap), increment(inc < 1 ? 8 : inc) {
-  array = new void*[capacity];
-}
+    : array(nullptr), count(0), current(-1), capacity(cap < 1 ? 8 : cap), increment(inc < 1 ? 8 : inc) {}
 
 l_QORDlgList::~l_QORDlgList() { delete[] array; }
 
@@ -13,6 +11,13 @@ int l_QORDlgList::getPosition(const void* p) const {
   for (int i = 0; i < count; ++i)
     if (array[i] == p) return i;
   return -1;
+}
+
+void l_QORDlgList::makeRoom() {
+  // The storage is made by the first insertion: most lists of an object
+  // (its catalogs, a control's children) stay empty.
+  if (!array) array = new void*[capacity];
+  else if (count == capacity) grow();
 }
 
 void l_QORDlgList::grow() {
@@ -24,12 +29,12 @@ void l_QORDlgList::grow() {
 }
 
 void l_QORDlgList::insertTail(void* p) {
-  if (count == capacity) grow();
+  makeRoom();
   array[count++] = p;
 }
 
 void l_QORDlgList::insertHead(void* p) {
-  if (count == capacity) grow();
+  makeRoom();
   std::memmove(array + 1, array, count * sizeof(void*));
   array[0] = p;
   ++count;
@@ -42,7 +47,7 @@ void l_QORDlgList::insertCurrent(void* p, int mode) {
     current = count - 1;
     return;
   }
-  if (count == capacity) grow();
+  makeRoom();
   const int at = mode == 0 ? current : current + 1;
   std::memmove(array + at + 1, array + at, (count - at) * sizeof(void*));
   array[at] = p;

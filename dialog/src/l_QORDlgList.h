@@ -56,6 +56,8 @@ class l_QORDlgList {
   void Resize(int n);
 
  private:
+  // Room for one more entry.
+  void makeRoom();
   void grow();
   void removeAt(int i);
 
