@@ -16,7 +16,8 @@ class QORDlgICC : public QORCommand {
   ~QORDlgICC() override;
   const char* GetClassName() const override { return "QORDlgICC"; }
 
-  // The time stamp of the last event processed: the one to pass below.
+  // The time stamp of the last event processed: the one to pass below, right
+  // after the user's action that starts the exchange.
   unsigned long GetNewTransactionTime();
   // The selection, target and data type of the exchange; 0 until the first
   // QORDlgICC of the process is constructed.
@@ -26,7 +27,8 @@ class QORDlgICC : public QORCommand {
   // client takes it. An empty block is owned but never handed out.
   int InitiateWrite(unsigned long time, char* data, int size);
   // Asks the owner for its block; QORDlgICCReadRequestNotification follows
-  // when it has arrived. Nothing follows when there is no owner to answer.
+  // when it has arrived. Nothing follows when no owner answers: none there,
+  // an empty block, or a time stamp from before the owner took the selection.
   void InitiateRead(unsigned long time);
   // The last block read (null and 0 before the first); it stays this object's.
   void GetBuffer(char** data, int* size);
