@@ -26,7 +26,7 @@ XtAppContext Context() { return l_QORInteractiveApplication::GetCurrent()->GetCo
 Widget Shell() { return l_QORInteractiveApplication::GetCurrent()->GetWidget(); }
 
 // Runs this process's events until `done` or `ms` have passed; false on time-out.
-bool PumpUntil(const std::function<bool()>& done, int ms = 10000) {
+bool PumpUntil(const std::function<bool()>& done, int ms = 20000) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
   while (!done()) {
     if (std::chrono::steady_clock::now() > end) return false;
@@ -39,14 +39,19 @@ bool PumpUntil(const std::function<bool()>& done, int ms = 10000) {
 // What an event of the user would bring: a time stamp of now, from the
 // notice of a zero-length append to a property of the shell.
 void TakeFreshTime() {
-  static const bool watching = (XtAddEventHandler(Shell(), PropertyChangeMask, False,
-                                                  [](Widget, XtPointer, XEvent*, Boolean*) {}, nullptr), true);
-  (void)watching;
+  static int notices = 0;
   Display* d = XtDisplay(Shell());
-  const Time before = XtLastTimestampProcessed(d);
-  XChangeProperty(d, XtWindow(Shell()), XInternAtom(d, "TOLVEN_TEST_TIME", False), XA_STRING, 8, PropModeAppend,
-                  nullptr, 0);
-  PumpUntil([&] { return XtLastTimestampProcessed(d) != before; });
+  static const Atom mark = XInternAtom(d, "TOLVEN_TEST_TIME", False);
+  static const bool watching = (XtAddEventHandler(Shell(), PropertyChangeMask, False,
+                                                  [](Widget, XtPointer, XEvent* e, Boolean*) {
+                                                    notices += e->xproperty.atom == mark;
+                                                  },
+                                                  nullptr),
+                                true);
+  (void)watching;
+  const int before = notices;
+  XChangeProperty(d, XtWindow(Shell()), mark, XA_STRING, 8, PropModeAppend, nullptr, 0);
+  PumpUntil([&] { return notices != before; });
 }
 
 // The peer program on two pipes; every line it prints, in order.
@@ -71,7 +76,7 @@ class Peer {
   }
   void Send(const std::string& line) { (void)!write(toPeer, (line + "\n").data(), line.size() + 1); }
   // The next line, serving this process's selection meanwhile; "" when none comes within `ms`.
-  std::string Next(int ms = 10000) {
+  std::string Next(int ms = 20000) {
     PumpUntil([this] { return lineReady() || !readMore(); }, ms);
     const std::size_t end = text.find('\n');
     if (end == std::string::npos) return "";
