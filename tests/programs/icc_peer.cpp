@@ -23,6 +23,10 @@ class PeerApp : public QORInteractiveApplication {
  public:
   using QORInteractiveApplication::QORInteractiveApplication;
   void BeginApplication() override;
+  int EndApplication() override {
+    delete icc;
+    return 0;
+  }
   void command(const std::string& line);
   QORDlgICC* icc = nullptr;
   QORCommand listener{nullptr, "listener"};
