@@ -1,0 +1,94 @@
+// The other client of the byte exchange tests: a QORDlgICC driven by lines
+// on its standard input, reporting on its standard output.
+//   write SIZE SEED  ->  "WRITE <InitiateWrite's answer>"
+//   read             ->  "READ <size> <digest>" once the block has arrived
+//   quit             ->  the run ends
+// and "LOST" whenever another client takes the selection.
+#include <unistd.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+
+#include "QORApplication.h"
+#include "QORDlgDialog.h"
+#include "QORDlgICC.h"
+#include "QORInteractiveApplication.h"
+#include "l_QORInteractiveApplication.h"
+#include "../tolven_test_icc.h"
+
+namespace {
+
+class PeerApp : public QORInteractiveApplication {
+ public:
+  using QORInteractiveApplication::QORInteractiveApplication;
+  void BeginApplication() override;
+  int EndApplication() override {
+    delete icc;
+    return 0;
+  }
+  void command(const std::string& line);
+  QORDlgICC* icc = nullptr;
+  QORCommand listener{nullptr, "listener"};
+  std::string pending;
+};
+
+void say(const std::string& line) {
+  std::printf("%s\n", line.c_str());
+  std::fflush(stdout);
+}
+
+void PeerApp::command(const std::string& line) {
+  std::istringstream words(line);
+  std::string verb;
+  words >> verb;
+  if (verb == "write") {
+    std::size_t size = 0;
+    unsigned seed = 0;
+    words >> size >> seed;
+    std::vector<char> block = IccBlock(size, seed);
+    say("WRITE " + std::to_string(icc->InitiateWrite(icc->GetNewTransactionTime(), block.data(), size)));
+  } else if (verb == "read") {
+    icc->InitiateRead(icc->GetNewTransactionTime());
+  } else if (verb == "quit") {
+    GetLetterObject()->Destroy();
+  }
+}
+
+void inputCB(XtPointer client, int* fd, XtInputId* id) {
+  auto* app = static_cast<PeerApp*>(client);
+  char chunk[256];
+  const ssize_t n = read(*fd, chunk, sizeof chunk);
+  if (n <= 0) {  // the test went away
+    XtRemoveInput(*id);
+    app->GetLetterObject()->Destroy();
+    return;
+  }
+  app->pending.append(chunk, n);
+  for (std::size_t end; (end = app->pending.find('\n')) != std::string::npos;) {
+    const std::string line = app->pending.substr(0, end);
+    app->pending.erase(0, end + 1);
+    app->command(line);
+  }
+}
+
+void PeerApp::BeginApplication() {
+  auto* box = new QORDlgDialog(this, "Peer", 0);
+  icc = new QORDlgICC(box, "Exchange");
+  listener.AddAnalyseNotificationCB(icc, nullptr, [this](QORCommand*, QORNotification* n) {
+    if (n == icc->GetICCWritePerformedNotification()) return say("LOST");
+    char* data = nullptr;
+    int size = 0;
+    icc->GetBuffer(&data, &size);
+    say("READ " + std::to_string(size) + " " + IccDigest(data, size));
+  });
+  XtAppAddInput(GetLetterObject()->GetContext(), 0, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
+  say("READY");
+}
+
+}  // namespace
+
+int main(int argc, char** argv, char** envp) {
+  PeerApp app(nullptr, "IccPeer");
+  return QORStartApplication(app, argc, argv, envp);
+}
