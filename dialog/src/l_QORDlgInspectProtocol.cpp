@@ -46,7 +46,7 @@ bool readCommandBlock(const void* value, unsigned long length, int format, Comma
   } else {
     const size_t bytes = static_cast<size_t>(length) * (format / 8);
     count = bytes / 4 < 4 ? bytes / 4 : 4;
-    std::memcpy(out.words, value, count * 4);
+    if (count) std::memcpy(out.words, value, count * 4);
   }
   out.hasCommand = count > 2;
   return true;

@@ -18,12 +18,15 @@ bool failWith(std::string& error, const char* why) {
 // end mark closes it.
 bool linkWalk(InspectTree& tree, std::string& error) {
   std::vector<int> open;
+  uint32_t opened = 0;
   for (uint32_t entry : tree.walk) {
     if (entry == 0) {
       if (open.empty()) return failWith(error, "the walk closes more objects than it opens");
       open.pop_back();
       continue;
     }
+    // Ordinals count the objects in walk order: anything else could make a cycle.
+    if (entry != ++opened) return failWith(error, "the walk's ordinals are out of order");
     if (entry > tree.nodes.size()) return failWith(error, "the walk names an object the answer lacks");
     InspectNode& node = tree.nodes[entry - 1];
     node.parent = open.empty() ? -1 : open.back();
@@ -32,6 +35,7 @@ bool linkWalk(InspectTree& tree, std::string& error) {
     open.push_back(static_cast<int>(entry - 1));
   }
   if (!open.empty()) return failWith(error, "the walk leaves objects open");
+  if (opened != tree.nodes.size()) return failWith(error, "the walk misses objects");
   return true;
 }
 }  // namespace

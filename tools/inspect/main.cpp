@@ -216,6 +216,17 @@ Window chooseWindow(Display* d, const Options& o) {
   return None;
 }
 
+// A window id that names no window is the user's mistake, not a crash.
+int xError(Display* d, XErrorEvent* e) {
+  char text[128];
+  XGetErrorText(d, e->error_code, text, sizeof text);
+  if (e->error_code == BadWindow)
+    std::fprintf(stderr, "tolven-inspect: no window 0x%lx on the display\n", e->resourceid);
+  else
+    std::fprintf(stderr, "tolven-inspect: X error: %s\n", text);
+  std::exit(ExitUsage);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -229,6 +240,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "tolven-inspect: cannot open display %s\n", XDisplayName(nullptr));
     return ExitUsage;
   }
+  XSetErrorHandler(xError);
   int status = ExitOk;
   if (options.command == "list") {
     status = list(d, options);
