@@ -58,16 +58,17 @@ void l_QORDlgInspect::receive(Widget w, l_QORDlgWindow* window, const XClientMes
 void l_QORDlgInspect::commandCB(Widget w, XtPointer client, Atom* selection, Atom*, XtPointer value,
                                 unsigned long* length, int* format) {
   CommandBlock block;
-  const bool readable = *selection == ChannelAtom(XtDisplay(w)) && readCommandBlock(value, *length, *format, block);
+  const bool readable = readCommandBlock(value, *length, *format, block);
   XtFree(static_cast<char*>(value));
   auto* window = static_cast<l_QORDlgWindow*>(client);
-  // The window may have gone while the tool was answering.
-  if (!readable || !l_QORDlgWindow::IsLiveWindow(window)) return;
+  // The window, or its shell, may have gone while the tool was answering.
+  if (!l_QORDlgWindow::IsLiveWindow(window) || window->FindShell() != w) return;
+  const Atom atom = ChannelAtom(XtDisplay(w));
+  if (!readable || *selection != atom) return;
   record.window = window;
   trace("GetCommand ...");
-  Answer answer = isValidHeader(record.request, static_cast<uint32_t>(ChannelAtom(XtDisplay(w))))
-                      ? run(w, window, block)
-                      : statusAnswer(block, StatusBadHeader);
+  Answer answer = isValidHeader(record.request, static_cast<uint32_t>(atom)) ? run(w, window, block)
+                                                                             : statusAnswer(block, StatusBadHeader);
   trace("\n");
   offer(w, std::move(answer));
 }
