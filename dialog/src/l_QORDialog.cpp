@@ -16,6 +16,8 @@
 
 namespace {
 int liveLetters = 0;
+// Handles for the inspection channel; 0 stays free to mean no object.
+uint32_t lastInspectHandle = 0;
 
 bool validName(const QORString& name) {
   if (name.IsEmpty()) return false;
@@ -95,7 +97,8 @@ l_QORDialog::l_QORDialog(l_QORDialog* f, const QORString& n, QORDialog* a, unsig
       onScreen(1),
       baseWidget(nullptr),
       destroyHandlerInstalled(0),
-      lastApplyNow(0) {
+      lastApplyNow(0),
+      inspectHandle(++lastInspectHandle ? lastInspectHandle : ++lastInspectHandle) {
   ++liveLetters;
   if (!validName(n)) {
     std::fprintf(stderr, "Dialog object name is invalid >%s<\n", n.c_str());

@@ -2,6 +2,7 @@
 // l_QORDialog: the private half of every dialog object. It holds the state,
 // owns the widgets and applies changes in the deferred update pass.
 #pragma once
+#include <cstdint>
 #include <vector>
 #include <X11/Intrinsic.h>
 
@@ -199,6 +200,15 @@ class l_QORDialog {
   // Live letters, for leak checks in tests and tools.
   static int GetLiveCount();
 
+  // Inspection channel (bodies in l_QORDialogInspect.cpp). The handle names
+  // this letter to outside tools: 32 bits, unique in the run, never 0.
+  uint32_t GetInspectHandle() const { return inspectHandle; }
+  // Appends the pre-order walk of this subtree: each letter, then its
+  // children's walks, then a null end mark.
+  void dumpTree(l_QORDlgList* walk);
+  // The letter of this subtree with `handle`, or null.
+  l_QORDialog* findInspectHandle(uint32_t handle);
+
   // Record/replay trace level: first character of RECORD_TRACE, 0 when unset.
   static char record_trace;
 
@@ -320,4 +330,5 @@ class l_QORDialog {
   Widget baseWidget;
   unsigned char destroyHandlerInstalled;
   int lastApplyNow;
+  uint32_t inspectHandle;
 };

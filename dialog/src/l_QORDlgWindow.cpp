@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "l_QORDlgInspect.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgRadioState.h"
 #include "l_QORInteractiveApplication.h"
@@ -150,6 +151,8 @@ void l_QORDlgWindow::AddWMCallbacks() {
   Widget shell = baseWidget;
   while (shell && !XtIsWMShell(shell)) shell = XtParent(shell);
   if (!shell) return;
+  // Every kind of window answers inspection tools on its shell.
+  l_QORDlgInspect::Install(shell, this);
   Display* d = XtDisplay(shell);
   Atom deleteWindow = XInternAtom(d, "WM_DELETE_WINDOW", True);
   if (deleteWindow == None) return;

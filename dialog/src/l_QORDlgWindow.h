@@ -56,7 +56,8 @@ class l_QORDlgWindow : public l_QORDialog {
   void CloseOpenCombo() { SetOpenCombo(nullptr); }
   l_QORDialog* GetOpenCombo() const { return openCombo; }
 
-  // Services the concrete kinds install from BuildWindow().
+  // Services the concrete kinds install from BuildWindow(). The window
+  // manager's callbacks come with the inspection channel's handler.
   void AddWMCallbacks();
   void InstallMoveWindowHandler(Widget w = nullptr);
   static void popupCB(Widget w, XtPointer client, XtPointer call);
