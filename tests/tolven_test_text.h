@@ -164,4 +164,29 @@ TEST_F(UnicodeText, TheBubbleShowsItsTextAsWritten) {
   PumpFor(100);
 }
 
+TEST_F(UnicodeText, ACoreFontFaceShowsLatin1AndQuestionMarksForTheRest) {
+  // As when the "Dialog" catalog names an X font for the documents.
+  Widget top = app->GetLetterObject()->GetWidget();
+  Arg args[2];
+  XtSetArg(args[0], XmNfontName, const_cast<char*>("fixed"));
+  XtSetArg(args[1], XmNfontType, XmFONT_IS_FONT);
+  XmRendition r = XmRenditionCreate(top, const_cast<char*>(XmFONTLIST_DEFAULT_TAG), args, 2);
+  XmRenderTable core = XmRenderTableAddRenditions(nullptr, &r, 1, XmMERGE_REPLACE);
+  XmRenditionFree(r);
+  QORDlgText::noteRenderTable(QORDlgText::Document, core);
+  Widget label = XtVaCreateWidget("core", xmLabelWidgetClass, top, XmNrenderTable, core, nullptr);
+  XmString s = QORDlgText::toXmString(kButton);
+  XtVaSetValues(label, XmNlabelString, s, nullptr);
+  XmStringFree(s);
+  EXPECT_EQ(Shown(label), "Gr\xC3\xB6\xC3\x9F" "e \xC3\x97" "2 ??");  // Größe ×2 ??
+  // Measured as its Latin-1 bytes, one glyph each.
+  XmString latin1 = XmStringCreateSimple(const_cast<char*>("Gr\xF6\xDF" "e \xD7" "2 ??"));
+  EXPECT_EQ(ShownWidth(label), XmStringWidth(core, latin1));
+  XmStringFree(latin1);
+  XtDestroyWidget(label);
+  QORDlgText::noteRenderTable(QORDlgText::Document, GlobalXResources.documentFontList);
+  XmRenderTableFree(core);
+  EXPECT_FALSE(QORDlgText::isLatin1(QORDlgText::Document));
+}
+
 }  // namespace
