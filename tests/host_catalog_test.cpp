@@ -63,6 +63,9 @@ TEST(Catalog, MalformedTextNamesFileAndLine) {
       {"A = \"x\"\n\nB = \"y\";\n", "t.catalog:1: missing ';' after the value of A"},
       {"A = \"x\";\n// caf\xE9\n", "t.catalog:2: invalid UTF-8"},
       {"A = \"x\";\n\nB = \"\xC0\xAF\";\n", "t.catalog:3: invalid UTF-8"},
+      {"A = \"\xC3\xB6\";\nB = \"ok \x9F here\";\n", "t.catalog:2: invalid UTF-8"},  // lone continuation
+      {"A = \"x\";\nB = \"\xE6\x95\";\nC = \"y\";\n", "t.catalog:2: invalid UTF-8"},  // truncated sequence
+      {"A = \"\xE0\x80\xAF\";\n", "t.catalog:1: invalid UTF-8"},  // overlong three-byte form
       {"A = \"x\";\nB = \"\\q\";\n", "t.catalog:2: bad escape \\q"},
       {"B = \"\\u12G4\";\n", "t.catalog:1: bad escape \\u (four hex digits expected)"},
       {"B = \"\\uD800x\";\n", "t.catalog:1: bad escape: lone surrogate"},

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "QORDlgText.h"
 #include "l_QORDlgFrame.h"
 #include "l_QORDlgLayoutManager.h"
 #include "qordlg_objlist.h"
@@ -64,7 +65,7 @@ void l_QORDlgFrame::Build() {
 
 XmString l_QORDlgFrame::titleString() {
   const QORUnicodeString& t = GetTitle();
-  return XmStringCreateLocalized(const_cast<char*>(t.IsEmpty() ? name.c_str() : t.c_str()));
+  return QORDlgText::toXmString(t.IsEmpty() ? QORUnicodeString(name) : t);
 }
 
 void l_QORDlgFrame::setTitleLabel() {

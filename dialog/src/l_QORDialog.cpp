@@ -11,6 +11,7 @@
 #include "QORMarshal.h"
 #include "QORMsgCatalog.h"
 #include "QORDlgGridConstraints.h"
+#include "QORDlgText.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORInteractiveApplication.h"
 
@@ -498,7 +499,7 @@ void l_QORDialog::update(unsigned long mask) {
     }
   }
   if ((raised & QORDlgUpdTitle) && baseWidget) {
-    XmString s = XmStringCreateLocalized(const_cast<char*>(title.c_str()));
+    XmString s = QORDlgText::toXmString(title);
     XtVaSetValues(baseWidget, XmNlabelString, s, nullptr);
     XmStringFree(s);
   }

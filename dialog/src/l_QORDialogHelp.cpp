@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "QORDlgArgs.h"
+#include "QORDlgText.h"
 #include "l_QORDialog.h"
 #include "l_QORInteractiveApplication.h"
 
@@ -59,7 +60,7 @@ void bubbleTimeoutCB(XtPointer client, XtIntervalId*) {
 }
 
 void setLabel(Widget label, const QORUnicodeString& text) {
-  XmString s = XmStringCreateLocalized(const_cast<char*>(text.c_str()));
+  XmString s = QORDlgText::toXmString(text);
   XtVaSetValues(label, XmNlabelString, s, nullptr);
   XmStringFree(s);
 }
@@ -141,7 +142,7 @@ Widget l_QORDialog::CreateHelpShell(QORUnicodeString* text, int kind) {
   XtAddCallback(shell, XmNdestroyCallback, forgetShellCB, nullptr);
 
   // Line breaks in the text start new lines.
-  XmString s = XmStringCreateLtoR(const_cast<char*>(text->c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG));
+  XmString s = QORDlgText::toXmString(*text, QORDlgText::ShortHelp);
   args.clear();
   args.add(XmNlabelString, s).add(XmNbackground, g.shortHelpBackground).add(XmNforeground, g.shortHelpForeground);
   args.add(XmNmarginWidth, 4).add(XmNmarginHeight, 2);

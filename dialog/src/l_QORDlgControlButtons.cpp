@@ -5,6 +5,7 @@
 #include <X11/IntrinsicP.h>
 #include <Xm/Xm.h>
 
+#include "QORDlgText.h"
 #include "l_QORDlgRecordCases.h"
 #include "l_QORInteractiveApplication.h"
 
@@ -13,7 +14,7 @@ void l_QORDlgControl::commonArgs(QORDlgArgList& args, bool toggle, bool withLabe
   // Created with its text, a label measures itself once instead of twice.
   if (withLabel && !IsAKindOf(QORDlgCodeSeparator)) {
     if (creationLabel) XmStringFree(creationLabel);
-    creationLabel = XmStringCreateSimple(const_cast<char*>(GetTitle().c_str()));
+    creationLabel = QORDlgText::toXmString(GetTitle());
     args.add(XmNlabelString, creationLabel);
   }
   if (!GlobalXResources.enabled) return;
@@ -46,8 +47,7 @@ void l_QORDlgControl::setLabelString(Widget w) {
     creationLabel = nullptr;
     return;
   }
-  const QORUnicodeString& t = GetTitle();
-  XmString s = XmStringCreateSimple(const_cast<char*>(t.c_str()));
+  XmString s = QORDlgText::toXmString(GetTitle());
   XtVaSetValues(w, XmNlabelString, s, nullptr);
   XmStringFree(s);
 }

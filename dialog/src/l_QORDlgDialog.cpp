@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "QORDlgArgs.h"
+#include "QORDlgText.h"
 #include "QORMarshal.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgRecordCases.h"
@@ -257,7 +258,7 @@ void l_QORDlgDialog::update(unsigned long mask) {
     for (int i = 0; i < children.getCount(); ++i) GetChild(i)->Build();
   if (take(QORDlgUpdButtonTitles) && hasButtons()) {
     for (int b = 0; b < 4; ++b) {
-      XmString s = XmStringCreateLocalized(const_cast<char*>(titles[b].c_str()));
+      XmString s = QORDlgText::toXmString(titles[b]);
       XtVaSetValues(buttons[b], XmNlabelString, s, nullptr);
       XmStringFree(s);
     }
@@ -312,7 +313,7 @@ void l_QORDlgDialog::update(unsigned long mask) {
     if (shown)
       if (l_QORInteractiveApplication* app = GetApplication()) app->AddDialogToManage(this);
   }
-  if (take(QORDlgUpdTitle)) XtVaSetValues(shell, XmNtitle, title.c_str(), nullptr);
+  if (take(QORDlgUpdTitle)) QORDlgText::setShellTitle(shell, title);
   if (take(QORDlgUpdGrowDone)) resizing = 0;
   l_QORDlgWindow::update(mask);
   if (grew) {

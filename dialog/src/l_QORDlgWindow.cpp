@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "QORDlgText.h"
 #include "l_QORDlgInspect.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgRadioState.h"
@@ -469,7 +470,7 @@ void l_QORDlgWindow::update(unsigned long mask) {
     }
   }
   if (take(QORDlgUpdTitle)) {
-    if (Widget shell = FindShell()) XtVaSetValues(shell, XmNtitle, title.c_str(), nullptr);
+    if (Widget shell = FindShell()) QORDlgText::setShellTitle(shell, title);
   }
   if (take(QORDlgUpdMenuBar)) {
     if (previousMenuBar) previousMenuBar->UnBuild();

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "QORDlgText.h"
 #include "QORMsgCatalog.h"
 #include "QORString.h"
 
@@ -96,6 +97,27 @@ void convertResource(Widget w, const QORMsgCatalog* catalog, const char* key, co
   convert(w, type, builtInValue(key), dst, size);
 }
 
+// A font list the catalog names is an X core font, converted as written.
+// Without one the face is anti-aliased Sans through Xft, at the size of the
+// built-in font, so that every text shows as written whatever the locale.
+void fontResource(Widget w, const QORMsgCatalog* catalog, const char* key, XmFontList* dst) {
+  std::string value;
+  if (catalogValue(catalog, key, value) && convert(w, XmRFontList, value, dst, sizeof(XmFontList))) return;
+  *dst = QORDlgText::xftRenderTable(w, QORDlgText::xlfdPoints(builtInValue(key).c_str()));
+}
+
+// Widgets the toolkit gives no font of their own (frame titles, dialog box
+// buttons, Motif's inner labels) take the Xft face too, through the resource
+// database: Motif's core default font would read UTF-8 as Latin-1.
+void defaultRenderTable(Widget w, XmRenderTable table) {
+  XrmDatabase db = XtScreenDatabase(XtScreen(w));
+  XrmValue value;
+  value.size = sizeof(XmRenderTable);
+  value.addr = reinterpret_cast<XPointer>(&table);
+  // Typed as a render table, the value is taken as it is, without conversion.
+  XrmPutResource(&db, "*renderTable", XmRRenderTable, &value);
+}
+
 }  // namespace
 
 void InitXResources(Widget w) {
@@ -121,7 +143,10 @@ void InitXResources(Widget w) {
   } fonts[] = {{"QORDlgDocument.FontList", &g.documentFontList},
                {"QORDlgShortHelp.FontList", &g.shortHelpFontList},
                {"QORDlgEditor.FontList", &g.editorFontList}};
-  for (const auto& f : fonts) convertResource(w, catalog, f.key, XmRFontList, f.dst, sizeof(XmFontList));
+  for (const auto& f : fonts) fontResource(w, catalog, f.key, f.dst);
+  QORDlgText::noteRenderTable(QORDlgText::Document, g.documentFontList);
+  QORDlgText::noteRenderTable(QORDlgText::ShortHelp, g.shortHelpFontList);
+  if (!QORDlgText::isLatin1(QORDlgText::Document)) defaultRenderTable(w, g.documentFontList);
   g.documentBackgroundCopy = g.documentBackground;
   g.documentForegroundCopy = g.documentForeground;
   g.editorBackgroundCopy = g.editorBackground;

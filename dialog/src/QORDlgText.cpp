@@ -1,0 +1,116 @@
+#include "QORDlgText.h"
+
+#include <X11/Xatom.h>
+#include <langinfo.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "QORDlgArgs.h"
+
+bool QORDlgText::latin1[QORDlgText::Faces] = {false, false};
+
+namespace {
+
+// Latin-1 bytes as UTF-8: the reverse of what a core-font face is given.
+std::string latin1ToUtf8(const char* s) {
+  std::string out;
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(s); *p; ++p) {
+    if (*p < 0x80) {
+      out += static_cast<char>(*p);
+    } else {
+      out += static_cast<char>(0xC0 | (*p >> 6));
+      out += static_cast<char>(0x80 | (*p & 0x3F));
+    }
+  }
+  return out;
+}
+
+// "\n" both ways: XmStringGenerate makes it a line separator, and
+// XmStringUnparse gives it back only through a table that says so.
+XmParseTable newlineTable() {
+  static XmParseTable table = [] {
+    Arg args[3];
+    XmString separator = XmStringSeparatorCreate();
+    XtSetArg(args[0], XmNpattern, const_cast<char*>("\n"));
+    XtSetArg(args[1], XmNsubstitute, separator);
+    XtSetArg(args[2], XmNincludeStatus, XmINSERT);
+    XmParseTable t = reinterpret_cast<XmParseTable>(XtMalloc(sizeof(XmParseMapping)));
+    t[0] = XmParseMappingCreate(args, 3);
+    XmStringFree(separator);
+    return t;
+  }();
+  return table;
+}
+
+bool utf8Locale() { return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0; }
+
+}  // namespace
+
+XmString QORDlgText::toXmString(const QORUnicodeString& text, Face face) {
+  // A core font draws each byte as one Latin-1 glyph: characters it cannot
+  // show become '?' rather than a run of accented garbage.
+  const QORString bytes = latin1[face] ? text.ToLatin1() : text.ToUTF8();
+  // The default parse table turns "\n" into a line separator.
+  return XmStringGenerate(const_cast<char*>(bytes.c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG),
+                          XmCHARSET_TEXT, nullptr);
+}
+
+QORUnicodeString QORDlgText::fromXmString(XmString s, Face face) {
+  if (!s) return QORUnicodeString();
+  // XmStringUnparse hands back the segments' bytes untouched, whatever the locale.
+  char* bytes = static_cast<char*>(
+      XmStringUnparse(s, nullptr, XmCHARSET_TEXT, XmCHARSET_TEXT, newlineTable(), 1, XmOUTPUT_ALL));
+  QORUnicodeString out(latin1[face] ? QORUnicodeString(latin1ToUtf8(bytes ? bytes : ""))
+                                        : QORUnicodeString(bytes ? bytes : ""));
+  XtFree(bytes);
+  return out;
+}
+
+void QORDlgText::setShellTitle(Widget shell, const QORUnicodeString& title) {
+  // Without an encoding Xt converts from the locale, which in the C locale
+  // takes each UTF-8 byte for a Latin-1 character. ASCII stays a plain
+  // STRING, which every window manager and XFetchName read.
+  const bool ascii = title.GetLengthInChar() == title.GetLengthInByte();
+  const Atom encoding = ascii ? XA_STRING : XInternAtom(XtDisplay(shell), "UTF8_STRING", False);
+  XtVaSetValues(shell, XmNtitleEncoding, encoding, XmNtitle, title.c_str(), nullptr);
+}
+
+XmRenderTable QORDlgText::xftRenderTable(Widget w, int points) {
+  QORDlgArgs<3> args;
+  args.add(XmNfontName, const_cast<char*>("Sans")).add(XmNfontType, XmFONT_IS_XFT);
+  // Xft scales points by Xft.dpi when the resource database sets it.
+  args.add(XmNfontSize, points > 0 ? points : 10);
+  XmRendition r = XmRenditionCreate(w, const_cast<char*>(XmFONTLIST_DEFAULT_TAG), args.data(), args.count());
+  XmRenderTable table = XmRenderTableAddRenditions(nullptr, &r, 1, XmMERGE_REPLACE);
+  XmRenditionFree(r);
+  return table;
+}
+
+int QORDlgText::xlfdPoints(const char* xlfd) {
+  // -foundry-family-weight-slant-width-style-pixels-points-...: field 8, decipoints.
+  int field = 0;
+  for (const char* p = xlfd; p && *p; ++p)
+    if (*p == '-' && ++field == 8) return std::atoi(p + 1) / 10;
+  return 0;
+}
+
+void QORDlgText::noteRenderTable(Face face, XmRenderTable table) {
+  latin1[face] = false;
+  if (!table) return;
+  XmStringTag* tags = nullptr;
+  const int n = XmRenderTableGetTags(table, &tags);
+  if (n > 0) {
+    XmRendition r = XmRenderTableGetRendition(table, tags[0]);
+    XmFontType type = XmFONT_IS_XFT;
+    Arg arg;
+    XtSetArg(arg, XmNfontType, &type);
+    XmRenditionRetrieve(r, &arg, 1);
+    // A font set follows the locale, which converts UTF-8 only when it is UTF-8.
+    latin1[face] = type == XmFONT_IS_FONT || (type == XmFONT_IS_FONTSET && !utf8Locale());
+    XmRenditionFree(r);
+  }
+  for (int i = 0; i < n; ++i) XtFree(tags[i]);
+  XtFree(reinterpret_cast<char*>(tags));
+}

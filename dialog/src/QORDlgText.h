@@ -1,0 +1,34 @@
+// Internal to libTOLVEN: not API, never installed.
+// The one road between the toolkit's UTF-8 texts and Motif compound strings.
+#pragma once
+#include <Xm/Xm.h>
+
+#include "QORString.h"
+
+class QORDlgText {
+ public:
+  // Which of the standard render tables a text is shown in.
+  enum Face { Document, ShortHelp, Faces };
+
+  // A compound string showing `text` as written; line breaks start new lines.
+  // The caller frees it with XmStringFree.
+  static XmString toXmString(const QORUnicodeString& text, Face face = Document);
+  // The UTF-8 text of a compound string made by toXmString (or by Motif).
+  static QORUnicodeString fromXmString(XmString s, Face face = Document);
+
+  // The shell's title as written: the window manager is told it is UTF-8.
+  static void setShellTitle(Widget shell, const QORUnicodeString& title);
+
+  // The default render table: anti-aliased "Sans" through Xft at `points`.
+  static XmRenderTable xftRenderTable(Widget w, int points);
+  // Point size named by an X logical font description, or 0.
+  static int xlfdPoints(const char* xlfd);
+  // Notes how `face` draws: an Xft rendition takes UTF-8 in any locale, a
+  // core font only its own 8-bit charset, which is Latin-1 for the ones the
+  // catalogs name.
+  static void noteRenderTable(Face face, XmRenderTable table);
+  static bool isLatin1(Face face) { return latin1[face]; }
+
+ private:
+  static bool latin1[Faces];
+};

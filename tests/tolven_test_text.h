@@ -1,0 +1,192 @@
+// The Unicode text path, run by one suite per locale: catalog texts in UTF-8
+// reach labels, buttons, frame titles, dialog box buttons, bubbles and window
+// titles as written, and are measured in glyphs, not in bytes.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <X11/Xatom.h>
+#include <X11/Xft/Xft.h>
+#include <X11/Xutil.h>
+#include <Xm/Label.h>
+#include <langinfo.h>
+#include <stdlib.h>
+
+#include <string>
+
+#include "QORDlgFrame.h"
+#include "QORDlgLabel.h"
+#include "QORDlgPushButton.h"
+#include "QORDlgText.h"
+#include "QORMsgCatalog.h"
+#include "tolven_test_app.h"
+#include "tolven_test_control.h"
+#include "tolven_test_dialog.h"
+
+namespace {
+
+const char kLabel[] = "\xC3\x9Cn\xC3\xAF" "c\xC3\xB6" "d\xC3\xA9: \xE6\x95\xB0\xE9\x87\x8F \xE2\x80\x94 "
+                      "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";  // Ünïcödé: 数量 — Привет
+const char kButton[] = "Gr\xC3\xB6\xC3\x9F" "e \xC3\x97" "2 \xCE\xA9\xCE\xBC";  // Größe ×2 Ωμ
+const char kFrame[] = "\xD0\xA0\xD0\xB0\xD0\xBC\xD0\xBA\xD0\xB0 \xCE\xA9";  // Рамка Ω
+const char kOK[] = "\xD0\x94\xD0\xB0 \xE2\x9C\x93";  // Да ✓
+const char kBubble[] = "\xE6\x95\xB0\xE9\x87\x8F\n\xCE\xA9\xCE\xBC";  // 数量, Ωμ on two lines
+const char kWindow[] = "Fen\xC3\xAAtre \xE6\x95\xB0\xE9\x87\x8F";  // Fenêtre 数量
+
+// The same bytes read one Latin-1 character per byte: what the user saw
+// before texts went through one UTF-8 road.
+std::string Misread(const std::string& utf8) {
+  std::string out;
+  for (unsigned char c : utf8) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::string Shown(Widget w, QORDlgText::Face face = QORDlgText::Document) {
+  XmString s = Resource<XmString>(w, XmNlabelString);
+  const std::string text = QORDlgText::fromXmString(s, face).str();
+  XmStringFree(s);
+  return text;
+}
+
+// Width of the widget's label string in the widget's own render table, and
+// of `other` in that same table.
+Dimension ShownWidth(Widget w, const char* other = nullptr) {
+  XmRenderTable table = Resource<XmRenderTable>(w, XmNrenderTable);
+  XmString s = other ? QORDlgText::toXmString(other) : Resource<XmString>(w, XmNlabelString);
+  const Dimension width = XmStringWidth(table, s);
+  XmStringFree(s);
+  return width;
+}
+
+// The advance of `utf8` in the Xft font of the widget's first rendition: the real glyphs.
+int GlyphAdvance(Widget w, const char* utf8) {
+  XmRenderTable table = Resource<XmRenderTable>(w, XmNrenderTable);
+  XmStringTag* tags = nullptr;
+  const int n = XmRenderTableGetTags(table, &tags);
+  if (n == 0) return -1;
+  XmRendition r = XmRenderTableGetRendition(table, tags[0]);
+  XftFont* font = nullptr;
+  Arg arg;
+  XtSetArg(arg, XmNxftFont, &font);
+  XmRenditionRetrieve(r, &arg, 1);
+  XGlyphInfo info{};
+  if (font)
+    XftTextExtentsUtf8(XtDisplay(w), font, reinterpret_cast<const FcChar8*>(utf8), static_cast<int>(strlen(utf8)),
+                       &info);
+  XmRenditionFree(r);
+  for (int i = 0; i < n; ++i) XtFree(tags[i]);
+  XtFree(reinterpret_cast<char*>(tags));
+  return font ? info.xOff : -1;
+}
+
+class UnicodeText : public AppSuite {
+ protected:
+  static void SetUpTestSuite() {
+    setenv("LC_ALL", TOLVEN_TEXT_LOCALE, 1);
+    StartApplication("TolvenText");
+  }
+};
+
+TEST_F(UnicodeText, TheSuiteRunsInItsLocale) {
+  const std::string codeset = nl_langinfo(CODESET);
+  EXPECT_EQ(codeset == "UTF-8", std::string(TOLVEN_TEXT_LOCALE) != "C") << codeset;
+}
+
+TEST_F(UnicodeText, CatalogTextsComeBackFromTheWidgetsAsWritten) {
+  QORMsgCatalog catalog;
+  const std::string text = std::string("Lbl.Title = \"") + kLabel + "\";\nBtn.Title = \"" + kButton +
+                           "\";\nFrm.Title = \"" + kFrame + "\";\nBOK = \"" + kOK + "\";\n";
+  ASSERT_EQ(catalog.LoadFromText(text.c_str(), text.size(), "unicode.catalog"), 1);
+  auto* box = new QORDlgDialog(app, "Uni", QORDlgDialogOK | QORDlgDialogCancel);
+  box->AddResourcePath(catalog, "");
+  auto* label = new QORDlgLabel(box, "Lbl");
+  auto* button = new QORDlgPushButton(box, "Btn");
+  auto* frame = new QORDlgFrame(box, "Frm", 0);
+  label->SetRectDimensions(10, 10, 30, 300);
+  button->SetRectDimensions(10, 50, 30, 200);
+  frame->SetRectDimensions(10, 90, 60, 200);
+  box->SetTitle(kWindow);
+  box->SetVisibility(QORDlgShown);
+  auto* l = static_cast<l_QORDlgDialog*>(box->GetLetterObject());
+  ASSERT_TRUE(PumpUntil([l] { return Viewable(l->GetShell()); }));
+
+  Widget frameWidget = WidgetOf(frame);
+  Widget title = XtNameToWidget(frameWidget, "Frm");
+  if (!title) title = XtNameToWidget(XtParent(frameWidget), "Frm");
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(Shown(WidgetOf(label)), kLabel);
+  EXPECT_EQ(Shown(WidgetOf(button)), kButton);
+  EXPECT_EQ(Shown(title), kFrame);
+  EXPECT_EQ(Shown(l->GetButtonWidget(l_QORDlgDialog::OK)), kOK);
+  EXPECT_EQ(Shown(l->GetButtonWidget(l_QORDlgDialog::Cancel)), "Cancel");
+
+  // The window manager is told the title's encoding: UTF-8 bytes, not Latin-1.
+  XTextProperty name{};
+  ASSERT_TRUE(XGetWMName(TestDisplay(), XtWindow(l->GetShell()), &name));
+  EXPECT_EQ(name.encoding, XInternAtom(TestDisplay(), "UTF8_STRING", False));
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(name.value), name.nitems), kWindow);
+  XFree(name.value);
+
+  // Each text is as wide as its glyphs, far narrower than its bytes read as Latin-1.
+  for (Widget w : {WidgetOf(label), WidgetOf(button), title}) {
+    const std::string shown = Shown(w);
+    EXPECT_EQ(ShownWidth(w), GlyphAdvance(w, shown.c_str())) << shown;
+    EXPECT_LT(ShownWidth(w), ShownWidth(w, Misread(shown).c_str())) << shown;
+  }
+  EXPECT_LT(ShownWidth(WidgetOf(label), "\xE6\x95\xB0\xE9\x87\x8F"),
+            ShownWidth(WidgetOf(label), Misread("\xE6\x95\xB0\xE9\x87\x8F").c_str()));
+  delete box;
+  PumpIdle();
+}
+
+TEST_F(UnicodeText, TheBubbleShowsItsTextAsWritten) {
+  TestDialog win("BubbleUni");
+  TestControl button(&win, "Bubbly");
+  button.SetRectDimensions(20, 20, 40, 160);
+  button.SetShortHelp(kBubble);
+  ASSERT_TRUE(win.Show());
+  MoveTo(1200, 1000);
+  PumpFor(200);
+  PointAt(WidgetOf(&button));
+  ASSERT_TRUE(PumpUntil([] { return ShownBubble() != nullptr; }));
+  Widget label = XtNameToWidget(ShownBubble(), "label");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(Shown(label, QORDlgText::ShortHelp), kBubble);
+  EXPECT_EQ(ShownWidth(label), std::max(GlyphAdvance(label, "\xE6\x95\xB0\xE9\x87\x8F"),
+                                        GlyphAdvance(label, "\xCE\xA9\xCE\xBC")));
+  MoveTo(1200, 1000);
+  PumpFor(100);
+}
+
+TEST_F(UnicodeText, ACoreFontFaceShowsLatin1AndQuestionMarksForTheRest) {
+  // As when the "Dialog" catalog names an X font for the documents.
+  Widget top = app->GetLetterObject()->GetWidget();
+  Arg args[2];
+  XtSetArg(args[0], XmNfontName, const_cast<char*>("fixed"));
+  XtSetArg(args[1], XmNfontType, XmFONT_IS_FONT);
+  XmRendition r = XmRenditionCreate(top, const_cast<char*>(XmFONTLIST_DEFAULT_TAG), args, 2);
+  XmRenderTable core = XmRenderTableAddRenditions(nullptr, &r, 1, XmMERGE_REPLACE);
+  XmRenditionFree(r);
+  QORDlgText::noteRenderTable(QORDlgText::Document, core);
+  Widget label = XtVaCreateWidget("core", xmLabelWidgetClass, top, XmNrenderTable, core, nullptr);
+  XmString s = QORDlgText::toXmString(kButton);
+  XtVaSetValues(label, XmNlabelString, s, nullptr);
+  XmStringFree(s);
+  EXPECT_EQ(Shown(label), "Gr\xC3\xB6\xC3\x9F" "e \xC3\x97" "2 ??");  // Größe ×2 ??
+  // Measured as its Latin-1 bytes, one glyph each.
+  XmString latin1 = XmStringCreateSimple(const_cast<char*>("Gr\xF6\xDF" "e \xD7" "2 ??"));
+  EXPECT_EQ(ShownWidth(label), XmStringWidth(core, latin1));
+  XmStringFree(latin1);
+  XtDestroyWidget(label);
+  QORDlgText::noteRenderTable(QORDlgText::Document, GlobalXResources.documentFontList);
+  XmRenderTableFree(core);
+  EXPECT_FALSE(QORDlgText::isLatin1(QORDlgText::Document));
+}
+
+}  // namespace
