@@ -107,16 +107,25 @@ bool InspectClient::readAnswer(const XSelectionEvent& notify, std::vector<unsign
   if (notify.property == None) return fail("the program refused to hand over its answer");
   Atom type = None;
   int format = 0;
+  std::vector<unsigned char> piece;
+  if (!takeAnswerProperty(piece, type, format)) return fail("cannot read the answer");
+  if (type == incr) return readIncremental(answer);
+  if (type != atom || format != 8) return fail("the answer has the wrong type");
+  answer = std::move(piece);
+  return true;
+}
+
+// Reads and deletes the answer property; deleting it is what asks for the next piece.
+bool InspectClient::takeAnswerProperty(std::vector<unsigned char>& bytes, Atom& type, int& format) {
   unsigned long count = 0, after = 0;
   unsigned char* data = nullptr;
   if (XGetWindowProperty(display, own, answerProperty, 0, 0x1FFFFFFF, True, AnyPropertyType, &type, &format, &count,
                          &after, &data) != Success)
-    return fail("cannot read the answer");
-  const bool incremental = type == incr;
-  if (!incremental && data) answer.assign(data, data + count * (format / 8));
-  if (data) XFree(data);
-  if (incremental) return readIncremental(answer);
-  if (type != atom || format != 8) return fail("the answer has the wrong type");
+    return false;
+  if (data) {
+    bytes.assign(data, data + count * (format / 8));
+    XFree(data);
+  }
   return true;
 }
 
@@ -129,16 +138,10 @@ bool InspectClient::readIncremental(std::vector<unsigned char>& answer) {
       continue;
     Atom type = None;
     int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, own, answerProperty, 0, 0x1FFFFFFF, True, AnyPropertyType, &type, &format, &count,
-                           &after, &data) != Success)
-      return fail("cannot read the answer");
-    const size_t bytes = count * (format / 8);
-    if (data) {
-      answer.insert(answer.end(), data, data + bytes);
-      XFree(data);
-    }
+    std::vector<unsigned char> piece;
+    if (!takeAnswerProperty(piece, type, format)) return fail("cannot read the answer");
+    const size_t bytes = piece.size();
+    answer.insert(answer.end(), piece.begin(), piece.end());
     if (bytes == 0) return true;
   }
   return fail("the answer stopped coming in");

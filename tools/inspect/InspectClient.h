@@ -33,6 +33,7 @@ class InspectClient {
   void offerBlock(const XSelectionRequestEvent& request);
   bool readAnswer(const XSelectionEvent& notify, std::vector<unsigned char>& answer);
   bool readIncremental(std::vector<unsigned char>& answer);
+  bool takeAnswerProperty(std::vector<unsigned char>& bytes, Atom& type, int& format);
 
   Display* display;
   int timeoutMs;

@@ -108,6 +108,7 @@ class Inspector {
 
  private:
   int ask(Window target, uint32_t command, uint32_t object, std::vector<unsigned char>& answer);
+  int askTree(Window target, InspectTree& t);
   int resolve(Window target, uint32_t& handle);
   int tree(Window target);
   int values(Window target);
@@ -132,18 +133,21 @@ int Inspector::ask(Window target, uint32_t command, uint32_t object, std::vector
 }
 
 // A number is a handle as the tree gives it; anything else a path of names.
+int Inspector::askTree(Window target, InspectTree& t) {
+  std::vector<unsigned char> answer;
+  if (int status = ask(target, 0, 0, answer)) return status;
+  std::string error;
+  if (ReadTree(answer, t, error)) return ExitOk;
+  std::fprintf(stderr, "tolven-inspect: %s\n", error.c_str());
+  return ExitRefused;
+}
+
 int Inspector::resolve(Window target, uint32_t& handle) {
   char* end = nullptr;
   handle = static_cast<uint32_t>(std::strtoul(options.object.c_str(), &end, 0));
   if (end && *end == '\0') return ExitOk;
-  std::vector<unsigned char> answer;
-  if (int status = ask(target, 0, 0, answer)) return status;
   InspectTree t;
-  std::string error;
-  if (!ReadTree(answer, t, error)) {
-    std::fprintf(stderr, "tolven-inspect: %s\n", error.c_str());
-    return ExitRefused;
-  }
+  if (int status = askTree(target, t)) return status;
   // The program's own paths start above its windows ("Application/Gallery/..."):
   // a first name that is not the window's is passed over.
   int at = t.Find(options.object);
@@ -158,14 +162,8 @@ int Inspector::resolve(Window target, uint32_t& handle) {
 }
 
 int Inspector::tree(Window target) {
-  std::vector<unsigned char> answer;
-  if (int status = ask(target, 0, 0, answer)) return status;
   InspectTree t;
-  std::string error;
-  if (!ReadTree(answer, t, error)) {
-    std::fprintf(stderr, "tolven-inspect: %s\n", error.c_str());
-    return ExitRefused;
-  }
+  if (int status = askTree(target, t)) return status;
   printTree(t, options.json);
   return ExitOk;
 }
