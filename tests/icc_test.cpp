@@ -3,8 +3,6 @@
 // against a bare Xlib client where the refusals and other formats are seen.
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <cstring>
@@ -17,6 +15,7 @@
 #include "l_QORDlgICC.h"
 #include "l_QORInteractiveApplication.h"
 #include "tolven_test_app.h"
+#include "tolven_test_child.h"
 #include "tolven_test_icc.h"
 #include <X11/Xatom.h>
 
@@ -54,51 +53,11 @@ void TakeFreshTime() {
   PumpUntil([&] { return notices != before; });
 }
 
-// The peer program on two pipes; every line it prints, in order.
-class Peer {
- public:
-  Peer() {
-    int in[2], out[2];
-    if (pipe(in) || pipe(out)) return;
-    pid = fork();
-    if (pid == 0) {
-      dup2(in[0], 0), dup2(out[1], 1);
-      execl(TOLVEN_BINARY_DIR "/bin/icc_peer", "icc_peer", static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(in[0]), close(out[1]);
-    toPeer = in[1], fromPeer = out[0];
-  }
-  ~Peer() {
-    Send("quit");
-    close(toPeer), close(fromPeer);
-    if (!PumpUntil([this] { return waitpid(pid, nullptr, WNOHANG) == pid; }, 5000)) kill(pid, SIGKILL);
-  }
-  void Send(const std::string& line) { (void)!write(toPeer, (line + "\n").data(), line.size() + 1); }
-  // The next line, serving this process's selection meanwhile; "" when none comes within `ms`.
-  std::string Next(int ms = 20000) {
-    PumpUntil([this] { return lineReady() || !readMore(); }, ms);
-    const std::size_t end = text.find('\n');
-    if (end == std::string::npos) return "";
-    const std::string line = text.substr(0, end);
-    text.erase(0, end + 1);
-    return line;
-  }
-
- private:
-  bool lineReady() const { return text.find('\n') != std::string::npos; }
-  // False once the peer has closed its end.
-  bool readMore() {
-    pollfd p{fromPeer, POLLIN, 0};
-    if (poll(&p, 1, 0) <= 0) return true;
-    char chunk[256];
-    const ssize_t n = read(fromPeer, chunk, sizeof chunk);
-    if (n > 0) text.append(chunk, n);
-    return n > 0;
-  }
-  pid_t pid = -1;
-  int toPeer = -1, fromPeer = -1;
-  std::string text;
+// The peer program, serving this process's selection while it is awaited.
+struct Peer : ChildProgram {
+  Peer() : ChildProgram(TOLVEN_BINARY_DIR "/bin/icc_peer", [](int ms) { PumpUntil([] { return false; }, ms); }) {}
+  // The peer's answer to `command`.
+  std::string Ask(const std::string& command) { return Send(command) ? Next() : "not sent"; }
 };
 
 // A bare client on a connection of its own.
@@ -182,11 +141,9 @@ TEST_F(IccTest, AMebibyteCrossesBothWaysIntactInIncrementalPieces) {
   ASSERT_EQ(peer.Next(), "READY");
   const std::vector<char> mine = IccBlock(1 << 20, 1);
   ASSERT_EQ(Write(icc, mine), 1);
-  peer.Send("read");
-  EXPECT_EQ(peer.Next(), "READ 1048576 " + IccDigest(mine.data(), mine.size()));
+  EXPECT_EQ(peer.Ask("read"), "READ 1048576 " + IccDigest(mine.data(), mine.size()));
 
-  peer.Send("write 1048576 2");
-  ASSERT_EQ(peer.Next(), "WRITE 1");
+  ASSERT_EQ(peer.Ask("write 1048576 2"), "WRITE 1");
   RawClient watch;
   XSelectInput(watch.display, XtWindow(Shell()), PropertyChangeMask);
   XSync(watch.display, False);
@@ -208,8 +165,7 @@ TEST_F(IccTest, TakingTheSelectionTellsOnlyTheCurrentOwnerOnce) {
   EXPECT_EQ(l_QORDlgICC::GetCurrentOwner(), other->GetLetterObject());
   EXPECT_EQ(RawClient().Request(), std::string(IccBlock(10, 2).data(), 10));
 
-  peer.Send("write 10 3");
-  ASSERT_EQ(peer.Next(), "WRITE 1");
+  ASSERT_EQ(peer.Ask("write 10 3"), "WRITE 1");
   ASSERT_TRUE(PumpUntil([&] { return lost[other] == 1; }));
   EXPECT_EQ(lost[icc], 0);
   EXPECT_EQ(l_QORDlgICC::GetCurrentOwner(), nullptr);
@@ -230,20 +186,18 @@ TEST_F(IccTest, AnEmptyBlockIsOwnedButEveryRequestIsRefused) {
   EXPECT_EQ(raw.Request(), std::nullopt);
   EXPECT_EQ(raw.Request(), std::nullopt);
   peer.Send("read");
-  EXPECT_EQ(peer.Next(500), "");
+  EXPECT_EQ(peer.Next("", 500), "");
 
   // The same peer reads a block once there is one.
   ASSERT_EQ(Write(icc, IccBlock(3, 5)), 1);
-  peer.Send("read");
-  EXPECT_EQ(peer.Next(), "READ 3 " + IccDigest(IccBlock(3, 5).data(), 3));
+  EXPECT_EQ(peer.Ask("read"), "READ 3 " + IccDigest(IccBlock(3, 5).data(), 3));
 }
 
 TEST_F(IccTest, EachReadReplacesTheBlockAndIsAnnouncedOnce) {
   Peer peer;
   ASSERT_EQ(peer.Next(), "READY");
   for (int round = 1; round <= 2; ++round) {
-    peer.Send("write " + std::to_string(100 * round) + " " + std::to_string(round));
-    ASSERT_EQ(peer.Next(), "WRITE 1");
+    ASSERT_EQ(peer.Ask("write " + std::to_string(100 * round) + " " + std::to_string(round)), "WRITE 1");
     TakeFreshTime();
     icc->InitiateRead(icc->GetNewTransactionTime());
     ASSERT_TRUE(PumpUntil([&] { return reads[icc] == round; })) << "round " << round;
@@ -263,8 +217,7 @@ TEST_F(IccTest, ADeletedOwnerKeepsTheSelectionButRefusesAndAPendingReadIsDropped
   EXPECT_EQ(RawClient().Request(), std::nullopt);
 
   // A reader that goes before the answer: the answer must find nobody.
-  peer.Send("write 100000 2");
-  ASSERT_EQ(peer.Next(), "WRITE 1");
+  ASSERT_EQ(peer.Ask("write 100000 2"), "WRITE 1");
   other = New("Reader");
   other->InitiateRead(other->GetNewTransactionTime());
   delete other;
@@ -276,10 +229,9 @@ TEST_F(IccTest, ADeletedOwnerKeepsTheSelectionButRefusesAndAPendingReadIsDropped
 TEST_F(IccTest, OutdatedTimeStampsAreRefused) {
   Peer peer;
   ASSERT_EQ(peer.Next(), "READY");
-  peer.Send("write 10 1");
-  ASSERT_EQ(peer.Next(), "WRITE 1");
+  ASSERT_EQ(peer.Ask("write 10 1"), "WRITE 1");
   EXPECT_EQ(icc->InitiateWrite(1, const_cast<char*>("late"), 4), 0);
-  EXPECT_EQ(peer.Next(300), "");
+  EXPECT_EQ(peer.Next("", 300), "");
   EXPECT_EQ(RawClient().Request(), std::string(IccBlock(10, 1).data(), 10));
   EXPECT_TRUE(lost.empty());
 

@@ -2,8 +2,8 @@
 // on its standard input, reporting on its standard output.
 //   write SIZE SEED  ->  "WRITE <InitiateWrite's answer>"
 //   read             ->  "READ <size> <digest>" once the block has arrived
-//   quit             ->  the run ends
-// and "LOST" whenever another client takes the selection.
+// and "LOST" whenever another client takes the selection; the end of the
+// input ends the run.
 #include <unistd.h>
 
 #include <cstdio>
@@ -50,8 +50,6 @@ void PeerApp::command(const std::string& line) {
     say("WRITE " + std::to_string(icc->InitiateWrite(icc->GetNewTransactionTime(), block.data(), size)));
   } else if (verb == "read") {
     icc->InitiateRead(icc->GetNewTransactionTime());
-  } else if (verb == "quit") {
-    GetLetterObject()->Destroy();
   }
 }
 

@@ -90,18 +90,14 @@ void TargetApp::command(const std::string& line) {
   std::istringstream words(line);
   std::string verb, name;
   words >> verb >> name;
-  QORDialog* object = objects.count(name) ? objects[name] : nullptr;
-  if (object && verb == "place") place(object, name);
-  if (object && verb == "off") object->SetSensitivity(QORDlgInsensitive);
-  if (object && verb == "on") object->SetSensitivity(QORDlgSensitive);
-  if (object && verb == "hide") object->SetVisibility(QORDlgHidden);
-  if (object && verb == "show") object->SetVisibility(QORDlgShown);
-  if (object && verb == "drop") {
-    objects.erase(name);
-    delete object;
-  }
   // After the idle pass that applies the change.
   XtAppAddTimeOut(contextOf(this), 300, doneTO, nullptr);
+  QORDialog* object = objects.count(name) ? objects[name] : nullptr;
+  if (!object) return;
+  if (verb == "place") place(object, name);
+  if (verb == "off" || verb == "on") object->SetSensitivity(verb == "on" ? QORDlgSensitive : QORDlgInsensitive);
+  if (verb == "hide" || verb == "show") object->SetVisibility(verb == "show" ? QORDlgShown : QORDlgHidden);
+  if (verb == "drop") objects.erase(name), delete object;
 }
 
 void TargetApp::BeginApplication() {
@@ -109,11 +105,10 @@ void TargetApp::BeginApplication() {
   box->SetTitle("Inspection probe");
   auto* group = new QORDlgFrame(box, "Group", QORDlgGridLayout);
   objects["Push"] = new QORDlgPushButton(group, "Push", 0);
-  objects["Push"]->SetGridConstraints(0, 0, 1, 1, 0);
   objects["Note"] = new QORDlgLabel(group, "Note", 0);
-  objects["Note"]->SetGridConstraints(1, 0, 1, 1, 0);
   objects["Tick"] = new QORDlgCheckButton(group, "Tick", 0);
-  objects["Tick"]->SetGridConstraints(2, 0, 1, 1, 0);
+  int row = 0;
+  for (const char* name : {"Push", "Note", "Tick"}) objects[name]->SetGridConstraints(row++, 0, 1, 1, 0);
   objects["Group"] = group;
   objects["Line"] = new QORDlgSeparator(box, "Line", QORDlgSeparatorHorizontal);
   objects["Line"]->SetTitle("");  // the one object without a title
