@@ -41,13 +41,9 @@ void TakeFreshTime() {
   static int notices = 0;
   Display* d = XtDisplay(Shell());
   static const Atom mark = XInternAtom(d, "TOLVEN_TEST_TIME", False);
-  static const bool watching = (XtAddEventHandler(Shell(), PropertyChangeMask, False,
-                                                  [](Widget, XtPointer, XEvent* e, Boolean*) {
-                                                    notices += e->xproperty.atom == mark;
-                                                  },
-                                                  nullptr),
-                                true);
-  (void)watching;
+  // Registered once: Xt merges a handler added again.
+  XtAddEventHandler(Shell(), PropertyChangeMask, False,
+                    [](Widget, XtPointer, XEvent* e, Boolean*) { notices += e->xproperty.atom == mark; }, nullptr);
   const int before = notices;
   XChangeProperty(d, XtWindow(Shell()), mark, XA_STRING, 8, PropModeAppend, nullptr, 0);
   PumpUntil([&] { return notices != before; });

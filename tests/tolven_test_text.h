@@ -36,14 +36,9 @@ const char kWindow[] = "Fen\xC3\xAAtre \xE6\x95\xB0\xE9\x87\x8F";  // FenÃªtre æ
 // before texts went through one UTF-8 road.
 std::string Misread(const std::string& utf8) {
   std::string out;
-  for (unsigned char c : utf8) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
+  for (unsigned char c : utf8)
+    out += c < 0x80 ? std::string(1, static_cast<char>(c))
+                    : std::string{static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
   return out;
 }
 
