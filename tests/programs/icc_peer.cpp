@@ -4,9 +4,8 @@
 //   read             ->  "READ <size> <digest>" once the block has arrived
 // and "LOST" whenever another client takes the selection; the end of the
 // input ends the run.
-#include <unistd.h>
-
 #include <cstdio>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -16,6 +15,7 @@
 #include "QORInteractiveApplication.h"
 #include "l_QORInteractiveApplication.h"
 #include "../tolven_test_icc.h"
+#include "test_program_input.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ class PeerApp : public QORInteractiveApplication {
   void command(const std::string& line);
   QORDlgICC* icc = nullptr;
   QORCommand listener{nullptr, "listener"};
-  std::string pending;
+  std::optional<TestProgramInput> input;
 };
 
 void say(const std::string& line) {
@@ -53,23 +53,6 @@ void PeerApp::command(const std::string& line) {
   }
 }
 
-void inputCB(XtPointer client, int* fd, XtInputId* id) {
-  auto* app = static_cast<PeerApp*>(client);
-  char chunk[256];
-  const ssize_t n = read(*fd, chunk, sizeof chunk);
-  if (n <= 0) {  // the test went away
-    XtRemoveInput(*id);
-    app->GetLetterObject()->Destroy();
-    return;
-  }
-  app->pending.append(chunk, n);
-  for (std::size_t end; (end = app->pending.find('\n')) != std::string::npos;) {
-    const std::string line = app->pending.substr(0, end);
-    app->pending.erase(0, end + 1);
-    app->command(line);
-  }
-}
-
 void PeerApp::BeginApplication() {
   auto* box = new QORDlgDialog(this, "Peer", 0);
   icc = new QORDlgICC(box, "Exchange");
@@ -80,7 +63,7 @@ void PeerApp::BeginApplication() {
     icc->GetBuffer(&data, &size);
     say("READ " + std::to_string(size) + " " + IccDigest(data, size));
   });
-  XtAppAddInput(GetLetterObject()->GetContext(), 0, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
+  input.emplace(this, [this](const std::string& line) { command(line); });
   say("READY");
 }
 

@@ -5,13 +5,12 @@
 //   place NAME      prints "PLACE NAME x y width height", the widget on the root
 //   off|on NAME     sensitivity, hide|show NAME visibility, drop NAME deletes it
 // An argument N adds N labels under the frame "Many".
-#include <unistd.h>
-
 #include <X11/Intrinsic.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -25,6 +24,7 @@
 #include "QORInteractiveApplication.h"
 #include "l_QORDlgDialog.h"
 #include "l_QORInteractiveApplication.h"
+#include "test_program_input.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ class TargetApp : public QORInteractiveApplication {
   int many;
   QORDlgDialog* box = nullptr;
   std::map<std::string, QORDialog*> objects;
-  std::string pending;
+  std::optional<TestProgramInput> input;
 };
 
 XtAppContext contextOf(TargetApp* app) { return app->GetLetterObject()->GetContext(); }
@@ -57,22 +57,6 @@ void readyTO(XtPointer client, XtIntervalId*) {
 void doneTO(XtPointer, XtIntervalId*) {
   std::printf("DONE\n");
   std::fflush(stdout);
-}
-
-void inputCB(XtPointer client, int* fd, XtInputId* id) {
-  auto* app = static_cast<TargetApp*>(client);
-  char buffer[256];
-  const ssize_t got = read(*fd, buffer, sizeof buffer);
-  if (got <= 0) {
-    XtRemoveInput(*id);
-    app->GetLetterObject()->Destroy();
-    return;
-  }
-  app->pending.append(buffer, static_cast<size_t>(got));
-  for (size_t end; (end = app->pending.find('\n')) != std::string::npos;) {
-    app->command(app->pending.substr(0, end));
-    app->pending.erase(0, end + 1);
-  }
 }
 
 }  // namespace
@@ -118,7 +102,7 @@ void TargetApp::BeginApplication() {
     for (int i = 0; i < many; ++i) new QORDlgLabel(frame, "L" + std::to_string(i), 0);
   }
   box->SetVisibility(QORDlgShown);
-  XtAppAddInput(contextOf(this), 0, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
+  input.emplace(this, [this](const std::string& line) { command(line); });
   XtAppAddTimeOut(contextOf(this), 200, readyTO, this);
 }
 
