@@ -91,6 +91,7 @@ class IccTest : public AppSuite {
     AppSuite::SetUp();
     if (!box) box = new QORDlgDialog(app, "Exchange", 0);
     icc = New("Icc");
+    if (app) { ASSERT_EQ(peer.Next(), "READY"); }
   }
   void TearDown() override {
     delete icc;
@@ -116,6 +117,7 @@ class IccTest : public AppSuite {
     return std::vector<char>(data, data + size);
   }
   inline static QORDlgDialog* box = nullptr;
+  Peer peer;  // every test has the peer program, ready
   QORDlgICC* icc = nullptr;
   QORDlgICC* other = nullptr;
   QORCommand listener{nullptr, "listener"};
@@ -133,8 +135,6 @@ int TransferPieces(Display* watch, Atom property) {
 }
 
 TEST_F(IccTest, AMebibyteCrossesBothWaysIntactInIncrementalPieces) {
-  Peer peer;
-  ASSERT_EQ(peer.Next(), "READY");
   const std::vector<char> mine = IccBlock(1 << 20, 1);
   ASSERT_EQ(Write(icc, mine), 1);
   EXPECT_EQ(peer.Ask("read"), "READ 1048576 " + IccDigest(mine.data(), mine.size()));
@@ -153,8 +153,6 @@ TEST_F(IccTest, AMebibyteCrossesBothWaysIntactInIncrementalPieces) {
 }
 
 TEST_F(IccTest, TakingTheSelectionTellsOnlyTheCurrentOwnerOnce) {
-  Peer peer;
-  ASSERT_EQ(peer.Next(), "READY");
   other = New("Other");
   ASSERT_EQ(Write(icc, IccBlock(10, 1)), 1);
   ASSERT_EQ(Write(other, IccBlock(10, 2)), 1);
@@ -173,8 +171,6 @@ TEST_F(IccTest, TakingTheSelectionTellsOnlyTheCurrentOwnerOnce) {
 }
 
 TEST_F(IccTest, AnEmptyBlockIsOwnedButEveryRequestIsRefused) {
-  Peer peer;
-  ASSERT_EQ(peer.Next(), "READY");
   const std::vector<char> empty;
   ASSERT_EQ(Write(icc, empty), 1);
   EXPECT_EQ(XGetSelectionOwner(XtDisplay(Shell()), QORDlgICC::GetTransactionAtom()), XtWindow(Shell()));
@@ -190,8 +186,6 @@ TEST_F(IccTest, AnEmptyBlockIsOwnedButEveryRequestIsRefused) {
 }
 
 TEST_F(IccTest, EachReadReplacesTheBlockAndIsAnnouncedOnce) {
-  Peer peer;
-  ASSERT_EQ(peer.Next(), "READY");
   for (int round = 1; round <= 2; ++round) {
     ASSERT_EQ(peer.Ask("write " + std::to_string(100 * round) + " " + std::to_string(round)), "WRITE 1");
     TakeFreshTime();
@@ -204,8 +198,6 @@ TEST_F(IccTest, EachReadReplacesTheBlockAndIsAnnouncedOnce) {
 }
 
 TEST_F(IccTest, ADeletedOwnerKeepsTheSelectionButRefusesAndAPendingReadIsDropped) {
-  Peer peer;
-  ASSERT_EQ(peer.Next(), "READY");
   ASSERT_EQ(Write(icc, IccBlock(10, 1)), 1);
   delete icc;
   icc = nullptr;
@@ -223,8 +215,6 @@ TEST_F(IccTest, ADeletedOwnerKeepsTheSelectionButRefusesAndAPendingReadIsDropped
 }
 
 TEST_F(IccTest, OutdatedTimeStampsAreRefused) {
-  Peer peer;
-  ASSERT_EQ(peer.Next(), "READY");
   ASSERT_EQ(peer.Ask("write 10 1"), "WRITE 1");
   EXPECT_EQ(icc->InitiateWrite(1, const_cast<char*>("late"), 4), 0);
   EXPECT_EQ(peer.Next("", 300), "");
