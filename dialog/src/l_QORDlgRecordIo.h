@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "QORMarshal.h"
+#include "QORString.h"
 
 class l_QORDlgRecordIo {
  public:
@@ -22,6 +23,12 @@ class l_QORDlgRecordIo {
   // A field recorded with a fixed value; what comes back is dropped.
   template <typename T>
   void constant(T value) { field(value); }
+
+  // A text recorded as one block of its UTF-8 bytes; `terminated` adds the
+  // trailing zero to the block, as some notifications record it. A block that
+  // does not come back leaves the text empty and the stream failed.
+  void text(QORUnicodeString& value, bool terminated = false);
+  void text(QORString& value, bool terminated = false);
 
   // A value line of the trace ("state= %u\n"), printed under the header.
   void detail(const char* format, ...) __attribute__((format(printf, 2, 3)));
