@@ -68,6 +68,13 @@ enum : unsigned long {
   QORDlgDialogCarried = 0x80000,  // passed on to the style word unchanged
 };
 
+// --- icon box (QORDlgIconBox): the popup menu lays the icons out in a row
+// (horizontal) or a column; a box built without Horizontal gets Vertical
+enum : unsigned long {
+  QORDlgIconBoxHorizontal = 0x40000UL,
+  QORDlgIconBoxVertical = 0x80000UL,
+};
+
 // --- what each class chain owns
 namespace QORDlgStyleBits {
 constexpr unsigned long Dialog = QORDlgGridLayout | QORDlgShown | QORDlgHidden | QORDlgSensitive | QORDlgInsensitive |
@@ -88,6 +95,8 @@ static_assert((Dialog & Label) == 0, "label bits clash with the base's bits");
 static_assert((Dialog & Separator) == 0, "separator bits clash with the base's bits");
 static_assert((Dialog & Frame) == 0, "frame bits clash with the base's bits");
 static_assert((Dialog & DialogBox) == 0, "dialog box bits clash with the base's bits");
+constexpr unsigned long IconBox = QORDlgIconBoxHorizontal | QORDlgIconBoxVertical;
+static_assert((Dialog & IconBox) == 0, "icon box bits clash with the base's bits");
 // The mixed state is the base's third sensitivity state, under the controls' name.
 static_assert(static_cast<unsigned long>(QORDlgSensitiveMixed) == QORDlgThirdState, "mixed sensitivity is the third state");
 }  // namespace QORDlgStyleBits

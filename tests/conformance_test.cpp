@@ -13,6 +13,7 @@
 #include "QORDlgCheckButton.h"
 #include "QORDlgContainer.h"
 #include "QORDlgFrame.h"
+#include "QORDlgIconBox.h"
 #include "QORDlgLabel.h"
 #include "QORDlgPushButton.h"
 #include "QORDlgRadioButton.h"
@@ -75,6 +76,9 @@ const ClassRow kRows[] = {
      make<QORDlgLabel>, drags({})},
     {"QORDlgSeparator", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSeparator},
      {"QORDlgSeparator", "QORDlgControl", "QORDialog"}, make<QORDlgSeparator, QORDlgSeparatorHorizontal>, drags({})},
+    {"QORDlgIconBox", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeIconBox}, {"QORDlgIconBox", "QORDlgBox", "QORDialog"},
+     make<QORDlgIconBox>,
+     button({"QORDlgIconBoxSelectNotification", "QORDlgIconBoxModifyNotification"})},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }
@@ -147,7 +151,8 @@ TEST_P(Conformance, BehavesAsEveryObjectClass) {
   const std::string shown = StderrOf([&] {
     object->SetVisibility(QORDlgShown);
     EXPECT_TRUE(win->Show());
-    EXPECT_TRUE(PumpUntil([&] { return Viewable(object->GetLetterObject()->GetBaseWidget(0)); }));
+    // The widget the father places: an icon box's children live in its menu.
+    EXPECT_TRUE(PumpUntil([&] { return Viewable(object->GetLetterObject()->GetOwnWidget()); }));
   });
   EXPECT_EQ(shown, "");
   expectRoundTrips(row, object);

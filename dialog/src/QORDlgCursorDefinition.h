@@ -13,3 +13,7 @@ enum { QORDlgCursorCount = 12 };
 
 // The object cursors, in QORDlgCursor order.
 extern const CursorDefinition QORDlgCursorTable[QORDlgCursorCount];
+
+// The drag cursors, in this order: no drop, move, copy, link.
+enum { QORDlgDragCursorCount = 4 };
+extern const CursorDefinition QORDlgDragCursorTable[QORDlgDragCursorCount];

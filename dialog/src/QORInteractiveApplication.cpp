@@ -42,3 +42,17 @@ const QORUnicodeString& QORInteractiveApplication::GetDoubleValueString(double v
                                                                         QORDlgControl::QORDlgMagnitude m) const {
   return letter->GetDoubleValueString(value, m);
 }
+
+// ---- drag and drop ----
+
+void QORInteractiveApplication::SetDragAvailability(int available) { letter->SetDragAvailability(available); }
+int QORInteractiveApplication::GetDragAvailability() const { return letter->GetDragAvailability(); }
+void QORInteractiveApplication::StartDrag(void* data, unsigned long flags) { letter->StartDrag(data, flags); }
+int QORInteractiveApplication::GetDragState(QORDialog** source, QORDialog** target, POINTL& position,
+                                            unsigned long& keyState) const {
+  return letter->GetDragState(source, target, position, keyState);
+}
+void* QORInteractiveApplication::GetDragDataObject() const { return letter->GetDragDataObject(); }
+void QORInteractiveApplication::CancelDrag() { letter->CancelDrag(); }
+void QORInteractiveApplication::SetDropEffect(tagDROPEFFECT effect) { letter->SetDropEffect(effect); }
+tagDROPEFFECT QORInteractiveApplication::GetDropEffect() const { return letter->GetDropEffect(); }

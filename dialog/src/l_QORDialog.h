@@ -79,6 +79,8 @@ class l_QORDialog {
   virtual void recordCases(l_QORDlgRecordCases& cases);
 
   QORDialog* GetAPIObject() const { return api; }
+  // The widget the father places (GetBaseWidget(0) may be an inner one).
+  Widget GetOwnWidget() const { return baseWidget; }
   void SetAPIObject(QORDialog* a) { api = a; }
   l_QORDialog* getFather() const { return father; }
   const QORString& GetName() const { return name; }

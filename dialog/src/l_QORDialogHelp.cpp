@@ -189,9 +189,11 @@ void l_QORDialog::QORDlgHelp() {
 void l_QORDialog::QORDlgHelpCB(Widget, XtPointer client, XtPointer call) {
   const XmAnyCallbackStruct* cbs = static_cast<XmAnyCallbackStruct*>(call);
   if (!cbs) return;
-  if (cbs->reason == XmCR_HELP) static_cast<l_QORDialog*>(client)->QORDlgHelp();
-  // XmCR_DRAG: the drag loop asks which dialog is under the pointer; the
-  // application's current drop dialog is recorded here once drag and drop exists.
+  l_QORDialog* self = static_cast<l_QORDialog*>(client);
+  if (cbs->reason == XmCR_HELP) self->QORDlgHelp();
+  // The drag loop asks which object is under the pointer.
+  if (cbs->reason == XmCR_DRAG)
+    if (l_QORInteractiveApplication* app = self->GetApplication()) app->SetCurrentDropDialog(self->GetAPIObject());
 }
 
 void l_QORDialog::InstallFocusHandler(Widget w) {

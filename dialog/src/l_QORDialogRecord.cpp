@@ -6,6 +6,7 @@
 #include "l_QORDlgRecordCases.h"
 #include "l_QORDlgRecordIo.h"
 #include "l_QORDlgRecordTrace.h"
+#include "l_QORInteractiveApplication.h"
 
 namespace {
 
@@ -20,11 +21,15 @@ void trace(const l_QORDlgRecordCases::Case& c, const l_QORDlgRecordIo& io, const
 }  // namespace
 
 void l_QORDialog::recordCases(l_QORDlgRecordCases& cases) {
-  // A drag carries nothing to save: the drag itself rebuilds its fields.
+  // A drag carries nothing to save: the replay fills the fields from the
+  // application's drag, which follows the replayed notifications.
   for (QORNotification* n : std::initializer_list<QORNotification*>{
            &dragEnterNotification, &dragOverNotification, &dragLeaveNotification, &dropNotification,
            &endDropNotification, &startDragNotification, &cancelDragNotification})
-    cases.add(n);
+    cases.add(n).onReplay([this, n] {
+      if (l_QORInteractiveApplication* app = GetApplication()) app->ReplayDragNotification(this, n);
+      else notify(n);
+    });
 }
 
 int l_QORDialog::SaveState(QORNotification* n, QORMarshal& m) {

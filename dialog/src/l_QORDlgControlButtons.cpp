@@ -58,16 +58,7 @@ XtTranslations l_QORDlgControl::motionTranslations() {
 }
 
 void l_QORDlgControl::dragStart(XEvent* event) {
-  if (!event || event->type != MotionNotify) return;
-  const int rx = event->xmotion.x_root, ry = event->xmotion.y_root;
-  if (dragStartX == 0 && dragStartY == 0) {
-    dragStartX = rx;
-    dragStartY = ry;
-    return;
-  }
-  const long ddx = rx - dragStartX, ddy = ry - dragStartY;
-  if (ddx * ddx + ddy * ddy < 100) return;
-  dragStartX = dragStartY = 0;
+  if (!l_QORInteractiveApplication::PassesDragThreshold(event, dragStartX, dragStartY)) return;
   // One start per drag: the idle pass (or the drag loop) clears it.
   if (l_QORInteractiveApplication::dragStartWidget) return;
   l_QORInteractiveApplication::dragStartWidget = baseWidget;
@@ -80,9 +71,8 @@ void l_QORDlgControl::dragStart(XEvent* event) {
   n.y = event->xmotion.y;
   n.startFlags = 0;
   n.dropEffect = 0;
-  n.keyState = 1;
-  // NOT DONE: the application's StartDrag and drag loop, which a subscriber
-  // would call from here to turn this start into a drag, do not exist yet.
+  n.keyState = QORDlgDragKeyButton1;
+  // A subscriber turns this start into a drag with the application's StartDrag.
   notify(&n);
 }
 

@@ -26,6 +26,7 @@
 #include "QORDlgBmp.h"
 #include "l_QORDlgControl.h"
 #include "l_QORDlgDesktopShell.h"
+#include "l_QORDlgIconBox.h"
 #include "l_QORInteractiveApplicationShared.h"
 
 using interactive_application::ensureIdleWorkProc;
@@ -146,9 +147,9 @@ Cursor createPixmapCursor(Display* d) {
 // ---- Xt actions ----
 
 // The actions are registered at start-up so translation tables naming them
-// parse. "Motion" and "Accelerator" reach the controls; the bodies of the
-// others come with the controls that use them (combo boxes, icon boxes,
-// lists). Until then those do nothing.
+// parse. "Motion" and "Accelerator" reach the controls, "MotionIconBox" the
+// icon boxes; the bodies of the others come with the controls that use them
+// (combo boxes, lists). Until then those do nothing.
 void pendingAction(Widget, XEvent*, String*, Cardinal*) {}
 
 XtActionsRec toolkitActions[] = {
@@ -156,7 +157,7 @@ XtActionsRec toolkitActions[] = {
     {const_cast<String>("QORDlgComboDown"), pendingAction},
     {const_cast<String>("Motion"), l_QORDlgControl::MotionCB},
     {const_cast<String>("Accelerator"), l_QORDlgControl::AcceleratorCB},
-    {const_cast<String>("MotionIconBox"), pendingAction},
+    {const_cast<String>("MotionIconBox"), l_QORDlgIconBox::MotionIconBoxCB},
     {const_cast<String>("ListNextItemCB"), pendingAction},
     {const_cast<String>("ListPrevItemCB"), pendingAction},
     {const_cast<String>("ListExtendNextItemCB"), pendingAction},

@@ -7,6 +7,7 @@
 
 #include "QORDlgControl.h"
 #include "QORDialog.h"
+#include "QORInteractiveApplication.h"
 #include "QORString.h"
 #include "l_QORDlgList.h"
 
@@ -101,6 +102,29 @@ class l_QORInteractiveApplication {
   // Called with 1 when the busy cursor is set and 2 when it is taken away.
   void SetBusyHook(void (*hook)(int)) { busyHook = hook; }
 
+  // --- drag and drop inside the application (l_QORInteractiveApplicationDrag.cpp)
+  void SetDragAvailability(int n) { dragAvailability = n != 0; }
+  int GetDragAvailability() const { return dragAvailability; }
+  int GetDragState(QORDialog** source, QORDialog** target, POINTL& position, unsigned long& keyState) const;
+  void StartDrag(void* data, unsigned long flags);
+  void* GetDragDataObject() const { return dragData; }
+  void CancelDrag();
+  void SetDropEffect(tagDROPEFFECT effect) { dropEffect = effect; }
+  tagDROPEFFECT GetDropEffect() const { return dropEffect; }
+  // Called by the help callback asked with the drag reason: the object under the pointer.
+  void SetCurrentDropDialog(QORDialog* target);
+  // The modal pointer-grab loop of a requested drag, run by the idle pass.
+  void DragMainLoop();
+  // A drag notification replayed on `letter`: the drag fields follow what
+  // the recorded drag did, and the notification is filled from them.
+  void ReplayDragNotification(l_QORDialog* letter, QORNotification* n);
+  // The drag threshold of buttons and icon boxes: the first motion marks the
+  // start (root position, (0, 0) is none); true once a later one is 10
+  // pixels or more away, which clears the start.
+  static bool PassesDragThreshold(const XEvent* event, int& startX, int& startY);
+  // The drag cursor of an effect (created on first use).
+  Cursor GetDragCursor(unsigned long effect);
+
   // Physical values: the unit each magnitude is shown in, for the whole process.
   QORDlgControl::QORDlgUnit GetMagnitudeCurrentUnit(QORDlgControl::QORDlgMagnitude magnitude);
   // Stores the unit and redraws every window so that every shown value follows.
@@ -160,6 +184,19 @@ class l_QORInteractiveApplication {
   // that other application letters (and this one) still have outstanding.
   void unsubscribeIdle();
   void attach(Widget shell);
+  // Drag loop steps (l_QORInteractiveApplicationDrag.cpp).
+  bool dragBegin();
+  void dragEvent(XEvent& event);
+  void dragKey(XEvent& event);
+  void dragEnter(XEvent& event);
+  void releaseStartWidget(XEvent& motion);
+  void dragEnd();
+  void dragFindTarget(Widget w, XEvent* event);
+  void dragPositionFrom(int rootX, int rootY);
+  // Fills `n` from the drag fields and sends it from `letter`; with
+  // `takeEffect` the effect is handed over and reset for the receiver to set.
+  void sendDrag(l_QORDialog* letter, QORNotification* n, bool takeEffect);
+  void dragCursorFollowEffect();
 
   l_QORDlgList destroyQueue;
   l_QORDlgList manageQueue;
@@ -190,6 +227,21 @@ class l_QORInteractiveApplication {
   Cursor busyCursor = 0, normalCursor = 0, helpCursor = 0, pixmapCursor = 0;
   Widget statusWidget = nullptr;
   QORUnicodeString statusMessage;
+  // Drag and drop: availability, state (QORDlgDragState), the objects under
+  // the pointer at the start and now, the position relative to the target,
+  // the key state, the start flags, the receiver's effect and the data.
+  int dragAvailability = 0;
+  int dragState = QORDlgDragNone;
+  l_QORDialog* dragSource = nullptr;
+  l_QORDialog* dropTarget = nullptr;
+  int dragX = 0, dragY = 0;
+  unsigned long dragKeyState = 0;
+  unsigned int dragModifiers = 0;
+  unsigned long dragStartFlags = 0;
+  tagDROPEFFECT dropEffect = DROPEFFECT_NONE;
+  void* dragData = nullptr;
+  Cursor dragCursorShown = 0;
+  bool dragMoved = false;
   // Icons: filled by InitPixmapBackground().
   Pixel iconBackground[6] = {};
   Pixel iconHighlight[6] = {};

@@ -6,6 +6,7 @@
 
 #include "QORRecord.h"
 #include "l_QORDialog.h"
+#include "l_QORInteractiveApplicationShared.h"
 
 // ---- cursors and display ----
 
@@ -61,18 +62,10 @@ void l_QORInteractiveApplication::UpdateDisplay() {
     XtDispatchEvent(&event);
 }
 
-// ---- help on context ----
+// ---- the window under the pointer ----
 
-void l_QORInteractiveApplication::QueryHelpOnContext(l_QORDialog* window) {
-  const int mode = QORRecord::GetMain()->RecordMod();
-  if (mode == QORRecordCapture) {
-    std::fputs("Help On Context is not available for Record\n", stderr);
-    std::fflush(stderr);
-    return;
-  }
-  if (mode == QORRecordReplay || !display) return;
-
-  // The top-most viewable window under the pointer, walking down from the root.
+// The top-most viewable window under the pointer, walking down from the root.
+Window interactive_application::topViewableWindowAtPointer(Display* display) {
   Window root = DefaultRootWindow(display), child = 0;
   int rootX = 0, rootY = 0, winX = 0, winY = 0;
   unsigned int state = 0;
@@ -103,6 +96,21 @@ void l_QORInteractiveApplication::QueryHelpOnContext(l_QORDialog* window) {
     if (!next) break;
     found = next;
   }
+  return found;
+}
+
+// ---- help on context ----
+
+void l_QORInteractiveApplication::QueryHelpOnContext(l_QORDialog* window) {
+  const int mode = QORRecord::GetMain()->RecordMod();
+  if (mode == QORRecordCapture) {
+    std::fputs("Help On Context is not available for Record\n", stderr);
+    std::fflush(stderr);
+    return;
+  }
+  if (mode == QORRecordReplay || !display) return;
+
+  Window found = interactive_application::topViewableWindowAtPointer(display);
   Widget w = XtWindowToWidget(display, found);
   if (!w && window) w = window->GetBaseWidget(0);  // the pointer is not over one of ours
   while (w && !XtIsShell(w)) w = XtParent(w);

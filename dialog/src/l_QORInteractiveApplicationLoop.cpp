@@ -135,7 +135,9 @@ void l_QORInteractiveApplication::AddDestroyObject(l_QORDialog* letter) {
   destroyQueue.insertTail(letter);
   // A letter about to be deleted must not be managed afterwards.
   manageQueue -= letter;
-  // The current drag and drop objects are forgotten here once dragging exists.
+  // A drag must not send to an object on its way out.
+  if (dragSource == letter) dragSource = nullptr;
+  if (dropTarget == letter) dropTarget = nullptr;
   if (destroyQueue.getCount() == 1) subscribeIdle();
 }
 
@@ -181,7 +183,9 @@ void l_QORInteractiveApplication::OnIdle() {
   idleSubscribed = 0;
   unsubscribeIdle();
   OnIdleCleanup();
-  // The drag loop starts from here once dragging exists (not while replaying).
+  // A replayed run does not drag: the recorded drag notifications follow.
+  if (dragState == QORDlgDragRequested && QORRecord::GetMain()->RecordMod() != QORRecordReplay) DragMainLoop();
+  if (dragState == QORDlgDragRequested) dragState = QORDlgDragNone;
   dragFlag = 0;
   // Drag start: a start nobody turned into a drag is forgotten.
   dragStartWidget = nullptr;
