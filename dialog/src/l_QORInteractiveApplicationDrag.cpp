@@ -176,6 +176,10 @@ bool l_QORInteractiveApplication::dragBegin() {
 }
 
 void l_QORInteractiveApplication::dragEvent(XEvent& event) {
+  // Windows the pointer only crossed on its way (virtual crossings) are not
+  // where it is: the window it ends in gets the real crossing.
+  const bool crossing = event.type == EnterNotify || event.type == LeaveNotify;
+  if (crossing && (event.xcrossing.detail == NotifyVirtual || event.xcrossing.detail == NotifyNonlinearVirtual)) return;
   switch (event.type) {
     case Expose:
     case ClientMessage: XtDispatchEvent(&event); break;
@@ -192,6 +196,9 @@ void l_QORInteractiveApplication::dragEvent(XEvent& event) {
       break;
     case LeaveNotify:
       if (dropTarget) sendDrag(dropTarget, &dropTarget->dragLeaveNotification, true);
+      // Left for a window of another program, no enter follows: a release
+      // there is over no object of ours.
+      dropTarget = nullptr;
       break;
     case EnterNotify: dragEnter(event); break;
     case ButtonPress:
@@ -317,10 +324,12 @@ void l_QORInteractiveApplication::ReplayDragNotification(l_QORDialog* letter, QO
   } else if (n == &letter->dragEnterNotification || n == &letter->dropNotification) {
     dropTarget = letter;
   }
-  const bool ends = n == &letter->endDropNotification || n == &letter->cancelDragNotification;
-  if (ends) dragState = QORDlgDragNone;
+  // As in the loop: the state is back to none when the drop is sent, the
+  // data goes after the last notification.
+  const bool last = n == &letter->endDropNotification || n == &letter->cancelDragNotification;
+  if (last || n == &letter->dropNotification) dragState = QORDlgDragNone;
   const bool crossing = n == &letter->dragEnterNotification || n == &letter->dragOverNotification ||
                         n == &letter->dragLeaveNotification;
   sendDrag(letter, n, crossing);
-  if (ends) dragData = nullptr;
+  if (last) dragData = nullptr;
 }
