@@ -2,8 +2,7 @@
 // check button by XTest input (from a second process, since the drag loop
 // reads the events itself), the notifications of the objects under the
 // pointer, the cursor of the chosen effect read back with XFixes, the drop
-// and the ways a drag is cancelled; the start threshold; a recorded drag
-// replayed without input.
+// and the ways a drag is cancelled; a recorded drag replayed without input.
 #include <gtest/gtest.h>
 
 #include <X11/keysym.h>
@@ -250,36 +249,9 @@ TEST_P(Drag, SendsTheDocumentedNotificationsAndCursors) {
 INSTANTIATE_TEST_SUITE_P(Endings, Drag, testing::ValuesIn(kDragRows),
                          [](const testing::TestParamInfo<DragRow>& info) { return std::string(info.param.name); });
 
-// ---- the start threshold, and StartDrag without the availability ----
+// ---- StartDrag without the availability (the threshold: control_button_test) ----
 
 using DragStart = Drag;
-
-TEST_F(DragStart, TenPixelsFromTheFirstMotionSendOneDragButtonNotification) {
-  struct {
-    int distance, sent;
-  } const rows[] = {{9, 0}, {10, 1}, {25, 1}};
-  for (const auto& row : rows) {
-    TestDialog win("ThresholdWin");
-    QORDlgCheckButton check(&win, "Check");
-    int sent = 0;
-    QORCommand listener(nullptr, "listener");
-    listener.AddAnalyseNotificationCB(&check, QORDlgDragButtonNotification::ClassName(),
-                                      [&](QORCommand*, QORNotification*) { ++sent; });
-    ASSERT_TRUE(win.Show());
-    int x = 0, y = 0;
-    Centre(WidgetOf(&check), &x, &y);
-    MoveTo(x - 12, y);
-    Press(true);
-    // Each motion handled before the next, so that Xt does not merge them.
-    MoveTo(x - 11, y);  // the first motion marks the start
-    PumpFor(60);
-    MoveTo(x - 11 + row.distance, y);
-    PumpFor(60);
-    Press(false);
-    PumpIdle();
-    EXPECT_EQ(sent, row.sent) << row.distance << " pixels";
-  }
-}
 
 TEST_F(DragStart, WithoutAvailabilityStartDragForgetsTheStartWidget) {
   TestDialog win("OffWin");

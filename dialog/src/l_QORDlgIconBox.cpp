@@ -37,6 +37,8 @@ void l_QORDlgIconBox::Build() {
                                XmNmarginWidth})
       args.add(margin, 0);
     args.add(XmNuserData, static_cast<XtPointer>(this));
+    // Its size is the largest child's, whichever icon it shows.
+    args.add(XmNrecomputeSize, False);
     if (GlobalXResources.enabled) {
       args.add(XmNbackground, GlobalXResources.documentBackground);
       args.add(XmNforeground, GlobalXResources.documentForeground);
