@@ -2,6 +2,7 @@
 # and acts for it. Every line the gallery writes goes to LOG; a request line
 #   tour: screenshot NAME    is answered by a picture DIR/NAME.png
 #   tour: click X Y          by a click of button 1 at root position X, Y
+#   tour: drag X Y TX TY     by a drag with button 1 from X, Y to TX, TY
 #   tour: key KEYS           by pressing KEYS (xdotool's names, e.g. ctrl+p)
 #   tour: resize W H         by resizing the gallery's window
 # followed by "done" on the gallery's standard input.
@@ -35,6 +36,13 @@ tolven_run_tour() {
       import -display "$DISPLAY" -window root "$dir/${BASH_REMATCH[1]}.png"
     elif [[ $line =~ ^tour:\ click\ ([0-9]+)\ ([0-9]+)$ ]]; then
       xdotool mousemove "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" click 1
+    elif [[ $line =~ ^tour:\ drag\ ([0-9]+)\ ([0-9]+)\ ([0-9]+)\ ([0-9]+)$ ]]; then
+      local fx=${BASH_REMATCH[1]} fy=${BASH_REMATCH[2]} tx=${BASH_REMATCH[3]} ty=${BASH_REMATCH[4]}
+      # Moves apart in time, each seen on its own: past the drag threshold,
+      # then (once the drag has the pointer) onto the target and over it.
+      xdotool mousemove "$fx" "$fy" mousedown 1 sleep 0.2 mousemove $((fx + 4)) "$fy" sleep 0.2 \
+        mousemove $((fx + 20)) "$fy" sleep 0.8 mousemove "$tx" "$ty" sleep 0.3 mousemove $((tx + 3)) "$ty" \
+        sleep 0.3 mouseup 1
     elif [[ $line =~ ^tour:\ key\ ([A-Za-z0-9_+]+)$ ]]; then
       xdotool key "${BASH_REMATCH[1]}"
     elif [[ $line =~ ^tour:\ resize\ ([0-9]+)\ ([0-9]+)$ ]]; then

@@ -181,6 +181,15 @@ void l_QORDlgIconBox::popup() {
   at.xbutton.button = Button1;
   XmMenuPosition(menu, &at.xbutton);
   XtManageChild(menu);
+  // The children are where the menu put them: their geometry says so.
+  for (int i = 0; i < GetChildCount(); ++i) {
+    l_QORDialog* child = GetChild(i);
+    Widget w = child->GetOwnWidget();
+    if (!w) continue;
+    int cx = 0, cy = 0;
+    child->GetRectPosition(&cx, &cy);
+    if (cx != w->core.x || cy != w->core.y) child->SetRectPosition(w->core.x, w->core.y, 0);
+  }
 }
 
 void l_QORDlgIconBox::menuSelectedCB(Widget w, XtPointer client, XtPointer) {

@@ -6,6 +6,7 @@
 #include "QORDlgDialog.h"
 
 class QORDlgMotif;
+class QORInteractiveApplication;
 
 class GalleryDialog : public QORDlgDialog {
  public:
@@ -25,5 +26,6 @@ class GalleryDialog : public QORDlgDialog {
   void buildContainerFrame();
   void buildButtonsFrame();
   void buildScriptsFrame();
+  void buildDraggingFrame(QORInteractiveApplication* app);  // GalleryDragging.cpp
   QORDlgMotif* raw = nullptr;
 };

@@ -13,7 +13,11 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
   // Keys come with the first text field and the first document window (where
   // accelerators are spread over every control).
   steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
-           "click Buttons/Push", "click button:Apply",  "screenshot gallery-used", "resize 700 520",
+           "click Buttons/Push",
+           // Choose an icon of the palette, then drag the card into the basket.
+           "click Dragging/Palette", "click Dragging/Palette/open", "drag Dragging/Card Dragging/Basket",
+           "screenshot gallery-dragged",
+           "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
   // Give the window manager time to show the window first.
@@ -80,6 +84,15 @@ void GalleryTour::next() {
       return;
     }
     std::printf("tour: click %d %d\n", x, y);
+  } else if (verb == "drag") {
+    const size_t to = arg.find(' ');
+    int x = 0, y = 0, tx = 0, ty = 0;
+    if (to == std::string::npos || !centre(arg.substr(0, to), &x, &y) || !centre(arg.substr(to + 1), &tx, &ty)) {
+      std::fprintf(stderr, "gallery tour: nothing to drag in %s\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: drag %d %d %d %d\n", x, y, tx, ty);
   } else if (verb == "resize") {
     std::printf("tour: resize %s\n", arg.c_str());
   } else {

@@ -3,6 +3,7 @@
 // output and waits for "done" on standard input before the next step.
 //   tour: screenshot NAME      take a picture of the screen
 //   tour: click X Y            click button 1 at root position X, Y
+//   tour: drag X Y TX TY       press button 1 at X, Y, move to TX, TY, release
 //   tour: key KEYS             press keys (xdotool's names, e.g. ctrl+p)
 //   tour: resize W H           resize the gallery's window
 #pragma once
