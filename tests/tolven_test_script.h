@@ -74,11 +74,14 @@ class InputScript {
     XSync(display, False);
     usleep(30000);
   }
-  void Key(KeySym key) {
-    const KeyCode code = XKeysymToKeycode(display, key);
-    XTestFakeKeyEvent(display, code, True, CurrentTime);
-    XTestFakeKeyEvent(display, code, False, CurrentTime);
+  void Key(KeySym key, bool down) {
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, key), down ? True : False, CurrentTime);
     XSync(display, False);
+    usleep(30000);
+  }
+  void Key(KeySym key) {
+    Key(key, true);
+    Key(key, false);
   }
   void Report(const std::string& line) {
     const std::string l = line + "\n";

@@ -1,0 +1,116 @@
+// Building 50 icon palettes of 5 icons each (a toggle, its popup menu and
+// five icon buttons in it) in a shown box: through QORDlgIconBox objects and
+// one idle pass, against raw Motif creating the same widgets with the same
+// pixmaps. The icons are read before either runs (both keep them cached).
+#include <benchmark/benchmark.h>
+
+#include <Xm/BulletinB.h>
+#include <Xm/PushB.h>
+#include <Xm/RowColumn.h>
+#include <Xm/ToggleB.h>
+#include <X11/Shell.h>
+#include <X11/xpm.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "QORDlgIconBox.h"
+#include "QORDlgPushButton.h"
+#include "tolven_test_dialog.h"
+
+namespace {
+constexpr int kBoxes = 50;
+const char* const kIcons[] = {"new", "open", "save", "info", "delete"};
+QORInteractiveApplication* app = nullptr;
+
+void BM_Tolven_IconBoxes(benchmark::State& state) {
+  {  // the icon cache filled, as raw Motif reads its pixmaps untimed
+    TestDialog warm("BenchWarm");
+    auto* box = new QORDlgIconBox(&warm, "box", 0);
+    for (const char* icon : kIcons) (new QORDlgPushButton(box, icon, 0))->SetIconName(icon);
+    warm.Show();
+  }
+  PumpIdle();
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto* win = new TestDialog("BenchIcons");
+    win->Show();
+    state.ResumeTiming();
+    for (int b = 0; b < kBoxes; ++b) {
+      auto* box = new QORDlgIconBox(win, "box", 0);
+      for (const char* icon : kIcons) (new QORDlgPushButton(box, icon, 0))->SetIconName(icon);
+    }
+    PumpIdle();
+    XSync(app->GetLetterObject()->GetDisplay(), False);
+    state.PauseTiming();
+    delete win;
+    PumpIdle();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_Tolven_IconBoxes)->Unit(benchmark::kMillisecond);
+
+void BM_RawMotif_IconBoxes(benchmark::State& state) {
+  l_QORInteractiveApplication* l = app->GetLetterObject();
+  Display* d = l->GetDisplay();
+  Pixmap pixmaps[5] = {};
+  XpmAttributes attributes{};
+  attributes.valuemask = XpmVisual | XpmDepth | XpmColormap;
+  attributes.visual = l->GetVisual();
+  attributes.depth = static_cast<unsigned>(l->GetDepth());
+  attributes.colormap = l->GetColormap();
+  for (int i = 0; i < 5; ++i) {
+    const std::string file = std::string(TOLVEN_ICON_DIR "/") + kIcons[i] + ".pm";
+    XpmReadFileToPixmap(d, DefaultRootWindow(d), const_cast<char*>(file.c_str()), &pixmaps[i], nullptr, &attributes);
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    Widget shell = XtVaAppCreateShell("RawIcons", "TolvenBench", topLevelShellWidgetClass, d, XmNwidth, 300, XmNheight,
+                                      200, XmNvisual, l->GetVisual(), XmNdepth, l->GetDepth(), XmNcolormap,
+                                      l->GetColormap(), nullptr);
+    Widget board = XtVaCreateManagedWidget("work", xmBulletinBoardWidgetClass, shell, nullptr);
+    XtRealizeWidget(shell);
+    XtPopup(shell, XtGrabNone);
+    PumpUntil([&] {
+      XWindowAttributes a;
+      return XGetWindowAttributes(d, XtWindow(shell), &a) && a.map_state == IsViewable;
+    });
+    state.ResumeTiming();
+    for (int b = 0; b < kBoxes; ++b) {
+      Widget toggle = XtVaCreateManagedWidget("box", xmToggleButtonWidgetClass, board, XmNindicatorOn, False,
+                                              XmNlabelType, XmPIXMAP, XmNlabelPixmap, pixmaps[0], XmNx, b * 34, nullptr);
+      Widget menu = XmCreatePopupMenu(toggle, const_cast<char*>("rc"), nullptr, 0);
+      Widget items[5];
+      for (int i = 0; i < 5; ++i)
+        items[i] = XtVaCreateWidget(kIcons[i], xmPushButtonWidgetClass, menu, XmNlabelType, XmPIXMAP,
+                                    XmNlabelPixmap, pixmaps[i], nullptr);
+      XtManageChildren(items, 5);
+    }
+    XSync(d, False);
+    state.PauseTiming();
+    XtDestroyWidget(shell);
+    while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
+    XSync(d, False);
+    state.ResumeTiming();
+  }
+  for (Pixmap p : pixmaps)
+    if (p) XFreePixmap(d, p);
+}
+BENCHMARK(BM_RawMotif_IconBoxes)->Unit(benchmark::kMillisecond);
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("DISPLAY")) {
+    std::fprintf(stderr, "iconbox_bench needs DISPLAY\n");
+    return 1;
+  }
+  setenv("TRIVOICONPATH", TOLVEN_ICON_DIR, 1);
+  static char arg0[] = "iconbox_bench";
+  static char* xargv[] = {arg0, nullptr};
+  app = new QORInteractiveApplication(nullptr, "IconBoxBench");
+  app->BuildApplicationEnvironment(1, xargv, environ);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}
