@@ -148,8 +148,9 @@ void l_QORInteractiveApplication::DragMainLoop() {
 }
 
 bool l_QORInteractiveApplication::dragBegin() {
+  if (!dragStartWidget)
+    dragStartWidget = XtWindowToWidget(display, interactive_application::topViewableWindowAtPointer(display));
   Widget start = dragStartWidget;
-  if (!start) start = XtWindowToWidget(display, interactive_application::topViewableWindowAtPointer(display));
   if (!start) return false;
   dragFindTarget(start, nullptr);
   dragSource = dropTarget;

@@ -138,6 +138,7 @@ void l_QORInteractiveApplication::AddDestroyObject(l_QORDialog* letter) {
   // A drag must not send to an object on its way out.
   if (dragSource == letter) dragSource = nullptr;
   if (dropTarget == letter) dropTarget = nullptr;
+  if (dragStartWidget && dragStartWidget == letter->GetOwnWidget()) dragStartWidget = nullptr;
   if (destroyQueue.getCount() == 1) subscribeIdle();
 }
 
