@@ -1,7 +1,8 @@
 // Building 50 icon palettes of 5 icons each (a toggle, its popup menu and
-// five icon buttons in it) in a shown box: through QORDlgIconBox objects and
-// one idle pass, against raw Motif creating the same widgets with the same
-// pixmaps. The icons are read before either runs (both keep them cached).
+// five icon buttons in it) and showing them: through QORDlgIconBox objects
+// and one idle pass, against raw Motif creating the same widgets with the
+// same pixmaps; and the same added to a window already shown. The icons are
+// read before either runs (both keep them cached).
 #include <benchmark/benchmark.h>
 
 #include <Xm/BulletinB.h>
@@ -24,7 +25,7 @@ constexpr int kBoxes = 50;
 const char* const kIcons[] = {"new", "open", "save", "info", "delete"};
 QORInteractiveApplication* app = nullptr;
 
-void BM_Tolven_IconBoxes(benchmark::State& state) {
+void runTolven(benchmark::State& state, bool shownFirst) {
   {  // the icon cache filled, as raw Motif reads its pixmaps untimed
     TestDialog warm("BenchWarm");
     auto* box = new QORDlgIconBox(&warm, "box", 0);
@@ -35,12 +36,13 @@ void BM_Tolven_IconBoxes(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     auto* win = new TestDialog("BenchIcons");
-    win->Show();
+    if (shownFirst) win->Show();
     state.ResumeTiming();
     for (int b = 0; b < kBoxes; ++b) {
       auto* box = new QORDlgIconBox(win, "box", 0);
       for (const char* icon : kIcons) (new QORDlgPushButton(box, icon, 0))->SetIconName(icon);
     }
+    win->SetVisibility(QORDlgShown);
     PumpIdle();
     XSync(app->GetLetterObject()->GetDisplay(), False);
     state.PauseTiming();
@@ -49,9 +51,12 @@ void BM_Tolven_IconBoxes(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
+void BM_Tolven_IconBoxes(benchmark::State& state) { runTolven(state, false); }
+void BM_Tolven_IconBoxesIntoShownBox(benchmark::State& state) { runTolven(state, true); }
 BENCHMARK(BM_Tolven_IconBoxes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tolven_IconBoxesIntoShownBox)->Unit(benchmark::kMillisecond);
 
-void BM_RawMotif_IconBoxes(benchmark::State& state) {
+void runRaw(benchmark::State& state, bool shownFirst) {
   l_QORInteractiveApplication* l = app->GetLetterObject();
   Display* d = l->GetDisplay();
   Pixmap pixmaps[5] = {};
@@ -71,11 +76,14 @@ void BM_RawMotif_IconBoxes(benchmark::State& state) {
                                       l->GetColormap(), nullptr);
     Widget board = XtVaCreateManagedWidget("work", xmBulletinBoardWidgetClass, shell, nullptr);
     XtRealizeWidget(shell);
-    XtPopup(shell, XtGrabNone);
-    PumpUntil([&] {
-      XWindowAttributes a;
-      return XGetWindowAttributes(d, XtWindow(shell), &a) && a.map_state == IsViewable;
-    });
+    auto show = [&] {
+      XtPopup(shell, XtGrabNone);
+      PumpUntil([&] {
+        XWindowAttributes a;
+        return XGetWindowAttributes(d, XtWindow(shell), &a) && a.map_state == IsViewable;
+      });
+    };
+    if (shownFirst) show();
     state.ResumeTiming();
     for (int b = 0; b < kBoxes; ++b) {
       Widget toggle = XtVaCreateManagedWidget("box", xmToggleButtonWidgetClass, board, XmNindicatorOn, False,
@@ -87,6 +95,7 @@ void BM_RawMotif_IconBoxes(benchmark::State& state) {
                                     XmNlabelPixmap, pixmaps[i], nullptr);
       XtManageChildren(items, 5);
     }
+    if (!shownFirst) show();
     XSync(d, False);
     state.PauseTiming();
     XtDestroyWidget(shell);
@@ -97,7 +106,10 @@ void BM_RawMotif_IconBoxes(benchmark::State& state) {
   for (Pixmap p : pixmaps)
     if (p) XFreePixmap(d, p);
 }
+void BM_RawMotif_IconBoxes(benchmark::State& state) { runRaw(state, false); }
+void BM_RawMotif_IconBoxesIntoShownBoard(benchmark::State& state) { runRaw(state, true); }
 BENCHMARK(BM_RawMotif_IconBoxes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RawMotif_IconBoxesIntoShownBoard)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
