@@ -15,7 +15,8 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
   steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
            "click Buttons/Push",
            // Choose an icon of the palette, then drag the card into the basket.
-           "click Dragging/Palette", "click Dragging/Palette/open", "drag Dragging/Card Dragging/Basket",
+           "click Dragging/Palette", "screenshot gallery-palette", "click Dragging/Palette/open",
+           "drag Dragging/Card Dragging/Basket",
            "screenshot gallery-dragged",
            "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
