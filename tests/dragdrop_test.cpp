@@ -278,6 +278,26 @@ TEST_F(DragStart, WithoutAvailabilityStartDragForgetsTheStartWidget) {
   EXPECT_EQ(l_QORInteractiveApplication::dragStartWidget, nullptr);
 }
 
+TEST_F(DragStart, ARequestedDragWithNoObjectUnderThePointerEndsWithoutNotifications) {
+  DragScene scene(Ending::DropOnB);
+  ASSERT_TRUE(scene.win.Show());
+  MoveTo(1275, 1019);  // a corner no window covers
+  int data = 0;
+  app->StartDrag(&data, 0);
+  QORDialog* s = nullptr;
+  QORDialog* t = nullptr;
+  POINTL at{};
+  unsigned long keys = 0;
+  EXPECT_EQ(app->GetDragState(&s, &t, at, keys), QORDlgDragRequested);
+  PumpIdle();
+  EXPECT_EQ(app->GetDragState(&s, &t, at, keys), QORDlgDragNone);
+  EXPECT_TRUE(scene.log.empty());
+  // Another drag may start: this one asks and is requested.
+  app->StartDrag(&data, 0);
+  EXPECT_EQ(app->GetDragState(&s, &t, at, keys), QORDlgDragRequested);
+  PumpIdle();
+}
+
 // ---- record and replay ----
 
 using DragReplay = Drag;

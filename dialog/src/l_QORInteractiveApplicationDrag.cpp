@@ -135,7 +135,12 @@ Cursor l_QORInteractiveApplication::GetDragCursor(unsigned long effect) {
 // ---- the loop ----
 
 void l_QORInteractiveApplication::DragMainLoop() {
-  if (!display || !dragBegin()) return;
+  if (!display) return;
+  if (!dragBegin()) {
+    // Nothing to drag, or no grab: no end notification, and a new drag may start.
+    dragState = QORDlgDragNone;
+    return;
+  }
   XEvent event;
   while (dragState == QORDlgDragRunning) {
     XNextEvent(display, &event);
@@ -150,9 +155,8 @@ void l_QORInteractiveApplication::DragMainLoop() {
 bool l_QORInteractiveApplication::dragBegin() {
   if (!dragStartWidget)
     dragStartWidget = XtWindowToWidget(display, interactive_application::topViewableWindowAtPointer(display));
-  Widget start = dragStartWidget;
-  if (!start) return false;
-  dragFindTarget(start, nullptr);
+  if (!dragStartWidget) return false;
+  dragFindTarget(dragStartWidget, nullptr);
   dragSource = dropTarget;
   if (!dragSource) return false;
   Window root = 0, child = 0;
@@ -166,7 +170,9 @@ bool l_QORInteractiveApplication::dragBegin() {
   dragCursorShown = GetDragCursor(dropEffect);
   sendDrag(dragSource, &dragSource->startDragNotification, false);
   if (dropTarget) sendDrag(dropTarget, &dropTarget->dragEnterNotification, true);
-  if (!dragSource || !XtIsRealized(start)) return false;
+  // A receiver may have destroyed the source (and with it the start widget).
+  Widget start = dragStartWidget;
+  if (!dragSource || !start || !XtIsRealized(start)) return false;
   if (XGrabPointer(display, XtWindow(start), True, kGrabMask, GrabModeAsync, GrabModeAsync, None, dragCursorShown,
                    XtLastTimestampProcessed(display)) != GrabSuccess)
     return false;
