@@ -68,12 +68,14 @@ unsigned long kindOf(unsigned long style) {
   return QORDlgNotifyInformation;
 }
 
-unsigned char dialogTypeOf(unsigned long kind) {
+// Motif's creator of each kind: the kind's icon comes with it.
+using Creator = Widget (*)(Widget, String, ArgList, Cardinal);
+Creator creatorOf(unsigned long kind) {
   switch (kind) {
-    case QORDlgNotifyQuestion: return XmDIALOG_QUESTION;
-    case QORDlgNotifyWarning: return XmDIALOG_WARNING;
-    case QORDlgNotifyError: return XmDIALOG_ERROR;
-    default: return XmDIALOG_INFORMATION;
+    case QORDlgNotifyQuestion: return XmCreateQuestionDialog;
+    case QORDlgNotifyWarning: return XmCreateWarningDialog;
+    case QORDlgNotifyError: return XmCreateErrorDialog;
+    default: return XmCreateInformationDialog;
   }
 }
 
@@ -163,7 +165,6 @@ void l_QORDlgNotify::BuildWindow() {
     args.add(XmNvisual, app->GetVisual());
     args.add(XmNdepth, app->GetDepth());
     args.add(XmNcolormap, app->GetColormap());
-    args.add(XmNdialogType, dialogTypeOf(style & QORDlgStyleBits::NotifyKind));
     // Closing goes through the window's close protocol.
     args.add(XmNdeleteResponse, XmDO_NOTHING);
     args.add(XmNautoUnmanage, False);
@@ -174,7 +175,7 @@ void l_QORDlgNotify::BuildWindow() {
       args.add(XmNforeground, GlobalXResources.documentForeground);
       if (GlobalXResources.documentFontList) args.add(XmNlabelFontList, GlobalXResources.documentFontList);
     }
-    baseWidget = XmCreateMessageDialog(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
+    baseWidget = creatorOf(style & QORDlgStyleBits::NotifyKind)(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
     shell = XtParent(baseWidget);
     built = 1;
     for (int p = 0; p < 3; ++p) {
