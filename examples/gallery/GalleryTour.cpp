@@ -13,7 +13,11 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
   // Keys come with the first text field and the first document window (where
   // accelerators are spread over every control).
   steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
-           "click Buttons/Push", "click button:Apply",  "screenshot gallery-used", "resize 700 520",
+           "click Buttons/Push",
+           // The blocking question answered Yes, the file box opened and cancelled.
+           "click Boxes/Ask", "screenshot gallery-ask", "click button:*Question.OK", "click Boxes/Open",
+           "screenshot gallery-open", "click button:*OpenFile.Cancel",
+           "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
   // Give the window manager time to show the window first.
