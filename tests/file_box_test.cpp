@@ -152,10 +152,18 @@ TEST_F(FileBox, ARecordedChoiceReplaysUnderTheReplayDirectory) {
   f.SetDirectory((captured + "sub").c_str());
   l_QORDlgFile* l = show(f);
   const std::string file = testing::TempDir() + "filebox.rec";
+  const char savedTrace = l_QORDialog::record_trace;
+  l_QORDialog::record_trace = '2';
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
   clickItem(child(f, XmDIALOG_LIST), 1);
-  Click(l->GetNamedWidget(l_QORDlgFile::OK));
+  const std::string recordTrace = StdoutOf([&] { Click(l->GetNamedWidget(l_QORDlgFile::OK)); });
   QORRecord::GetMain()->EndMode(1);
+  EXPECT_EQ(recordTrace,
+            "/RECORD/ SaveState    QORDlgFile           /Command Name/ Recorded /Notification/ QORDlgDiaOKNotification\n"
+            "/RECORD/ SaveState                         _response  = 1\n"
+            "/RECORD/ SaveState                         _selection = " + captured + "sub/x.txt\n"
+            "/RECORD/ SaveState                         _directorie= " + captured + "sub/\n"
+            "/RECORD/ SaveState                         _pattern   = *\n");
   ASSERT_EQ(text(&QORDlgFile::GetSelection, f), captured + "sub/x.txt");
 
   ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
@@ -167,9 +175,17 @@ TEST_F(FileBox, ARecordedChoiceReplaysUnderTheReplayDirectory) {
     EXPECT_EQ(text(&QORDlgFile::GetDirectory, f), replayRoot + "sub/");
     EXPECT_EQ(text(&QORDlgFile::GetSelection, f), replayRoot + "sub/x.txt");
   });
-  EXPECT_EQ(QORRecord::GetMain()->ReplayNext(), 1) << QORRecord::GetMain()->GetError();
+  const std::string replayTrace =
+      StdoutOf([] { EXPECT_EQ(QORRecord::GetMain()->ReplayNext(), 1) << QORRecord::GetMain()->GetError(); });
   EXPECT_EQ(QORRecord::GetMain()->ReplayNext(), 0);
   QORRecord::GetMain()->EndMode(2);
+  l_QORDialog::record_trace = savedTrace;
+  EXPECT_EQ(replayTrace,
+            "/REPLAY/ RestoreState QORDlgFile           /Command Name/ Recorded /Notification/ QORDlgDiaOKNotification\n"
+            "/REPLAY/ RestoreState                      _response  = 1\n"
+            "/REPLAY/ RestoreState                      _selection = " + replayRoot + "sub/x.txt\n"
+            "/REPLAY/ RestoreState                      _directorie= " + replayRoot + "sub/\n"
+            "/REPLAY/ RestoreState                      _pattern   = *\n");
   EXPECT_EQ(oks, 1);
 }
 

@@ -200,11 +200,21 @@ TEST_F(NotifyBox, ARecordedBlockingAnswerReplaysWithoutInput) {
   const std::string file = testing::TempDir() + "notify.rec";
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
   std::vector<int> recorded;
-  for (int position : {1, 0}) {
-    UserScript user({[&] { return press(l->GetButtonWidget(position)); }});
-    recorded.push_back(n.DisplayBlocked("Again?", "Recorded"));
-  }
+  const char savedTrace = l_QORDialog::record_trace;
+  l_QORDialog::record_trace = '2';
+  const std::string trace = StdoutOf([&] {
+    for (int position : {1, 0}) {
+      UserScript user({[&] { return press(l->GetButtonWidget(position)); }});
+      recorded.push_back(n.DisplayBlocked("Again?", "Recorded"));
+    }
+  });
+  l_QORDialog::record_trace = savedTrace;
   QORRecord::GetMain()->EndMode(1);
+  EXPECT_EQ(trace,
+            "/RECORD/ SaveState    QORDlgNotify         /Command Name/ Recorded /Notification/ QORDlgNfyNoNotification\n"
+            "/RECORD/ SaveState                         _response= 2\n"
+            "/RECORD/ SaveState    QORDlgNotify         /Command Name/ Recorded /Notification/ QORDlgNfyYesNotification\n"
+            "/RECORD/ SaveState                         _response= 1\n");
   ASSERT_EQ(recorded, (std::vector<int>{QORDlgNotifyAnswerNo, QORDlgNotifyAnswerYes}));
   EXPECT_NE(Slurp(file).find("QORDlgNfyNoNotification"), std::string::npos);
 
