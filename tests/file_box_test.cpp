@@ -5,6 +5,7 @@
 
 #include <Xm/FileSB.h>
 #include <Xm/List.h>
+#include <X11/Xatom.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "QORDlgFile.h"
+#include "QORDlgNotify.h"
 #include "QORRecord.h"
 #include "QORDlgText.h"
 #include "l_QORDlgFile.h"
@@ -207,6 +209,31 @@ TEST_F(FileBox, ADirectoryThatCannotBeReadIsReportedAndLeftAlone) {
     EXPECT_EQ(said, "Warning : file box Careful cannot read the directory >" + c.directory + "<: " + c.why + "\n");
     EXPECT_EQ(text(&QORDlgFile::GetDirectory, f), good);  // the box still shows the last good one
     EXPECT_EQ(items(child(f, XmDIALOG_LIST)), std::vector<std::string>{good + "kept.txt"});
+  }
+}
+
+// Desktops place and decorate both standard boxes as dialogs.
+TEST_F(FileBox, BothStandardBoxesAreTypedAsDialogs) {
+  QORDlgFile f(app, "Typed", 0);
+  QORDlgNotify n(app, "TypedToo", QORDlgNotifyWarning);
+  for (QORDialog* box : std::vector<QORDialog*>{&f, &n}) {
+    box->SetVisibility(QORDlgShown);
+    auto shellOf = [box] {
+      Widget w = box->GetLetterObject()->GetBaseWidget(0);
+      return w ? XtParent(w) : nullptr;
+    };
+    ASSERT_TRUE(PumpUntil([&] { return Viewable(shellOf()); }));
+    Widget shell = shellOf();
+    Display* d = XtDisplay(shell);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(d, XtWindow(shell), XInternAtom(d, "_NET_WM_WINDOW_TYPE", False), 0, 1, False, XA_ATOM, &type,
+                       &format, &count, &after, &data);
+    ASSERT_EQ(count, 1u) << box->GetName().c_str();
+    EXPECT_EQ(*reinterpret_cast<Atom*>(data), XInternAtom(d, "_NET_WM_WINDOW_TYPE_DIALOG", False));
+    XFree(data);
   }
 }
 
