@@ -191,6 +191,39 @@ TEST_F(FileBox, ARecordedChoiceReplaysUnderTheReplayDirectory) {
   EXPECT_EQ(oks, 1);
 }
 
+// With multiple selection every selected file comes back, each mapped.
+TEST_F(FileBox, RecordedSelectedFilesReplayUnderTheReplayDirectory) {
+  const std::string captured = MakeTree(scratch + "-cap", {"x.txt", "y.txt"});
+  const std::string replayRoot = MakeTree(scratch + "-rep", {});
+  const std::string env = MakeTree(scratch + "-env", {});
+  std::ofstream(env + "capture.env") << "CAP_PATH1 " << captured << "\nREP_PATH1 " << replayRoot << "\n";
+  setenv("CAP_PATH1", captured.c_str(), 1);
+  setenv("QORRECORDREPLAY", env.c_str(), 1);
+  QORDlgFile f(app, "RecordedMany", QORDlgFileMultiple);
+  f.SetDirectory(captured.c_str());
+  l_QORDlgFile* l = show(f);
+  const std::string file = testing::TempDir() + "fileboxmany.rec";
+  ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
+  Widget list = child(f, XmDIALOG_LIST);
+  clickItem(list, 1);
+  Settle(600);  // past the double-click time
+  XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), XK_Shift_L), True, CurrentTime);
+  clickItem(list, 2);
+  XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), XK_Shift_L), False, CurrentTime);
+  Click(l->GetNamedWidget(l_QORDlgFile::OK));
+  QORRecord::GetMain()->EndMode(1);
+  ASSERT_EQ(f.GetSelectionCount(), 2);
+
+  f.SetDirectory(replayRoot.c_str());
+  ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
+  EXPECT_EQ(QORRecord::GetMain()->ReplayNext(), 1) << QORRecord::GetMain()->GetError();
+  QORRecord::GetMain()->EndMode(2);
+  QORUnicodeString files[4];
+  ASSERT_EQ(f.GetSelection(files, 4), 2);
+  EXPECT_EQ((std::vector<std::string>{files[0].c_str(), files[1].c_str()}),
+            (std::vector<std::string>{replayRoot + "x.txt", replayRoot + "y.txt"}));
+}
+
 TEST_F(FileBox, ADirectoryThatCannotBeReadIsReportedAndLeftAlone) {
   const std::string good = MakeTree(scratch + "-good", {"kept.txt"});
   std::ofstream(scratch + "-plain") << "not a directory\n";
