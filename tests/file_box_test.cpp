@@ -82,7 +82,9 @@ TEST_F(FileBox, ListsARealDirectoryThroughThePattern) {
   QORDlgFile f(app, "Lister", QORDlgFileHelp);
   f.SetDirectory(dir.c_str());
   f.SetFilterPattern("*.txt");
+  f.SetRectDimensions(0, 0, 420, 460);  // height, then width
   show(f);
+  EXPECT_EQ(ServerGeo(letter(f)->GetShell()).size(), (Size{460, 420}));
   EXPECT_EQ(items(child(f, XmDIALOG_LIST)), (std::vector<std::string>{dir + "a.txt", dir + "b.txt"}));
   const std::vector<std::string> dirs = items(child(f, XmDIALOG_DIR_LIST));
   EXPECT_NE(std::find(dirs.begin(), dirs.end(), dir + "sub"), dirs.end()) << ::testing::PrintToString(dirs);

@@ -11,6 +11,7 @@
 
 #include "QORDlgLabel.h"
 #include "QORDlgNotify.h"
+#include "QORDlgPushButton.h"
 #include "QORMsgCatalog.h"
 #include "QORRecord.h"
 #include "l_QORDlgNotify.h"
@@ -161,9 +162,16 @@ TEST_F(NotifyBox, DisplayBlockedReturnsTheButtonPressedNotTheClose) {
 }
 
 TEST_F(NotifyBox, OtherWindowsKeepWorkingDuringTheWait) {
-  TestDialog other("Other");
+  TestDialog other("Other", QORDlgGridLayout);
   auto* label = new QORDlgLabel(&other, "Clock");
-  other.Attach4Sides(label);
+  auto* push = new QORDlgPushButton(&other, "Push");
+  label->SetGridConstraints(0, 0, 1, 1, 0);
+  push->SetGridConstraints(1, 0, 1, 1, 0);
+  int pushed = 0;
+  QORCommand listener(nullptr, "listener");
+  listener.AddAnalyseNotificationCB(push, "QORDlgPushBActivateNotification", [&](QORCommand*, QORNotification*) {
+    ++pushed;
+  });
   label->SetTitle("before");
   other.SetRectPosition(900, 700);  // clear of the box, so the server has something to expose
   ASSERT_TRUE(other.Show());
@@ -186,10 +194,16 @@ TEST_F(NotifyBox, OtherWindowsKeepWorkingDuringTheWait) {
                      seenDuring = LabelText(labelWidget);
                      return (exposes > 0 && seenDuring == "during") || ++tries > 60;
                    },
+                   // Input to other windows waits: the box is modal while it blocks.
+                   [&] { return press(WidgetOf(push)); },
                    [&] { return press(l->GetButtonWidget(0)); }});
   EXPECT_EQ(n.DisplayBlocked("Wait", "Waiting"), QORDlgNotifyAnswerOK);
   EXPECT_EQ(seenDuring, "during");
   EXPECT_GT(exposes, 0);
+  EXPECT_EQ(pushed, 0);
+  PumpIdle();
+  Click(WidgetOf(push));
+  EXPECT_EQ(pushed, 1);
 }
 
 // Recorded, the blocking answers are kept in the record; replayed, the box

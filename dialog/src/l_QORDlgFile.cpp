@@ -331,6 +331,9 @@ void l_QORDlgFile::update(unsigned long mask) {
 void l_QORDlgFile::manage() {
   if (!baseWidget) return;
   XtManageChild(baseWidget);
+  // Managed, the box asks for its natural size: the program's size comes after.
+  if (dx > 0 && dy > 0)
+    XtVaSetValues(shell, XmNwidth, static_cast<Dimension>(dx), XmNheight, static_cast<Dimension>(dy), nullptr);
   XtPopup(shell, XtGrabNone);
   if (l_QORInteractiveApplication* app = GetApplication()) app->UpdateCursor();
 }
