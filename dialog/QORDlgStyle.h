@@ -73,6 +73,34 @@ enum : unsigned long {
 enum : unsigned long {
   QORDlgIconBoxHorizontal = 0x40000UL,
   QORDlgIconBoxVertical = 0x80000UL,
+// --- notify box (QORDlgNotify): one kind, one button set
+enum : unsigned long {
+  QORDlgNotifyModal = 0x200,
+  QORDlgNotifyHelp = 0x1000,  // with the default set only
+  QORDlgNotifyAbortRetryIgnore = 0x80000,
+  QORDlgNotifyOK = 0x100000,
+  QORDlgNotifyOKCancel = 0x200000,
+  QORDlgNotifyRetryCancel = 0x400000,
+  QORDlgNotifyYesNo = 0x800000,
+  QORDlgNotifyYesNoCancel = 0x1000000,
+  QORDlgNotifyQuestion = 0x2000000,
+  QORDlgNotifyInformation = 0x4000000,
+  QORDlgNotifyWarning = 0x8000000,
+  QORDlgNotifyError = 0x10000000,
+};
+// What DisplayBlocked returns: the button pressed.
+enum : int {
+  QORDlgNotifyNone = 0, QORDlgNotifyAnswerOK = 1, QORDlgNotifyAnswerCancel = 2, QORDlgNotifyAnswerYes = 3,
+  QORDlgNotifyAnswerNo = 4, QORDlgNotifyAnswerRetry = 5, QORDlgNotifyAnswerAbort = 6, QORDlgNotifyAnswerIgnore = 7,
+};
+
+// --- file selection box (QORDlgFile)
+enum : unsigned long {
+  QORDlgFileModal = 0x200,
+  QORDlgFileHelp = 0x1000,
+  QORDlgFileApply = 0x2000,
+  QORDlgFileKept = 0x800000,  // kept in the style word for the application
+  QORDlgFileMultiple = 0x2000000,
 };
 
 // --- what each class chain owns
@@ -88,6 +116,11 @@ constexpr unsigned long DialogBox = QORDlgDialogModal | QORDlgDialogOK | QORDlgD
                                     QORDlgDialogApply | QORDlgDialogNoButtons | QORDlgDialogReducedFrame |
                                     QORDlgDialogMDIChild | QORDlgDialogNoResize | QORDlgDialogCarried |
                                     QORDlgDialogNoDecoration | QORDlgDialogAtPointer | QORDlgDialogGrow;
+constexpr unsigned long NotifyKind = QORDlgNotifyQuestion | QORDlgNotifyInformation | QORDlgNotifyWarning | QORDlgNotifyError;
+constexpr unsigned long NotifyButtons = QORDlgNotifyAbortRetryIgnore | QORDlgNotifyOK | QORDlgNotifyOKCancel |
+                                        QORDlgNotifyRetryCancel | QORDlgNotifyYesNo | QORDlgNotifyYesNoCancel;
+constexpr unsigned long Notify = NotifyKind | NotifyButtons | QORDlgNotifyModal | QORDlgNotifyHelp;
+constexpr unsigned long File = QORDlgFileModal | QORDlgFileHelp | QORDlgFileApply | QORDlgFileKept | QORDlgFileMultiple;
 
 static_assert((Dialog & ButtonState) == 0, "check and radio states clash with the base's bits");
 static_assert((Dialog & PushButton) == 0, "push button bits clash with the base's bits");
@@ -97,6 +130,9 @@ static_assert((Dialog & Frame) == 0, "frame bits clash with the base's bits");
 static_assert((Dialog & DialogBox) == 0, "dialog box bits clash with the base's bits");
 constexpr unsigned long IconBox = QORDlgIconBoxHorizontal | QORDlgIconBoxVertical;
 static_assert((Dialog & IconBox) == 0, "icon box bits clash with the base's bits");
+static_assert((Dialog & Notify) == 0, "notify box bits clash with the base's bits");
+static_assert((NotifyKind & NotifyButtons) == 0, "a notify box's kind and button set overlap");
+static_assert((Dialog & File) == 0, "file box bits clash with the base's bits");
 // The mixed state is the base's third sensitivity state, under the controls' name.
 static_assert(static_cast<unsigned long>(QORDlgSensitiveMixed) == QORDlgThirdState, "mixed sensitivity is the third state");
 }  // namespace QORDlgStyleBits

@@ -5,12 +5,18 @@
 // with one row in kRows.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
 #include <ostream>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "QORDlgCheckButton.h"
+#include "QORDlgFile.h"
+#include "QORDlgNotify.h"
 #include "QORDlgContainer.h"
 #include "QORDlgFrame.h"
 #include "QORDlgIconBox.h"
@@ -52,6 +58,19 @@ Names button(Names own) {
   return drags(own);
 }
 
+// The file box records a chosen path only under a capture directory, and
+// maps it back through the replay's capture.env.
+QORDialog* makeFileBox(QORDialog* father) {
+  const std::string env = testing::TempDir() + "conformance-env";
+  mkdir(env.c_str(), 0755);
+  std::ofstream(env + "/capture.env") << "CAP_PATH1 /\nREP_PATH1 /\n";
+  setenv("CAP_PATH1", "/", 1);
+  setenv("QORRECORDREPLAY", env.c_str(), 1);
+  auto* box = new QORDlgFile(father, "Obj", 0);
+  box->SetDirectory(env.c_str());
+  return box;
+}
+
 const ClassRow kRows[] = {
     {"QORDlgDialog", {QORDlgCodeDialog, QORDlgCodeWindow, QORDlgCodeDialogBox},
      {"QORDlgDialog", "QORDlgWindow", "QORDialog"}, make<QORDlgDialog>,
@@ -79,6 +98,16 @@ const ClassRow kRows[] = {
     {"QORDlgIconBox", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeIconBox}, {"QORDlgIconBox", "QORDlgBox", "QORDialog"},
      make<QORDlgIconBox>,
      button({"QORDlgIconBoxSelectNotification", "QORDlgIconBoxModifyNotification"})},
+    {"QORDlgNotify", {QORDlgCodeDialog, QORDlgCodeWindow, QORDlgCodeNotify}, {"QORDlgNotify", "QORDlgWindow", "QORDialog"},
+     make<QORDlgNotify, QORDlgNotifyYesNoCancel>,
+     {"QORDlgNfyAbortNotification", "QORDlgNfyRetryNotification", "QORDlgNfyIgnoreNotification",
+      "QORDlgNfyOKNotification", "QORDlgNfyCancelNotification", "QORDlgNfyYesNotification", "QORDlgNfyNoNotification",
+      "QORDlgDiaOKNotification", "QORDlgDiaCANCELNotification", "QORDlgDiaHELPNotification",
+      "QORDlgWindCloseNotification"}},
+    {"QORDlgFile", {QORDlgCodeDialog, QORDlgCodeWindow, QORDlgCodeFile}, {"QORDlgFile", "QORDlgWindow", "QORDialog"},
+     makeFileBox,
+     {"QORDlgDiaOKNotification", "QORDlgDiaCANCELNotification", "QORDlgDiaAPPLYNotification",
+      "QORDlgDiaHELPNotification", "QORDlgWindCloseNotification"}},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }

@@ -12,10 +12,15 @@ source "$source_dir/scripts/tour.bash"
 TOLVEN_DEMO_STEP_TIMEOUT=60 tolven_run_tour "$work" "$work/record.log" "$gallery" --record "$work/gallery.rec"
 timeout 120 "$gallery" --replay "$work/gallery.rec" >"$work/replay.log" 2>"$work/replay.stderr"
 
-grep '^notify ' "$work/record.log" >"$work/record.notes"
-grep '^notify ' "$work/replay.log" >"$work/replay.notes"
+grep -E '^(notify|answer) ' "$work/record.log" >"$work/record.notes"
+grep -E '^(notify|answer) ' "$work/replay.log" >"$work/replay.notes"
 if ! grep -q 'QORDlgDiaAPPLYNotification' "$work/record.notes"; then
   echo "the recorded session did not press Apply:" >&2
+  cat "$work/record.log" "$work/gallery.stderr" >&2
+  exit 1
+fi
+if ! grep -q '^answer .* DisplayBlocked Yes$' "$work/record.notes"; then
+  echo "the recorded session did not answer the blocking question:" >&2
   cat "$work/record.log" "$work/gallery.stderr" >&2
   exit 1
 fi

@@ -29,6 +29,13 @@ enum : unsigned long {
   QORDlgUpdButtonSensitivity = 0x20000000,
 };
 
+// --- pending update: notify boxes (l_QORDlgNotify) and file boxes (l_QORDlgFile)
+enum : unsigned long {
+  QORDlgUpdNotifyText = 0x40,
+  QORDlgUpdFileDirectory = 0x4000000,
+  QORDlgUpdFilePattern = 0x8000000,
+};
+
 namespace QORDlgPendingBits {
 constexpr unsigned long Dialog = QORDlgUpdResize | QORDlgUpdReparent | QORDlgUpdChildren | QORDlgUpdTitle |
                                  QORDlgUpdCursor | QORDlgUpdSize | QORDlgUpdPosition | QORDlgUpdVisibility |
@@ -39,6 +46,9 @@ constexpr unsigned long DialogBox =
     QORDlgUpdGrowDone | QORDlgUpdButtonTitles | QORDlgUpdDefaultButton | QORDlgUpdButtonSensitivity;
 static_assert((Dialog & Window) == 0, "window pending bits clash with the base's");
 static_assert(((Dialog | Window) & DialogBox) == 0, "dialog box pending bits clash with the window's or base's");
+// Notify and file boxes share the dialog box's title and sensitivity bits.
+constexpr unsigned long Boxes = QORDlgUpdNotifyText | QORDlgUpdFileDirectory | QORDlgUpdFilePattern;
+static_assert(((Dialog | Window | DialogBox) & Boxes) == 0, "notify or file box pending bits clash");
 }  // namespace QORDlgPendingBits
 
 // --- resource lock (l_QORDialog): what came from the catalog; 0 until loaded

@@ -64,7 +64,9 @@ void l_QORDlgDesktopShell::shellRealized(Widget shell) {
 void l_QORDlgDesktopShell::popupCB(Widget shell, XtPointer, XtPointer) {
   writeNames(shell);
   l_QORDlgWindow* window = windowOf(shell);
-  if (!window || !(window->IsAKindOf(QORDlgCodeDialogBox) || window->IsAKindOf(QORDlgCodeNotify))) return;
+  if (!window || !(window->IsAKindOf(QORDlgCodeDialogBox) || window->IsAKindOf(QORDlgCodeNotify) ||
+                  window->IsAKindOf(QORDlgCodeFile)))
+    return;
   Display* d = XtDisplay(shell);
   const Atom type = atom(d, "_NET_WM_WINDOW_TYPE_DIALOG");
   XChangeProperty(d, XtWindow(shell), atom(d, "_NET_WM_WINDOW_TYPE"), XA_ATOM, 32, PropModeReplace,

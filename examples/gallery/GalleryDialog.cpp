@@ -57,6 +57,7 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
   buildButtonsFrame();
   buildScriptsFrame();
   buildDraggingFrame(app);
+  buildBoxesFrame();
   // Both columns share a widening: the buttons frame spans them, and a
   // spanning child only stretches when its last column is resizable.
   SetGridColumnResizable(0, 1);

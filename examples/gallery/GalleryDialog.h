@@ -27,5 +27,6 @@ class GalleryDialog : public QORDlgDialog {
   void buildButtonsFrame();
   void buildScriptsFrame();
   void buildDraggingFrame(QORInteractiveApplication* app);  // GalleryDragging.cpp
+  void buildBoxesFrame();  // GalleryBoxes.cpp
   QORDlgMotif* raw = nullptr;
 };

@@ -18,6 +18,9 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
            "click Dragging/Palette", "screenshot gallery-palette", "click Dragging/Palette/open",
            "drag Dragging/Card Dragging/Basket",
            "screenshot gallery-dragged",
+           // The blocking question answered Yes, the file box opened and cancelled.
+           "click Boxes/Ask", "screenshot gallery-ask", "click button:*Question.OK", "click Boxes/Open",
+           "screenshot gallery-open", "click button:*OpenFile.Cancel",
            "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
