@@ -73,6 +73,8 @@ enum : unsigned long {
 enum : unsigned long {
   QORDlgIconBoxHorizontal = 0x40000UL,
   QORDlgIconBoxVertical = 0x80000UL,
+};
+
 // --- notify box (QORDlgNotify): one kind, one button set
 enum : unsigned long {
   QORDlgNotifyModal = 0x200,
