@@ -18,6 +18,7 @@ enum : unsigned long {
 enum : unsigned long {
   QORDlgUpdButtonState = QORDlgUpdSubclass,  // check and radio buttons: the state shown by the toggle
   QORDlgUpdScroll = QORDlgUpdSubclass,       // container: the scrolled window follows the child
+  QORDlgUpdTabSelection = QORDlgUpdSubclass, // tab container: the current page is shown, the others hidden
 };
 
 // --- pending update: windows (l_QORDlgWindow) and dialog boxes (l_QORDlgDialog)
