@@ -17,6 +17,9 @@
 #include "QORDlgPushButton.h"
 #include "QORDlgRadioButton.h"
 #include "QORDlgSeparator.h"
+#include "QORDlgSplitter.h"
+#include "QORDlgTabContainer.h"
+#include "QORDlgTabPage.h"
 #include "QORMarshal.h"
 #include "QORMsgCatalog.h"
 #include "l_QORDlgRecordCases.h"
@@ -75,6 +78,14 @@ const ClassRow kRows[] = {
      make<QORDlgLabel>, drags({})},
     {"QORDlgSeparator", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSeparator},
      {"QORDlgSeparator", "QORDlgControl", "QORDialog"}, make<QORDlgSeparator, QORDlgSeparatorHorizontal>, drags({})},
+    {"QORDlgTabContainer", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeTabContainer},
+     {"QORDlgTabContainer", "QORDlgBox", "QORDialog"}, make<QORDlgTabContainer>,
+     drags({"QORDlgTabSelectNotification"})},
+    {"QORDlgTabPage", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeTabPage}, {"QORDlgTabPage", "QORDlgBox", "QORDialog"},
+     [](QORDialog* father) -> QORDialog* { return new QORDlgTabPage(new QORDlgTabContainer(father, "Tabs"), "Obj"); },
+     drags({})},
+    {"QORDlgSplitter", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeSplitter}, {"QORDlgSplitter", "QORDlgBox", "QORDialog"},
+     make<QORDlgSplitter>, drags({})},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }
