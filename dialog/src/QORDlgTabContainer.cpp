@@ -157,6 +157,14 @@ void l_QORDlgTabContainer::recordCases(l_QORDlgRecordCases& cases) {
   l_QORDlgBox::recordCases(cases);
 }
 
+// The program builds the first page while the window is made: a replay
+// makes it again at the same moment, so that announcement is delivered but
+// not recorded (a recorded one would come back only once the replay starts).
+int l_QORDlgTabContainer::SaveState(QORNotification* n, QORMarshal& m) {
+  if (announcingFirst && n == &tabSelectNotification) return QORDlgSaveNotMine;
+  return l_QORDlgBox::SaveState(n, m);
+}
+
 // ---- envelope ----
 
 QORDlgTabContainer::QORDlgTabContainer(QORDialog* father, const QORString& name, unsigned long style)

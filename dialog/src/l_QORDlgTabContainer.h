@@ -25,6 +25,7 @@ class l_QORDlgTabContainer : public l_QORDlgBox {
   void ChildMoved() override;
   void widgetDestroyed() override;
   void recordCases(l_QORDlgRecordCases& cases) override;
+  int SaveState(QORNotification* n, QORMarshal& m) override;
 
   // --- pages (l_QORDlgTabContainerPages.cpp)
   void addPage(l_QORDlgTabPage* page);
@@ -71,6 +72,7 @@ class l_QORDlgTabContainer : public l_QORDlgBox {
   int hiddenLeft = -1, hiddenRight = -1;
   int stripHeight = 0;
   bool containerDestroying = false;
+  bool announcingFirst = false;  // the first built page's selection is being sent
   bool sizeDirty = false;
   Widget selectArea = nullptr, rightArrow = nullptr, leftArrow = nullptr;
   Widget scrollWindow = nullptr, titleBox = nullptr;

@@ -49,7 +49,9 @@ int l_QORDlgTabContainer::AddPage(l_QORDlgTabPage* page) {
     current = index;
     pending |= QORDlgUpdTabSelection;
     registerDifferUpdate();
+    announcingFirst = true;
     notify(&tabSelectNotification);
+    announcingFirst = false;
   }
   if (!titles[index] && titleBox) {
     auto* title = new QORDlgPageTitle(this, pageTitle(page));

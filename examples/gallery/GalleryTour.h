@@ -5,6 +5,7 @@
 //   tour: click X Y            click button 1 at root position X, Y
 //   tour: key KEYS             press keys (xdotool's names, e.g. ctrl+p)
 //   tour: resize W H           resize the gallery's window
+//   tour: drag X1 Y1 X2 Y2     drag with button 1 from one root position to another
 #pragma once
 #include <X11/Intrinsic.h>
 
