@@ -192,3 +192,54 @@ TEST_F(Splitter, AThirdChildIsReportedOnceAndNeverBuilt) {
 }
 
 }  // namespace
+
+namespace {
+
+// An empty relative line (its child gone) forgets its share only when the
+// owner asks for it, so that a child coming back is measured afresh.
+struct EmptyCase {
+  const char* name;
+  unsigned long style;
+  double share;  // of the second child's far line, once it is empty
+};
+void PrintTo(const EmptyCase& c, std::ostream* os) { *os << c.name; }
+class SplitterEmptyLine : public Splitter, public testing::WithParamInterface<EmptyCase> {};
+
+TEST_P(SplitterEmptyLine, AnEmptyRelativeLineKeepsOrForgetsItsShare) {
+  TestDialog win("EmptyWin");
+  auto* split = new QORDlgSplitter(&win, "Split", GetParam().style);
+  Area(split, "a", 111, 40);
+  QORDlgMotif* b = Area(split, "b", 50, 40);
+  win.GetLetterObject()->Attach4Sides(split->GetLetterObject());
+  ASSERT_TRUE(win.Show());
+  l_QORDlgTab* far = split->GetLetterObject()->GetLayoutManager()->GetTab(4, Vertical);
+  EXPECT_DOUBLE_EQ(far->relativePosition, 1.0);
+  delete b;
+  PumpIdle();
+  EXPECT_EQ(far->getNbComponents(), 0);
+  int w = 0, h = 0;
+  win.layoutSize(w, h);
+  ASSERT_TRUE(win.ResizeLayoutTo(w + 20, h));
+  EXPECT_DOUBLE_EQ(far->relativePosition, GetParam().share);
+}
+
+const EmptyCase kEmptyCases[] = {{"Kept", 0, 1.0}, {"Forgotten", QORDlgSplitterEmptyRelative, -1.0}};
+INSTANTIATE_TEST_SUITE_P(OwnerBit, SplitterEmptyLine, testing::ValuesIn(kEmptyCases),
+                         [](const testing::TestParamInfo<EmptyCase>& i) { return std::string(i.param.name); });
+
+TEST_F(Splitter, ASashStepOrEventItDoesNotKnowIsReported) {
+  TestDialog win("OddWin");
+  auto* split = new QORDlgSplitter(&win, "Split", 0);
+  QORDlgMotif* a = Area(split, "a", 111, 40);
+  Area(split, "b", 50, 40);
+  win.GetLetterObject()->Attach4Sides(split->GetLetterObject());
+  ASSERT_TRUE(win.Show());
+  l_QORDlgTab* line = static_cast<l_QORDlgSplitter*>(split->GetLetterObject())->getSashTab();
+  const Geo a0 = MotifGeo(a);
+  XEvent key{};
+  key.type = KeyPress;
+  EXPECT_EQ(StdoutOf([&] { line->sashAction('K', &key); }), "default\ndefaults\n");
+  EXPECT_EQ(MotifGeo(a), a0);
+}
+
+}  // namespace
