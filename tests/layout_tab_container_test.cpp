@@ -172,6 +172,21 @@ TEST_F(Tabs, TitlesWiderThanTheContainerScrollWithTheArrows) {
   EXPECT_LT(l->GetFirstHiddenLeft(), 1);
 }
 
+TEST_F(Tabs, WithoutArrowsTheStripOnlyScrollsToTheSelectedTitle) {
+  win = std::make_unique<TestDialog>("NoArrowWin");
+  tabs = new QORDlgTabContainer(win.get(), "Tabs", QORDlgTabNoArrows);
+  for (const char* n : {"AVeryLongPageTitleNumberOne", "AVeryLongPageTitleNumberTwo", "AVeryLongPageTitleNumberThree"})
+    Area(new QORDlgTabPage(tabs, n), "area", 60, 60);
+  win->GetLetterObject()->Attach4Sides(tabs->GetLetterObject());
+  ASSERT_TRUE(win->Show());
+  EXPECT_FALSE(XtIsManaged(letter()->GetArrow(true)));
+  EXPECT_FALSE(XtIsManaged(letter()->GetArrow(false)));
+  EXPECT_GE(letter()->GetFirstHiddenRight(), 0);
+  tabs->SetSelectedPage(2, 0);
+  PumpIdle();
+  EXPECT_GE(letter()->GetFirstHiddenLeft(), 0);
+}
+
 TEST_F(Tabs, TheMinimumSizeMakesRoomForTheLargestPageAndTheStrip) {
   build({"One", "Two"});
   int h = 0, w = 0, ph = 0, pw = 0;

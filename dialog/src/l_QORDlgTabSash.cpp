@@ -51,7 +51,11 @@ void l_QORDlgTab::raiseSash() {
 
 void l_QORDlgTab::sashDestroyedCB(Widget, XtPointer me, XtPointer) { static_cast<l_QORDlgTab*>(me)->sash = nullptr; }
 
-void l_QORDlgTab::sashExposedEH(Widget, XtPointer me, XEvent*, Boolean*) { static_cast<l_QORDlgTab*>(me)->raiseSash(); }
+// The sash alone: raising the separator too would cover the sash again and
+// expose it once more, without end.
+void l_QORDlgTab::sashExposedEH(Widget w, XtPointer, XEvent*, Boolean*) {
+  if (XtIsRealized(w)) XRaiseWindow(XtDisplay(w), XtWindow(w));
+}
 
 void l_QORDlgTab::sashCB(Widget, XtPointer me, XtPointer call) {
   // A recorded run replays notifications, not pointer drags: the sash stays put.
