@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "QORDlgSplitter.h"
@@ -15,29 +16,29 @@
 
 namespace {
 
-using Splitter = AppSuite;
-
-struct Pane {
-  int pos, size;  // along the split direction
-};
-
-struct SplitCase {
-  const char* name;
-  unsigned long style;
-  bool sideBySide;
-  int drag;             // pointer move along the split direction
-  int grow;             // then the window grows by this much
-  int firstGain, secondGain;  // what each child gained in the end
-};
-
-void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
-
-class SplitterDrag : public Splitter, public testing::WithParamInterface<SplitCase> {
+class Splitter : public AppSuite {
  protected:
-  Pane pane(QORDlgMotif* m) const {
-    const Geo g = MotifGeo(m);
-    return GetParam().sideBySide ? Pane{g.x, g.w} : Pane{g.y, g.h};
+  // A shown window filled by a splitter of the areas a (aw wide) and b (50 wide).
+  void show(unsigned long style, int aw, int ah = 40) {
+    win = std::make_unique<TestDialog>("SplitWin");
+    split = new QORDlgSplitter(win.get(), "Split", style);
+    a = Area(split, "a", aw, ah);
+    b = Area(split, "b", 50, ah);
+    win->GetLetterObject()->Attach4Sides(split->GetLetterObject());
+    ASSERT_TRUE(win->Show());
   }
+  l_QORDlgTab* line() const { return static_cast<l_QORDlgSplitter*>(split->GetLetterObject())->getSashTab(); }
+  // Grows the window as a user would, by dw x dh.
+  bool grow(int dw, int dh) {
+    int w = 0, h = 0;
+    win->layoutSize(w, h);
+    return win->ResizeLayoutTo(w + dw, h + dh);
+  }
+
+  std::unique_ptr<TestDialog> win;
+  QORDlgSplitter* split = nullptr;
+  QORDlgMotif* a = nullptr;
+  QORDlgMotif* b = nullptr;
 };
 
 // Presses on the sash, moves the pointer by `d` in steps as a hand would, releases.
@@ -55,36 +56,49 @@ void DragSash(Widget sash, bool sideBySide, int d) {
   Settle(150);
 }
 
+struct Pane {
+  int pos, size;  // along the split direction
+};
+
+struct SplitCase {
+  const char* name;
+  unsigned long style;
+  bool sideBySide;
+  int drag;                   // pointer move along the split direction
+  int grow;                   // then the window grows by this much
+  int firstGain, secondGain;  // what each child gained in the end
+};
+void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
+
+class SplitterDrag : public Splitter, public testing::WithParamInterface<SplitCase> {
+ protected:
+  Pane pane(QORDlgMotif* m) const {
+    const Geo g = MotifGeo(m);
+    return GetParam().sideBySide ? Pane{g.x, g.w} : Pane{g.y, g.h};
+  }
+};
+
 TEST_P(SplitterDrag, TheSashMovesTheLineAndAResizeKeepsTheShare) {
   const SplitCase& c = GetParam();
-  TestDialog win("SplitWin");
-  auto* split = new QORDlgSplitter(&win, "Split", c.style);
-  QORDlgMotif* a = Area(split, "a", 211, 211);
-  QORDlgMotif* b = Area(split, "b", 90, 90);
-  win.GetLetterObject()->Attach4Sides(split->GetLetterObject());
-  ASSERT_TRUE(win.Show());
+  show(c.style, 211, 211);
   // Both children start with half of what the first one measured, less the sash.
   EXPECT_EQ(pane(a).size, 100);
-  auto* letter = static_cast<l_QORDlgSplitter*>(split->GetLetterObject());
-  l_QORDlgTab* line = letter->getSashTab();
-  ASSERT_NE(line, nullptr);
-  ASSERT_TRUE(Viewable(line->getSash()));
+  ASSERT_NE(line(), nullptr);
+  ASSERT_TRUE(Viewable(line()->getSash()));
   const Pane a0 = pane(a), b0 = pane(b);
   // The sash straddles the line, 4 pixels before it, on top of the children.
-  const Geo sash = MotifGeo(line->getSash());
-  EXPECT_EQ((c.sideBySide ? sash.x : sash.y) + 4, line->getPosition(0));
-  EXPECT_EQ(a0.pos + a0.size, line->getPosition(0));
+  const Geo sash = MotifGeo(line()->getSash());
+  EXPECT_EQ((c.sideBySide ? sash.x : sash.y) + 4, line()->getPosition(0));
+  EXPECT_EQ(a0.pos + a0.size, line()->getPosition(0));
 
-  DragSash(line->getSash(), c.sideBySide, c.drag);
+  DragSash(line()->getSash(), c.sideBySide, c.drag);
   const Pane a1 = pane(a), b1 = pane(b);
   EXPECT_EQ(a1.size, a0.size + c.drag);
   EXPECT_EQ(b1.pos, b0.pos + c.drag);
   EXPECT_EQ(b1.pos + b1.size, b0.pos + b0.size) << "the second child keeps its far edge";
-  EXPECT_EQ(a1.pos + a1.size, line->getPosition(0));
+  EXPECT_EQ(a1.pos + a1.size, line()->getPosition(0));
 
-  int w = 0, h = 0;
-  win.layoutSize(w, h);
-  ASSERT_TRUE(win.ResizeLayoutTo(w + c.grow, h + c.grow));
+  ASSERT_TRUE(grow(c.grow, c.grow));
   EXPECT_EQ(pane(a).size, a1.size + c.firstGain);
   EXPECT_EQ(pane(b).size, b1.size + c.secondGain);
 }
@@ -97,69 +111,54 @@ INSTANTIATE_TEST_SUITE_P(Orientations, SplitterDrag, testing::ValuesIn(kSplitCas
                          [](const testing::TestParamInfo<SplitCase>& i) { return std::string(i.param.name); });
 
 TEST_F(Splitter, TheFirstChildAbsorbsResizesWhenAsked) {
-  TestDialog win("AbsorbWin");
-  auto* split = new QORDlgSplitter(&win, "Split", QORDlgSplitterFirstAbsorbs);
-  QORDlgMotif* a = Area(split, "a", 111, 40);
-  QORDlgMotif* b = Area(split, "b", 50, 40);
-  win.GetLetterObject()->Attach4Sides(split->GetLetterObject());
-  ASSERT_TRUE(win.Show());
+  show(QORDlgSplitterFirstAbsorbs, 111);
   const Geo a0 = MotifGeo(a), b0 = MotifGeo(b);
-  int w = 0, h = 0;
-  win.layoutSize(w, h);
-  ASSERT_TRUE(win.ResizeLayoutTo(w + 30, h));
+  ASSERT_TRUE(grow(30, 0));
   EXPECT_EQ(MotifGeo(a).w, a0.w + 30);
   EXPECT_EQ(MotifGeo(b).w, b0.w);
   EXPECT_EQ(MotifGeo(b).x, b0.x + 30);
 }
 
 TEST_F(Splitter, ADragStopsShortOfTheEndsAndOfTheSecondChildsMinimum) {
-  TestDialog win("LimitWin");
-  auto* split = new QORDlgSplitter(&win, "Split", 0);
-  QORDlgMotif* a = Area(split, "a", 211, 40);
-  QORDlgMotif* b = Area(split, "b", 50, 40);
-  win.GetLetterObject()->Attach4Sides(split->GetLetterObject());
-  ASSERT_TRUE(win.Show());
-  l_QORDlgTab* line = static_cast<l_QORDlgSplitter*>(split->GetLetterObject())->getSashTab();
+  show(0, 211);
   const Geo b0 = MotifGeo(b), a0 = MotifGeo(a);
   // Past the end, the rubber band stays where it was: nothing moves.
-  DragSash(line->getSash(), true, 400);
+  DragSash(line()->getSash(), true, 400);
   EXPECT_EQ(MotifGeo(a), a0);
   // Just inside the 20-pixel margin: the second child keeps its minimum
   // size (3) plus 10.
-  const Geo sash = ScreenGeo(line->getSash()), area = ScreenGeo(WidgetOf(split));
-  DragSash(line->getSash(), true, area.x + area.w - 22 - (sash.x + sash.w / 2));
+  const Geo sash = ScreenGeo(line()->getSash()), area = ScreenGeo(WidgetOf(split));
+  DragSash(line()->getSash(), true, area.x + area.w - 22 - (sash.x + sash.w / 2));
   EXPECT_EQ(MotifGeo(b).w, 13);
   EXPECT_EQ(MotifGeo(b).x + MotifGeo(b).w, b0.x + b0.w);
-  EXPECT_EQ(MotifGeo(a).x + MotifGeo(a).w, line->getPosition(0));
+  EXPECT_EQ(MotifGeo(a).x + MotifGeo(a).w, line()->getPosition(0));
 }
 
 TEST_F(Splitter, ASashDragWhileRecordingIsIgnored) {
-  TestDialog win("RecordWin");
-  auto* split = new QORDlgSplitter(&win, "Split", 0);
-  QORDlgMotif* a = Area(split, "a", 211, 40);
-  Area(split, "b", 50, 40);
-  win.GetLetterObject()->Attach4Sides(split->GetLetterObject());
-  ASSERT_TRUE(win.Show());
-  l_QORDlgTab* line = static_cast<l_QORDlgSplitter*>(split->GetLetterObject())->getSashTab();
+  show(0, 211);
   const Geo a0 = MotifGeo(a);
   char file[] = "/tmp/tolven_splitXXXXXX";
   close(mkstemp(file));
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file));
-  DragSash(line->getSash(), true, 40);
+  DragSash(line()->getSash(), true, 40);
   QORRecord::GetMain()->EndMode(QORRecordCapture);
   std::remove(file);
   EXPECT_EQ(MotifGeo(a), a0);
-  DragSash(line->getSash(), true, 40);  // and taken again after
+  DragSash(line()->getSash(), true, 40);  // and taken again after
   EXPECT_EQ(MotifGeo(a).w, a0.w + 40);
 }
 
+TEST_F(Splitter, ASashStepOrEventItDoesNotKnowIsReported) {
+  show(0, 111);
+  const Geo a0 = MotifGeo(a);
+  XEvent key{};
+  key.type = KeyPress;
+  EXPECT_EQ(StdoutOf([&] { line()->sashAction('K', &key); }), "default\ndefaults\n");
+  EXPECT_EQ(MotifGeo(a), a0);
+}
+
 TEST_F(Splitter, SwitchedChildrenExchangePlacesAndKeepTheirSizes) {
-  TestDialog win("SwitchWin");
-  auto* split = new QORDlgSplitter(&win, "Split", 0);
-  QORDlgMotif* a = Area(split, "a", 111, 40);
-  QORDlgMotif* b = Area(split, "b", 50, 40);
-  win.GetLetterObject()->Attach4Sides(split->GetLetterObject());
-  ASSERT_TRUE(win.Show());
+  show(0, 111);
   const Geo a0 = MotifGeo(a), b0 = MotifGeo(b);
   split->SwitchChildren();
   PumpIdle();
@@ -191,10 +190,6 @@ TEST_F(Splitter, AThirdChildIsReportedOnceAndNeverBuilt) {
   EXPECT_EQ(d->GetLetterObject()->getFather(), loose->GetLetterObject());
 }
 
-}  // namespace
-
-namespace {
-
 // An empty relative line (its child gone) forgets its share only when the
 // owner asks for it, so that a child coming back is measured afresh.
 struct EmptyCase {
@@ -206,40 +201,18 @@ void PrintTo(const EmptyCase& c, std::ostream* os) { *os << c.name; }
 class SplitterEmptyLine : public Splitter, public testing::WithParamInterface<EmptyCase> {};
 
 TEST_P(SplitterEmptyLine, AnEmptyRelativeLineKeepsOrForgetsItsShare) {
-  TestDialog win("EmptyWin");
-  auto* split = new QORDlgSplitter(&win, "Split", GetParam().style);
-  Area(split, "a", 111, 40);
-  QORDlgMotif* b = Area(split, "b", 50, 40);
-  win.GetLetterObject()->Attach4Sides(split->GetLetterObject());
-  ASSERT_TRUE(win.Show());
+  show(GetParam().style, 111);
   l_QORDlgTab* far = split->GetLetterObject()->GetLayoutManager()->GetTab(4, Vertical);
   EXPECT_DOUBLE_EQ(far->relativePosition, 1.0);
   delete b;
   PumpIdle();
   EXPECT_EQ(far->getNbComponents(), 0);
-  int w = 0, h = 0;
-  win.layoutSize(w, h);
-  ASSERT_TRUE(win.ResizeLayoutTo(w + 20, h));
+  ASSERT_TRUE(grow(20, 0));
   EXPECT_DOUBLE_EQ(far->relativePosition, GetParam().share);
 }
 
 const EmptyCase kEmptyCases[] = {{"Kept", 0, 1.0}, {"Forgotten", QORDlgSplitterEmptyRelative, -1.0}};
 INSTANTIATE_TEST_SUITE_P(OwnerBit, SplitterEmptyLine, testing::ValuesIn(kEmptyCases),
                          [](const testing::TestParamInfo<EmptyCase>& i) { return std::string(i.param.name); });
-
-TEST_F(Splitter, ASashStepOrEventItDoesNotKnowIsReported) {
-  TestDialog win("OddWin");
-  auto* split = new QORDlgSplitter(&win, "Split", 0);
-  QORDlgMotif* a = Area(split, "a", 111, 40);
-  Area(split, "b", 50, 40);
-  win.GetLetterObject()->Attach4Sides(split->GetLetterObject());
-  ASSERT_TRUE(win.Show());
-  l_QORDlgTab* line = static_cast<l_QORDlgSplitter*>(split->GetLetterObject())->getSashTab();
-  const Geo a0 = MotifGeo(a);
-  XEvent key{};
-  key.type = KeyPress;
-  EXPECT_EQ(StdoutOf([&] { line->sashAction('K', &key); }), "default\ndefaults\n");
-  EXPECT_EQ(MotifGeo(a), a0);
-}
 
 }  // namespace

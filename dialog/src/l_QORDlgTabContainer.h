@@ -47,6 +47,7 @@ class l_QORDlgTabContainer : public l_QORDlgBox {
   void ComputeVisibleItems();
   void scrollLeft();
   void scrollRight();
+  void scrollTo(int index);
   int GetFirstHiddenLeft() const { return hiddenLeft; }
   int GetFirstHiddenRight() const { return hiddenRight; }
   Widget GetArrow(bool right) const { return right ? rightArrow : leftArrow; }

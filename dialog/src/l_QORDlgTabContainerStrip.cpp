@@ -101,17 +101,18 @@ void l_QORDlgTabContainer::ComputeVisibleItems() {
 
 void l_QORDlgTabContainer::scrollLeft() {
   ComputeVisibleItems();
-  if (hiddenLeft < 0) return;
-  QORDlgPageTitle* cur_page = titles[hiddenLeft];
-  QORDLG_ASSERT(cur_page != nullptr, "cur_page != NULL");
-  XmScrollVisible(scrollWindow, cur_page->GetBaseWidget(), 0, 0);
-  ComputeVisibleItems();
+  scrollTo(hiddenLeft);
 }
 
 void l_QORDlgTabContainer::scrollRight() {
   ComputeVisibleItems();
-  if (hiddenRight < 0) return;
-  QORDlgPageTitle* cur_page = titles[hiddenRight];
+  scrollTo(hiddenRight);
+}
+
+// Brings the title of page `index` into view (none for -1).
+void l_QORDlgTabContainer::scrollTo(int index) {
+  if (index < 0) return;
+  QORDlgPageTitle* cur_page = titles[index];
   QORDLG_ASSERT(cur_page != nullptr, "cur_page != NULL");
   XmScrollVisible(scrollWindow, cur_page->GetBaseWidget(), 0, 0);
   ComputeVisibleItems();
