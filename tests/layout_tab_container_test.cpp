@@ -187,6 +187,18 @@ TEST_F(Tabs, WithoutArrowsTheStripOnlyScrollsToTheSelectedTitle) {
   EXPECT_GE(letter()->GetFirstHiddenLeft(), 0);
 }
 
+TEST_F(Tabs, ATitleFollowsItsPagesTitleAndFitsItsText) {
+  build({"One", "Two"});
+  EXPECT_EQ(LabelText(title(1)), "Two");
+  pages[1]->SetTitle("Zweite Seite");
+  PumpIdle();
+  EXPECT_EQ(LabelText(title(1)), "Zweite Seite");
+  XtWidgetGeometry natural{};
+  XtQueryGeometry(title(1), nullptr, &natural);
+  EXPECT_EQ(MotifGeo(XtParent(title(1))).w, natural.width + 8);
+  EXPECT_GT(MotifGeo(XtParent(title(1))).x, MotifGeo(XtParent(title(0))).x) << "still after the first";
+}
+
 TEST_F(Tabs, TheMinimumSizeMakesRoomForTheLargestPageAndTheStrip) {
   build({"One", "Two"});
   int h = 0, w = 0, ph = 0, pw = 0;
