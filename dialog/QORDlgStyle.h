@@ -105,6 +105,19 @@ enum : unsigned long {
   QORDlgFileMultiple = 0x2000000,
 };
 
+// --- splitter (QORDlgSplitter): children side by side unless vertical
+enum : unsigned long {
+  QORDlgSplitterHorizontal = 0x40000UL,    // side by side, the sash a vertical line (the default)
+  QORDlgSplitterVertical = 0x80000UL,      // one above the other, the sash a horizontal line
+  QORDlgSplitterFirstAbsorbs = 0x100000UL, // resizes go to the first child; the second keeps its size
+  QORDlgSplitterEmptyRelative = 0x400000UL,
+};
+
+// --- tab container (QORDlgTabContainer)
+enum : unsigned long {
+  QORDlgTabNoArrows = 0x40000UL,  // the title strip never shows its scrolling arrows
+};
+
 // --- what each class chain owns
 namespace QORDlgStyleBits {
 constexpr unsigned long Dialog = QORDlgGridLayout | QORDlgShown | QORDlgHidden | QORDlgSensitive | QORDlgInsensitive |
@@ -135,6 +148,11 @@ static_assert((Dialog & IconBox) == 0, "icon box bits clash with the base's bits
 static_assert((Dialog & Notify) == 0, "notify box bits clash with the base's bits");
 static_assert((NotifyKind & NotifyButtons) == 0, "a notify box's kind and button set overlap");
 static_assert((Dialog & File) == 0, "file box bits clash with the base's bits");
+constexpr unsigned long Splitter = QORDlgSplitterHorizontal | QORDlgSplitterVertical | QORDlgSplitterFirstAbsorbs |
+                                   QORDlgSplitterEmptyRelative;
+constexpr unsigned long TabContainer = QORDlgTabNoArrows;
+static_assert((Dialog & Splitter) == 0, "splitter bits clash with the base's bits");
+static_assert((Dialog & TabContainer) == 0, "tab container bits clash with the base's bits");
 // The mixed state is the base's third sensitivity state, under the controls' name.
 static_assert(static_cast<unsigned long>(QORDlgSensitiveMixed) == QORDlgThirdState, "mixed sensitivity is the third state");
 }  // namespace QORDlgStyleBits

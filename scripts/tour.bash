@@ -5,6 +5,7 @@
 #   tour: drag X Y TX TY     by a drag with button 1 from X, Y to TX, TY
 #   tour: key KEYS           by pressing KEYS (xdotool's names, e.g. ctrl+p)
 #   tour: resize W H         by resizing the gallery's window
+#   tour: drag X1 Y1 X2 Y2   by a drag with button 1, in steps as a hand moves
 # followed by "done" on the gallery's standard input.
 #
 #   tolven_run_tour DIR LOG GALLERY [ARGS...]
@@ -45,6 +46,10 @@ tolven_run_tour() {
         sleep 0.3 mouseup 1
     elif [[ $line =~ ^tour:\ key\ ([A-Za-z0-9_+]+)$ ]]; then
       xdotool key "${BASH_REMATCH[1]}"
+    elif [[ $line =~ ^tour:\ drag\ ([0-9]+)\ ([0-9]+)\ ([0-9]+)\ ([0-9]+)$ ]]; then
+      local x1=${BASH_REMATCH[1]} y1=${BASH_REMATCH[2]} x2=${BASH_REMATCH[3]} y2=${BASH_REMATCH[4]}
+      xdotool mousemove "$x1" "$y1" mousedown 1 sleep 0.1 \
+        mousemove $(((x1 + x2) / 2)) $(((y1 + y2) / 2)) sleep 0.1 mousemove "$x2" "$y2" sleep 0.1 mouseup 1
     elif [[ $line =~ ^tour:\ resize\ ([0-9]+)\ ([0-9]+)$ ]]; then
       local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} id
       id=$(xdotool search --name '^Tolven gallery$' | head -n 1)

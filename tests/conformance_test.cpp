@@ -24,6 +24,9 @@
 #include "QORDlgPushButton.h"
 #include "QORDlgRadioButton.h"
 #include "QORDlgSeparator.h"
+#include "QORDlgSplitter.h"
+#include "QORDlgTabContainer.h"
+#include "QORDlgTabPage.h"
 #include "QORMarshal.h"
 #include "QORMsgCatalog.h"
 #include "l_QORDlgRecordCases.h"
@@ -108,6 +111,14 @@ const ClassRow kRows[] = {
      makeFileBox,
      {"QORDlgDiaOKNotification", "QORDlgDiaCANCELNotification", "QORDlgDiaAPPLYNotification",
       "QORDlgDiaHELPNotification", "QORDlgWindCloseNotification"}},
+    {"QORDlgTabContainer", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeTabContainer},
+     {"QORDlgTabContainer", "QORDlgBox", "QORDialog"}, make<QORDlgTabContainer>,
+     drags({"QORDlgTabSelectNotification"})},
+    {"QORDlgTabPage", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeTabPage}, {"QORDlgTabPage", "QORDlgBox", "QORDialog"},
+     [](QORDialog* father) -> QORDialog* { return new QORDlgTabPage(new QORDlgTabContainer(father, "Tabs"), "Obj"); },
+     drags({})},
+    {"QORDlgSplitter", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeSplitter}, {"QORDlgSplitter", "QORDlgBox", "QORDialog"},
+     make<QORDlgSplitter>, drags({})},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }

@@ -11,6 +11,7 @@
 #include "QORDlgFrame.h"
 #include "QORDlgGridConstraints.h"
 #include "QORDlgMotif.h"
+#include "QORDlgSplitter.h"
 #include "l_QORDlgLayoutManager.h"
 #include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
@@ -53,6 +54,33 @@ TEST_F(LayoutTrace, Level2GoldenTrace) {
   EXPECT_EQ(got, Slurp(TOLVEN_SOURCE_DIR "/tests/data/layout_trace_level2.txt"));
   // The resizable column gave b's cell 10 more pixels: 19 to share, 9 on the left.
   EXPECT_EQ(MotifGeo(b->GetFatherWidget()).x, 41);
+}
+
+// A splitter's sash line: relative, laid out where the first child ends
+// (relative position 0), followed by 7 more pixels for the sash; a resize
+// leaves it there and gives the change to the second child.
+TEST_F(LayoutTrace, Level2SashLineTrace) {
+  setenv("DEBUG_LAYOUT", "2", 1);
+  l_QORDlgLayoutManager::ReloadTraceLevel();
+  TestDialog win("SashWin");
+  auto* split = new QORDlgSplitter(&win, "Split", 0);
+  QORDlgMotif* a = Area(split, "a", 51, 10);
+  QORDlgMotif* b = Area(split, "b", 30, 10);
+  win.GetLetterObject()->Attach4Sides(split->GetLetterObject());
+
+  testing::internal::CaptureStdout();
+  ASSERT_TRUE(win.Show());
+  int w = 0, h = 0;
+  win.layoutSize(w, h);
+  ASSERT_TRUE(win.ResizeLayoutTo(w + 12, h));
+  const std::string got = testing::internal::GetCapturedStdout();
+  unsetenv("DEBUG_LAYOUT");
+  l_QORDlgLayoutManager::ReloadTraceLevel();
+
+  if (const char* dump = std::getenv("TOLVEN_SASH_TRACE_OUT")) std::ofstream(dump) << got;
+  EXPECT_EQ(got, Slurp(TOLVEN_SOURCE_DIR "/tests/data/layout_trace_sash_level2.txt"));
+  EXPECT_EQ(MotifGeo(a).w, 20);
+  EXPECT_EQ(MotifGeo(b).x, 29);
 }
 
 }  // namespace

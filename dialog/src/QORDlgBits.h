@@ -18,6 +18,7 @@ enum : unsigned long {
 enum : unsigned long {
   QORDlgUpdButtonState = QORDlgUpdSubclass,  // check and radio buttons: the state shown by the toggle
   QORDlgUpdScroll = QORDlgUpdSubclass,       // container: the scrolled window follows the child
+  QORDlgUpdTabSelection = QORDlgUpdSubclass, // tab container: the current page is shown, the others hidden
 };
 
 // --- pending update: windows (l_QORDlgWindow) and dialog boxes (l_QORDlgDialog)
@@ -64,6 +65,6 @@ enum : unsigned long {
   QORDlgDocumentMDI = 0x10000,
   // On a layout owner: the splitter's bits, that a tabulation with a sash
   // reads on whoever owns it. With SashFollows the sash moves with resizes.
-  QORDlgOwnerSashFollows = 0x100000,
-  QORDlgOwnerEmptyRelative = 0x400000,  // an empty relative tabulation starts at -1.0
+  QORDlgOwnerSashFollows = QORDlgSplitterFirstAbsorbs,     // 0x100000
+  QORDlgOwnerEmptyRelative = QORDlgSplitterEmptyRelative,  // 0x400000: an empty relative tabulation starts at -1.0
 };

@@ -8,6 +8,7 @@
 #include "LayoutGridSweep.h"
 #include "LayoutMatrix.h"
 #include "l_QORDialog.h"
+#include "l_QORDlgSplitter.h"
 #include "l_QORDlgTab.h"
 #include "qordlg_assert.h"
 
@@ -620,10 +621,21 @@ void l_QORDlgLayoutManager::computeMinSize(int& w, int& h) {
 }
 
 void l_QORDlgLayoutManager::splitterLayout(l_QORDlgTab* tab, int delta) {
-  // Sash dragging arrives with the splitter; a plain move keeps the lines consistent.
-  if (!tab) return;
-  tab->movePosition(delta);
-  updateSize(_width, _height, 1);
+  if (!tab || !owner) return;
+  const Orientation o = tab->getOrientation();
+  if (!(owner->GetStyle() & QORDlgOwnerSashFollows)) {
+    // The sash stays where the user left it: the last child's far side takes
+    // the whole rest of the splitter.
+    const size_t last = 2 * std::min(owner->GetChildCount(), 2) - 1;
+    if (last < tabs[o].size()) tabs[o][last]->relativePosition = 1.0;
+  } else if (o == Vertical) {
+    referenceWidth += delta;
+  } else {
+    referenceHeight += delta;
+  }
+  if (owner->IsAKindOf(QORDlgCodeSplitter)) static_cast<l_QORDlgSplitter*>(owner)->ReLayout();
+  else updateSize(_width, _height, 1);
+  if (l_QORDialog* window = owner->GetWindowFather()) window->ChildMoved();
 }
 
 // ---- grid ----

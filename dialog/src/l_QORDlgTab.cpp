@@ -274,9 +274,11 @@ void l_QORDlgTab::movePosition(int d) {
 }
 
 void l_QORDlgTab::placeWidgets() {
-  if (!separator) return;
-  if (orientation == Vertical) XtMoveWidget(separator, static_cast<Position>(_position), 0);
-  else XtMoveWidget(separator, 0, static_cast<Position>(_position));
+  if (separator) {
+    if (orientation == Vertical) XtMoveWidget(separator, static_cast<Position>(_position), 0);
+    else XtMoveWidget(separator, 0, static_cast<Position>(_position));
+  }
+  if (sash) placeSash();
 }
 
 void l_QORDlgTab::separatorDestroyedCB(Widget, XtPointer me, XtPointer) {
@@ -295,6 +297,7 @@ void l_QORDlgTab::setSashDisabled() {
   if (sash) {
     Widget w = sash;
     sash = nullptr;
+    XtRemoveCallback(w, XmNdestroyCallback, sashDestroyedCB, this);
     XtDestroyWidget(w);
   }
 }
@@ -711,8 +714,8 @@ int l_QORDlgTab::shrinkBack() const {
 void l_QORDlgTab::traceGeometry(const char*) {
   const int level = l_QORDlgLayoutManager::TraceLevel();
   if ((level == 0 || level == 2) && !sashEnabled) return;
-  // The user's sash on a relative line belongs to the splitter; here only the
-  // separator that shows where the line is.
+  // The separator shows where the line is; a sash line also gets the sash
+  // the user drags (l_QORDlgTabSash.cpp).
   Widget parent = manager->GetBaseWidget();
   if (!parent || !XtIsComposite(parent)) return;
   if (!separator) {
@@ -729,4 +732,9 @@ void l_QORDlgTab::traceGeometry(const char*) {
   else
     XtConfigureWidget(separator, 0, static_cast<Position>(_position), static_cast<Dimension>(std::max(w, 1)), 2, 0);
   XtManageChild(separator);
+  if (!sashEnabled) return;
+  if (!sash) makeSash(parent);
+  placeSash();
+  XtManageChild(sash);
+  raiseSash();
 }

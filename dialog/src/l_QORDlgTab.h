@@ -55,6 +55,19 @@ class l_QORDlgTab {
   void layoutSecondPass(int& p);
   void traceGeometry(const char* label);
 
+  // --- the user's sash (sash tabulations only; l_QORDlgTabSash.cpp)
+  // One step of a drag: 'S' start, 'M' move, 'C' commit, with the pointer event.
+  void sashAction(char step, XEvent* event);
+  // Moves the line by delta when the children beside it can follow; 0 and the
+  // line back where it was otherwise.
+  int SplitterMoved(int delta);
+  // Resizes the two children beside the line by +delta and -delta, reducing
+  // delta (and moving the line back) so that neither goes below its minimum + 10.
+  int commitNewSashPosition(int& delta);
+  Widget getSash() const { return sash; }
+  Widget getSeparator() const { return separator; }
+  void raiseSash();
+
   // Engine internals, shared with the manager.
   void reset();
   void detectCollision(int offset, const l_QORDialog* stopAt = nullptr, int startFrom = 0);
@@ -98,6 +111,18 @@ class l_QORDlgTab {
   void traceList(const char* what);
   void placeWidgets();
   static void separatorDestroyedCB(Widget w, XtPointer me, XtPointer call);
+  void makeSash(Widget parent);
+  void placeSash();
+  int pointerAcross(XEvent* event) const;
+  void drawRubberBand(int p);
+  static void sashCB(Widget w, XtPointer me, XtPointer call);
+  static void sashDestroyedCB(Widget w, XtPointer me, XtPointer call);
+  static void sashExposedEH(Widget w, XtPointer me, XEvent* event, Boolean* cont);
+  // A drag in progress: pointer less sash centre, sash centre less line, and
+  // where the rubber-band line is drawn (-1: none).
+  int sashOffset = 0;
+  int sashDistance = 0;
+  int rubberBand = -1;
 
   mutable QORString name;
   int index;

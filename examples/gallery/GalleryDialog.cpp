@@ -58,6 +58,7 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
   buildScriptsFrame();
   buildDraggingFrame(app);
   buildBoxesFrame();
+  buildPagesFrame();
   // Both columns share a widening: the buttons frame spans them, and a
   // spanning child only stretches when its last column is resizable.
   SetGridColumnResizable(0, 1);

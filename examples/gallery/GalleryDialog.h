@@ -28,5 +28,6 @@ class GalleryDialog : public QORDlgDialog {
   void buildScriptsFrame();
   void buildDraggingFrame(QORInteractiveApplication* app);  // GalleryDragging.cpp
   void buildBoxesFrame();  // GalleryBoxes.cpp
+  void buildPagesFrame();  // GalleryPages.cpp
   QORDlgMotif* raw = nullptr;
 };

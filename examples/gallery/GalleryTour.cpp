@@ -6,9 +6,12 @@
 #include <cstdio>
 
 #include "GalleryDialog.h"
+#include "GalleryPages.h"
 
 GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppContext()) {
-  // Each step: "screenshot NAME", "click PATH", "key KEYS", "resize W H". The
+  // Each step: "screenshot NAME", "click PATH", "key KEYS", "resize W H",
+  // "tab N" (the N-th page title of the Pages frame), "sash D" (drag its
+  // splitter's sash by D pixels). The
   // tour ends with Cancel, which ends the gallery.
   // Keys come with the first text field and the first document window (where
   // accelerators are spread over every control).
@@ -21,6 +24,8 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
            // The blocking question answered Yes, the file box opened and cancelled.
            "click Boxes/Ask", "screenshot gallery-ask", "click button:*Question.OK", "click Boxes/Open",
            "screenshot gallery-open", "click button:*OpenFile.Cancel",
+           // The pages: every tab, then the splitter's sash.
+           "tab 1", "tab 2", "tab 3", "sash 60", "screenshot gallery-pages", "tab 0",
            "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
@@ -97,6 +102,15 @@ void GalleryTour::next() {
       return;
     }
     std::printf("tour: drag %d %d %d %d\n", x, y, tx, ty);
+  } else if (verb == "tab" || verb == "sash") {
+    int x = 0, y = 0, along = 0;
+    if (!GalleryPagesTarget(dialog, verb, arg, &x, &y, &along)) {
+      std::fprintf(stderr, "gallery tour: no %s %s on the screen\n", verb.c_str(), arg.c_str());
+      next();
+      return;
+    }
+    if (verb == "tab") std::printf("tour: click %d %d\n", x, y);
+    else std::printf("tour: drag %d %d %d %d\n", x, y, x + along, y);
   } else if (verb == "resize") {
     std::printf("tour: resize %s\n", arg.c_str());
   } else {

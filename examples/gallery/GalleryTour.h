@@ -6,6 +6,7 @@
 //   tour: drag X Y TX TY       press button 1 at X, Y, move to TX, TY, release
 //   tour: key KEYS             press keys (xdotool's names, e.g. ctrl+p)
 //   tour: resize W H           resize the gallery's window
+//   tour: drag X1 Y1 X2 Y2     drag with button 1 from one root position to another
 #pragma once
 #include <X11/Intrinsic.h>
 
