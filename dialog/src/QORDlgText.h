@@ -5,6 +5,8 @@
 
 #include "QORString.h"
 
+typedef struct _FcPattern FcPattern;
+
 class QORDlgText {
  public:
   // Which of the standard render tables a text is shown in.
@@ -31,4 +33,6 @@ class QORDlgText {
 
  private:
   static bool latin1[Faces];
+  // The font an Xft face draws with, whose missing glyphs come from others.
+  static FcPattern* xft[Faces];
 };
