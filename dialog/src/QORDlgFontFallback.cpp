@@ -28,19 +28,21 @@ std::string familyOf(FcPattern* font) {
   return name ? reinterpret_cast<const char*>(name) : "";
 }
 
-bool covers(FcPattern* font, char32_t c) {
-  FcCharSet* has = nullptr;
-  return FcPatternGetCharSet(font, FC_CHARSET, 0, &has) == FcResultMatch && FcCharSetHasChar(has, c);
-}
-
 XmString appendRun(XmString to, const std::string& run, const std::string& tag) {
-  XmString piece = XmStringGenerate(const_cast<char*>(run.c_str()),
-                                    const_cast<char*>(tag.empty() ? XmFONTLIST_DEFAULT_TAG : tag.c_str()),
-                                    XmCHARSET_TEXT, nullptr);
+  XmString piece = QORDlgFontFallback::segment(run, tag.empty() ? XmFONTLIST_DEFAULT_TAG : tag.c_str());
   return to ? XmStringConcatAndFree(to, piece) : piece;
 }
 
 }  // namespace
+
+XmString QORDlgFontFallback::segment(const std::string& text, const char* tag) {
+  // Parsing costs more than the rest of a short label: only a text with line
+  // breaks or tabs, which the default parse table turns into separators and
+  // tab components, is parsed.
+  if (text.find_first_of("\n\t") == std::string::npos)
+    return XmStringCreate(const_cast<char*>(text.c_str()), const_cast<char*>(tag));
+  return XmStringGenerate(const_cast<char*>(text.c_str()), const_cast<char*>(tag), XmCHARSET_TEXT, nullptr);
+}
 
 FcPattern* QORDlgFontFallback::match(const char* family) {
   static std::map<std::string, FcPattern*> matched;
@@ -56,16 +58,21 @@ FcPattern* QORDlgFontFallback::match(const char* family) {
 
 // fontconfig's own fallback order for the face, trimmed to the fonts that add
 // characters, one entry per family other than the face's.
-const std::vector<QORDlgFontFallback::Fallback>& QORDlgFontFallback::fallbacks(FcPattern* main) {
-  static std::map<FcPattern*, std::vector<Fallback>> lists;
-  auto it = lists.find(main);
-  if (it != lists.end()) return it->second;
-  std::vector<Fallback>& list = lists[main];
+const QORDlgFontFallback::Coverage& QORDlgFontFallback::coverage(FcPattern* main) {
+  static std::map<FcPattern*, Coverage> faces;
+  auto it = faces.find(main);
+  if (it != faces.end()) return it->second;
+  Coverage& face = faces[main];
+  face.chars = nullptr;
+  FcPatternGetCharSet(main, FC_CHARSET, 0, &face.chars);
+  face.ascii = face.chars != nullptr;
+  for (FcChar32 c = 0x20; c < 0x7F && face.ascii; ++c) face.ascii = FcCharSetHasChar(face.chars, c);
   const std::string mainFamily = familyOf(main);
   FcPattern* want = familyPattern(mainFamily.c_str());
   FcResult result;
   FcFontSet* sorted = FcFontSort(nullptr, want, FcTrue, nullptr, &result);
   FcPatternDestroy(want);
+  std::vector<Fallback>& list = face.fallbacks;
   for (int i = 0; sorted && i < sorted->nfont; ++i) {
     const std::string tag = kPrefix + familyOf(sorted->fonts[i]);
     FcCharSet* chars = nullptr;
@@ -74,11 +81,11 @@ const std::vector<QORDlgFontFallback::Fallback>& QORDlgFontFallback::fallbacks(F
     if (chars && !known && tag != kPrefix + mainFamily) list.push_back({tag, FcCharSetCopy(chars)});
   }
   if (sorted) FcFontSetDestroy(sorted);
-  return list;
+  return face;
 }
 
 XmRenderTable QORDlgFontFallback::addFallbacks(Widget w, XmRenderTable table, const char* family, int points) {
-  for (const Fallback& f : fallbacks(match(family))) {
+  for (const Fallback& f : coverage(match(family)).fallbacks) {
     QORDlgArgs<4> args;
     const std::string name = f.tag.substr(sizeof kPrefix - 1);
     args.add(XmNfontName, const_cast<char*>(name.c_str())).add(XmNfontType, XmFONT_IS_XFT);
@@ -91,22 +98,35 @@ XmRenderTable QORDlgFontFallback::addFallbacks(Widget w, XmRenderTable table, co
   return table;
 }
 
-const std::string& QORDlgFontFallback::tagFor(char32_t c, FcPattern* main) {
+const std::string& QORDlgFontFallback::tagFor(char32_t c, const Coverage& face) {
   static const std::string none;
   // Controls and line ends stay with the main run, where Motif parses them.
-  if (c < 0x20 || covers(main, c)) return none;
-  for (const Fallback& f : fallbacks(main))
+  if (c < 0x20 || (c < 0x7F && face.ascii) || (face.chars && FcCharSetHasChar(face.chars, c))) return none;
+  for (const Fallback& f : face.fallbacks)
     if (FcCharSetHasChar(f.chars, c)) return f.tag;
   return none;
 }
 
+bool QORDlgFontFallback::drawnByMain(const std::string& utf8, const Coverage& face) {
+  for (size_t i = 0; i < utf8.size();) {
+    char32_t c = static_cast<unsigned char>(utf8[i]);
+    const int n = c < 0x80 ? 1 : std::max(qor_utf8::Decode(utf8, i, &c), 1);
+    if (!tagFor(c, face).empty()) return false;
+    i += static_cast<size_t>(n);
+  }
+  return true;
+}
+
 XmString QORDlgFontFallback::generate(const std::string& utf8, FcPattern* main) {
+  const Coverage& face = coverage(main);
+  // Most texts need no other face: one segment, as without fallback.
+  if (drawnByMain(utf8, face)) return appendRun(nullptr, utf8, std::string());
   XmString out = nullptr;
   std::string run, runTag;
   for (size_t i = 0; i < utf8.size();) {
     char32_t c = 0;
     const int n = std::max(qor_utf8::Decode(utf8, i, &c), 1);
-    const std::string& tag = tagFor(c, main);
+    const std::string& tag = tagFor(c, face);
     if (tag != runTag && !run.empty()) {
       out = appendRun(out, run, runTag);
       run.clear();
@@ -115,5 +135,5 @@ XmString QORDlgFontFallback::generate(const std::string& utf8, FcPattern* main) 
     run.append(utf8, i, static_cast<size_t>(n));
     i += static_cast<size_t>(n);
   }
-  return run.empty() && out ? out : appendRun(out, run, runTag);
+  return appendRun(out, run, runTag);
 }

@@ -22,6 +22,8 @@ class QORDlgFontFallback {
   static FcPattern* match(const char* family);
   // Adds to `table` the fallback renditions of `family` at `points`.
   static XmRenderTable addFallbacks(Widget w, XmRenderTable table, const char* family, int points);
+  // One run of text in the rendition `tag`; line breaks start new lines.
+  static XmString segment(const std::string& text, const char* tag);
   // A compound string of `utf8` whose runs `main` lacks carry a fallback tag.
   static XmString generate(const std::string& utf8, FcPattern* main);
 
@@ -30,6 +32,13 @@ class QORDlgFontFallback {
     std::string tag;
     FcCharSet* chars;
   };
-  static const std::vector<Fallback>& fallbacks(FcPattern* main);
-  static const std::string& tagFor(char32_t c, FcPattern* main);
+  // What a main font draws itself, and where the rest comes from.
+  struct Coverage {
+    FcCharSet* chars;
+    bool ascii;  // every printable ASCII character
+    std::vector<Fallback> fallbacks;
+  };
+  static const Coverage& coverage(FcPattern* main);
+  static const std::string& tagFor(char32_t c, const Coverage& face);
+  static bool drawnByMain(const std::string& utf8, const Coverage& face);
 };

@@ -53,11 +53,9 @@ bool utf8Locale() { return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0; }
 XmString QORDlgText::toXmString(const QORUnicodeString& text, Face face) {
   // A core font draws each byte as one Latin-1 glyph: characters it cannot
   // show become '?' rather than a run of accented garbage.
-  const QORString bytes = latin1[face] ? text.ToLatin1() : text.ToUTF8();
-  if (xft[face]) return QORDlgFontFallback::generate(bytes.str(), xft[face]);
-  // The default parse table turns "\n" into a line separator.
-  return XmStringGenerate(const_cast<char*>(bytes.c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG),
-                          XmCHARSET_TEXT, nullptr);
+  if (latin1[face]) return QORDlgFontFallback::segment(text.ToLatin1().str(), XmFONTLIST_DEFAULT_TAG);
+  if (xft[face]) return QORDlgFontFallback::generate(text.str(), xft[face]);
+  return QORDlgFontFallback::segment(text.str(), XmFONTLIST_DEFAULT_TAG);
 }
 
 QORUnicodeString QORDlgText::fromXmString(XmString s, Face face) {
