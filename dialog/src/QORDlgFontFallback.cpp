@@ -56,8 +56,26 @@ FcPattern* QORDlgFontFallback::match(const char* family) {
   return found;
 }
 
-// fontconfig's own fallback order for the face, trimmed to the fonts that add
-// characters, one entry per family other than the face's.
+// fontconfig's own fallback order for `main`, trimmed to the fonts that add
+// characters: one entry per family other than main's.
+std::vector<QORDlgFontFallback::Fallback> QORDlgFontFallback::fallbackList(FcPattern* main) {
+  const std::string mainFamily = familyOf(main);
+  FcPattern* want = familyPattern(mainFamily.c_str());
+  FcResult result;
+  FcFontSet* sorted = FcFontSort(nullptr, want, FcTrue, nullptr, &result);
+  FcPatternDestroy(want);
+  std::vector<Fallback> list;
+  for (int i = 0; sorted && i < sorted->nfont; ++i) {
+    const std::string family = familyOf(sorted->fonts[i]);
+    FcCharSet* chars = nullptr;
+    FcPatternGetCharSet(sorted->fonts[i], FC_CHARSET, 0, &chars);
+    const bool known = std::any_of(list.begin(), list.end(), [&](const Fallback& f) { return f.family == family; });
+    if (chars && !known && family != mainFamily) list.push_back({family, kPrefix + family, FcCharSetCopy(chars)});
+  }
+  if (sorted) FcFontSetDestroy(sorted);
+  return list;
+}
+
 const QORDlgFontFallback::Coverage& QORDlgFontFallback::coverage(FcPattern* main) {
   static std::map<FcPattern*, Coverage> faces;
   auto it = faces.find(main);
@@ -67,28 +85,14 @@ const QORDlgFontFallback::Coverage& QORDlgFontFallback::coverage(FcPattern* main
   FcPatternGetCharSet(main, FC_CHARSET, 0, &face.chars);
   face.ascii = face.chars != nullptr;
   for (FcChar32 c = 0x20; c < 0x7F && face.ascii; ++c) face.ascii = FcCharSetHasChar(face.chars, c);
-  const std::string mainFamily = familyOf(main);
-  FcPattern* want = familyPattern(mainFamily.c_str());
-  FcResult result;
-  FcFontSet* sorted = FcFontSort(nullptr, want, FcTrue, nullptr, &result);
-  FcPatternDestroy(want);
-  std::vector<Fallback>& list = face.fallbacks;
-  for (int i = 0; sorted && i < sorted->nfont; ++i) {
-    const std::string tag = kPrefix + familyOf(sorted->fonts[i]);
-    FcCharSet* chars = nullptr;
-    FcPatternGetCharSet(sorted->fonts[i], FC_CHARSET, 0, &chars);
-    const bool known = std::any_of(list.begin(), list.end(), [&](const Fallback& f) { return f.tag == tag; });
-    if (chars && !known && tag != kPrefix + mainFamily) list.push_back({tag, FcCharSetCopy(chars)});
-  }
-  if (sorted) FcFontSetDestroy(sorted);
+  face.fallbacks = fallbackList(main);
   return face;
 }
 
 XmRenderTable QORDlgFontFallback::addFallbacks(Widget w, XmRenderTable table, const char* family, int points) {
   for (const Fallback& f : coverage(match(family)).fallbacks) {
     QORDlgArgs<4> args;
-    const std::string name = f.tag.substr(sizeof kPrefix - 1);
-    args.add(XmNfontName, const_cast<char*>(name.c_str())).add(XmNfontType, XmFONT_IS_XFT);
+    args.add(XmNfontName, const_cast<char*>(f.family.c_str())).add(XmNfontType, XmFONT_IS_XFT);
     // Opened the first time a text needs it.
     args.add(XmNfontSize, points).add(XmNloadModel, XmLOAD_DEFERRED);
     XmRendition r = XmRenditionCreate(w, const_cast<char*>(f.tag.c_str()), args.data(), args.count());

@@ -29,7 +29,8 @@ class QORDlgFontFallback {
 
  private:
   struct Fallback {
-    std::string tag;
+    std::string family;
+    std::string tag;  // of its renditions and runs
     FcCharSet* chars;
   };
   // What a main font draws itself, and where the rest comes from.
@@ -39,6 +40,7 @@ class QORDlgFontFallback {
     std::vector<Fallback> fallbacks;
   };
   static const Coverage& coverage(FcPattern* main);
+  static std::vector<Fallback> fallbackList(FcPattern* main);
   static const std::string& tagFor(char32_t c, const Coverage& face);
   static bool drawnByMain(const std::string& utf8, const Coverage& face);
 };
