@@ -11,6 +11,7 @@
 #include <langinfo.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <string>
 
 #include "QORDlgFrame.h"
@@ -59,25 +60,68 @@ Dimension ShownWidth(Widget w, const char* other = nullptr) {
   return width;
 }
 
-// The advance of `utf8` in the Xft font of the widget's first rendition: the real glyphs.
-int GlyphAdvance(Widget w, const char* utf8) {
+// The Xft font of the widget's default rendition: the face its texts are set in.
+XftFont* MainFont(Widget w) {
   XmRenderTable table = Resource<XmRenderTable>(w, XmNrenderTable);
-  XmStringTag* tags = nullptr;
-  const int n = XmRenderTableGetTags(table, &tags);
-  if (n == 0) return -1;
-  XmRendition r = XmRenderTableGetRendition(table, tags[0]);
+  XmRendition r = XmRenderTableGetRendition(table, const_cast<char*>(XmFONTLIST_DEFAULT_TAG));
   XftFont* font = nullptr;
+  if (!r) return nullptr;
   Arg arg;
   XtSetArg(arg, XmNxftFont, &font);
   XmRenditionRetrieve(r, &arg, 1);
-  XGlyphInfo info{};
-  if (font)
-    XftTextExtentsUtf8(XtDisplay(w), font, reinterpret_cast<const FcChar8*>(utf8), static_cast<int>(strlen(utf8)),
-                       &info);
   XmRenditionFree(r);
-  for (int i = 0; i < n; ++i) XtFree(tags[i]);
+  return font;
+}
+
+// The CJK family scripts/deps installs, at the pixel size of `main`.
+XftFont* CjkFont(Display* dpy, XftFont* main) {
+  double pixels = 0;
+  FcPatternGetDouble(main->pattern, FC_PIXEL_SIZE, 0, &pixels);
+  return XftFontOpen(dpy, DefaultScreen(dpy), XFT_FAMILY, XftTypeString, "WenQuanYi Micro Hei", XFT_PIXEL_SIZE,
+                     XftTypeDouble, pixels, nullptr);
+}
+
+// The advance of `utf8` drawn with real glyphs: each character in the
+// widget's face when it has it, else in the CJK face. With `boxes`, all in
+// the widget's face, missing glyphs included.
+int GlyphAdvance(Widget w, const char* utf8, bool boxes = false) {
+  Display* dpy = XtDisplay(w);
+  XftFont* main = MainFont(w);
+  if (!main) return -1;
+  XftFont* cjk = CjkFont(dpy, main);
+  int advance = 0;
+  const std::string s(utf8);
+  for (size_t i = 0; i < s.size();) {
+    char32_t c = 0;
+    i += static_cast<size_t>(std::max(qor_utf8::Decode(s, i, &c), 1));
+    FcChar32 ch = c;
+    XGlyphInfo info{};
+    XftTextExtents32(dpy, boxes || XftCharExists(dpy, main, ch) ? main : cjk, &ch, 1, &info);
+    advance += info.xOff;
+  }
+  XftFontClose(dpy, cjk);
+  return advance;
+}
+
+// Whether a rendition of the widget's table has an Xft font with the glyph of `c`.
+bool DrawsWithGlyph(Widget w, FcChar32 c) {
+  XmRenderTable table = Resource<XmRenderTable>(w, XmNrenderTable);
+  XmStringTag* tags = nullptr;
+  const int n = XmRenderTableGetTags(table, &tags);
+  bool found = false;
+  for (int i = 0; i < n; ++i) {
+    XmRendition r = XmRenderTableGetRendition(table, tags[i]);
+    XftFont* font = nullptr;
+    Arg arg;
+    XtSetArg(arg, XmNxftFont, &font);
+    XmRenditionRetrieve(r, &arg, 1);
+    const bool loaded = font && font != reinterpret_cast<XftFont*>(XmAS_IS);
+    found = found || (loaded && XftCharExists(XtDisplay(w), font, c));
+    XmRenditionFree(r);
+    XtFree(tags[i]);
+  }
   XtFree(reinterpret_cast<char*>(tags));
-  return font ? info.xOff : -1;
+  return found;
 }
 
 class UnicodeText : public AppSuite {
@@ -155,6 +199,34 @@ TEST_F(UnicodeText, TheBubbleShowsItsTextAsWritten) {
                                         GlyphAdvance(label, "\xCE\xA9\xCE\xBC")));
   MoveTo(1200, 1000);
   PumpFor(100);
+}
+
+TEST_F(UnicodeText, CharactersTheFaceLacksAreDrawnWithAFaceThatHasThem) {
+  const char cjk[] = "\xE6\x95\xB0\xE9\x87\x8F";  // 数量
+  TestDialog win("CjkUni");
+  auto* label = new QORDlgLabel(&win, "Cjk", 0);
+  label->SetTitle(cjk);
+  label->SetRectDimensions(10, 10, 30, 300);
+  ASSERT_TRUE(win.Show());
+  Widget w = WidgetOf(label);
+  ASSERT_FALSE(XftCharExists(XtDisplay(w), MainFont(w), 0x6570)) << "the face has CJK: nothing falls back";
+  // The shown label's own table grew the face that drew it.
+  EXPECT_TRUE(DrawsWithGlyph(w, 0x6570));
+  EXPECT_TRUE(DrawsWithGlyph(w, 0x91CF));
+  EXPECT_EQ(Shown(w), cjk);
+  ASSERT_NE(GlyphAdvance(w, cjk), GlyphAdvance(w, cjk, true)) << "glyphs and boxes alike: the test cannot tell";
+  // Motif's own size for a label of the text: its margins and the glyphs' advance.
+  for (const char* text : {cjk, kLabel, kWindow}) {
+    XmString s = QORDlgText::toXmString(text);
+    Widget raw = XtVaCreateWidget("raw", xmLabelWidgetClass, XtParent(w), XmNlabelString, s, nullptr);
+    XmStringFree(s);
+    Dimension width = 0, margin = 0, left = 0, right = 0, shadow = 0, highlight = 0;
+    XtVaGetValues(raw, XmNwidth, &width, XmNmarginWidth, &margin, XmNmarginLeft, &left, XmNmarginRight, &right,
+                  XmNshadowThickness, &shadow, XmNhighlightThickness, &highlight, nullptr);
+    EXPECT_EQ(width - 2 * (margin + shadow + highlight) - left - right, GlyphAdvance(w, text)) << text;
+    XtDestroyWidget(raw);
+  }
+  delete label;
 }
 
 TEST_F(UnicodeText, ACoreFontFaceShowsLatin1AndQuestionMarksForTheRest) {

@@ -8,8 +8,10 @@
 #include <string>
 
 #include "QORDlgArgs.h"
+#include "QORDlgFontFallback.h"
 
 bool QORDlgText::latin1[QORDlgText::Faces] = {false, false};
+FcPattern* QORDlgText::xft[QORDlgText::Faces] = {nullptr, nullptr};
 
 namespace {
 
@@ -51,10 +53,9 @@ bool utf8Locale() { return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0; }
 XmString QORDlgText::toXmString(const QORUnicodeString& text, Face face) {
   // A core font draws each byte as one Latin-1 glyph: characters it cannot
   // show become '?' rather than a run of accented garbage.
-  const QORString bytes = latin1[face] ? text.ToLatin1() : text.ToUTF8();
-  // The default parse table turns "\n" into a line separator.
-  return XmStringGenerate(const_cast<char*>(bytes.c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG),
-                          XmCHARSET_TEXT, nullptr);
+  if (latin1[face]) return QORDlgFontFallback::segment(text.ToLatin1().str(), XmFONTLIST_DEFAULT_TAG);
+  if (xft[face]) return QORDlgFontFallback::generate(text.str(), xft[face]);
+  return QORDlgFontFallback::segment(text.str(), XmFONTLIST_DEFAULT_TAG);
 }
 
 QORUnicodeString QORDlgText::fromXmString(XmString s, Face face) {
@@ -78,14 +79,15 @@ void QORDlgText::setShellTitle(Widget shell, const QORUnicodeString& title) {
 }
 
 XmRenderTable QORDlgText::xftRenderTable(Widget w, int points) {
-  QORDlgArgs<3> args;
-  args.add(XmNfontName, const_cast<char*>("Sans")).add(XmNfontType, XmFONT_IS_XFT);
+  static const char family[] = "Sans";
   // Xft scales points by Xft.dpi when the resource database sets it.
-  args.add(XmNfontSize, points > 0 ? points : 10);
+  const int size = points > 0 ? points : 10;
+  QORDlgArgs<3> args;
+  args.add(XmNfontName, const_cast<char*>(family)).add(XmNfontType, XmFONT_IS_XFT).add(XmNfontSize, size);
   XmRendition r = XmRenditionCreate(w, const_cast<char*>(XmFONTLIST_DEFAULT_TAG), args.data(), args.count());
   XmRenderTable table = XmRenderTableAddRenditions(nullptr, &r, 1, XmMERGE_REPLACE);
   XmRenditionFree(r);
-  return table;
+  return QORDlgFontFallback::addFallbacks(w, table, family, size);
 }
 
 int QORDlgText::xlfdPoints(const char* xlfd) {
@@ -98,15 +100,20 @@ int QORDlgText::xlfdPoints(const char* xlfd) {
 
 void QORDlgText::noteRenderTable(Face face, XmRenderTable table) {
   latin1[face] = false;
+  xft[face] = nullptr;
   if (!table) return;
   XmStringTag* tags = nullptr;
   const int n = XmRenderTableGetTags(table, &tags);
   if (n > 0) {
     XmRendition r = XmRenderTableGetRendition(table, tags[0]);
     XmFontType type = XmFONT_IS_XFT;
-    Arg arg;
-    XtSetArg(arg, XmNfontType, &type);
-    XmRenditionRetrieve(r, &arg, 1);
+    char* family = nullptr;
+    Arg args[2];
+    XtSetArg(args[0], XmNfontType, &type);
+    XtSetArg(args[1], XmNfontName, &family);
+    XmRenditionRetrieve(r, args, 2);
+    if (family == reinterpret_cast<char*>(XmAS_IS)) family = nullptr;
+    if (type == XmFONT_IS_XFT) xft[face] = QORDlgFontFallback::match(family);
     // A font set follows the locale, which converts UTF-8 only when it is UTF-8.
     latin1[face] = type == XmFONT_IS_FONT || (type == XmFONT_IS_FONTSET && !utf8Locale());
     XmRenditionFree(r);

@@ -5,6 +5,8 @@
 
 #include "QORString.h"
 
+typedef struct _FcPattern FcPattern;
+
 class QORDlgText {
  public:
   // Which of the standard render tables a text is shown in.
@@ -19,7 +21,8 @@ class QORDlgText {
   // The shell's title as written: the window manager is told it is UTF-8.
   static void setShellTitle(Widget shell, const QORUnicodeString& title);
 
-  // The default render table: anti-aliased "Sans" through Xft at `points`.
+  // The default render table: anti-aliased "Sans" through Xft at `points`,
+  // with the renditions of the faces that draw what Sans lacks.
   static XmRenderTable xftRenderTable(Widget w, int points);
   // Point size named by an X logical font description, or 0.
   static int xlfdPoints(const char* xlfd);
@@ -31,4 +34,6 @@ class QORDlgText {
 
  private:
   static bool latin1[Faces];
+  // The font an Xft face draws with, whose missing glyphs come from others.
+  static FcPattern* xft[Faces];
 };

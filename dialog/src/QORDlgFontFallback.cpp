@@ -1,0 +1,143 @@
+#include "QORDlgFontFallback.h"
+
+#include <X11/Xft/Xft.h>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "QORDlgArgs.h"
+#include "QORString.h"
+
+namespace {
+
+const char kPrefix[] = "tolven-fallback:";
+
+// A pattern for `family` completed as Xft completes the ones Motif gives it.
+FcPattern* familyPattern(const char* family) {
+  FcPattern* want = FcPatternCreate();
+  if (family) FcPatternAddString(want, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+  FcConfigSubstitute(nullptr, want, FcMatchPattern);
+  FcDefaultSubstitute(want);
+  return want;
+}
+
+std::string familyOf(FcPattern* font) {
+  FcChar8* name = nullptr;
+  FcPatternGetString(font, FC_FAMILY, 0, &name);
+  return name ? reinterpret_cast<const char*>(name) : "";
+}
+
+XmString appendRun(XmString to, const std::string& run, const std::string& tag) {
+  XmString piece = QORDlgFontFallback::segment(run, tag.empty() ? XmFONTLIST_DEFAULT_TAG : tag.c_str());
+  return to ? XmStringConcatAndFree(to, piece) : piece;
+}
+
+}  // namespace
+
+XmString QORDlgFontFallback::segment(const std::string& text, const char* tag) {
+  // Parsing costs more than the rest of a short label: only a text with line
+  // breaks or tabs, which the default parse table turns into separators and
+  // tab components, is parsed.
+  if (text.find_first_of("\n\t") == std::string::npos)
+    return XmStringCreate(const_cast<char*>(text.c_str()), const_cast<char*>(tag));
+  return XmStringGenerate(const_cast<char*>(text.c_str()), const_cast<char*>(tag), XmCHARSET_TEXT, nullptr);
+}
+
+FcPattern* QORDlgFontFallback::match(const char* family) {
+  static std::map<std::string, FcPattern*> matched;
+  FcPattern*& found = matched[family ? family : ""];
+  if (!found) {
+    FcPattern* want = familyPattern(family);
+    FcResult result;
+    found = FcFontMatch(nullptr, want, &result);
+    FcPatternDestroy(want);
+  }
+  return found;
+}
+
+// fontconfig's own fallback order for `main`, trimmed to the fonts that add
+// characters: one entry per family other than main's.
+std::vector<QORDlgFontFallback::Fallback> QORDlgFontFallback::fallbackList(FcPattern* main) {
+  const std::string mainFamily = familyOf(main);
+  FcPattern* want = familyPattern(mainFamily.c_str());
+  FcResult result;
+  FcFontSet* sorted = FcFontSort(nullptr, want, FcTrue, nullptr, &result);
+  FcPatternDestroy(want);
+  std::vector<Fallback> list;
+  for (int i = 0; sorted && i < sorted->nfont; ++i) {
+    const std::string family = familyOf(sorted->fonts[i]);
+    FcCharSet* chars = nullptr;
+    FcPatternGetCharSet(sorted->fonts[i], FC_CHARSET, 0, &chars);
+    const bool known = std::any_of(list.begin(), list.end(), [&](const Fallback& f) { return f.family == family; });
+    if (chars && !known && family != mainFamily) list.push_back({family, kPrefix + family, FcCharSetCopy(chars)});
+  }
+  if (sorted) FcFontSetDestroy(sorted);
+  return list;
+}
+
+const QORDlgFontFallback::Coverage& QORDlgFontFallback::coverage(FcPattern* main) {
+  static std::map<FcPattern*, Coverage> faces;
+  auto it = faces.find(main);
+  if (it != faces.end()) return it->second;
+  Coverage& face = faces[main];
+  face.chars = nullptr;
+  FcPatternGetCharSet(main, FC_CHARSET, 0, &face.chars);
+  face.ascii = face.chars != nullptr;
+  for (FcChar32 c = 0x20; c < 0x7F && face.ascii; ++c) face.ascii = FcCharSetHasChar(face.chars, c);
+  face.fallbacks = fallbackList(main);
+  return face;
+}
+
+XmRenderTable QORDlgFontFallback::addFallbacks(Widget w, XmRenderTable table, const char* family, int points) {
+  for (const Fallback& f : coverage(match(family)).fallbacks) {
+    QORDlgArgs<4> args;
+    args.add(XmNfontName, const_cast<char*>(f.family.c_str())).add(XmNfontType, XmFONT_IS_XFT);
+    // Opened the first time a text needs it.
+    args.add(XmNfontSize, points).add(XmNloadModel, XmLOAD_DEFERRED);
+    XmRendition r = XmRenditionCreate(w, const_cast<char*>(f.tag.c_str()), args.data(), args.count());
+    table = XmRenderTableAddRenditions(table, &r, 1, XmMERGE_REPLACE);
+    XmRenditionFree(r);
+  }
+  return table;
+}
+
+const std::string& QORDlgFontFallback::tagFor(char32_t c, const Coverage& face) {
+  static const std::string none;
+  // Controls and line ends stay with the main run, where Motif parses them.
+  if (c < 0x20 || (c < 0x7F && face.ascii) || (face.chars && FcCharSetHasChar(face.chars, c))) return none;
+  for (const Fallback& f : face.fallbacks)
+    if (FcCharSetHasChar(f.chars, c)) return f.tag;
+  return none;
+}
+
+bool QORDlgFontFallback::drawnByMain(const std::string& utf8, const Coverage& face) {
+  for (size_t i = 0; i < utf8.size();) {
+    char32_t c = static_cast<unsigned char>(utf8[i]);
+    const int n = c < 0x80 ? 1 : std::max(qor_utf8::Decode(utf8, i, &c), 1);
+    if (!tagFor(c, face).empty()) return false;
+    i += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+XmString QORDlgFontFallback::generate(const std::string& utf8, FcPattern* main) {
+  const Coverage& face = coverage(main);
+  // Most texts need no other face: one segment, as without fallback.
+  if (drawnByMain(utf8, face)) return appendRun(nullptr, utf8, std::string());
+  XmString out = nullptr;
+  std::string run, runTag;
+  for (size_t i = 0; i < utf8.size();) {
+    char32_t c = 0;
+    const int n = std::max(qor_utf8::Decode(utf8, i, &c), 1);
+    const std::string& tag = tagFor(c, face);
+    if (tag != runTag && !run.empty()) {
+      out = appendRun(out, run, runTag);
+      run.clear();
+    }
+    runTag = tag;
+    run.append(utf8, i, static_cast<size_t>(n));
+    i += static_cast<size_t>(n);
+  }
+  return appendRun(out, run, runTag);
+}
