@@ -59,10 +59,8 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
   buildDraggingFrame(app);
   buildBoxesFrame();
   buildPagesFrame();
-  // Both columns share a widening: the buttons frame spans them, and a
-  // spanning child only stretches when its last column is resizable.
+  arrangeFamilies();
   SetGridColumnResizable(0, 1);
-  SetGridColumnResizable(1, 1);
   SetGridRowResizable(0, 1);
 }
 
@@ -145,8 +143,20 @@ Widget GalleryDialog::GetStandardButton(const char* name) const {
   return box ? XtNameToWidget(box, name) : nullptr;
 }
 
-QORDialog* GalleryDialog::Find(const char* path) {
-  QORDialog* at = this;
+QORDialog* GalleryDialog::Find(const char* path) { return findBelow(this, path); }
+
+// Tour paths start at a frame, whichever page it lives on: the path is tried
+// from each object, depth first.
+QORDialog* GalleryDialog::findBelow(QORDialog* from, const char* path) {
+  if (QORDialog* found = findFrom(from, path)) return found;
+  for (int i = 0; i < from->GetChildCount(); ++i)
+    if (QORDialog* c = from->GetChildFromChildNumber(i))
+      if (QORDialog* found = findBelow(c, path)) return found;
+  return nullptr;
+}
+
+QORDialog* GalleryDialog::findFrom(QORDialog* from, const char* path) {
+  QORDialog* at = from;
   std::string rest = path;
   while (at && !rest.empty()) {
     const size_t slash = rest.find('/');

@@ -6,6 +6,7 @@
 #include "QORDlgDialog.h"
 
 class QORDlgMotif;
+class QORDlgTabContainer;
 class QORInteractiveApplication;
 
 class GalleryDialog : public QORDlgDialog {
@@ -13,7 +14,10 @@ class GalleryDialog : public QORDlgDialog {
   GalleryDialog(QORInteractiveApplication* app, const QORString& name);
   const char* GetResourceFilename(int level) const override;
   void AnalyseNotification(QORCommand* from, QORNotification* n) override;
-  // The object at `path` below the dialog (names separated by '/'), or null.
+  // Where the title of the families' page `name` is on the screen.
+  bool PageTitleCentre(const char* name, int* x, int* y) const;
+  // The object at `path` (names separated by '/') below the dialog or below
+  // any object of it, or null.
   QORDialog* Find(const char* path);
   // Raw Xt goes through a QORDlgMotif, the toolkit's door to Xt: the
   // application's context, and the standard button of the dialog's message
@@ -29,5 +33,9 @@ class GalleryDialog : public QORDlgDialog {
   void buildDraggingFrame(QORInteractiveApplication* app);  // GalleryDragging.cpp
   void buildBoxesFrame();  // GalleryBoxes.cpp
   void buildPagesFrame();  // GalleryPages.cpp
+  void arrangeFamilies();  // GalleryFamilies.cpp
+  static QORDialog* findBelow(QORDialog* from, const char* path);
+  static QORDialog* findFrom(QORDialog* from, const char* path);
   QORDlgMotif* raw = nullptr;
+  QORDlgTabContainer* families = nullptr;
 };

@@ -65,7 +65,7 @@ QORDlgTabPage* AddGalleryPage(QORDlgTabContainer* tabs, const char* name) {
 
 void GalleryDialog::buildPagesFrame() {
   auto* frame = new QORDlgFrame(this, "Pages", QORDlgGridLayout);
-  frame->SetGridConstraints(3, 0, 2, 1, kFill);
+  frame->SetGridConstraints(5, 0, 2, 1, kFill);
   auto* tabs = new QORDlgTabContainer(frame, "Tabs", 0);
   tabs->SetGridConstraints(0, 0, 1, 1, kFill);
 

@@ -10,13 +10,14 @@
 
 GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppContext()) {
   // Each step: "screenshot NAME", "click PATH", "key KEYS", "resize W H",
-  // "tab N" (the N-th page title of the Pages frame), "sash D" (drag its
-  // splitter's sash by D pixels). The
-  // tour ends with Cancel, which ends the gallery.
+  // "page NAME" (the title of the gallery's page NAME), "tab N" (the N-th page
+  // title of the Pages frame), "sash D" (drag its splitter's sash by D
+  // pixels). The tour ends with Cancel, which ends the gallery.
   // Keys come with the first text field and the first document window (where
   // accelerators are spread over every control).
   steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
            "click Buttons/Push",
+           "page Dragging",
            // Choose an icon of the palette, then drag the card into the basket.
            "click Dragging/Palette", "screenshot gallery-palette", "click Dragging/Palette/open",
            "drag Dragging/Card Dragging/Basket",
@@ -25,7 +26,7 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
            "click Boxes/Ask", "screenshot gallery-ask", "click button:*Question.OK", "click Boxes/Open",
            "screenshot gallery-open", "click button:*OpenFile.Cancel",
            // The pages: every tab, then the splitter's sash.
-           "tab 1", "tab 2", "tab 3", "sash 60", "screenshot gallery-pages", "tab 0",
+           "page Containers", "tab 1", "tab 2", "tab 3", "sash 60", "screenshot gallery-pages", "tab 0", "page Basics",
            "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
@@ -102,6 +103,14 @@ void GalleryTour::next() {
       return;
     }
     std::printf("tour: drag %d %d %d %d\n", x, y, tx, ty);
+  } else if (verb == "page") {
+    int x = 0, y = 0;
+    if (!dialog->PageTitleCentre(arg.c_str(), &x, &y)) {
+      std::fprintf(stderr, "gallery tour: no page %s on the screen\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: click %d %d\n", x, y);
   } else if (verb == "tab" || verb == "sash") {
     int x = 0, y = 0, along = 0;
     if (!GalleryPagesTarget(dialog, verb, arg, &x, &y, &along)) {
