@@ -253,6 +253,9 @@ TEST_P(Drag, SendsTheDocumentedNotificationsAndCursors) {
   }
 }
 
+// Test lists name the row, not its bytes.
+void PrintTo(const DragRow& row, std::ostream* os) { *os << row.name; }
+
 INSTANTIATE_TEST_SUITE_P(Endings, Drag, testing::ValuesIn(kDragRows),
                          [](const testing::TestParamInfo<DragRow>& info) { return std::string(info.param.name); });
 
