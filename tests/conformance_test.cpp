@@ -17,6 +17,10 @@
 #include "QORDlgPushButton.h"
 #include "QORDlgRadioButton.h"
 #include "QORDlgSeparator.h"
+#include "QORDlgProgress.h"
+#include "QORDlgScrollBar.h"
+#include "QORDlgSlider.h"
+#include "QORDlgSpinner.h"
 #include "QORMarshal.h"
 #include "QORMsgCatalog.h"
 #include "l_QORDlgRecordCases.h"
@@ -75,6 +79,16 @@ const ClassRow kRows[] = {
      make<QORDlgLabel>, drags({})},
     {"QORDlgSeparator", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSeparator},
      {"QORDlgSeparator", "QORDlgControl", "QORDialog"}, make<QORDlgSeparator, QORDlgSeparatorHorizontal>, drags({})},
+    {"QORDlgSpinner", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSpinner},
+     {"QORDlgSpinner", "QORDlgControl", "QORDialog"}, make<QORDlgSpinner, QORDlgSpinReal>,
+     drags({"QORDlgSpinnerModifyNotification", "QORDlgSpinnerBtnUpNotification", "QORDlgSpinnerBtnDownNotification"})},
+    {"QORDlgSlider", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSlider}, {"QORDlgSlider", "QORDlgControl", "QORDialog"},
+     make<QORDlgSlider, QORDlgSliderVertical>, drags({"QORDlgSliderModifyNotification", "QORDlgSliderDragNotification"})},
+    {"QORDlgScrollBar", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeScrollBar},
+     {"QORDlgScrollBar", "QORDlgControl", "QORDialog"}, make<QORDlgScrollBar>,
+     drags({"QORDlgScrollBarModifyNotification", "QORDlgScrollBarDragNotification"})},
+    {"QORDlgProgress", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeProgress},
+     {"QORDlgProgress", "QORDlgControl", "QORDialog"}, make<QORDlgProgress>, drags({})},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }
