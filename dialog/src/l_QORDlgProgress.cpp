@@ -31,11 +31,14 @@ void l_QORDlgProgress::Build() {
                                    XmNresizePolicy, XmRESIZE_NONE, nullptr);
     // Without a text, and of no size of its own: the form stretches it.
     XmString none = QORDlgText::toXmString(QORUnicodeString());
-    bar = XtVaCreateManagedWidget(barName.c_str(), xmPushButtonWidgetClass, form, XmNlabelString, none,
-                                  XmNrecomputeSize, False, XmNmarginWidth, 0, XmNmarginHeight, 0, XmNtraversalOn,
-                                  False, XmNhighlightThickness, 0, XmNtopAttachment, XmATTACH_FORM, XmNbottomAttachment,
-                                  XmATTACH_FORM, XmNleftAttachment, XmATTACH_FORM, XmNrightAttachment,
-                                  XmATTACH_POSITION, XmNrightPosition, 1, nullptr);
+    QORDlgArgs<CommonArgCount + 13> barArgs;
+    commonArgs(barArgs, false, false);  // the application's colours: the trough is their arm colour
+    barArgs.add(XmNlabelString, none).add(XmNrecomputeSize, False).add(XmNmarginWidth, 0).add(XmNmarginHeight, 0);
+    barArgs.add(XmNtraversalOn, False).add(XmNhighlightThickness, 0).add(XmNtopAttachment, XmATTACH_FORM);
+    barArgs.add(XmNbottomAttachment, XmATTACH_FORM).add(XmNleftAttachment, XmATTACH_FORM);
+    barArgs.add(XmNrightAttachment, XmATTACH_POSITION).add(XmNrightPosition, 1);
+    bar = XmCreatePushButton(form, const_cast<char*>(barName.c_str()), barArgs.data(), barArgs.count());
+    XtManageChild(bar);
     XmStringFree(none);
     // The bar is no button: it takes no input.
     XtUninstallTranslations(bar);

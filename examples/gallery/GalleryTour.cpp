@@ -13,7 +13,11 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
   // Keys come with the first text field and the first document window (where
   // accelerators are spread over every control).
   steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
-           "click Buttons/Push", "click button:Apply",  "screenshot gallery-used", "resize 700 520",
+           "click Buttons/Push",
+           // The spinner: its arrows, then a new angle typed over the old one.
+           "click widget:DegreesUp", "click widget:DegreesUp", "click widget:DegreesDn", "click Steppers/Degrees",
+           "key End", "key shift+Home", "key 9", "key 0", "key Return", "click Steppers/Scroll",
+           "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
   // Give the window manager time to show the window first.
@@ -44,6 +48,9 @@ void GalleryTour::inputCB(XtPointer self, int* fd, XtInputId* id) {
 
 bool GalleryTour::centre(const std::string& path, int* x, int* y) {
   if (path.rfind("button:", 0) == 0) return widgetCentre(dialog->GetStandardButton(path.substr(7).c_str()), x, y);
+  // A widget inside an object (a spinner's arrow), by its Xt name.
+  if (path.rfind("widget:", 0) == 0)
+    return widgetCentre(dialog->GetStandardButton(("*" + path.substr(7)).c_str()), x, y);
   QORDialog* o = dialog->Find(path.c_str());
   if (!o) return false;
   DRECT r{};
