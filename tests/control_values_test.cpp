@@ -270,6 +270,17 @@ TEST_F(Values, SpinnerSettingsKeepTheirRules) {
   EXPECT_TRUE(XtIsSensitive(letterOf(txt)->GetArrow(true)));
   EXPECT_FALSE(XtIsSensitive(letterOf(txt)->GetArrow(false)));
   EXPECT_EQ(fieldText(real), "2 ");  // Number: an empty symbol
+  // A magnitude's unit follows the application's, at once on the screen.
+  QORDlgSpinner angle(&win, "Angle", QORDlgSpinReal);
+  angle.SetMagnitude(QORDlgControl::Angle);
+  angle.SetMinMaxStep(0, 4, 0.5);
+  angle.SetValue(M_PI / 2, 0);
+  Settle(50);
+  EXPECT_EQ(fieldText(angle), "1.5708 rad");
+  app->SetMagnitudeCurrentUnit(QORDlgControl::Angle, QORDlgControl::Degree);
+  Settle(50);
+  EXPECT_EQ(fieldText(angle), "90 deg");
+  app->SetMagnitudeCurrentUnit(QORDlgControl::Angle, QORDlgControl::Radian);
   flt.SetSensitivity(QORDlgSensitiveMixed);
   Settle(50);
   EXPECT_EQ(fieldText(flt), "");
@@ -330,6 +341,14 @@ TEST_F(Values, SliderShowsItsDecimalsAndADragSendsDragsThenModify) {
   EXPECT_EQ(heard.back(), "Slide QORDlgSliderModifyNotification");
   EXPECT_GT(slider.GetCurrentValue(), 0.5f);
   EXPECT_FLOAT_EQ(slider.GetCurrentValue() * 100, static_cast<float>(scaleValue(&slider)));
+
+  // A line step of the keyboard moves by a step of the range, a tenth here.
+  const int before = scaleValue(&slider);
+  heard.clear();
+  Chord({XK_Left});
+  EXPECT_EQ(heard, Log{"Slide QORDlgSliderModifyNotification"});
+  EXPECT_EQ(scaleValue(&slider), before - 10);
+  EXPECT_FLOAT_EQ(slider.GetCurrentValue() * 100, static_cast<float>(before - 10));
 
   // A reversed range with negative steps is taken: its minimum stays at the start.
   slider.SetRange(10, 0, -5);

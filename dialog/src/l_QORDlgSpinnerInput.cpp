@@ -123,9 +123,14 @@ void l_QORDlgSpinner::createArrows(Widget form, int height) {
 
 void l_QORDlgSpinner::update(unsigned long mask) {
   unsigned long raised = pending | mask;
-  // A control with a magnitude shows its value in the application's current unit.
+  // A control with a magnitude shows its value in the application's current
+  // unit: a new one there redraws the field.
   if (magnitude != QORDlgControl::NoMagnitude)
-    if (l_QORInteractiveApplication* app = GetApplication()) unit = app->GetMagnitudeCurrentUnit(magnitude);
+    if (l_QORInteractiveApplication* app = GetApplication()) {
+      const QORDlgControl::QORDlgUnit current = app->GetMagnitudeCurrentUnit(magnitude);
+      if (current != unit) raised |= QORDlgUpdValue;
+      unit = current;
+    }
   if (built && field) {
     const bool mixed = (style & QORDlgSensitiveMixed) != 0;
     if (raised & QORDlgUpdSensitivity) {
