@@ -190,6 +190,10 @@ TEST_F(Values, TypingOutsideTheRangeRingsTheBellAndTheFieldTakesTheValueBack) {
   EXPECT_EQ(bells.rung(), 0);
   EXPECT_EQ(spin.GetCurrentValue(), 7.0f);
   EXPECT_EQ(heard, Log{"Spin QORDlgSpinnerModifyNotification"});
+  // What atof reads as infinite is no value of the range either.
+  retype(spin, {XK_i, XK_n, XK_f, XK_Return});
+  EXPECT_EQ(bells.rung(), 1);
+  EXPECT_EQ(fieldText(spin), "7");
 
   // Real mode: a keystroke that cannot become a value is refused; a value
   // beyond the maximum rings and is clamped, in the field's unit.

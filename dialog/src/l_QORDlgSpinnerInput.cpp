@@ -6,6 +6,7 @@
 #include <Xm/Text.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -223,8 +224,13 @@ void l_QORDlgSpinner::commitReal() {
 
 void l_QORDlgSpinner::commitNumber() {
   const QORUnicodeString text = typed;
-  const float number = static_cast<float>(std::atof(text.c_str()));
-  if (!textMode() && (number < _lowBound || number > _highBound)) {
+  // No physical value is infinite or not a number: those read as 0 in text
+  // mode and are out of range in float mode. A larger number is the largest float.
+  double read = std::atof(text.c_str());
+  const bool finite = std::isfinite(read);
+  if (!finite) read = 0;
+  const float number = static_cast<float>(std::clamp(read, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
+  if (!textMode() && (!finite || read < _lowBound || read > _highBound)) {
     bell();
     putField(shownText());
     return;
