@@ -118,6 +118,7 @@ TEST_F(Values, SpinnerArrowsRepeatEvery200msWhileHeldAndStopAtTheBound) {
       {"real, to the top", QORDlgSpinReal, 0.5, true, 900, "QORDlgSpinnerModifyNotification", 2, 2, 0.25, false},
       {"real, down", QORDlgSpinReal, 0.5, false, 300, "QORDlgSpinnerModifyNotification", 2, 2, -0.25, true},
       {"text, held 0.7 s", QORDlgSpinText, 0, true, 700, "QORDlgSpinnerBtnUpNotification", 3, 5, 0, true},
+      {"text, down", QORDlgSpinText, 0, false, 100, "QORDlgSpinnerBtnDownNotification", 1, 1, 0, true},
   };
   for (const HoldCase& c : cases) {
     SCOPED_TRACE(c.what);
