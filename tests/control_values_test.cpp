@@ -11,6 +11,8 @@
 #include <Xm/Text.h>
 
 #include <chrono>
+#include <functional>
+#include <initializer_list>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -213,7 +215,7 @@ TEST_F(Values, TypingOutsideTheRangeRingsTheBellAndTheFieldTakesTheValueBack) {
 TEST_F(Values, SpinnerSettingsKeepTheirRules) {
   TestDialog win("RuleWin");
   QORDlgSpinner flt(&win, "Flt"), txt(&win, "Txt", QORDlgSpinText), real(&win, "Real", QORDlgSpinReal);
-  for (QORDialog* d : {static_cast<QORDialog*>(&flt), static_cast<QORDialog*>(&txt), static_cast<QORDialog*>(&real)})
+  for (QORDialog* d : std::initializer_list<QORDialog*>{&flt, &txt, &real})
     listen(d);
   float low = 0, high = 0, fraction = 0;
   int n = 0;
@@ -231,7 +233,8 @@ TEST_F(Values, SpinnerSettingsKeepTheirRules) {
        {"Flt QORDlgSpinnerModifyNotification"}, [&] { return flt.GetCurrentValue() == 1; }},
       {"the int form rounds the fractions", [&] { flt.SetRange(1, 5, 2.6f); }, {},
        [&] { flt.GetRange(low, high, n); return n == 3; }},
-      {"no fractions: refused", [&] { flt.SetRange(0, 9, 0); }, {}, [&] { flt.GetRange(low, high, n); return high == 5; }},
+      {"no fractions: refused", [&] { flt.SetRange(0, 9, 0); }, {},
+       [&] { flt.GetRange(low, high, n); return high == 5; }},
       {"a value outside the range is refused", [&] { flt.SetCurrentValue(6, 1); }, {},
        [&] { return flt.GetCurrentValue() == 1; }},
       {"real mode reads 0 as the float value", [&] { real.SetValue(4, 1); }, {"Real QORDlgSpinnerModifyNotification"},
@@ -242,9 +245,15 @@ TEST_F(Values, SpinnerSettingsKeepTheirRules) {
        {"Real QORDlgSpinnerModifyNotification"}, [&] { return real.GetValue() == 2; }},
       {"float settings are ignored in real mode", [&] { real.SetRange(0, 1, 2.0f); real.SetFormat(nullptr); }, {},
        [&] { real.GetRange(low, high, fraction); return high == 10 && std::string(real.GetFormat()) == "%f"; }},
-      {"text mode takes any value", [&] { txt.SetCurrentValue(99, 0); }, {}, [&] { return txt.GetCurrentValue() == 99; }},
-      {"the same text sends nothing", [&] { txt.SetCurrentText(QORUnicodeString("Mon"), 1); txt.SetCurrentText(QORUnicodeString("Mon"), 1); },
-       {"Txt QORDlgSpinnerModifyNotification"}, [&] { return letterOf(txt)->GetChangeKind() == l_QORDlgSpinner::TextChange; }},
+      {"text mode takes any value", [&] { txt.SetCurrentValue(99, 0); }, {},
+       [&] { return txt.GetCurrentValue() == 99; }},
+      {"the same text sends nothing",
+       [&] {
+         txt.SetCurrentText(QORUnicodeString("Mon"), 1);
+         txt.SetCurrentText(QORUnicodeString("Mon"), 1);
+       },
+       {"Txt QORDlgSpinnerModifyNotification"},
+       [&] { return letterOf(txt)->GetChangeKind() == l_QORDlgSpinner::TextChange; }},
       {"texts and arrow sensitivity are text mode's", [&] {
          flt.SetCurrentText(QORUnicodeString("x"), 1);
          flt.SetButtonUpSensitivity(QORDlgInsensitive);
@@ -465,7 +474,7 @@ TEST_F(Values, SavedStatesTraceTheirFieldsAndComeBackOnReplay) {
   spin.SetValue(0.5, 0);
   slider.SetCurrentValue(0.25f, 0);
   bar.SetScrollPos(42, 0);
-  for (QORDialog* d : {static_cast<QORDialog*>(&spin), static_cast<QORDialog*>(&slider), static_cast<QORDialog*>(&bar)})
+  for (QORDialog* d : std::initializer_list<QORDialog*>{&spin, &slider, &bar})
     listen(d);
   struct Row {
     QORDialog* object;
@@ -493,9 +502,11 @@ TEST_F(Values, SavedStatesTraceTheirFieldsAndComeBackOnReplay) {
        "/REPLAY/ RestoreState QORDlgSlider         /Command Name/ Slide /Notification/ QORDlgSliderDragNotification\n"
        "/REPLAY/ RestoreState                      _currentValue= 0.250000\n"},
       {&bar, bar.GetScrollBarModifyNotification(),
-       "/RECORD/ SaveState    QORDlgScrollBar      /Command Name/ Bar /Notification/ QORDlgScrollBarModifyNotification\n"
+       "/RECORD/ SaveState    QORDlgScrollBar      /Command Name/ Bar "
+       "/Notification/ QORDlgScrollBarModifyNotification\n"
        "/RECORD/ SaveState                         _currentValue= 42\n",
-       "/REPLAY/ RestoreState QORDlgScrollBar      /Command Name/ Bar /Notification/ QORDlgScrollBarModifyNotification\n"
+       "/REPLAY/ RestoreState QORDlgScrollBar      /Command Name/ Bar "
+       "/Notification/ QORDlgScrollBarModifyNotification\n"
        "/REPLAY/ RestoreState                      _currentValue= 42\n"}
   };
   QORMarshal saved[4];
@@ -508,8 +519,10 @@ TEST_F(Values, SavedStatesTraceTheirFieldsAndComeBackOnReplay) {
   bar.SetScrollPos(7, 0);
   for (size_t i = 0; i < 4; ++i) {
     heard.clear();
-    EXPECT_EQ(traced('2', [&] { EXPECT_EQ(rows[i].object->RestoreState(rows[i].notification, saved[i]), QORDlgRestored); }),
-              rows[i].restoreTrace);
+    const auto restore = [&] {
+      EXPECT_EQ(rows[i].object->RestoreState(rows[i].notification, saved[i]), QORDlgRestored);
+    };
+    EXPECT_EQ(traced('2', restore), rows[i].restoreTrace);
     EXPECT_TRUE(saved[i].Good() && saved[i].AtEnd());
     EXPECT_EQ(heard, Log{rows[i].object->GetName().str() + " " + rows[i].notification->IsA()});
   }
@@ -530,7 +543,7 @@ TEST_F(Values, ARecordedSessionReplaysWithoutInputToTheSameLogAndValues) {
   QORDlgSlider slider(&win, "Slide");
   QORDlgScrollBar bar(&win, "Bar");
   short row = 0;
-  for (QORDialog* d : {static_cast<QORDialog*>(&spin), static_cast<QORDialog*>(&slider), static_cast<QORDialog*>(&bar)}) {
+  for (QORDialog* d : std::initializer_list<QORDialog*>{&spin, &slider, &bar}) {
     d->SetGridConstraints(row++, 0, 1, 1, QORDlgGridLeft | QORDlgGridTop);
     listen(d);
   }

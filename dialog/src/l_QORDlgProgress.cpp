@@ -55,7 +55,8 @@ void l_QORDlgProgress::Build() {
 }
 
 int l_QORDlgProgress::filledShare() const {
-  const long long share = (static_cast<long long>(position) - minimum) * 100 / (static_cast<long long>(maximum) - minimum);
+  const long long share =
+      (static_cast<long long>(position) - minimum) * 100 / (static_cast<long long>(maximum) - minimum);
   return static_cast<int>(std::clamp<long long>(share, 1, INT_MAX));
 }
 

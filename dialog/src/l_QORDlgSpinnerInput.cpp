@@ -68,7 +68,10 @@ void l_QORDlgSpinner::Build() {
     baseWidget = XmCreateForm(parent, const_cast<char*>(formName.c_str()), formArgs.data(), formArgs.count());
     QORDlgArgs<CommonArgCount + 7> args;
     commonArgs(args, false, false);
-    args.add(XmNeditMode, XmSINGLE_LINE_EDIT).add(XmNcolumns, columns).add(XmNeditable, (style & QORDlgSpinEditable) ? True : False);
+    // A single-line text rather than a text field: its process-return action
+    // also presses the dialog's default button, as Return does in a dialog.
+    args.add(XmNeditMode, XmSINGLE_LINE_EDIT).add(XmNcolumns, columns);
+    args.add(XmNeditable, (style & QORDlgSpinEditable) ? True : False);
     args.add(XmNtopAttachment, XmATTACH_FORM).add(XmNbottomAttachment, XmATTACH_FORM);
     args.add(XmNleftAttachment, XmATTACH_FORM);
     field = XmCreateText(baseWidget, const_cast<char*>(name.c_str()), args.data(), args.count());
@@ -89,8 +92,8 @@ void l_QORDlgSpinner::Build() {
     // The form has no size before it is realized: the field and an arrow have theirs.
     dx = field->core.width + upArrow->core.width;
     dy = field->core.height;
-    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdValue | QORDlgUpdSpinArrows | QORDlgUpdPosition |
-              QORDlgUpdVisibility;
+    pending =
+        (pending & ~QORDlgUpdTitle) | QORDlgUpdValue | QORDlgUpdSpinArrows | QORDlgUpdPosition | QORDlgUpdVisibility;
   }
   update(0);
 }
@@ -229,7 +232,8 @@ void l_QORDlgSpinner::commitNumber() {
   double read = std::atof(text.c_str());
   const bool finite = std::isfinite(read);
   if (!finite) read = 0;
-  const float number = static_cast<float>(std::clamp(read, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
+  const float number =
+      static_cast<float>(std::clamp(read, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
   if (!textMode() && (!finite || read < _lowBound || read > _highBound)) {
     bell();
     putField(shownText());

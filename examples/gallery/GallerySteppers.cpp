@@ -49,7 +49,8 @@ class TickingProgress : public QORDlgProgress {
 void GalleryDialog::buildSteppersFrame() {
   auto* frame = new QORDlgFrame(this, "Steppers", QORDlgGridLayout);
   frame->SetGridConstraints(3, 0, 2, 1, QORDlgGridLeft | QORDlgGridRight | QORDlgGridTop | QORDlgGridBottom);
-  auto place = [](QORDialog* o, short row, short column, unsigned int justification = QORDlgGridLeft | QORDlgGridVCenter) {
+  auto place = [](QORDialog* o, short row, short column,
+                  unsigned int justification = QORDlgGridLeft | QORDlgGridVCenter) {
     o->SetGridConstraints(row, column, 1, 1, justification);
   };
   const char* labels[] = {"AngleLabel", "SliderLabel", "ScrollLabel", "ProgressLabel"};
