@@ -24,6 +24,7 @@
 #include "QORMarshal.h"
 #include "QORRecord.h"
 #include "l_QORDlgProgress.h"
+#include "l_QORDlgSlider.h"
 #include "l_QORDlgSpinner.h"
 #include "tolven_test_app.h"
 #include "tolven_test_control.h"
@@ -304,14 +305,8 @@ TEST_F(Values, SpinnerSettingsKeepTheirRules) {
 
 // ---- slider ----
 
-Widget scrollBarOf(Widget scale) {
-  WidgetList children = nullptr;
-  Cardinal count = 0;
-  XtVaGetValues(scale, XmNchildren, &children, XmNnumChildren, &count, nullptr);
-  for (Cardinal i = 0; i < count; ++i)
-    if (XmIsScrollBar(children[i])) return children[i];
-  return nullptr;
-}
+// The scale's own scroll bar, where the user drags.
+Widget scrollBarOf(QORDlgSlider& s) { return static_cast<l_QORDlgSlider*>(s.GetLetterObject())->GetScrollBar(); }
 
 int scaleValue(QORDialog* d) {
   int v = 0;
@@ -341,7 +336,7 @@ TEST_F(Values, SliderShowsItsDecimalsAndADragSendsDragsThenModify) {
 
   // At half the range the box is in the middle of the trough.
   int x = 0, y = 0;
-  Centre(scrollBarOf(WidgetOf(&slider)), &x, &y);
+  Centre(scrollBarOf(slider), &x, &y);
   MoveTo(x, y);
   Press(true);
   for (int dx = 5; dx <= 30; dx += 5) {
@@ -558,7 +553,7 @@ TEST_F(Values, ARecordedSessionReplaysWithoutInputToTheSameLogAndValues) {
   Click(letterOf(spin)->GetArrow(true));
   Click(letterOf(spin)->GetArrow(false));
   int x = 0, y = 0;
-  Centre(scrollBarOf(WidgetOf(&slider)), &x, &y);
+  Centre(scrollBarOf(slider), &x, &y);
   MoveTo(x, y);
   Press(true);
   for (int dx = 6; dx <= 24; dx += 6) {

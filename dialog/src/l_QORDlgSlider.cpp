@@ -15,16 +15,6 @@
 
 namespace {
 double powerOfTen(int decimals) { return std::pow(10.0, decimals); }
-
-// The scale's own scroll bar, whose line steps the slider turns into steps of its range.
-Widget innerScrollBar(Widget scale) {
-  WidgetList children = nullptr;
-  Cardinal count = 0;
-  XtVaGetValues(scale, XmNchildren, &children, XmNnumChildren, &count, nullptr);
-  for (Cardinal i = 0; i < count; ++i)
-    if (XmIsScrollBar(children[i])) return children[i];
-  return nullptr;
-}
 }  // namespace
 
 l_QORDlgSlider::l_QORDlgSlider(l_QORDialog* f, const QORString& n, QORDlgSlider* a, unsigned long s)
@@ -44,7 +34,7 @@ void l_QORDlgSlider::Build() {
     baseWidget = XmCreateScale(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
     XtAddCallback(baseWidget, XmNvalueChangedCallback, modifyCB, this);
     XtAddCallback(baseWidget, XmNdragCallback, dragCB, this);
-    if (Widget bar = innerScrollBar(baseWidget)) {
+    if (Widget bar = GetScrollBar()) {
       XtAddCallback(bar, XmNincrementCallback, incrementCB, this);
       XtAddCallback(bar, XmNdecrementCallback, decrementCB, this);
     }
@@ -60,6 +50,14 @@ void l_QORDlgSlider::Build() {
     pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdPosition | QORDlgUpdVisibility;
   }
   update(0);
+}
+
+Widget l_QORDlgSlider::GetScrollBar() const {
+  if (!baseWidget) return nullptr;
+  const CompositeWidget scale = reinterpret_cast<CompositeWidget>(baseWidget);
+  for (Cardinal i = 0; i < scale->composite.num_children; ++i)
+    if (XmIsScrollBar(scale->composite.children[i])) return scale->composite.children[i];
+  return nullptr;
 }
 
 void l_QORDlgSlider::update(unsigned long mask) {
@@ -163,7 +161,8 @@ void l_QORDlgSlider::scaleStepped(bool up) {
   XmScaleGetValue(baseWidget, &scaleValue);
   const float by = (maximum - minimum) / static_cast<float>(steps);
   const float next = fromScale(scaleValue) + (up ? by : -by);
-  _currentValue = std::clamp(next, std::min(minimum, maximum), std::max(minimum, maximum));
+  // Rounded to the scale's resolution, as a value the user moves to.
+  _currentValue = fromScale(toScale(std::clamp(next, std::min(minimum, maximum), std::max(minimum, maximum))));
   // The scroll bar has moved one line already: the scale shows the step at once.
   XmScaleSetValue(baseWidget, toScale(_currentValue));
   notify(&modifyNotification);

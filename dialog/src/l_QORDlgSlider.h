@@ -19,6 +19,8 @@ class l_QORDlgSlider : public l_QORDlgControl {
   void GetRange(float& min, float& max, int& steps) const;
   void SetDecimalPoint(int decimals);
   int GetDecimalPoint() const { return decimalPoints; }
+  // The scale's own scroll bar, whose line steps the slider turns into steps of its range.
+  Widget GetScrollBar() const;
 
   // The scale moved (drag: still moving) or was stepped (by one share of the range).
   void scaleMoved(int scaleValue, bool drag);
