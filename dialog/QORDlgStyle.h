@@ -156,3 +156,22 @@ static_assert((Dialog & TabContainer) == 0, "tab container bits clash with the b
 // The mixed state is the base's third sensitivity state, under the controls' name.
 static_assert(static_cast<unsigned long>(QORDlgSensitiveMixed) == QORDlgThirdState, "mixed sensitivity is the third state");
 }  // namespace QORDlgStyleBits
+
+// --- spinner, slider and scroll bar (QORDlgSpinner, QORDlgSlider, QORDlgScrollBar)
+// A spinner is always editable: its letter keeps QORDlgSpinEditable whatever is given.
+enum : unsigned long {
+  QORDlgSpinReal = 0x20000UL,      // a physical value (double) in the control's unit
+  QORDlgSpinEditable = 0x40000UL,  // the field can be typed into
+  QORDlgSpinText = 0x80000UL,      // the application's text; the arrows only notify
+  QORDlgSliderHorizontal = 0x40000UL,  // the default when neither orientation is given
+  QORDlgSliderVertical = 0x80000UL,
+  QORDlgSliderNoValue = 0x100000UL,    // the scale does not show its value
+  QORDlgScrollHorizontal = 0x40000UL,  // the default
+  QORDlgScrollVertical = 0x80000UL,
+};
+namespace QORDlgStyleBits {
+constexpr unsigned long Spinner = QORDlgSpinReal | QORDlgSpinEditable | QORDlgSpinText;
+constexpr unsigned long Slider = QORDlgSliderHorizontal | QORDlgSliderVertical | QORDlgSliderNoValue;
+constexpr unsigned long ScrollBar = QORDlgScrollHorizontal | QORDlgScrollVertical;
+static_assert((Dialog & (Spinner | Slider | ScrollBar)) == 0, "value control bits clash with the base's bits");
+}  // namespace QORDlgStyleBits

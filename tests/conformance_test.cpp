@@ -27,6 +27,10 @@
 #include "QORDlgSplitter.h"
 #include "QORDlgTabContainer.h"
 #include "QORDlgTabPage.h"
+#include "QORDlgProgress.h"
+#include "QORDlgScrollBar.h"
+#include "QORDlgSlider.h"
+#include "QORDlgSpinner.h"
 #include "QORMarshal.h"
 #include "QORMsgCatalog.h"
 #include "l_QORDlgRecordCases.h"
@@ -119,6 +123,16 @@ const ClassRow kRows[] = {
      drags({})},
     {"QORDlgSplitter", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeSplitter}, {"QORDlgSplitter", "QORDlgBox", "QORDialog"},
      make<QORDlgSplitter>, drags({})},
+    {"QORDlgSpinner", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSpinner},
+     {"QORDlgSpinner", "QORDlgControl", "QORDialog"}, make<QORDlgSpinner, QORDlgSpinReal>,
+     drags({"QORDlgSpinnerModifyNotification", "QORDlgSpinnerBtnUpNotification", "QORDlgSpinnerBtnDownNotification"})},
+    {"QORDlgSlider", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSlider}, {"QORDlgSlider", "QORDlgControl", "QORDialog"},
+     make<QORDlgSlider, QORDlgSliderVertical>, drags({"QORDlgSliderModifyNotification", "QORDlgSliderDragNotification"})},
+    {"QORDlgScrollBar", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeScrollBar},
+     {"QORDlgScrollBar", "QORDlgControl", "QORDialog"}, make<QORDlgScrollBar>,
+     drags({"QORDlgScrollBarModifyNotification", "QORDlgScrollBarDragNotification"})},
+    {"QORDlgProgress", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeProgress},
+     {"QORDlgProgress", "QORDlgControl", "QORDialog"}, make<QORDlgProgress>, drags({})},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }

@@ -52,6 +52,20 @@ constexpr unsigned long Boxes = QORDlgUpdNotifyText | QORDlgUpdFileDirectory | Q
 static_assert(((Dialog | Window | DialogBox) & Boxes) == 0, "notify or file box pending bits clash");
 }  // namespace QORDlgPendingBits
 
+// --- pending update: value controls (spinner, slider, scroll bar, progress)
+enum : unsigned long {
+  QORDlgUpdValue = QORDlgUpdSubclass,  // the value (a unit change too) reaches the widget
+  QORDlgUpdSpinText = 0x1000000,       // spinner: the application's text
+  QORDlgUpdSpinArrows = 0x2000000,     // spinner: the arrows' sensitivity
+  QORDlgUpdSpinColumns = 0x4000000,    // spinner: the field's width
+  QORDlgUpdSliderRange = 0x1000000,    // slider: range, steps and decimal points
+};
+namespace QORDlgPendingBits {
+constexpr unsigned long Spinner = QORDlgUpdSpinText | QORDlgUpdSpinArrows | QORDlgUpdSpinColumns;
+static_assert(((Dialog & ~QORDlgUpdSubclass) & (Spinner | QORDlgUpdSliderRange)) == 0,
+              "value control pending bits clash with the base's");
+}  // namespace QORDlgPendingBits
+
 // --- resource lock (l_QORDialog): what came from the catalog; 0 until loaded
 enum : unsigned long {
   QORDlgLockLoaded = 0x1, QORDlgLockTitle = 0x2, QORDlgLockHelp = 0x4, QORDlgLockIcon = 0x8,

@@ -59,6 +59,7 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
   buildDraggingFrame(app);
   buildBoxesFrame();
   buildPagesFrame();
+  buildSteppersFrame();
   arrangeFamilies();
   SetGridColumnResizable(0, 1);
   SetGridRowResizable(0, 1);

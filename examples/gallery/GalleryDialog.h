@@ -36,6 +36,7 @@ class GalleryDialog : public QORDlgDialog {
   void arrangeFamilies();  // GalleryFamilies.cpp
   static QORDialog* findBelow(QORDialog* from, const char* path);
   static QORDialog* findFrom(QORDialog* from, const char* path);
+  void buildSteppersFrame();  // GallerySteppers.cpp
   QORDlgMotif* raw = nullptr;
   QORDlgTabContainer* families = nullptr;
 };

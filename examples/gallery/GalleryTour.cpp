@@ -26,7 +26,11 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
            "click Boxes/Ask", "screenshot gallery-ask", "click button:*Question.OK", "click Boxes/Open",
            "screenshot gallery-open", "click button:*OpenFile.Cancel",
            // The pages: every tab, then the splitter's sash.
-           "page Containers", "tab 1", "tab 2", "tab 3", "sash 60", "screenshot gallery-pages", "tab 0", "page Basics",
+           "page Containers", "tab 1", "tab 2", "tab 3", "sash 60", "screenshot gallery-pages", "tab 0",
+           "page Values",
+           // The spinner: its arrows, then a new angle typed over the old one.
+           "click widget:DegreesUp", "click widget:DegreesUp", "click widget:DegreesDn", "click Steppers/Degrees",
+           "key End", "key shift+Home", "key 9", "key 0", "key Return", "click Steppers/Scroll", "screenshot gallery-values", "page Basics",
            "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
@@ -58,6 +62,9 @@ void GalleryTour::inputCB(XtPointer self, int* fd, XtInputId* id) {
 
 bool GalleryTour::centre(const std::string& path, int* x, int* y) {
   if (path.rfind("button:", 0) == 0) return widgetCentre(dialog->GetStandardButton(path.substr(7).c_str()), x, y);
+  // A widget inside an object (a spinner's arrow), by its Xt name.
+  if (path.rfind("widget:", 0) == 0)
+    return widgetCentre(dialog->GetStandardButton(("*" + path.substr(7)).c_str()), x, y);
   QORDialog* o = dialog->Find(path.c_str());
   if (!o) return false;
   DRECT r{};
