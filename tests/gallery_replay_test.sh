@@ -5,7 +5,7 @@
 set -euo pipefail
 source_dir=$1 gallery=$2
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
 # shellcheck source=../scripts/tour.bash
 source "$source_dir/scripts/tour.bash"
 

@@ -17,6 +17,10 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
   // accelerators are spread over every control).
   steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
            "click Buttons/Push",
+           "page Values",
+           // The spinner: its arrows, then a new angle typed over the old one.
+           "click widget:DegreesUp", "click widget:DegreesUp", "click widget:DegreesDn", "click Steppers/Degrees",
+           "key End", "key shift+Home", "key 9", "key 0", "key Return", "click Steppers/Scroll", "screenshot gallery-values",
            "page Dragging",
            // Choose an icon of the palette, then drag the card into the basket.
            "click Dragging/Palette", "screenshot gallery-palette", "click Dragging/Palette/open",
@@ -26,12 +30,8 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
            "click Boxes/Ask", "screenshot gallery-ask", "click button:*Question.OK", "click Boxes/Open",
            "screenshot gallery-open", "click button:*OpenFile.Cancel",
            // The pages: every tab, then the splitter's sash.
-           "page Containers", "tab 1", "tab 2", "tab 3", "sash 60", "screenshot gallery-pages", "tab 0",
-           "page Values",
-           // The spinner: its arrows, then a new angle typed over the old one.
-           "click widget:DegreesUp", "click widget:DegreesUp", "click widget:DegreesDn", "click Steppers/Degrees",
-           "key End", "key shift+Home", "key 9", "key 0", "key Return", "click Steppers/Scroll", "screenshot gallery-values", "page Basics",
-           "click button:Apply",  "screenshot gallery-used", "resize 700 520",
+           "page Containers", "tab 1", "tab 2", "tab 3", "sash 60", "screenshot gallery-pages", "tab 0", "page Basics",
+           "click button:Apply",  "screenshot gallery-used", "resize 760 600",
            "screenshot gallery-wide", "click button:Cancel"};
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
   // Give the window manager time to show the window first.
