@@ -29,6 +29,18 @@ enum : unsigned long {
   QORDlgUpdButtonSensitivity = 0x20000000,
 };
 
+// --- pending update: editor (l_QORDlgEditor) and combo (l_QORDlgCombo), leaf classes
+enum : unsigned long {
+  QORDlgUpdText = 0x80000,        // the reference text goes to the widget
+  QORDlgUpdValue = 0x100000,      // the value is written into the reference text
+  QORDlgUpdTextSize = 0x200000,   // columns, rows and maximum length
+  QORDlgUpdFirstColumn = 0x800000,
+  QORDlgUpdFirstLine = 0x1000000,
+  QORDlgUpdScrollBars = 0x2000000,
+  QORDlgUpdColor = 0x4000000,
+  QORDlgUpdLines = 0x8000000,     // combo: the list is refilled
+};
+
 namespace QORDlgPendingBits {
 constexpr unsigned long Dialog = QORDlgUpdResize | QORDlgUpdReparent | QORDlgUpdChildren | QORDlgUpdTitle |
                                  QORDlgUpdCursor | QORDlgUpdSize | QORDlgUpdPosition | QORDlgUpdVisibility |
@@ -39,6 +51,9 @@ constexpr unsigned long DialogBox =
     QORDlgUpdGrowDone | QORDlgUpdButtonTitles | QORDlgUpdDefaultButton | QORDlgUpdButtonSensitivity;
 static_assert((Dialog & Window) == 0, "window pending bits clash with the base's");
 static_assert(((Dialog | Window) & DialogBox) == 0, "dialog box pending bits clash with the window's or base's");
+constexpr unsigned long Entry = QORDlgUpdText | QORDlgUpdValue | QORDlgUpdTextSize | QORDlgUpdFirstColumn |
+                                QORDlgUpdFirstLine | QORDlgUpdScrollBars | QORDlgUpdColor | QORDlgUpdLines;
+static_assert((Dialog & Entry) == 0, "editor and combo pending bits clash with the base's");
 }  // namespace QORDlgPendingBits
 
 // --- resource lock (l_QORDialog): what came from the catalog; 0 until loaded

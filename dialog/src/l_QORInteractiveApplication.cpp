@@ -24,6 +24,7 @@
 #include "QORMsgCatalog.h"
 #include "QORSettingRepository.h"
 #include "QORDlgBmp.h"
+#include "l_QORDlgCombo.h"
 #include "l_QORDlgControl.h"
 #include "l_QORDlgDesktopShell.h"
 #include "l_QORInteractiveApplicationShared.h"
@@ -146,14 +147,14 @@ Cursor createPixmapCursor(Display* d) {
 // ---- Xt actions ----
 
 // The actions are registered at start-up so translation tables naming them
-// parse. "Motion" and "Accelerator" reach the controls; the bodies of the
-// others come with the controls that use them (combo boxes, icon boxes,
-// lists). Until then those do nothing.
+// parse. "Motion" and "Accelerator" reach the controls, the combo's Up and
+// Down its letter; the bodies of the others come with the controls that use
+// them (icon boxes, lists). Until then those do nothing.
 void pendingAction(Widget, XEvent*, String*, Cardinal*) {}
 
 XtActionsRec toolkitActions[] = {
-    {const_cast<String>("QORDlgComboUp"), pendingAction},
-    {const_cast<String>("QORDlgComboDown"), pendingAction},
+    {const_cast<String>("QORDlgComboUp"), l_QORDlgCombo::ComboUpCB},
+    {const_cast<String>("QORDlgComboDown"), l_QORDlgCombo::ComboDownCB},
     {const_cast<String>("Motion"), l_QORDlgControl::MotionCB},
     {const_cast<String>("Accelerator"), l_QORDlgControl::AcceleratorCB},
     {const_cast<String>("MotionIconBox"), pendingAction},
