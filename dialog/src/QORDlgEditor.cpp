@@ -143,7 +143,10 @@ void l_QORDlgEditor::SetSelection(int start, int end) {
   update(0);
   if (start < 0 || start > static_cast<int>(XmTextGetLastPosition(text))) return;
   if (start <= end) XmTextSetSelection(text, start, end, XtLastTimestampProcessed(XtDisplay(text)));
-  else XmTextSetInsertionPosition(text, start);
+  else {
+    XmTextClearSelection(text, XtLastTimestampProcessed(XtDisplay(text)));
+    XmTextSetInsertionPosition(text, start);
+  }
   XmProcessTraversal(text, XmTRAVERSE_CURRENT);
 }
 
