@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "QORDlgCheckButton.h"
+#include "QORDlgCombo.h"
+#include "QORDlgEditor.h"
 #include "QORDlgContainer.h"
 #include "QORDlgFrame.h"
 #include "QORDlgLabel.h"
@@ -75,6 +77,16 @@ const ClassRow kRows[] = {
      make<QORDlgLabel>, drags({})},
     {"QORDlgSeparator", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSeparator},
      {"QORDlgSeparator", "QORDlgControl", "QORDialog"}, make<QORDlgSeparator, QORDlgSeparatorHorizontal>, drags({})},
+    // Editor and combo
+    {"QORDlgEditor", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeEditor}, {"QORDlgEditor", "QORDlgControl", "QORDialog"},
+     make<QORDlgEditor>, drags({"QORDlgEditModifyNotification"})},
+    {"QORDlgCombo", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeCombo}, {"QORDlgCombo", "QORDlgControl", "QORDialog"},
+     [](QORDialog* father) -> QORDialog* {
+       auto* combo = new QORDlgCombo(father, "Obj");
+       combo->SetLine(QORUnicodeString("line"));  // a replayed selection must find its line
+       return combo;
+     },
+     drags({"QORDlgComboSelectNotification", "QORDlgComboModifyNotification", "QORDlgComboDropNotification"})},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }

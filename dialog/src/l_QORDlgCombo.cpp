@@ -88,6 +88,12 @@ void l_QORDlgCombo::Build() {
     InstallDestroyHandler();
     InstallFurtifHelpHandler(nullptr);
     takeNaturalSize();
+    // A form lays out its children only once realized: the field (sized by
+    // its columns) and the square arrow beside it give the natural size.
+    if (field) {
+      dx = field->core.width + field->core.height;
+      dy = field->core.height;
+    }
     pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdLines | QORDlgUpdText | QORDlgUpdPosition | QORDlgUpdVisibility;
   }
   update(0);
@@ -120,8 +126,9 @@ void l_QORDlgCombo::buildField(Widget parent) {
                                   XmATTACH_FORM, nullptr);
   XtVaSetValues(field, XmNrightAttachment, XmATTACH_WIDGET, XmNrightWidget, arrow, nullptr);
   XtManageChild(field);
-  XtAddCallback(arrow, XmNactivateCallback, arrowCB, this);
+  XtAddCallback(arrow, XmNarmCallback, arrowCB, this);  // drops at the press, as menus do
   InstallFurtifHelpHandler(field);
+  InstallFocusHandler(field);
   buildList();
 }
 
@@ -253,7 +260,13 @@ void l_QORDlgCombo::arrowPressed() {
   popupCombo();
   Position rootX = 0, rootY = 0;
   XtTranslateCoords(baseWidget, 0, static_cast<Position>(baseWidget->core.height), &rootX, &rootY);
-  if (list) XtVaSetValues(XtParent(list), XmNwidth, baseWidget->core.width, nullptr);
+  if (list) {
+    // As wide as the combo, as high as the list wants for its visible lines.
+    Widget scrolled = XtParent(list);
+    XtWidgetGeometry preferred{};
+    XtQueryGeometry(scrolled, nullptr, &preferred);
+    XtVaSetValues(scrolled, XmNwidth, baseWidget->core.width, XmNheight, preferred.height, nullptr);
+  }
   XtVaSetValues(listShell, XmNx, rootX, XmNy, rootY, nullptr);
   XtPopup(listShell, XtGrabNone);
   if (l_QORDlgWindow* window = windowOf(this)) window->SetOpenCombo(this);

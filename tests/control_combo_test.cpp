@@ -1,0 +1,182 @@
+// The combo on real widgets: dropping the list with the pointer, choosing a
+// line, one open list per window, the Up and Down keys, typing a line's text,
+// line insertion, and the replay of a line that is gone.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "QORDlgCombo.h"
+#include "QORDlgEditor.h"
+#include "QORMarshal.h"
+#include "l_QORDlgCombo.h"
+#include "tolven_test_app.h"
+#include "tolven_test_typing.h"
+
+namespace {
+
+class Combos : public AppSuite {
+ protected:
+  void listen(QORDialog* sender) {
+    listener.AddAnalyseNotificationCB(sender, nullptr, [this](QORCommand* from, QORNotification* n) {
+      heard.push_back(from->GetName().str() + " " + n->IsA());
+    });
+  }
+  static l_QORDlgCombo* letter(QORDlgCombo& c) { return static_cast<l_QORDlgCombo*>(c.GetLetterObject()); }
+  static Widget part(QORDlgCombo& c, int which) { return letter(c)->GetBaseWidget(which); }
+  QORCommand listener{nullptr, "listener"};
+  std::vector<std::string> heard;
+};
+
+void fill(QORDlgCombo& c, std::vector<const char*> texts) {
+  for (const char* t : texts) c.SetLine(QORUnicodeString(t));
+}
+
+TEST_F(Combos, StylesAreNormalisedToOneShape) {
+  struct Case {
+    unsigned long given, kept;
+  } const cases[] = {
+      {QORDlgComboDropDown | QORDlgComboOptionMenu, 0},
+      {QORDlgComboOptionMenu | QORDlgComboKeyboard | QORDlgComboReal, QORDlgComboOptionMenu | QORDlgComboReal},
+      {QORDlgComboKeyboard | QORDlgComboDropDown, QORDlgComboKeyboard | QORDlgComboDropDown},
+      {QORDlgComboColor | QORDlgComboReal | QORDlgComboOptionMenu, QORDlgComboColor | QORDlgComboDropDown},
+      {QORDlgComboIcon, QORDlgComboIcon | QORDlgComboDropDown},
+      {QORDlgComboIcon | QORDlgComboColor, QORDlgComboBitmap | QORDlgComboDropDown},
+  };
+  TestDialog win("StyleWin");
+  for (const Case& c : cases) {
+    QORDlgCombo combo(&win, "C", c.given);
+    EXPECT_EQ(combo.GetLetterObject()->GetStyle() & QORDlgStyleBits::Combo, c.kept) << std::hex << c.given;
+  }
+}
+
+TEST_F(Combos, LinesAreInsertedReplacedAndRefusedByKind) {
+  TestDialog win("LineWin");
+  QORDlgCombo text(&win, "Text"), real(&win, "Real", QORDlgComboReal);
+  fill(text, {"a", "b", "c", "d"});
+  const QORUnicodeString three[] = {"x", "y", "z"};
+  EXPECT_EQ(text.SetLine(three, 3, 1, 0), 7);
+  QORUnicodeString l;
+  std::string all;
+  for (int i = 0; i < text.GetLineCount(); ++i) all += (text.GetLine(l, i), l.str());
+  EXPECT_EQ(all, "axyzbcd");
+  EXPECT_EQ(text.SetLine(three, 3, 5, QORDlgComboReplace), 8);  // two replaced, one appended
+  EXPECT_EQ(text.SetLine(2.5), -1);
+  EXPECT_EQ(real.SetLine(QORUnicodeString("t")), -1);
+  EXPECT_EQ(real.SetLine(2.5), 1);
+  EXPECT_EQ(real.SetSelect(2.5, 0), 0);
+  EXPECT_EQ(text.SetSelect(QORUnicodeString("zz"), 0), -1);
+  EXPECT_EQ(text.ClearLine(0), 7);
+  EXPECT_EQ(text.ClearLine(), 0);
+}
+
+TEST_F(Combos, APointerDropsTheListAndChoosesALine) {
+  TestDialog win("DropWin", QORDlgGridLayout);
+  QORDlgCombo first(&win, "First"), second(&win, "Second", QORDlgComboDropDown);
+  first.SetGridConstraints(0, 0, 1, 1, 0);
+  second.SetGridConstraints(0, 1, 1, 1, 0);  // beside: the first list drops below the first
+  fill(first, {"Alpha", "Beta", "Gamma"});
+  fill(second, {"One", "Two"});
+  listen(&first);
+  listen(&second);
+  ASSERT_TRUE(win.Show());
+  Settle(150);
+  heard.clear();
+  Click(part(first, 3));
+  EXPECT_EQ(heard, std::vector<std::string>{"First QORDlgComboDropNotification"});
+  ASSERT_TRUE(Viewable(part(first, 4)));
+  EXPECT_EQ(Resource<int>(part(first, 2), XmNitemCount), 3);
+  heard.clear();
+  ClickListLine(part(first, 2), 2);
+  EXPECT_EQ(heard, std::vector<std::string>{"First QORDlgComboSelectNotification"});
+  EXPECT_EQ(first.GetSelect(), 1);
+  EXPECT_FALSE(Viewable(part(first, 4)));
+  EXPECT_EQ(FieldText(part(first, 1)), "Beta");
+
+  // A second list dropping closes the first.
+  Click(part(first, 3));
+  ASSERT_TRUE(Viewable(part(first, 4)));
+  Click(part(second, 3));
+  EXPECT_TRUE(Viewable(part(second, 4)));
+  EXPECT_FALSE(Viewable(part(first, 4)));
+  EXPECT_FALSE(letter(first)->IsOpen());
+  Click(part(second, 3));  // the arrow again closes it
+  EXPECT_FALSE(Viewable(part(second, 4)));
+}
+
+TEST_F(Combos, UpAndDownKeysStepAndStopAtTheEnds) {
+  TestDialog win("KeyWin", QORDlgGridLayout);
+  QORDlgCombo combo(&win, "Keys"), empty(&win, "Empty");
+  combo.SetGridConstraints(0, 0, 1, 1, 0);
+  empty.SetGridConstraints(1, 0, 1, 1, 0);
+  fill(combo, {"a", "b"});
+  listen(&combo);
+  listen(&empty);
+  ASSERT_TRUE(win.Show());
+  Settle(150);
+  Click(part(combo, 1));
+  heard.clear();
+  Chord({XK_Up});  // already at line 0
+  EXPECT_TRUE(heard.empty());
+  Chord({XK_Down});
+  Chord({XK_Down});  // the last line
+  EXPECT_EQ(heard, std::vector<std::string>{"Keys QORDlgComboSelectNotification"});
+  EXPECT_EQ(combo.GetSelect(), 1);
+  EXPECT_EQ(FieldText(part(combo, 1)), "b");
+
+  // An empty list drops empty and the keys do nothing.
+  heard.clear();
+  Click(part(empty, 3));
+  EXPECT_TRUE(Viewable(part(empty, 4)));
+  EXPECT_EQ(Resource<int>(part(empty, 2), XmNitemCount), 0);
+  Click(part(empty, 1));
+  EXPECT_FALSE(Viewable(part(empty, 4)));  // the focus moved: the list closed
+  Chord({XK_Down});
+  EXPECT_EQ(heard, std::vector<std::string>{"Empty QORDlgComboDropNotification"});
+}
+
+TEST_F(Combos, TypingALinesTextSelectsItAfterTheModifyNotification) {
+  TestDialog win("TypeWin");
+  QORDlgCombo combo(&win, "Typed");
+  fill(combo, {"red", "green"});
+  combo.SetSelect(-1, 0);
+  listen(&combo);
+  ASSERT_TRUE(win.Show());
+  Settle(150);
+  Click(part(combo, 1));
+  heard.clear();
+  Type("green\n");
+  EXPECT_EQ(heard.size(), 6u);
+  EXPECT_EQ(heard.front(), "Typed QORDlgEditModifyNotification");
+  EXPECT_EQ(heard.back(), "Typed QORDlgComboModifyNotification");
+  EXPECT_EQ(combo.GetSelect(), 1);
+  QORUnicodeString field;
+  combo.GetField(field);
+  EXPECT_EQ(field.str(), "green");
+}
+
+TEST_F(Combos, AReplayedSelectionOfALineThatIsGoneStopsWith987) {
+  TestDialog win("GoneWin");
+  QORDlgCombo combo(&win, "Gone");
+  fill(combo, {"kept", "dropped"});
+  combo.SetSelect(1, 0);
+  QORMarshal m;
+  ASSERT_EQ(combo.SaveState(combo.GetComboSelectNotification(), m), 0);
+  combo.ClearLine(1);
+  testing::FLAGS_gtest_death_test_style = "threadsafe";
+  EXPECT_EXIT(
+      {
+        dup2(2, 1);
+        l_QORDialog::record_trace = '1';
+        combo.RestoreState(combo.GetComboSelectNotification(), m);
+      },
+      testing::ExitedWithCode(987 & 0xFF),  // the system keeps the low byte of the status
+      "/REPLAY/ RestoreState QORDlgCombo          /Command Name/ Gone /Notification/ "
+      "QORDlgComboSelectNotification\n"
+      "/REPLAY/ RestoreState ERROR : The line selected in the recording step:dropped \n"
+      "was not found in the list while replaying. Aborting...\n");
+}
+
+}  // namespace
