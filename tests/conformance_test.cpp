@@ -83,7 +83,9 @@ const ClassRow kRows[] = {
     {"QORDlgCombo", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeCombo}, {"QORDlgCombo", "QORDlgControl", "QORDialog"},
      [](QORDialog* father) -> QORDialog* {
        auto* combo = new QORDlgCombo(father, "Obj");
-       combo->SetLine(QORUnicodeString("line"));  // a replayed selection must find its line
+       // A replayed selection must find its line, also after a replayed field edit.
+       combo->SetLine(QORUnicodeString("line"));
+       combo->SetField(QORUnicodeString("line"));
        return combo;
      },
      drags({"QORDlgComboSelectNotification", "QORDlgComboModifyNotification", "QORDlgComboDropNotification"})},
