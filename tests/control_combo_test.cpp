@@ -10,6 +10,9 @@
 
 #include "QORDlgCombo.h"
 #include "QORDlgEditor.h"
+#include "QORDlgPushButton.h"
+#include "QORRecord.h"
+#include "l_QORDlgEditor.h"
 #include "QORMarshal.h"
 #include "l_QORDlgCombo.h"
 #include "tolven_test_app.h"
@@ -177,6 +180,57 @@ TEST_F(Combos, AReplayedSelectionOfALineThatIsGoneStopsWith987) {
       "QORDlgComboSelectNotification\n"
       "/REPLAY/ RestoreState ERROR : The line selected in the recording step:dropped \n"
       "was not found in the list while replaying. Aborting...\n");
+}
+
+}  // namespace
+
+namespace {
+
+// Last of the suite: the replay runs the application's loop to its end.
+TEST_F(Combos, ZZ_TypingAndChoosingAreRecordedAndReplayedAlike) {
+  const std::string file = testing::TempDir() + "control_combo.rec";
+  auto* win = new TestDialog("RecWin", QORDlgGridLayout);  // deleted by the end of the run
+  auto* ed = new QORDlgEditor(win, "Ed", QORDlgEditInteger);
+  auto* combo = new QORDlgCombo(win, "Co");
+  auto* done = new QORDlgPushButton(win, "Done");
+  std::string finalValues;
+  ed->SetGridConstraints(0, 0, 1, 1, 0);
+  combo->SetGridConstraints(0, 1, 1, 1, 0);
+  done->SetGridConstraints(1, 1, 1, 1, 0);
+  fill(*combo, {"Alpha", "Beta", "Gamma"});
+  for (QORDialog* d : std::initializer_list<QORDialog*>{ed, combo, done}) listen(d);
+  listener.AddAnalyseNotificationCB(done, QORDlgPushBActivateNotification::ClassName(),
+                                    [&](QORCommand*, QORNotification*) {
+                                      if (QORRecord::GetMain()->RecordMod() != QORRecordReplay) return;
+                                      // What the replay left, read before the run ends.
+                                      QORUnicodeString field;
+                                      combo->GetField(field);
+                                      finalValues = ed->GetText().str() + " " + std::to_string(combo->GetSelect()) +
+                                                    " " + field.str();
+                                      app->GetLetterObject()->Destroy();
+                                    });
+  ASSERT_TRUE(win->Show());
+  Settle(200);
+  heard.clear();
+  ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
+  Click(static_cast<l_QORDlgEditor*>(ed->GetLetterObject())->GetTextWidget());
+  Type("42\n");
+  Click(part(*combo, 3));
+  ClickListLine(part(*combo, 2), 3);
+  Click(WidgetOf(done));
+  QORRecord::GetMain()->EndMode(1);
+  const std::vector<std::string> recorded = heard;
+  EXPECT_EQ(recorded, (std::vector<std::string>{"Ed QORDlgEditModifyNotification", "Co QORDlgComboDropNotification",
+                                                "Co QORDlgComboSelectNotification",
+                                                "Done QORDlgPushBActivateNotification"}));
+
+  ed->SetText("");
+  combo->SetSelect(0, 0);
+  heard.clear();
+  ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
+  app->RunApplication();
+  EXPECT_EQ(heard, recorded);
+  EXPECT_EQ(finalValues, "42 2 Gamma");
 }
 
 }  // namespace
