@@ -7,16 +7,8 @@
 
 #include <functional>
 
-#include "QORDlgControl.h"
+#include "QORDlgEntryCheck.h"
 #include "QORString.h"
-
-// What a field may hold: free text, or one of the content restrictions.
-enum class QORDlgEntryContent { Free, Integer, Float, Alpha, Digits, Alphanumeric, Real };
-
-// 1 when `text` (UTF-8) may stand in a field restricted to `content`; a real
-// field reads it in `unit` and gives its base value in *value (when given).
-int QORDlgEntryAccepts(QORDlgEntryContent content, const char* text, QORDlgControl::QORDlgUnit unit,
-                       double* value = nullptr);
 
 class l_QORDlgTextEntry {
  public:
