@@ -190,12 +190,11 @@ void l_QORDlgCombo::fillList() {
   std::vector<XmString> items;
   items.reserve(lines.size());
   for (const l_QORDlgComboLine& l : lines) items.push_back(QORDlgText::toXmString(lineText(l)));
-  XmListDeleteAllItems(list);
-  XmListAddItems(list, items.data(), static_cast<int>(items.size()), 0);
-  for (XmString s : items) XmStringFree(s);
   const int count = static_cast<int>(lines.size());
   const int shown = visibleHeight > 0 ? visibleHeight : std::min(std::max(count, 1), 10);
-  XtVaSetValues(list, XmNvisibleItemCount, shown, nullptr);
+  // All at once: the list copies the items and lays itself out one time.
+  XtVaSetValues(list, XmNitems, items.data(), XmNitemCount, count, XmNvisibleItemCount, shown, nullptr);
+  for (XmString s : items) XmStringFree(s);
 }
 
 void l_QORDlgCombo::fillMenu() {
