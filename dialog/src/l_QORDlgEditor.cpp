@@ -68,13 +68,10 @@ void l_QORDlgEditor::Build() {
     XtAddCallback(text, XmNmodifyVerifyCallback, modifyVerifyCB, this);
     XtOverrideTranslations(text, l_QORDlgTextEntry::keyboardTranslations());
     // Created at its preferred size (columns and rows): that is its natural size.
-    if (dx <= 0 && dy <= 0) {
-      dx = baseWidget->core.width;
-      dy = baseWidget->core.height;
-      if (isMultiline()) takeNaturalSize();
-    }
+    if (dx <= 0 && dy <= 0) naturalSize();
     pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdText | QORDlgUpdValue | QORDlgUpdTextSize | QORDlgUpdPosition |
-              QORDlgUpdVisibility | QORDlgUpdSensitivity | QORDlgUpdFirstColumn | QORDlgUpdFirstLine;
+              QORDlgUpdVisibility | QORDlgUpdSensitivity | QORDlgUpdFirstColumn | QORDlgUpdFirstLine |
+              QORDlgUpdScrollBars;
   }
   update(0);
 }
@@ -93,6 +90,21 @@ void l_QORDlgEditor::buildMultiline(Widget parent, QORDlgArgList& args) {
     if (horizontalBar) XmChangeColor(horizontalBar, GlobalXResources.documentBackground);
     if (verticalBar) XmChangeColor(verticalBar, GlobalXResources.documentBackground);
   }
+}
+
+void l_QORDlgEditor::naturalSize() {
+  dx = text->core.width;
+  dy = text->core.height;
+  if (!isMultiline()) return;
+  // A scrolled window lays out its parts only once realized: the text and
+  // the scroll bars beside and below it, with the window's spacing.
+  Dimension spacing = 0, shadow = 0;
+  XtVaGetValues(baseWidget, XmNspacing, &spacing, XmNshadowThickness, &shadow, nullptr);
+  dx += 2 * shadow;
+  dy += 2 * shadow;
+  if (style & QORDlgEditNoScrollBars) return;
+  if (verticalBar) dx += verticalBar->core.width + spacing;
+  if (horizontalBar) dy += horizontalBar->core.height + spacing;
 }
 
 void l_QORDlgEditor::manage() {

@@ -63,6 +63,7 @@ class l_QORDlgEditor : public l_QORDlgControl {
   QORDlgEntryContent content() const;
   bool acceptsTyped(const QORUnicodeString& next);
   void buildMultiline(Widget parent, QORDlgArgList& args);
+  void naturalSize();
   void countLines(const QORUnicodeString& t);
   void recomputeScrollNeed();
   void applyScrollBars();

@@ -13,7 +13,11 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
   // Keys come with the first text field and the first document window (where
   // accelerators are spread over every control).
   steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
-           "click Buttons/Push", "click button:Apply",  "screenshot gallery-used", "resize 700 520",
+           "click Buttons/Push",
+           // Values: a length typed in millimetres, a combo dropped and closed.
+           "click Values/Length", "key ctrl+slash", "key 4", "key 2", "key Return", "drop Values/Editable",
+           "screenshot gallery-combo", "drop Values/Editable",
+           "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
   // Give the window manager time to show the window first.
@@ -80,6 +84,18 @@ void GalleryTour::next() {
       return;
     }
     std::printf("tour: click %d %d\n", x, y);
+  } else if (verb == "drop") {
+    // A combo's arrow: the square at the right end of its field.
+    int x = 0, y = 0;
+    QORDialog* o = dialog->Find(arg.c_str());
+    DRECT r{};
+    if (o) o->GetRectDimensions(&r);
+    if (!o || !centre(arg, &x, &y)) {
+      std::fprintf(stderr, "gallery tour: no combo at %s\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: click %d %d\n", x + r.dx / 2 - r.dy / 2, y);
   } else if (verb == "resize") {
     std::printf("tour: resize %s\n", arg.c_str());
   } else {
