@@ -160,6 +160,53 @@ TEST_F(Combos, TypingALinesTextSelectsItAfterTheModifyNotification) {
   EXPECT_EQ(field.str(), "green");
 }
 
+TEST_F(Combos, OptionMenuGraphicAndRealCombosChooseAndCheck) {
+  TestDialog win("KindsWin", QORDlgGridLayout);
+  QORDlgCombo option(&win, "Option", QORDlgComboOptionMenu), colors(&win, "Colors", QORDlgComboColor),
+      real(&win, "Real", QORDlgComboReal);
+  option.SetGridConstraints(0, 0, 1, 1, 0);
+  colors.SetGridConstraints(0, 1, 1, 1, 0);
+  real.SetGridConstraints(0, 2, 1, 1, 0);
+  fill(option, {"Matt", "Satin", "Gloss"});
+  colors.SetLine(QORUnicodeString("Red"), static_cast<unsigned char>(255), 0, 0);
+  colors.SetLine(QORUnicodeString("Blue"), static_cast<unsigned char>(0), 0, 255);
+  real.SetUnit(QORDlgControl::Millimeter);
+  const double values[] = {0.001, 0.002};
+  real.SetLine(values, 2);
+  for (QORDialog* d : std::initializer_list<QORDialog*>{&option, &colors, &real}) listen(d);
+  ASSERT_TRUE(win.Show());
+  Settle(150);
+  heard.clear();
+
+  option.SetSelect(2, 1);
+  Settle(50);
+  EXPECT_EQ(heard, std::vector<std::string>{"Option QORDlgComboSelectNotification"});
+  EXPECT_EQ(LabelText(Resource<Widget>(part(option, 0), XmNmenuHistory)), "Gloss");
+
+  heard.clear();
+  Click(part(colors, 3));
+  Widget blue = XtNameToWidget(part(colors, 5), "lab_1");
+  ASSERT_NE(blue, nullptr);
+  Click(blue);
+  EXPECT_EQ(heard, (std::vector<std::string>{"Colors QORDlgComboDropNotification",
+                                             "Colors QORDlgComboSelectNotification"}));
+  EXPECT_EQ(colors.GetSelect(), 1);
+  EXPECT_FALSE(Viewable(part(colors, 4)));
+  EXPECT_EQ(FieldText(part(colors, 1)), "Blue");
+
+  // A real field refuses letters and tells each accepted keystroke.
+  Click(part(real, 1));
+  XmTextSetString(part(real, 1), const_cast<char*>(""));
+  heard.clear();
+  Type("2x");
+  EXPECT_EQ(FieldText(part(real, 1)), "2");
+  EXPECT_EQ(heard, std::vector<std::string>{"Real QORDlgEditModifyNotification"});
+  Chord({XK_Return});
+  EXPECT_EQ(heard.back(), "Real QORDlgComboModifyNotification");
+  EXPECT_NEAR(real.GetField(), 0.002, 1e-12);
+  EXPECT_EQ(real.GetSelect(), 1);
+}
+
 TEST_F(Combos, AReplayedSelectionOfALineThatIsGoneStopsWith987) {
   TestDialog win("GoneWin");
   QORDlgCombo combo(&win, "Gone");
