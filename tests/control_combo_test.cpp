@@ -207,6 +207,59 @@ TEST_F(Combos, OptionMenuGraphicAndRealCombosChooseAndCheck) {
   EXPECT_EQ(real.GetSelect(), 1);
 }
 
+template <typename F>
+std::string traced(F fn) {
+  const char saved = l_QORDialog::record_trace;
+  l_QORDialog::record_trace = '2';
+  const std::string out = StdoutOf(fn);
+  l_QORDialog::record_trace = saved;
+  return out;
+}
+
+TEST_F(Combos, EachNotificationIsRecordedWithItsTraceAndReplayed) {
+  TestDialog win("TraceWin");
+  QORDlgCombo text(&win, "Co"), real(&win, "Re", QORDlgComboReal);
+  fill(text, {"a", "b"});
+  text.SetSelect(1, 0);
+  real.SetLine(0.5);
+  real.SetSelect(0, 0);
+  const std::string head = "/RECORD/ SaveState    QORDlgCombo          /Command Name/ ";
+  const std::string pad = "/RECORD/ SaveState                         ";
+  struct Case {
+    QORDlgCombo* combo;
+    QORNotification* n;
+    std::string trace;
+  } const cases[] = {
+      {&text, text.GetComboModifyNotification(),
+       head + "Co /Notification/ QORDlgComboModifyNotification\n" + pad + "r_FieldContent= b dEntry=0.000000\n"},
+      {&text, text.GetComboSelectNotification(),
+       head + "Co /Notification/ QORDlgComboSelectNotification\n" + pad + "_text= b\n"},
+      {&text, text.GetComboDropNotification(), head + "Co /Notification/ QORDlgComboDropNotification\n"},
+      {&real, real.GetComboSelectNotification(),
+       head + "Re /Notification/ QORDlgComboSelectNotification\n" + pad + "_dVal= 0.500000\n"},
+  };
+  listen(&text);
+  listen(&real);
+  for (const Case& c : cases) {
+    QORMarshal m;
+    EXPECT_EQ(traced([&] { EXPECT_EQ(c.combo->SaveState(c.n, m), 0); }), c.trace);
+    const int before = c.combo->GetSelect();
+    c.combo->ClearSelect();
+    heard.clear();
+    EXPECT_EQ(c.combo->RestoreState(c.n, m), 0);
+    EXPECT_TRUE(m.AtEnd());
+    EXPECT_EQ(heard.size(), 1u) << c.trace;
+    // A replayed edit or choice finds its line again; a drop leaves the choice alone.
+    EXPECT_EQ(c.combo->GetSelect(), c.n == text.GetComboDropNotification() ? -1 : before) << c.trace;
+  }
+  QORMarshal m;
+  text.SaveState(text.GetComboModifyNotification(), m);
+  EXPECT_EQ(traced([&] { text.RestoreState(text.GetComboModifyNotification(), m); }),
+            "/REPLAY/ RestoreState QORDlgCombo          /Command Name/ Co /Notification/ "
+            "QORDlgComboModifyNotification\n"
+            "/REPLAY/ RestoreState                      r_FieldContent= b _dEntry=0.000000\n");
+}
+
 TEST_F(Combos, AReplayedSelectionOfALineThatIsGoneStopsWith987) {
   TestDialog win("GoneWin");
   QORDlgCombo combo(&win, "Gone");
