@@ -150,7 +150,10 @@ TEST_F(Combos, TypingALinesTextSelectsItAfterTheModifyNotification) {
   Settle(150);
   Click(part(combo, 1));
   heard.clear();
-  Type("green\n");
+  Type("gre");
+  combo.SetVisibleTextWidth(12);  // an update meanwhile keeps what is being typed
+  Settle(50);
+  Type("en\n");
   EXPECT_EQ(heard.size(), 6u);
   EXPECT_EQ(heard.front(), "Typed QORDlgEditModifyNotification");
   EXPECT_EQ(heard.back(), "Typed QORDlgComboModifyNotification");

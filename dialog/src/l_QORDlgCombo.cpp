@@ -163,15 +163,23 @@ void l_QORDlgCombo::buildOptionMenu(Widget parent) {
 // ---- deferred update ----
 
 void l_QORDlgCombo::update(unsigned long mask) {
-  const unsigned long raised = pending | mask;
+  unsigned long raised = pending | mask;
   if (built && baseWidget) {
+    // Values follow the application's unit for their magnitude: shown again.
+    if (magnitude != QORDlgControl::NoMagnitude)
+      if (l_QORInteractiveApplication* app = GetApplication())
+        if (app->GetMagnitudeCurrentUnit(magnitude) != unit) {
+          unit = app->GetMagnitudeCurrentUnit(magnitude);
+          if (isReal()) raised |= QORDlgUpdLines | QORDlgUpdText;
+        }
     if (raised & QORDlgUpdLines) {
       if (isOptionMenu()) fillMenu();
       else if (isGraphic()) fillGraphicList();
       else fillList();
     }
     if (raised & QORDlgUpdTextSize && field) XtVaSetValues(field, XmNcolumns, static_cast<short>(visibleWidth), nullptr);
-    showField();
+    // Only a change of the field's own text replaces what is being typed.
+    if (raised & (QORDlgUpdText | QORDlgUpdLines)) showField();
     showSelection();
     const unsigned long mine = QORDlgPendingBits::Entry;
     pending &= ~mine;
@@ -214,7 +222,7 @@ void l_QORDlgCombo::showField() {
   if (!field) return;
   const QORUnicodeString shown = isReal() ? QORUnicodeString(WriteStringValue(fieldValue, unit, displayFormat))
                                           : fieldText;
-  if (shown != l_QORDlgTextEntry::widgetText(field) || entry.modified) entry.show(field, shown, false);
+  entry.show(field, shown, false);
 }
 
 void l_QORDlgCombo::showSelection() {
