@@ -55,6 +55,10 @@ XmString QORDlgText::toXmString(const QORUnicodeString& text, Face face) {
   // A core font draws each byte as one Latin-1 glyph: characters it cannot
   // show become '?' rather than a run of accented garbage.
   const QORString bytes = latin1[face] ? text.ToLatin1() : text.ToUTF8();
+  // A text without line breaks or tabs is one segment: made directly, as
+  // Motif's own lists make theirs (a long list makes thousands).
+  if (bytes.str().find_first_of("\n\t") == std::string::npos)
+    return XmStringCreate(const_cast<char*>(bytes.c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG));
   // The default parse table turns "\n" into a line separator.
   return XmStringGenerate(const_cast<char*>(bytes.c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG),
                           XmCHARSET_TEXT, nullptr);
