@@ -197,6 +197,22 @@ TEST_F(Combos, OptionMenuGraphicAndRealCombosChooseAndCheck) {
   EXPECT_FALSE(Viewable(part(colors, 4)));
   EXPECT_EQ(FieldText(part(colors, 1)), "Blue");
 
+  // Bitmap and icon lines show their pictures beside their texts.
+  setenv("TRIVOICONPATH", TOLVEN_SOURCE_DIR "/icons", 1);
+  QORDlgCombo bitmaps(&win, "Bitmaps", QORDlgComboBitmap), icons(&win, "Icons", QORDlgComboIcon);
+  bitmaps.SetGridConstraints(1, 0, 1, 1, 0);
+  icons.SetGridConstraints(1, 1, 1, 1, 0);
+  const char cross[] = {0x41, 0x22, 0x14, 0x08, 0x14, 0x22, 0x41, 0x00};
+  EXPECT_EQ(bitmaps.SetLine(QORUnicodeString("Cross"), cross, 8, 8), 1);
+  EXPECT_EQ(icons.SetLine(QORUnicodeString("Save"), QORString("save")), 1);
+  Settle(100);
+  for (QORDlgCombo* c : {&bitmaps, &icons}) {
+    Widget picture = XtNameToWidget(part(*c, 5), "ico_0");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(Resource<unsigned char>(picture, XmNlabelType), XmPIXMAP);
+    EXPECT_EQ(LabelText(XtNameToWidget(part(*c, 5), "lab_0")), c == &icons ? "Save" : "Cross");
+  }
+
   // A real field refuses letters and tells each accepted keystroke.
   Click(part(real, 1));
   XmTextSetString(part(real, 1), const_cast<char*>(""));
