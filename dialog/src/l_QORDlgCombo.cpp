@@ -83,8 +83,12 @@ void l_QORDlgCombo::Build() {
   if (!built) {
     Widget parent = beginBuild();
     if (!parent) return;
-    if (isOptionMenu()) buildOptionMenu(parent);
-    else buildField(parent);
+    if (isOptionMenu()) {
+      buildOptionMenu(parent);
+      fillMenu();  // its widest line sizes it
+    } else {
+      buildField(parent);
+    }
     InstallDestroyHandler();
     InstallFurtifHelpHandler(nullptr);
     takeNaturalSize();
@@ -93,8 +97,15 @@ void l_QORDlgCombo::Build() {
     if (field) {
       dx = field->core.width + field->core.height;
       dy = field->core.height;
+    } else {
+      XtWidgetGeometry preferred{};
+      XtQueryGeometry(baseWidget, nullptr, &preferred);
+      dx = preferred.width;
+      dy = preferred.height;
     }
-    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdLines | QORDlgUpdText | QORDlgUpdPosition | QORDlgUpdVisibility;
+    // An option menu was filled and measured above.
+    pending = (pending & ~(QORDlgUpdTitle | QORDlgUpdLines)) | (isOptionMenu() ? 0UL : static_cast<unsigned long>(QORDlgUpdLines)) | QORDlgUpdText |
+              QORDlgUpdPosition | QORDlgUpdVisibility;
   }
   update(0);
 }
@@ -173,7 +184,7 @@ void l_QORDlgCombo::update(unsigned long mask) {
           if (isReal()) raised |= QORDlgUpdLines | QORDlgUpdText;
         }
     if (raised & QORDlgUpdLines) {
-      if (isOptionMenu()) fillMenu();
+      if (isOptionMenu()) remeasureMenu();
       else if (isGraphic()) fillGraphicList();
       else fillList();
     }
@@ -216,6 +227,18 @@ void l_QORDlgCombo::fillMenu() {
     XtAddCallback(b, XmNactivateCallback, menuCB, this);
     menuButtons.push_back(b);
   }
+}
+
+void l_QORDlgCombo::remeasureMenu() {
+  fillMenu();
+  XtWidgetGeometry preferred{};
+  XtQueryGeometry(baseWidget, nullptr, &preferred);
+  if (preferred.width == dx && preferred.height == dy) return;
+  // New lines, a new width: the layout places the menu again.
+  dx = preferred.width;
+  dy = preferred.height;
+  pending |= QORDlgUpdSize | QORDlgUpdResize;
+  if (father) father->ChildMoved();
 }
 
 void l_QORDlgCombo::showField() {

@@ -88,6 +88,7 @@ class l_QORDlgCombo : public l_QORDlgControl {
   void buildOptionMenu(Widget parent);
   void fillList();
   void fillMenu();
+  void remeasureMenu();
   void fillGraphicList();
   void showField();
   void showSelection();
