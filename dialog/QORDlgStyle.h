@@ -118,6 +118,34 @@ enum : unsigned long {
   QORDlgTabNoArrows = 0x40000UL,  // the title strip never shows its scrolling arrows
 };
 
+// --- editor (QORDlgEditor): of the six content bits one stays only when
+// given alone; multi-line keeps only its own two bits; read-only combines with all
+enum : unsigned long {
+  QORDlgEditReal = 0x20000UL,  // a physical value in the control's unit
+  QORDlgEditPassword = 0x40000UL,
+  QORDlgEditMultiline = 0x80000UL,
+  QORDlgEditMultilineReserved = 0x100000UL,  // kept with multi-line; no effect of its own
+  QORDlgEditInteger = 0x200000UL,
+  QORDlgEditFloat = 0x400000UL,
+  QORDlgEditAlpha = 0x800000UL,
+  QORDlgEditDigits = 0x1000000UL,
+  QORDlgEditAlphanumeric = 0x2000000UL,
+  QORDlgEditReadOnly = 0x4000000UL,
+  QORDlgEditNoScrollBars = 0x8000000UL,  // multi-line: both scroll bars hidden for good
+};
+
+// --- combo (QORDlgCombo): a graphic kind implies a drop-down and excludes the rest
+enum : unsigned long {
+  QORDlgComboReal = 0x20000UL,      // lines and field are physical values
+  QORDlgComboDropDown = 0x40000UL,  // the field cannot be typed into
+  QORDlgComboKeyboard = 0x100000UL, // the field also toggles overstrike and takes Return
+  QORDlgComboOptionMenu = 0x200000UL,
+  QORDlgComboColor = 0x400000UL,
+  QORDlgComboIcon = 0x800000UL,
+  QORDlgComboBitmap = 0x1000000UL,
+  QORDlgComboReplace = 0x80UL,  // SetLine mode: overwrite from the position on
+};
+
 // --- what each class chain owns
 namespace QORDlgStyleBits {
 constexpr unsigned long Dialog = QORDlgGridLayout | QORDlgShown | QORDlgHidden | QORDlgSensitive | QORDlgInsensitive |
@@ -155,6 +183,13 @@ static_assert((Dialog & Splitter) == 0, "splitter bits clash with the base's bit
 static_assert((Dialog & TabContainer) == 0, "tab container bits clash with the base's bits");
 // The mixed state is the base's third sensitivity state, under the controls' name.
 static_assert(static_cast<unsigned long>(QORDlgSensitiveMixed) == QORDlgThirdState, "mixed sensitivity is the third state");
+constexpr unsigned long Editor = QORDlgEditReal | QORDlgEditPassword | QORDlgEditMultiline |
+                                 QORDlgEditMultilineReserved | QORDlgEditInteger | QORDlgEditFloat | QORDlgEditAlpha |
+                                 QORDlgEditDigits | QORDlgEditAlphanumeric | QORDlgEditReadOnly | QORDlgEditNoScrollBars;
+constexpr unsigned long Combo = QORDlgComboReal | QORDlgComboDropDown | QORDlgComboKeyboard | QORDlgComboOptionMenu |
+                                QORDlgComboColor | QORDlgComboIcon | QORDlgComboBitmap;
+static_assert((Dialog & Editor) == 0, "editor bits clash with the base's bits");
+static_assert((Dialog & Combo) == 0, "combo bits clash with the base's bits");
 }  // namespace QORDlgStyleBits
 
 // --- spinner, slider and scroll bar (QORDlgSpinner, QORDlgSlider, QORDlgScrollBar)

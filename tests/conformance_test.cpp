@@ -17,6 +17,8 @@
 #include "QORDlgCheckButton.h"
 #include "QORDlgFile.h"
 #include "QORDlgNotify.h"
+#include "QORDlgCombo.h"
+#include "QORDlgEditor.h"
 #include "QORDlgContainer.h"
 #include "QORDlgFrame.h"
 #include "QORDlgIconBox.h"
@@ -133,6 +135,18 @@ const ClassRow kRows[] = {
      drags({"QORDlgScrollBarModifyNotification", "QORDlgScrollBarDragNotification"})},
     {"QORDlgProgress", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeProgress},
      {"QORDlgProgress", "QORDlgControl", "QORDialog"}, make<QORDlgProgress>, drags({})},
+    // Editor and combo
+    {"QORDlgEditor", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeEditor}, {"QORDlgEditor", "QORDlgControl", "QORDialog"},
+     make<QORDlgEditor>, drags({"QORDlgEditModifyNotification"})},
+    {"QORDlgCombo", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeCombo}, {"QORDlgCombo", "QORDlgControl", "QORDialog"},
+     [](QORDialog* father) -> QORDialog* {
+       auto* combo = new QORDlgCombo(father, "Obj");
+       // A replayed selection must find its line, also after a replayed field edit.
+       combo->SetLine(QORUnicodeString("line"));
+       combo->SetField(QORUnicodeString("line"));
+       return combo;
+     },
+     drags({"QORDlgComboSelectNotification", "QORDlgComboModifyNotification", "QORDlgComboDropNotification"})},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }

@@ -37,6 +37,18 @@ enum : unsigned long {
   QORDlgUpdFilePattern = 0x8000000,
 };
 
+// --- pending update: editor (l_QORDlgEditor) and combo (l_QORDlgCombo), leaf classes
+enum : unsigned long {
+  QORDlgUpdText = 0x80000,        // the reference text goes to the widget
+  QORDlgUpdEntryValue = 0x100000, // the value is written into the reference text
+  QORDlgUpdTextSize = 0x200000,   // columns, rows and maximum length
+  QORDlgUpdFirstColumn = 0x800000,
+  QORDlgUpdFirstLine = 0x1000000,
+  QORDlgUpdScrollBars = 0x2000000,
+  QORDlgUpdColor = 0x4000000,
+  QORDlgUpdLines = 0x8000000,     // combo: the list is refilled
+};
+
 namespace QORDlgPendingBits {
 constexpr unsigned long Dialog = QORDlgUpdResize | QORDlgUpdReparent | QORDlgUpdChildren | QORDlgUpdTitle |
                                  QORDlgUpdCursor | QORDlgUpdSize | QORDlgUpdPosition | QORDlgUpdVisibility |
@@ -64,6 +76,9 @@ namespace QORDlgPendingBits {
 constexpr unsigned long Spinner = QORDlgUpdSpinText | QORDlgUpdSpinArrows | QORDlgUpdSpinColumns;
 static_assert(((Dialog & ~QORDlgUpdSubclass) & (Spinner | QORDlgUpdSliderRange)) == 0,
               "value control pending bits clash with the base's");
+constexpr unsigned long Entry = QORDlgUpdText | QORDlgUpdEntryValue | QORDlgUpdTextSize | QORDlgUpdFirstColumn |
+                                QORDlgUpdFirstLine | QORDlgUpdScrollBars | QORDlgUpdColor | QORDlgUpdLines;
+static_assert((Dialog & Entry) == 0, "editor and combo pending bits clash with the base's");
 }  // namespace QORDlgPendingBits
 
 // --- resource lock (l_QORDialog): what came from the catalog; 0 until loaded

@@ -4,11 +4,14 @@
 #include <langinfo.h>
 
 #include <cstdlib>
+#include <climits>
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 #include "QORDlgArgs.h"
 #include "QORDlgFontFallback.h"
+#include "QORDlgVerifyText.h"
 
 bool QORDlgText::latin1[QORDlgText::Faces] = {false, false};
 FcPattern* QORDlgText::xft[QORDlgText::Faces] = {nullptr, nullptr};
@@ -67,6 +70,28 @@ QORUnicodeString QORDlgText::fromXmString(XmString s, Face face) {
                                         : QORUnicodeString(bytes ? bytes : ""));
   XtFree(bytes);
   return out;
+}
+
+std::string QORDlgText::toLocale(const QORUnicodeString& text) {
+  if (MB_CUR_MAX == 1) return text.ToLatin1().str();
+  if (utf8Locale()) return text.str();
+  std::string out;
+  std::mbstate_t state{};
+  char buffer[MB_LEN_MAX];
+  for (int i = 0; i < text.GetLengthInChar(); ++i) {
+    const size_t n = std::wcrtomb(buffer, static_cast<wchar_t>(text.GetChar(i).GetCode()), &state);
+    if (n == static_cast<size_t>(-1)) out += '?';
+    else out.append(buffer, n);
+  }
+  return out;
+}
+
+QORUnicodeString QORDlgText::fromLocale(const char* bytes) {
+  if (!bytes) return QORUnicodeString();
+  XmTextBlockRec block{const_cast<char*>(bytes), static_cast<int>(std::strlen(bytes)), XmFMT_8_BIT};
+  XmTextVerifyCallbackStruct change{};
+  change.text = &block;
+  return QORDlgVerifyInserted(&change);
 }
 
 void QORDlgText::setShellTitle(Widget shell, const QORUnicodeString& title) {

@@ -3,6 +3,8 @@
 #pragma once
 #include <Xm/Xm.h>
 
+#include <string>
+
 #include "QORString.h"
 
 typedef struct _FcPattern FcPattern;
@@ -20,6 +22,11 @@ class QORDlgText {
 
   // The shell's title as written: the window manager is told it is UTF-8.
   static void setShellTitle(Widget shell, const QORUnicodeString& title);
+
+  // Text fields hold the locale's multibyte form: the field's string from a
+  // UTF-8 text, and back.
+  static std::string toLocale(const QORUnicodeString& text);
+  static QORUnicodeString fromLocale(const char* bytes);
 
   // The default render table: anti-aliased "Sans" through Xft at `points`,
   // with the renditions of the faces that draw what Sans lacks.

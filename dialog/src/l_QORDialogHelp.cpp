@@ -12,6 +12,7 @@
 #include "QORDlgArgs.h"
 #include "QORDlgText.h"
 #include "l_QORDialog.h"
+#include "l_QORDlgWindow.h"
 #include "l_QORInteractiveApplication.h"
 
 Widget l_QORDialog::HelpShell = nullptr;
@@ -201,7 +202,10 @@ void l_QORDialog::InstallFocusHandler(Widget w) {
   if (target && XtIsWidget(target)) XtAddEventHandler(target, FocusChangeMask, False, focusEH, this);
 }
 
-void l_QORDialog::focusEH(Widget, XtPointer, XEvent* event, Boolean*) {
+void l_QORDialog::focusEH(Widget, XtPointer client, XEvent* event, Boolean*) {
   if (event->type == FocusOut) destroyShell(HelpShell);
-  // FocusIn: the window father closes an open combo list once combos exist.
+  if (event->type != FocusIn) return;
+  // The focus went elsewhere in the window: its dropped combo list closes.
+  l_QORDialog* window = static_cast<l_QORDialog*>(client)->GetWindowFather();
+  if (window && window->traits().Has(QORDlgCapWindow)) static_cast<l_QORDlgWindow*>(window)->CloseOpenCombo();
 }

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "QORDlgText.h"
+#include "l_QORDlgCombo.h"
 #include "l_QORDlgInspect.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgRadioState.h"
@@ -137,9 +138,10 @@ void l_QORDlgWindow::SetDefaultContextualMenu(l_QORDlgContextualMenu* menu) {
 }
 
 void l_QORDlgWindow::SetOpenCombo(l_QORDialog* combo) {
-  // Closing the drop-down of the combo that was open before comes with the
-  // combo class; until then the slot only remembers which one is open.
+  // One drop-down per window: the one open before closes.
+  l_QORDialog* previous = openCombo;
   openCombo = combo;
+  if (previous && previous->IsAKindOf(QORDlgCodeCombo)) static_cast<l_QORDlgCombo*>(previous)->CloseCombo();
 }
 
 // ---- window manager protocols and events ----

@@ -55,6 +55,8 @@ class l_QORDlgWindow : public l_QORDialog {
   void SetOpenCombo(l_QORDialog* combo);
   void CloseOpenCombo() { SetOpenCombo(nullptr); }
   l_QORDialog* GetOpenCombo() const { return openCombo; }
+  // The open combo is going away: nothing to close.
+  void ForgetOpenCombo() { openCombo = nullptr; }
 
   // Services the concrete kinds install from BuildWindow(). The window
   // manager's callbacks come with the inspection channel's handler.

@@ -24,6 +24,7 @@
 #include "QORMsgCatalog.h"
 #include "QORSettingRepository.h"
 #include "QORDlgBmp.h"
+#include "l_QORDlgCombo.h"
 #include "l_QORDlgControl.h"
 #include "l_QORDlgDesktopShell.h"
 #include "l_QORDlgIconBox.h"
@@ -148,13 +149,13 @@ Cursor createPixmapCursor(Display* d) {
 
 // The actions are registered at start-up so translation tables naming them
 // parse. "Motion" and "Accelerator" reach the controls, "MotionIconBox" the
-// icon boxes; the bodies of the others come with the controls that use them
-// (combo boxes, lists). Until then those do nothing.
+// icon boxes, the combo's Up and Down its letter; the bodies of the others
+// come with the controls that use them (lists). Until then those do nothing.
 void pendingAction(Widget, XEvent*, String*, Cardinal*) {}
 
 XtActionsRec toolkitActions[] = {
-    {const_cast<String>("QORDlgComboUp"), pendingAction},
-    {const_cast<String>("QORDlgComboDown"), pendingAction},
+    {const_cast<String>("QORDlgComboUp"), l_QORDlgCombo::ComboUpCB},
+    {const_cast<String>("QORDlgComboDown"), l_QORDlgCombo::ComboDownCB},
     {const_cast<String>("Motion"), l_QORDlgControl::MotionCB},
     {const_cast<String>("Accelerator"), l_QORDlgControl::AcceleratorCB},
     {const_cast<String>("MotionIconBox"), l_QORDlgIconBox::MotionIconBoxCB},

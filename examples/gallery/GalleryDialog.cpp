@@ -60,6 +60,7 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
   buildBoxesFrame();
   buildPagesFrame();
   buildSteppersFrame();
+  buildValuesFrame();
   arrangeFamilies();
   SetGridColumnResizable(0, 1);
   SetGridRowResizable(0, 1);

@@ -37,6 +37,7 @@ class GalleryDialog : public QORDlgDialog {
   static QORDialog* findBelow(QORDialog* from, const char* path);
   static QORDialog* findFrom(QORDialog* from, const char* path);
   void buildSteppersFrame();  // GallerySteppers.cpp
+  void buildValuesFrame();  // GalleryValues.cpp
   QORDlgMotif* raw = nullptr;
   QORDlgTabContainer* families = nullptr;
 };

@@ -26,7 +26,7 @@ struct Family {
 // Families in the order of their tabs; a frame the gallery lacks is passed over.
 const Family kFamilies[] = {
     {"Basics", {{"Buttons", 0, 0, 2}, {"Layout", 1, 0, 1}, {"Scrolled", 1, 1, 1}, {"Scripts", 2, 0, 2}}},
-    {"Values", {{"Values", 0, 0, 1}, {"Steppers", 0, 1, 1}}},
+    {"Values", {{"Values", 0, 0, 1}, {"Steppers", 1, 0, 1}}},
     {"Lists", {{"Lists", 0, 0, 1}}},
     {"Containers", {{"Pages", 0, 0, 1}}},
     {"Dragging", {{"Dragging", 0, 0, 1}, {"Boxes", 1, 0, 1}}},

@@ -21,6 +21,9 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
            // The spinner: its arrows, then a new angle typed over the old one.
            "click widget:DegreesUp", "click widget:DegreesUp", "click widget:DegreesDn", "click Steppers/Degrees",
            "key End", "key shift+Home", "key 9", "key 0", "key Return", "click Steppers/Scroll", "screenshot gallery-values",
+           // Values: a length typed in millimetres, a combo dropped and closed.
+           "click Values/Length", "key ctrl+slash", "key 4", "key 2", "key Return", "drop Values/Editable",
+           "screenshot gallery-combo", "drop Values/Editable",
            "page Dragging",
            // Choose an icon of the palette, then drag the card into the basket.
            "click Dragging/Palette", "screenshot gallery-palette", "click Dragging/Palette/open",
@@ -127,6 +130,18 @@ void GalleryTour::next() {
     }
     if (verb == "tab") std::printf("tour: click %d %d\n", x, y);
     else std::printf("tour: drag %d %d %d %d\n", x, y, x + along, y);
+  } else if (verb == "drop") {
+    // A combo's arrow: the square at the right end of its field.
+    int x = 0, y = 0;
+    QORDialog* o = dialog->Find(arg.c_str());
+    DRECT r{};
+    if (o) o->GetRectDimensions(&r);
+    if (!o || !centre(arg, &x, &y)) {
+      std::fprintf(stderr, "gallery tour: no combo at %s\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: click %d %d\n", x + r.dx / 2 - r.dy / 2, y);
   } else if (verb == "resize") {
     std::printf("tour: resize %s\n", arg.c_str());
   } else {
