@@ -68,6 +68,14 @@ enum : unsigned long {
   QORDlgDialogCarried = 0x80000,  // passed on to the style word unchanged
 };
 
+// --- selector list (QORDlgSelectorList) and multi-column list (QORDlgMultiList)
+enum : unsigned long {
+  QORDlgListMultiple = 0x40000UL,  // several lines selected at once (Shift and Ctrl clicks)
+  // Multi-column list only: the widgets hold just the visible lines, and
+  // scrolling rewrites them, so a million lines scroll as cheaply as a hundred.
+  QORDlgListWindowed = 0x80000UL,
+};
+
 // --- what each class chain owns
 namespace QORDlgStyleBits {
 constexpr unsigned long Dialog = QORDlgGridLayout | QORDlgShown | QORDlgHidden | QORDlgSensitive | QORDlgInsensitive |
@@ -82,6 +90,8 @@ constexpr unsigned long DialogBox = QORDlgDialogModal | QORDlgDialogOK | QORDlgD
                                     QORDlgDialogMDIChild | QORDlgDialogNoResize | QORDlgDialogCarried |
                                     QORDlgDialogNoDecoration | QORDlgDialogAtPointer | QORDlgDialogGrow;
 
+constexpr unsigned long List = QORDlgListMultiple | QORDlgListWindowed;
+static_assert((Dialog & List) == 0, "list bits clash with the base's bits");
 static_assert((Dialog & ButtonState) == 0, "check and radio states clash with the base's bits");
 static_assert((Dialog & PushButton) == 0, "push button bits clash with the base's bits");
 static_assert((Dialog & Label) == 0, "label bits clash with the base's bits");

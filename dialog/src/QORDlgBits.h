@@ -29,6 +29,16 @@ enum : unsigned long {
   QORDlgUpdButtonSensitivity = 0x20000000,
 };
 
+// --- pending update: selector and multi-column lists (leaf classes)
+enum : unsigned long {
+  QORDlgUpdListItems = 0x1000000,      // the widgets' items follow the lines
+  QORDlgUpdListSelection = 0x2000000,  // the widgets' selection follows the flags
+  QORDlgUpdListFirst = 0x4000000,      // first line and column
+  QORDlgUpdListVisible = 0x8000000,    // visible width and line count
+  QORDlgUpdListTitles = 0x10000000,    // multi-column list: the column titles
+  QORDlgUpdListArrange = 0x20000000,   // multi-column list: column order, visibility and widths
+};
+
 namespace QORDlgPendingBits {
 constexpr unsigned long Dialog = QORDlgUpdResize | QORDlgUpdReparent | QORDlgUpdChildren | QORDlgUpdTitle |
                                  QORDlgUpdCursor | QORDlgUpdSize | QORDlgUpdPosition | QORDlgUpdVisibility |
@@ -37,6 +47,9 @@ constexpr unsigned long Dialog = QORDlgUpdResize | QORDlgUpdReparent | QORDlgUpd
 constexpr unsigned long Window = QORDlgUpdMenuBar | QORDlgUpdFullScreen;
 constexpr unsigned long DialogBox =
     QORDlgUpdGrowDone | QORDlgUpdButtonTitles | QORDlgUpdDefaultButton | QORDlgUpdButtonSensitivity;
+constexpr unsigned long List = QORDlgUpdListItems | QORDlgUpdListSelection | QORDlgUpdListFirst |
+                               QORDlgUpdListVisible | QORDlgUpdListTitles | QORDlgUpdListArrange;
+static_assert((Dialog & List) == 0, "list pending bits clash with the base's");
 static_assert((Dialog & Window) == 0, "window pending bits clash with the base's");
 static_assert(((Dialog | Window) & DialogBox) == 0, "dialog box pending bits clash with the window's or base's");
 }  // namespace QORDlgPendingBits

@@ -25,6 +25,7 @@
 #include "QORSettingRepository.h"
 #include "QORDlgBmp.h"
 #include "l_QORDlgControl.h"
+#include "l_QORDlgMultiList.h"
 #include "l_QORDlgDesktopShell.h"
 #include "l_QORInteractiveApplicationShared.h"
 
@@ -147,8 +148,8 @@ Cursor createPixmapCursor(Display* d) {
 
 // The actions are registered at start-up so translation tables naming them
 // parse. "Motion" and "Accelerator" reach the controls; the bodies of the
-// others come with the controls that use them (combo boxes, icon boxes,
-// lists). Until then those do nothing.
+// others come with the controls that use them (combo boxes, icon boxes);
+// until then those do nothing. The six List ones are the multi-column list's.
 void pendingAction(Widget, XEvent*, String*, Cardinal*) {}
 
 XtActionsRec toolkitActions[] = {
@@ -157,12 +158,12 @@ XtActionsRec toolkitActions[] = {
     {const_cast<String>("Motion"), l_QORDlgControl::MotionCB},
     {const_cast<String>("Accelerator"), l_QORDlgControl::AcceleratorCB},
     {const_cast<String>("MotionIconBox"), pendingAction},
-    {const_cast<String>("ListNextItemCB"), pendingAction},
-    {const_cast<String>("ListPrevItemCB"), pendingAction},
-    {const_cast<String>("ListExtendNextItemCB"), pendingAction},
-    {const_cast<String>("ListExtendPrevItemCB"), pendingAction},
-    {const_cast<String>("ListPageUpCB"), pendingAction},
-    {const_cast<String>("ListPageDownCB"), pendingAction},
+    {const_cast<String>("ListNextItemCB"), l_QORDlgMultiList::ListNextItemCB},
+    {const_cast<String>("ListPrevItemCB"), l_QORDlgMultiList::ListPrevItemCB},
+    {const_cast<String>("ListExtendNextItemCB"), l_QORDlgMultiList::ListExtendNextItemCB},
+    {const_cast<String>("ListExtendPrevItemCB"), l_QORDlgMultiList::ListExtendPrevItemCB},
+    {const_cast<String>("ListPageUpCB"), l_QORDlgMultiList::ListPageUpCB},
+    {const_cast<String>("ListPageDownCB"), l_QORDlgMultiList::ListPageDownCB},
 };
 
 // ---- icon cache ----

@@ -1,0 +1,77 @@
+#include "QORDlgListWidget.h"
+
+#include <Xm/List.h>
+#include <Xm/ListP.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "QORDlgText.h"
+
+namespace {
+// Compound strings of lines [from, to), freed with the vector's owner.
+struct Items {
+  std::vector<XmString> strings;
+  Items(const QORDlgListLines& lines, size_t from, size_t to) {
+    strings.reserve(to - from);
+    for (size_t i = from; i < to; ++i) strings.push_back(QORDlgText::toXmString(lines[i].text));
+  }
+  ~Items() {
+    for (XmString s : strings) XmStringFree(s);
+  }
+  int count() const { return static_cast<int>(strings.size()); }
+};
+}  // namespace
+
+namespace QORDlgListWidget {
+
+void append(Widget list, const QORDlgListLines& lines, size_t from, size_t to) {
+  if (from >= to) return;
+  Items items(lines, from, to);
+  XmListAddItemsUnselected(list, items.strings.data(), items.count(), 0);
+}
+
+void rewrite(Widget list, const QORDlgListLines& lines, size_t from, size_t to) {
+  const int have = itemCount(list);
+  const int want = static_cast<int>(to - from);
+  const int replaced = have < want ? have : want;
+  if (replaced > 0) {
+    Items items(lines, from, from + static_cast<size_t>(replaced));
+    XmListReplaceItemsPosUnselected(list, items.strings.data(), replaced, 1);
+  }
+  if (have > want) XmListDeleteItemsPos(list, have - want, want + 1);
+  else append(list, lines, from + static_cast<size_t>(replaced), to);
+}
+
+void select(Widget list, std::vector<int>& positions) {
+  // One SetValues: selecting position by position rescans the selection each time.
+  XtVaSetValues(list, XmNselectedPositions, positions.empty() ? nullptr : positions.data(),
+                XmNselectedPositionCount, static_cast<int>(positions.size()), nullptr);
+}
+
+int charWidth(Widget list) {
+  XmRenderTable table = nullptr;
+  XtVaGetValues(list, XmNrenderTable, &table, nullptr);
+  if (!table) return 1;
+  XmString digits = QORDlgText::toXmString(QORUnicodeString("0000000000"));
+  const int width = static_cast<int>(XmStringWidth(table, digits)) / 10;
+  XmStringFree(digits);
+  return width > 0 ? width : 1;
+}
+
+int itemCount(Widget list) { return reinterpret_cast<XmListWidget>(list)->list.itemCount; }
+int topPosition(Widget list) { return reinterpret_cast<XmListWidget>(list)->list.top_position + 1; }
+
+int positionAt(Widget list, int y) {
+  const int position = XmListYToPos(list, static_cast<Position>(y));
+  return position >= 1 && position <= itemCount(list) ? position : 0;
+}
+
+void replayMissing(const char* what, const std::string& text) {
+  std::printf("/REPLAY/ RestoreState ERROR : The %s in the recording step:%s \n", what, text.c_str());
+  std::printf("was not found in the list while replaying. Aborting...\n");
+  std::fflush(stdout);
+  std::exit(987);
+}
+
+}  // namespace QORDlgListWidget
