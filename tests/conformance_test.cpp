@@ -14,6 +14,8 @@
 #include "QORDlgContainer.h"
 #include "QORDlgFrame.h"
 #include "QORDlgLabel.h"
+#include "QORDlgMultiList.h"
+#include "QORDlgSelectorList.h"
 #include "QORDlgPushButton.h"
 #include "QORDlgRadioButton.h"
 #include "QORDlgSeparator.h"
@@ -75,6 +77,12 @@ const ClassRow kRows[] = {
      make<QORDlgLabel>, drags({})},
     {"QORDlgSeparator", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSeparator},
      {"QORDlgSeparator", "QORDlgControl", "QORDialog"}, make<QORDlgSeparator, QORDlgSeparatorHorizontal>, drags({})},
+    {"QORDlgSelectorList", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSelectorList},
+     {"QORDlgSelectorList", "QORDlgControl", "QORDialog"}, make<QORDlgSelectorList, QORDlgListMultiple>,
+     button({"QORDlgListSelectNotification", "QORDlgListActivateNotification"})},
+    {"QORDlgMultiList", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeMultiList},
+     {"QORDlgMultiList", "QORDlgControl", "QORDialog"}, make<QORDlgMultiList, QORDlgListWindowed>,
+     drags({"QORDlgListSelectNotification", "QORDlgListActivateNotification"})},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }

@@ -43,10 +43,24 @@ void rewrite(Widget list, const QORDlgListLines& lines, size_t from, size_t to) 
   else append(list, lines, from + static_cast<size_t>(replaced), to);
 }
 
-void select(Widget list, std::vector<int>& positions) {
-  // One SetValues: selecting position by position rescans the selection each time.
-  XtVaSetValues(list, XmNselectedPositions, positions.empty() ? nullptr : positions.data(),
-                XmNselectedPositionCount, static_cast<int>(positions.size()), nullptr);
+void select(Widget list, const std::vector<int>& positions) {
+  // Unchanged, nothing is redrawn (the common case of a mirrored column).
+  int* now = nullptr;
+  int count = 0;
+  const bool same = XmListGetSelectedPos(list, &now, &count) ? positions == std::vector<int>(now, now + count)
+                                                              : positions.empty();
+  XtFree(reinterpret_cast<char*>(now));
+  if (same) return;
+  // XmNselectedPositions would do it in one call, but Motif's SetValues then
+  // compares against selected items it has already freed.
+  XmListDeselectAllItems(list);
+  // An extended list keeps only the last position the program selects: as a
+  // multiple-selection list for the time of the calls it keeps them all.
+  unsigned char policy = XmBROWSE_SELECT;
+  XtVaGetValues(list, XmNselectionPolicy, &policy, nullptr);
+  if (policy == XmEXTENDED_SELECT) XtVaSetValues(list, XmNselectionPolicy, XmMULTIPLE_SELECT, nullptr);
+  for (int p : positions) XmListSelectPos(list, p, False);
+  if (policy == XmEXTENDED_SELECT) XtVaSetValues(list, XmNselectionPolicy, XmEXTENDED_SELECT, nullptr);
 }
 
 int charWidth(Widget list) {
@@ -57,6 +71,13 @@ int charWidth(Widget list) {
   const int width = static_cast<int>(XmStringWidth(table, digits)) / 10;
   XmStringFree(digits);
   return width > 0 ? width : 1;
+}
+
+void preferredSize(Widget scrolled, int* width, int* height) {
+  XtWidgetGeometry preferred{};
+  XtQueryGeometry(scrolled, nullptr, &preferred);
+  *width = preferred.width;
+  *height = preferred.height;
 }
 
 int itemCount(Widget list) { return reinterpret_cast<XmListWidget>(list)->list.itemCount; }

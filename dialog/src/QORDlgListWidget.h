@@ -24,9 +24,12 @@ void append(Widget list, const QORDlgListLines& lines, size_t from, size_t to);
 // on: the items there are replaced, the rest deleted or appended.
 void rewrite(Widget list, const QORDlgListLines& lines, size_t from, size_t to);
 // Selects exactly the 1-based `positions` (sorted), without callbacks.
-void select(Widget list, std::vector<int>& positions);
+void select(Widget list, const std::vector<int>& positions);
 // The width of one digit in the list's font, in pixels (at least 1).
 int charWidth(Widget list);
+// The size a scrolled window asks for its contents (its own width and
+// height stay 0 until its parent manages it).
+void preferredSize(Widget scrolled, int* width, int* height);
 int itemCount(Widget list);
 int topPosition(Widget list);
 // The 1-based line under the window's y, 0 when none.

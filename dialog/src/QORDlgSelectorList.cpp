@@ -13,7 +13,9 @@
 
 l_QORDlgSelectorList::l_QORDlgSelectorList(l_QORDialog* f, const QORString& n, QORDlgSelectorList* a,
                                            unsigned long s)
-    : l_QORDlgControl(f, n, a, s) {}
+    : l_QORDlgControl(f, n, a, s) {
+  style |= s & QORDlgListMultiple;  // the base keeps only the bits every object has
+}
 
 // ---- widgets ----
 
@@ -38,7 +40,7 @@ void l_QORDlgSelectorList::Build() {
     InstallFurtifHelpHandler(nullptr);
     shownUpTo = 0;
     applyVisible();
-    takeNaturalSize();
+    QORDlgListWidget::preferredSize(baseWidget, &dx, &dy);
     pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdListItems | QORDlgUpdListSelection | QORDlgUpdListFirst |
               QORDlgUpdPosition | QORDlgUpdVisibility;
   }

@@ -10,8 +10,9 @@
 
 l_QORDlgMultiList::l_QORDlgMultiList(l_QORDialog* f, const QORString& n, QORDlgMultiList* a, unsigned long s)
     : l_QORDlgControl(f, n, a, s), columns(1) {
-  // The windowed mode is chosen at creation; multiple selection goes with either.
-  if (!(s & QORDlgListWindowed)) style &= ~QORDlgListWindowed;
+  // The base keeps only the bits every object has; the windowed mode is
+  // chosen at creation, multiple selection goes with either.
+  style |= s & (QORDlgListMultiple | QORDlgListWindowed);
 }
 
 l_QORDlgMultiList::~l_QORDlgMultiList() {

@@ -55,7 +55,7 @@ void l_QORDlgMultiList::Build() {
     InstallFurtifHelpHandler(nullptr);
     applyTitles();
     arrange();
-    takeNaturalSize();
+    QORDlgListWidget::preferredSize(baseWidget, &dx, &dy);
     Dimension barWidth = 0;
     XtVaGetValues(vbar, XmNwidth, &barWidth, nullptr);
     dx = std::max(dx, visibleWidth * charWidth + static_cast<int>(barWidth) + 4);
