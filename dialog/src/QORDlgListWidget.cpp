@@ -14,7 +14,9 @@ struct Items {
   std::vector<XmString> strings;
   Items(const QORDlgListLines& lines, size_t from, size_t to) {
     strings.reserve(to - from);
-    for (size_t i = from; i < to; ++i) strings.push_back(QORDlgText::toXmString(lines[i].text));
+    // Past the lines, blank items: a short column shows as many lines as the others.
+    static const QORUnicodeString blank;
+    for (size_t i = from; i < to; ++i) strings.push_back(QORDlgText::toXmString(i < lines.size() ? lines[i].text : blank));
   }
   ~Items() {
     for (XmString s : strings) XmStringFree(s);

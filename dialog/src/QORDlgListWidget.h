@@ -18,7 +18,8 @@ struct QORDlgListLine {
 using QORDlgListLines = std::vector<QORDlgListLine>;
 
 namespace QORDlgListWidget {
-// Appends the texts of lines [from, to) to `list`, unselected, in one call.
+// Appends the texts of lines [from, to) to `list`, unselected, in one call;
+// positions past the lines get blank items.
 void append(Widget list, const QORDlgListLines& lines, size_t from, size_t to);
 // Makes the widget hold lines [from, to) from its position `at` (1-based)
 // on: the items there are replaced, the rest deleted or appended.

@@ -46,11 +46,13 @@ void l_QORDlgMultiList::buildNewColumnsIfNecessary(int index) {
   changed(QORDlgUpdListArrange | QORDlgUpdListTitles);
 }
 
+// The line count is the longest column's; the shorter ones are shown padded
+// with blank lines (QORDlgListWidget::append) rather than stored padded, so a
+// program filling the table column by column appends to each from line 0.
 void l_QORDlgMultiList::keepEqualColumnSizes() {
   size_t most = 0;
   for (const Column& c : columns) most = std::max(most, c.items.size());
-  for (Column& c : columns)
-    if (c.items.size() < most) c.items.resize(most);
+  flags.resize(most, 0);
 }
 
 void l_QORDlgMultiList::updateColumnMaxWidth(int col) {
@@ -95,12 +97,7 @@ void l_QORDlgMultiList::ReorderColumns(const int* destinations, int count, int f
   std::vector<Column> moved;
   moved.reserve(columns.size());
   for (int source : sourceOf) moved.push_back(std::move(columns[static_cast<size_t>(source)]));
-  // The selection belongs to lines, whatever column comes first now.
-  std::vector<short> flags;
-  for (const QORDlgListLine& l : columns[0].items) flags.push_back(l.selected);
-  columns = std::move(moved);
-  for (Column& c : columns)
-    for (size_t i = 0; i < c.items.size(); ++i) c.items[i].selected = flags[i];
+  columns = std::move(moved);  // the selection belongs to lines: it stays
   changed(QORDlgUpdListArrange);
 }
 
@@ -131,12 +128,12 @@ void l_QORDlgMultiList::SetColumnTextWidth(int col, int characters) {
 
 void l_QORDlgMultiList::mark(int line) {
   if (line < 0 || line >= GetLineCount()) return;
-  short& flag = columns[0].items[static_cast<size_t>(line)].selected;
+  short& flag = flags[static_cast<size_t>(line)];
   if (!flag) flag = 1, ++selectedCount;
 }
 
 void l_QORDlgMultiList::clearFlags() {
-  for (QORDlgListLine& l : columns[0].items) l.selected = 0;
+  std::fill(flags.begin(), flags.end(), 0);
   selectedCount = 0;
 }
 
@@ -153,7 +150,7 @@ void l_QORDlgMultiList::changed(unsigned long bits) {
 }
 
 int l_QORDlgMultiList::IsSelect(int line) const {
-  return line >= 0 && line < GetLineCount() ? columns[0].items[static_cast<size_t>(line)].selected : 0;
+  return line >= 0 && line < GetLineCount() ? flags[static_cast<size_t>(line)] : 0;
 }
 
 int l_QORDlgMultiList::IsSelect(int col, const QORUnicodeString& text) const { return IsSelect(findText(col, text)); }
@@ -170,7 +167,7 @@ int l_QORDlgMultiList::GetSelect(int col, QORUnicodeString* out, int max) const 
   const Column& c = column(col);
   int n = 0;
   for (int i = 0; i < GetLineCount() && n < max; ++i)
-    if (IsSelect(i)) out[n++] = c.items[static_cast<size_t>(i)].text;
+    if (IsSelect(i)) out[n++] = static_cast<size_t>(i) < c.items.size() ? c.items[static_cast<size_t>(i)].text : "";
   return selectedCount;
 }
 
@@ -250,9 +247,9 @@ void l_QORDlgMultiList::Synchronize(l_QORDlgMultiList* other) {
 
 void l_QORDlgMultiList::GetColumnItem(int col, QORUnicodeString& text, int line) {
   const Column& c = column(col);
-  if (c.items.empty()) text = QORUnicodeString();
-  else if (line < 0 || line >= static_cast<int>(c.items.size())) text = c.items.back().text;
-  else text = c.items[static_cast<size_t>(line)].text;
+  if (line >= 0 && line < static_cast<int>(c.items.size())) text = c.items[static_cast<size_t>(line)].text;
+  else if (line >= 0 && line < GetLineCount()) text = QORUnicodeString();  // a short column's padding
+  else text = c.items.empty() ? QORUnicodeString() : c.items.back().text;
 }
 
 int l_QORDlgMultiList::SetColumnItems(int col, const QORUnicodeString* texts, int count, int line,
@@ -264,10 +261,10 @@ int l_QORDlgMultiList::SetColumnItems(int col, const QORUnicodeString* texts, in
   const size_t from = inside ? static_cast<size_t>(line) : c.items.size();
   QORDlgListLines added(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) added[static_cast<size_t>(i)].text = texts[i];
-  // Overwritten items keep the selection of their line.
-  if (inside && (mode & QORDlgLineReplace))
-    for (size_t i = 0; i < added.size() && from + i < c.items.size(); ++i)
-      added[i].selected = col == 0 ? c.items[from + i].selected : 0;
+  // Lines put in before a line of column 0 push the selection down with them;
+  // overwritten ones keep the selection of their line.
+  if (col == 0 && inside && !(mode & QORDlgLineReplace))
+    flags.insert(flags.begin() + static_cast<long>(from), added.size(), 0);
   int most = c.items.empty() ? -1 : c.items[c.longest].text.GetLengthInByte();
   const bool appending = from == c.items.size();
   QORDlgInsertLines(c.items, std::move(added), line, mode);
@@ -290,6 +287,7 @@ void l_QORDlgMultiList::ClearLine(std::vector<int> gone) {
   std::sort(gone.begin(), gone.end());
   gone.erase(std::unique(gone.begin(), gone.end()), gone.end());
   for (int line : gone) selectedCount -= IsSelect(line);
+  for (auto it = gone.rbegin(); it != gone.rend(); ++it) flags.erase(flags.begin() + *it);
   for (Column& c : columns) {
     size_t kept = 0, next = 0;
     for (size_t i = 0; i < c.items.size(); ++i) {
@@ -315,6 +313,7 @@ void l_QORDlgMultiList::ClearLine() {
     c.longest = 0;
     c.shownUpTo = 0;
   }
+  flags.clear();
   selectedCount = 0;
   contextualLine = currentLine = topLine = 0;
   changed(QORDlgUpdListItems | QORDlgUpdListSelection);

@@ -62,7 +62,7 @@ class l_QORDlgMultiList : public l_QORDlgControl {
   void Synchronize(l_QORDlgMultiList* other);
 
   // --- lines
-  int GetLineCount() const { return static_cast<int>(columns[0].items.size()); }
+  int GetLineCount() const { return static_cast<int>(flags.size()); }
   void GetColumnItem(int column, QORUnicodeString& text, int line);
   int SetColumnItems(int column, const QORUnicodeString* texts, int count, int line, unsigned long mode);
   void ClearLine(std::vector<int> gone);
@@ -81,7 +81,7 @@ class l_QORDlgMultiList : public l_QORDlgControl {
 
  private:
   struct Column {
-    QORDlgListLines items;  // only column 0's selected flags count
+    QORDlgListLines items;  // may be shorter than the table: shown padded with blanks
     QORUnicodeString title;
     unsigned long visibility = QORDlgShown;
     int textWidth = -1, pixelWidth = -1;
@@ -113,6 +113,7 @@ class l_QORDlgMultiList : public l_QORDlgControl {
   void arrange();
   void applyScrollBar();
   int columnPixels(const Column& c) const;
+  void naturalSize();
   int windowLines() const;
   int lineOfPosition(int position) const;
   // Moves the top line (clamped) on this list and the lists synchronized with it.
@@ -140,6 +141,7 @@ class l_QORDlgMultiList : public l_QORDlgControl {
   void recordSelect(l_QORDlgRecordIo& io);
 
   std::vector<Column> columns;
+  std::vector<short> flags;  // per line: selected; its size is the line count
   bool titlesGiven = false;
   int visibleColumnCount = 0;
   int visibleWidth = 20, visibleLines = 10;

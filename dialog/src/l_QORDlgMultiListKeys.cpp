@@ -41,7 +41,7 @@ void l_QORDlgMultiList::moveCurrent(int step, bool extend) {
     clearFlags();
     mark(target);
   } else if (IsSelect(target)) {
-    short& left = columns[0].items[static_cast<size_t>(target - step)].selected;
+    short& left = flags[static_cast<size_t>(target - step)];
     if (left) left = 0, --selectedCount;
   } else {
     mark(target);

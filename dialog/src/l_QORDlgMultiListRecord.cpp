@@ -22,10 +22,12 @@ void l_QORDlgMultiList::recordSelect(l_QORDlgRecordIo& io) {
   unsigned int updateState = static_cast<unsigned int>(pending);
   io.field(count, lastUpdateKind, updateState, top, needToSynchronizeTopItems);
   if (!io.replaying()) {
-    for (QORDlgListLine& l : columns[0].items)
-      if (l.selected) {
-        io.text(l.text);
-        io.detail("itemData= %s\n", l.text.c_str());
+    for (int line = 0; line < GetLineCount(); ++line)
+      if (IsSelect(line)) {
+        QORUnicodeString text;
+        GetColumnItem(0, text, line);
+        io.text(text);
+        io.detail("itemData= %s\n", text.c_str());
       }
   } else {
     clearFlags();

@@ -28,6 +28,8 @@ XtTranslations keyTranslations() {
   return parsed;
 }
 
+constexpr int kSeparatorWidth = 6;
+
 std::string indexed(const char* stem, size_t i) { return std::string(stem) + "[" + std::to_string(i) + "]"; }
 
 const char* const kScrollCallbacks[] = {XmNvalueChangedCallback, XmNdragCallback,         XmNincrementCallback,
@@ -55,10 +57,7 @@ void l_QORDlgMultiList::Build() {
     InstallFurtifHelpHandler(nullptr);
     applyTitles();
     arrange();
-    QORDlgListWidget::preferredSize(baseWidget, &dx, &dy);
-    Dimension barWidth = 0;
-    XtVaGetValues(vbar, XmNwidth, &barWidth, nullptr);
-    dx = std::max(dx, visibleWidth * charWidth + static_cast<int>(barWidth) + 4);
+    naturalSize();
     pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdListItems | QORDlgUpdListSelection | QORDlgUpdListFirst |
               QORDlgUpdPosition | QORDlgUpdVisibility;
   }
@@ -92,7 +91,7 @@ void l_QORDlgMultiList::buildColumn(size_t i) {
   XtAddEventHandler(c.list, ButtonPressMask, False, thirdButtonEH, this);
   XtOverrideTranslations(c.list, keyTranslations());
   c.sep = XtVaCreateWidget(indexed("sep", i).c_str(), xmSeparatorWidgetClass, mainForm, XmNorientation, XmVERTICAL,
-                           XmNwidth, 6, XmNtopAttachment, XmATTACH_FORM, XmNbottomAttachment, XmATTACH_FORM,
+                           XmNwidth, kSeparatorWidth, XmNtopAttachment, XmATTACH_FORM, XmNbottomAttachment, XmATTACH_FORM,
                            XmNleftAttachment, XmATTACH_WIDGET, XmNleftWidget, c.form, nullptr);
   XtAddEventHandler(c.sep, ButtonPressMask | ButtonReleaseMask | Button1MotionMask | EnterWindowMask, False,
                     separatorEH, this);
@@ -132,6 +131,21 @@ void l_QORDlgMultiList::update(unsigned long mask) {
   l_QORDlgControl::update(mask);
 }
 
+// The form under the columns asks for nothing of its own: the size is the
+// columns' widths beside the scroll bar, and a title above the visible lines.
+void l_QORDlgMultiList::naturalSize() {
+  XtWidgetGeometry list{}, title{};
+  XtQueryGeometry(columns[0].list, nullptr, &list);
+  if (titlesGiven) XtQueryGeometry(columns[0].frame, nullptr, &title);
+  Dimension barWidth = 0;
+  XtVaGetValues(vbar, XmNwidth, &barWidth, nullptr);
+  int width = 0;
+  for (const Column& c : columns)
+    if (c.visibility == QORDlgShown) width += columnPixels(c) + kSeparatorWidth;
+  dx = std::max(width, visibleWidth * charWidth) + barWidth + 8;
+  dy = list.height + title.height + 8;
+}
+
 // ---- contents ----
 
 int l_QORDlgMultiList::windowLines() const { return visibleLines; }
@@ -151,7 +165,7 @@ void l_QORDlgMultiList::applyItems() {
     const int have = QORDlgListWidget::itemCount(c.list), kept = static_cast<int>(c.shownUpTo);
     if (have > kept) XmListDeleteItemsPos(c.list, have - kept, kept + 1);
     QORDlgListWidget::append(c.list, c.items, c.shownUpTo, count);
-    c.shownUpTo = count;
+    c.shownUpTo = std::min(count, c.items.size());  // the blanks after them are not items
   }
 }
 
@@ -269,7 +283,7 @@ void l_QORDlgMultiList::userSelected(Widget list, const XmListCallbackStruct* cb
   if (multiple()) {
     if (windowed() && cbs->selection_type != XmINITIAL) {
       for (int l = topLine; l < std::min(topLine + windowLines(), GetLineCount()); ++l)
-        if (IsSelect(l)) columns[0].items[static_cast<size_t>(l)].selected = 0, --selectedCount;
+        if (IsSelect(l)) flags[static_cast<size_t>(l)] = 0, --selectedCount;
     } else {
       clearFlags();
     }
