@@ -4,6 +4,7 @@
 #   tour: click X Y          by a click of button 1 at root position X, Y
 #   tour: key KEYS           by pressing KEYS (xdotool's names, e.g. ctrl+p)
 #   tour: resize W H         by resizing the gallery's window
+#   tour: drag X1 Y1 X2 Y2   by a drag of button 1 from X1, Y1 to X2, Y2
 # followed by "done" on the gallery's standard input.
 #
 #   tolven_run_tour DIR LOG GALLERY [ARGS...]
@@ -37,6 +38,9 @@ tolven_run_tour() {
       xdotool mousemove "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" click 1
     elif [[ $line =~ ^tour:\ key\ ([A-Za-z0-9_+]+)$ ]]; then
       xdotool key "${BASH_REMATCH[1]}"
+    elif [[ $line =~ ^tour:\ drag\ ([0-9]+)\ ([0-9]+)\ ([0-9]+)\ ([0-9]+)$ ]]; then
+      xdotool mousemove "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" mousedown 1 \
+        mousemove "${BASH_REMATCH[3]}" "${BASH_REMATCH[4]}" mouseup 1
     elif [[ $line =~ ^tour:\ resize\ ([0-9]+)\ ([0-9]+)$ ]]; then
       local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} id
       id=$(xdotool search --name '^Tolven gallery$' | head -n 1)

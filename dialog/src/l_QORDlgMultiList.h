@@ -120,6 +120,7 @@ class l_QORDlgMultiList : public l_QORDlgControl {
   void scrollTo(int line, bool alsoSynchronized);
   int columnOfList(Widget list) const;
   static void scrolledCB(Widget w, XtPointer client, XtPointer call);
+  static void resizedEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);
   static void selectedCB(Widget w, XtPointer client, XtPointer call);
   static void activatedCB(Widget w, XtPointer client, XtPointer call);
   static void thirdButtonEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);
@@ -153,6 +154,7 @@ class l_QORDlgMultiList : public l_QORDlgControl {
   int needToSynchronizeTopItems = 0;
   int lastUpdateKind = KindProgram;
   int charWidth = 7;
+  int shownLines = 0;  // what windowLines() was when the lists were last filled
   std::vector<l_QORDlgMultiList*> synchronized;
   Widget mainForm = nullptr, vbar = nullptr;
   GC rubberGC = nullptr;

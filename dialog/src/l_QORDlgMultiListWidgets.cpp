@@ -4,6 +4,7 @@
 #include <Xm/Frame.h>
 #include <Xm/Label.h>
 #include <Xm/List.h>
+#include <Xm/ListP.h>
 #include <Xm/ScrollBar.h>
 #include <Xm/ScrolledW.h>
 #include <Xm/Separator.h>
@@ -52,6 +53,8 @@ void l_QORDlgMultiList::Build() {
     for (const char* cb : kScrollCallbacks) XtAddCallback(vbar, cb, scrolledCB, this);
     XtVaSetValues(baseWidget, XmNworkWindow, mainForm, XmNverticalScrollBar, vbar, nullptr);
     for (size_t i = 0; i < columns.size(); ++i) buildColumn(i);
+    XtAddEventHandler(columns[0].list, StructureNotifyMask, False, resizedEH, this);
+    shownLines = visibleLines;
     charWidth = QORDlgListWidget::charWidth(columns[0].list);
     InstallDestroyHandler();
     InstallFurtifHelpHandler(nullptr);
@@ -148,7 +151,20 @@ void l_QORDlgMultiList::naturalSize() {
 
 // ---- contents ----
 
-int l_QORDlgMultiList::windowLines() const { return visibleLines; }
+// The lines the lists have room for: Motif recounts them when the layout
+// gives the table another height.
+int l_QORDlgMultiList::windowLines() const {
+  if (!built || !mainForm) return visibleLines;
+  return std::max(1, reinterpret_cast<XmListWidget>(columns[0].list)->list.visibleItemCount);
+}
+
+// A new height shows more or fewer lines: the windowed lists take as many.
+void l_QORDlgMultiList::resizedEH(Widget, XtPointer client, XEvent* event, Boolean*) {
+  auto* self = static_cast<l_QORDlgMultiList*>(client);
+  if (event->type != ConfigureNotify || self->windowLines() == self->shownLines) return;
+  self->shownLines = self->windowLines();
+  self->applyNow();
+}
 
 int l_QORDlgMultiList::lineOfPosition(int position) const {
   return windowed() ? topLine + position - 1 : position - 1;
@@ -225,6 +241,8 @@ int l_QORDlgMultiList::columnPixels(const Column& c) const {
   return std::min(std::max(chars, 4), 2 * visibleWidth) * charWidth + 9;
 }
 
+// UNFINISHED: columns wider together than the table are clipped on the
+// right; the work area does not grow under a horizontal scroll bar yet.
 void l_QORDlgMultiList::arrange() {
   Widget previous = nullptr;
   std::vector<Widget> shown;

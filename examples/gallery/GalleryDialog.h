@@ -25,5 +25,6 @@ class GalleryDialog : public QORDlgDialog {
   void buildContainerFrame();
   void buildButtonsFrame();
   void buildScriptsFrame();
+  void buildListsFrame();  // GalleryLists.cpp
   QORDlgMotif* raw = nullptr;
 };

@@ -4,8 +4,10 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <sstream>
 
 #include "GalleryDialog.h"
+#include "QORDlgMultiList.h"
 
 GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppContext()) {
   // Each step: "screenshot NAME", "click PATH", "key KEYS", "resize W H". The
@@ -13,7 +15,11 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
   // Keys come with the first text field and the first document window (where
   // accelerators are spread over every control).
   steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
-           "click Buttons/Push", "click button:Apply",  "screenshot gallery-used", "resize 700 520",
+           "click Buttons/Push",
+           // The lists: a line picked with the pointer, moved with the keys, a column widened.
+           "click Lists/Parts", "click Lists/Table", "key Down", "key Down", "column Lists/Table 0 40",
+           "screenshot gallery-lists",
+           "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
   // Give the window manager time to show the window first.
@@ -54,6 +60,25 @@ bool GalleryTour::centre(const std::string& path, int* x, int* y) {
   return r.dx > 0 && r.dy > 0 && (*x > r.dx / 2 || *y > r.dy / 2);
 }
 
+// The middle of the separator right of a column, from the widths the table
+// was given in pixels: each column is followed by a 6-pixel separator.
+bool GalleryTour::separatorCentre(const std::string& arg, int* x, int* y) {
+  std::istringstream words(arg);
+  std::string path;
+  int column = 0;
+  if (!(words >> path >> column)) return false;
+  auto* table = dynamic_cast<QORDlgMultiList*>(dialog->Find(path.c_str()));
+  if (!table || !centre(path, x, y)) return false;
+  int left = 0;
+  table->GetAbsolutePosition(left, *y);
+  DRECT r{};
+  table->GetRectDimensions(&r);
+  *y += r.dy / 2;
+  for (int c = 0; c <= column; ++c) left += table->GetColumnPixelWidth(c) + (c < column ? 6 : 3);
+  *x = left;
+  return true;
+}
+
 // Gadgets have no window: their position is in their parent's.
 bool GalleryTour::widgetCentre(Widget w, int* x, int* y) {
   if (!w || !XtWindowOfObject(w)) return false;
@@ -80,6 +105,15 @@ void GalleryTour::next() {
       return;
     }
     std::printf("tour: click %d %d\n", x, y);
+  } else if (verb == "column") {
+    // "column PATH N DX": drags the separator right of column N of a table by DX pixels.
+    int x = 0, y = 0;
+    if (!separatorCentre(arg, &x, &y)) {
+      std::fprintf(stderr, "gallery tour: no column at %s\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: drag %d %d %d %d\n", x, y, x + std::stoi(arg.substr(arg.rfind(' ') + 1)), y);
   } else if (verb == "resize") {
     std::printf("tour: resize %s\n", arg.c_str());
   } else {

@@ -5,6 +5,7 @@
 //   tour: click X Y            click button 1 at root position X, Y
 //   tour: key KEYS             press keys (xdotool's names, e.g. ctrl+p)
 //   tour: resize W H           resize the gallery's window
+//   tour: drag X1 Y X2 Y       press button 1 at X1, Y, move to X2, Y, release
 #pragma once
 #include <X11/Intrinsic.h>
 
@@ -25,6 +26,8 @@ class GalleryTour {
   // button named by "button:OK" etc.), in root coordinates.
   bool centre(const std::string& path, int* x, int* y);
   static bool widgetCentre(Widget w, int* x, int* y);
+  // "PATH N DX": where the separator right of column N of that table is.
+  bool separatorCentre(const std::string& arg, int* x, int* y);
 
   GalleryDialog* dialog;
   // Kept: the last "done" arrives after Cancel has deleted the dialog.
