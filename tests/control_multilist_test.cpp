@@ -48,16 +48,6 @@ class MultiList : public AppSuite {
       EXPECT_EQ(ListItems(listOf(t, c)).size(), ListItems(listOf(t, 0)).size()) << "column " << c;
     }
   }
-  void clickRow(Widget list, int row, KeySym held = 0, int button = 1) {
-    int x = 0, y = 0;
-    ListRowPoint(list, row, &x, &y);
-    MoveTo(x, y);
-    if (held) XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), held), True, CurrentTime);
-    XTestFakeButtonEvent(TestDisplay(), button, True, CurrentTime);
-    XTestFakeButtonEvent(TestDisplay(), button, False, CurrentTime);
-    if (held) XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), held), False, CurrentTime);
-    Settle(350);
-  }
   QORCommand listener{nullptr, "listener"};
   std::vector<std::string> heard;
 };
@@ -198,7 +188,7 @@ TEST_F(MultiList, ClicksSelectWholeLinesInEveryColumnAsMotifDoes) {
     ASSERT_TRUE(win.Show());
     Settle(200);
     heard.clear();
-    for (auto [row, key] : c.clicks) clickRow(listOf(t, c.column), row, key);
+    for (auto [row, key] : c.clicks) ClickRow(listOf(t, c.column), row, key);
     EXPECT_EQ(selected(t), c.expected);
     EXPECT_EQ(t.GetSelectedColumn(), c.column);
     std::vector<int> shown;
@@ -233,7 +223,7 @@ TEST_F(MultiList, TheScrollBarAndThePageKeysMoveEveryColumn) {
     expectColumnsAgree(t);
     EXPECT_EQ(ListTop(listOf(follower, 1)), 11);
     // The page keys in a column's list.
-    clickRow(listOf(t, 1), 1);
+    ClickRow(listOf(t, 1), 1);
     Chord({XK_Next});
     EXPECT_EQ(t.GetFirstLine(), 20);
     Chord({XK_Prior});
@@ -250,7 +240,7 @@ TEST_F(MultiList, ArrowKeysMoveTheSelectionAndScroll) {
   listen(&t);
   ASSERT_TRUE(win.Show());
   Settle(200);
-  clickRow(listOf(t, 0), 9);  // line 8, near the bottom of the ten shown
+  ClickRow(listOf(t, 0), 9);  // line 8, near the bottom of the ten shown
   for (int i = 0; i < 3; ++i) Chord({XK_Down});
   EXPECT_EQ(selected(t), std::vector<int>{11});
   EXPECT_EQ(t.GetFirstLine(), 2);  // scrolled so that line 11 shows
@@ -278,7 +268,7 @@ TEST_F(MultiList, WindowedModeHoldsOnlyTheVisibleLines) {
     EXPECT_EQ(items.front(), "c" + std::to_string(c) + " 500");
   }
   EXPECT_EQ(ListSelected(listOf(t, 1)), std::vector<int>{6});
-  clickRow(listOf(t, 0), 3, 0, 3);
+  ClickRow(listOf(t, 0), 3, 0, 3);
   EXPECT_EQ(t.GetContextualLine(), 503);
   t.SetFirstLine(1 << 30);  // clamped to the last page
   EXPECT_EQ(t.GetFirstLine(), 990);
@@ -331,15 +321,6 @@ TEST_F(MultiList, BadInputIsShownOrIgnoredWithoutACrash) {
   EXPECT_EQ(t.GetLineCount(), 0);
 }
 
-template <typename F>
-std::string traced(char level, F fn) {
-  const char saved = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = level;
-  const std::string out = StdoutOf(fn);
-  l_QORDialog::record_trace = saved;
-  return out;
-}
-
 TEST_F(MultiList, ASelectionReplaysByTextAfterTheLinesWereReordered) {
   TestDialog win("RecWin");
   QORDlgMultiList t(&win, "Rec", QORDlgListMultiple);
@@ -351,7 +332,7 @@ TEST_F(MultiList, ASelectionReplaysByTextAfterTheLinesWereReordered) {
   Settle(20);
   l_QORDialog* l = t.GetLetterObject();
   QORMarshal m;
-  EXPECT_EQ(traced('2', [&] { EXPECT_EQ(l->SaveState(t.GetListSelectNotification(), m), 0); }),
+  EXPECT_EQ(TracedAt('2', [&] { EXPECT_EQ(l->SaveState(t.GetListSelectNotification(), m), 0); }),
             "/RECORD/ SaveState    QORDlgMultiList      /Command Name/ Rec /Notification/ "
             "QORDlgListSelectNotification\n"
             "/RECORD/ SaveState                         itemData= nut\n"
@@ -363,7 +344,7 @@ TEST_F(MultiList, ASelectionReplaysByTextAfterTheLinesWereReordered) {
   t.ClearLine();
   t.SetColumnItems(0, reordered, 4);
   listen(&t);
-  EXPECT_EQ(traced('1', [&] { EXPECT_EQ(l->RestoreState(t.GetListSelectNotification(), m), 0); }),
+  EXPECT_EQ(TracedAt('1', [&] { EXPECT_EQ(l->RestoreState(t.GetListSelectNotification(), m), 0); }),
             "/REPLAY/ RestoreState QORDlgMultiList      /Command Name/ Rec /Notification/ "
             "QORDlgListSelectNotification\n");
   EXPECT_EQ(selected(t), (std::vector<int>{0, 2}));

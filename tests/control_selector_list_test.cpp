@@ -41,16 +41,6 @@ class SelectorList : public AppSuite {
     }
     return out;
   }
-  void clickRow(Widget list, int row, std::initializer_list<KeySym> held = {}, int button = 1) {
-    int x = 0, y = 0;
-    ListRowPoint(list, row, &x, &y);
-    MoveTo(x, y);
-    for (KeySym k : held) XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), k), True, CurrentTime);
-    XTestFakeButtonEvent(TestDisplay(), button, True, CurrentTime);
-    XTestFakeButtonEvent(TestDisplay(), button, False, CurrentTime);
-    for (KeySym k : held) XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), k), False, CurrentTime);
-    Settle(350);  // past the multi-click time: the next click is not a double one
-  }
   QORCommand listener{nullptr, "listener"};
   std::vector<std::string> heard;
 };
@@ -110,8 +100,7 @@ TEST_F(SelectorList, ClicksAndShiftAndCtrlClicksSelectAsMotifShowsThem) {
     Settle(200);
     heard.clear();
     for (auto [row, key] : c.clicks) {
-      if (key) clickRow(listOf(list), row, {key});
-      else clickRow(listOf(list), row);
+      ClickRow(listOf(list), row, key);
     }
     EXPECT_EQ(selected(list), c.expected) << c.clicks.size();
     EXPECT_EQ(list.GetSelectCount(), static_cast<int>(c.expected.size()));
@@ -132,7 +121,7 @@ TEST_F(SelectorList, ThirdButtonDoubleClickAndDragStartFromALine) {
   ASSERT_TRUE(win.Show());
   Settle(200);
   Widget w = listOf(list);
-  clickRow(w, 2, {}, 3);
+  ClickRow(w, 2, 0, 3);
   EXPECT_EQ(list.GetContextualLine(), 2);
   int x = 0, y = 0;
   ListRowPoint(w, 1, &x, &y);
@@ -164,7 +153,9 @@ TEST_F(SelectorList, ThirdButtonDoubleClickAndDragStartFromALine) {
 
 TEST_F(SelectorList, ProgramSelectionFirstLineAndColumn) {
   TestDialog win("ProgWin");
-  QORDlgSelectorList single(&win, "Single"), multi(&win, "Multi", QORDlgListMultiple);
+  QORDlgSelectorList single(&win, "Single"), multi(&win, "Multi", QORDlgListMultiple), sized(&win, "Sized");
+  sized.SetVisibleTextHeight(4);
+  sized.SetVisibleTextWidth(30);
   const auto texts = Texts("n", 100);
   single.SetLine(texts.data(), 100);
   multi.SetLine(texts.data(), 100);
@@ -196,6 +187,13 @@ TEST_F(SelectorList, ProgramSelectionFirstLineAndColumn) {
   Settle(20);
   EXPECT_EQ(ListTop(listOf(single)), 51);
   EXPECT_EQ(single.GetFirstLine(), 50);
+  // Four lines high, thirty digits across with the list's margins.
+  EXPECT_EQ(Resource<int>(listOf(sized), XmNvisibleItemCount), 4);
+  XmString digits = XmStringCreateLocalized(const_cast<char*>("000000000000000000000000000000"));
+  const int text = XmStringWidth(Resource<XmRenderTable>(listOf(sized), XmNrenderTable), digits);
+  XmStringFree(digits);
+  EXPECT_GE(MotifGeo(listOf(sized)).w, text);
+  EXPECT_LT(MotifGeo(listOf(sized)).w, text + 40);
 }
 
 TEST_F(SelectorList, BadInputIsShownOrIgnoredWithoutACrash) {
@@ -222,16 +220,6 @@ TEST_F(SelectorList, BadInputIsShownOrIgnoredWithoutACrash) {
   EXPECT_LT(MotifGeo(WidgetOf(&list)).w, 1000);  // the width is the visible one, not the line's
 }
 
-// The trace of `fn` at record level `level`.
-template <typename F>
-std::string traced(char level, F fn) {
-  const char saved = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = level;
-  const std::string out = StdoutOf(fn);
-  l_QORDialog::record_trace = saved;
-  return out;
-}
-
 TEST_F(SelectorList, ASelectionReplaysByTextAfterTheLinesWereReordered) {
   TestDialog win("RecWin");
   QORDlgSelectorList list(&win, "Rec", QORDlgListMultiple);
@@ -242,7 +230,7 @@ TEST_F(SelectorList, ASelectionReplaysByTextAfterTheLinesWereReordered) {
   list.SetSelect(lines, 2, 0);
   l_QORDialog* l = list.GetLetterObject();
   QORMarshal m;
-  EXPECT_EQ(traced('2', [&] { EXPECT_EQ(l->SaveState(list.GetListSelectNotification(), m), 0); }),
+  EXPECT_EQ(TracedAt('2', [&] { EXPECT_EQ(l->SaveState(list.GetListSelectNotification(), m), 0); }),
             "/RECORD/ SaveState    QORDlgSelectorList   /Command Name/ Rec /Notification/ "
             "QORDlgListSelectNotification\n"
             "/RECORD/ SaveState                         _numberOfSelectedItems= 2 nbrElt= 4\n"
@@ -252,7 +240,7 @@ TEST_F(SelectorList, ASelectionReplaysByTextAfterTheLinesWereReordered) {
   list.ClearLine();
   list.SetLine(reordered, 4);
   listen(&list);
-  EXPECT_EQ(traced('2', [&] { EXPECT_EQ(l->RestoreState(list.GetListSelectNotification(), m), 0); }),
+  EXPECT_EQ(TracedAt('2', [&] { EXPECT_EQ(l->RestoreState(list.GetListSelectNotification(), m), 0); }),
             "/REPLAY/ RestoreState QORDlgSelectorList   /Command Name/ Rec /Notification/ "
             "QORDlgListSelectNotification\n"
             "/REPLAY/ RestoreState                      _numberOfSelectedItems= 2 nbrElt= 4\n"
@@ -262,6 +250,15 @@ TEST_F(SelectorList, ASelectionReplaysByTextAfterTheLinesWereReordered) {
   EXPECT_EQ(heard, std::vector<std::string>{"QORDlgListSelectNotification"});
   Settle(20);
   EXPECT_EQ(ListSelected(listOf(list)), (std::vector<int>{1, 3}));
+
+  // A damaged record claiming a million lines, with none behind: read up to
+  // the damage, whatever lines (an empty one too) the list has.
+  list.SetLine(QORUnicodeString(""));
+  QORMarshal damaged;
+  damaged << 1000000;
+  EXPECT_EQ(l->RestoreState(list.GetListSelectNotification(), damaged), 0);
+  EXPECT_FALSE(damaged.Good());
+  EXPECT_EQ(list.GetSelectCount(), 0);
 
   // A missing line ends the replay: status 987 (the low byte the parent sees).
   list.ClearLine(0);
@@ -287,16 +284,16 @@ TEST_F(SelectorList, ADragReplaysOntoTheLineWithItsText) {
   list.SetLine(texts, 3);
   ASSERT_TRUE(win.Show());
   Settle(100);
-  clickRow(listOf(list), 3, {}, 3);  // the contextual line: "three"
+  ClickRow(listOf(list), 3, 0, 3);  // the contextual line: "three"
   l_QORDialog* l = list.GetLetterObject();
   QORMarshal m;
-  EXPECT_EQ(traced('2', [&] { l->SaveState(&list.GetLetterObject()->dragButtonNotification, m); }),
+  EXPECT_EQ(TracedAt('2', [&] { l->SaveState(&list.GetLetterObject()->dragButtonNotification, m); }),
             "/RECORD/ SaveState    QORDlgSelectorList   /Command Name/ Drag /Notification/ "
             "QORDlgDragButtonNotification\n"
             "/RECORD/ SaveState                         _text= three contextualLine= 2\n");
   list.ClearLine(0);
   listen(&list);
-  traced('2', [&] { EXPECT_EQ(l->RestoreState(&l->dragButtonNotification, m), 0); });
+  TracedAt('2', [&] { EXPECT_EQ(l->RestoreState(&l->dragButtonNotification, m), 0); });
   EXPECT_EQ(list.GetContextualLine(), 2);
   EXPECT_EQ(l_QORInteractiveApplication::dragStartWidget, listOf(list));
   EXPECT_EQ(heard, std::vector<std::string>{"QORDlgDragButtonNotification"});

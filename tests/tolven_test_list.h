@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "QORDlgText.h"
+#include "l_QORDialog.h"
+#include "tolven_test_app.h"
+#include "tolven_test_control.h"
 
 inline std::vector<std::string> ListItems(Widget list) {
   XmStringTable items = nullptr;
@@ -39,6 +42,30 @@ inline void ListRowPoint(Widget list, int row, int* x, int* y) {
   Window child;
   XTranslateCoordinates(XtDisplay(list), XtWindow(list), DefaultRootWindow(XtDisplay(list)), px + 10, py + h / 2, x,
                         y, &child);
+}
+
+// Clicks `button` on the visible row `row` of `list`, with `held` down
+// (0: no key), then waits past the multi-click time.
+inline void ClickRow(Widget list, int row, KeySym held = 0, int button = 1) {
+  int x = 0, y = 0;
+  ListRowPoint(list, row, &x, &y);
+  MoveTo(x, y);
+  Display* d = TestDisplay();
+  if (held) XTestFakeKeyEvent(d, XKeysymToKeycode(d, held), True, CurrentTime);
+  XTestFakeButtonEvent(d, button, True, CurrentTime);
+  XTestFakeButtonEvent(d, button, False, CurrentTime);
+  if (held) XTestFakeKeyEvent(d, XKeysymToKeycode(d, held), False, CurrentTime);
+  Settle(350);
+}
+
+// The trace `fn` prints at record trace level `level`.
+template <typename F>
+std::string TracedAt(char level, F fn) {
+  const char saved = l_QORDialog::record_trace;
+  l_QORDialog::record_trace = level;
+  const std::string out = StdoutOf(fn);
+  l_QORDialog::record_trace = saved;
+  return out;
 }
 
 inline std::vector<QORUnicodeString> Texts(const std::string& stem, int count) {

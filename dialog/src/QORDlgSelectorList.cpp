@@ -40,7 +40,7 @@ void l_QORDlgSelectorList::Build() {
     InstallFurtifHelpHandler(nullptr);
     shownUpTo = 0;
     applyVisible();
-    QORDlgListWidget::preferredSize(baseWidget, &dx, &dy);
+    naturalSize();
     pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdListItems | QORDlgUpdListSelection | QORDlgUpdListFirst |
               QORDlgUpdPosition | QORDlgUpdVisibility;
   }
@@ -54,7 +54,13 @@ void l_QORDlgSelectorList::update(unsigned long mask) {
   if (built && list) {
     if (raised & QORDlgUpdListItems) applyItems();
     if (raised & (QORDlgUpdListItems | QORDlgUpdListSelection)) applySelection();
-    if (raised & QORDlgUpdListVisible) applyVisible();
+    if (raised & QORDlgUpdListVisible) {
+      applyVisible();
+      // Another natural size: the layout places the list again.
+      naturalSize();
+      pending |= QORDlgUpdSize | QORDlgUpdResize;
+      if (father) father->ChildMoved();
+    }
     if (raised & QORDlgUpdListFirst) applyFirst();
     const unsigned long mine = QORDlgPendingBits::List | QORDlgUpdTitle;
     pending &= ~mine;
@@ -85,11 +91,21 @@ void l_QORDlgSelectorList::applyFirst() {
 }
 
 void l_QORDlgSelectorList::applyVisible() {
-  Dimension margin = 0, shadow = 0, highlight = 0;
+  XtVaSetValues(list, XmNvisibleItemCount, visibleHeight, nullptr);
+}
+
+// The height Motif gives the visible lines; the width of the visible
+// characters, the list's margins and room for its vertical scroll bar, which
+// the scrolled window would otherwise size to the longest line.
+void l_QORDlgSelectorList::naturalSize() {
+  QORDlgListWidget::preferredSize(baseWidget, &dx, &dy);
+  Dimension margin = 0, shadow = 0, highlight = 0, spacing = 0, barWidth = 0;
+  Widget bar = nullptr;
   XtVaGetValues(list, XmNlistMarginWidth, &margin, XmNshadowThickness, &shadow, XmNhighlightThickness, &highlight,
                 nullptr);
-  const int width = visibleWidth * QORDlgListWidget::charWidth(list) + 2 * (margin + shadow + highlight);
-  XtVaSetValues(list, XmNvisibleItemCount, visibleHeight, XmNwidth, static_cast<Dimension>(width), nullptr);
+  XtVaGetValues(baseWidget, XmNverticalScrollBar, &bar, XmNspacing, &spacing, nullptr);
+  if (bar) XtVaGetValues(bar, XmNwidth, &barWidth, nullptr);
+  dx = visibleWidth * QORDlgListWidget::charWidth(list) + 2 * (margin + shadow + highlight + 2) + spacing + barWidth;
 }
 
 // ---- the user ----

@@ -31,9 +31,11 @@ void l_QORDlgMultiList::recordSelect(l_QORDlgRecordIo& io) {
       }
   } else {
     clearFlags();
-    for (int i = 0; i < count; ++i) {
+    // A damaged record may claim any count: reading stops with the stream.
+    for (int i = 0; i < count && io.good(); ++i) {
       QORUnicodeString text;
       io.text(text);
+      if (!io.good()) break;
       const int line = findText(0, text);
       if (line < 0) QORDlgListWidget::replayMissing("line selected", text.str());
       io.detail("itemData= %s\n", text.c_str());

@@ -121,6 +121,10 @@ void l_QORDlgMultiList::update(unsigned long mask) {
     if (raised & QORDlgUpdListVisible) {
       for (Column& c : columns) XtVaSetValues(c.list, XmNvisibleItemCount, visibleLines, nullptr);
       raised |= QORDlgUpdListArrange;
+      // Another natural size: the layout places the table again.
+      naturalSize();
+      pending |= QORDlgUpdSize | QORDlgUpdResize;
+      if (father) father->ChildMoved();
     }
     if (raised & QORDlgUpdListTitles) applyTitles();
     if (raised & QORDlgUpdListArrange) arrange();

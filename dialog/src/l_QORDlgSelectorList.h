@@ -68,6 +68,7 @@ class l_QORDlgSelectorList : public l_QORDlgControl {
   void applySelection();
   void applyFirst();
   void applyVisible();
+  void naturalSize();
   void recordSelect(l_QORDlgRecordIo& io);
   void recordDrag(l_QORDlgRecordIo& io);
 

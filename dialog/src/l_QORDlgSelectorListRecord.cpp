@@ -34,9 +34,11 @@ void l_QORDlgSelectorList::recordSelect(l_QORDlgRecordIo& io) {
   }
   for (QORDlgListLine& l : lines) l.selected = 0;
   selectedCount = 0;
-  for (int i = 0; i < count; ++i) {
+  // A damaged record may claim any count: reading stops with the stream.
+  for (int i = 0; i < count && io.good(); ++i) {
     QORUnicodeString text;
     io.text(text);
+    if (!io.good()) break;
     const int line = findText(text);
     if (line < 0) QORDlgListWidget::replayMissing("line selected", text.str());
     io.detail("_text= %s\n", text.c_str());
