@@ -194,9 +194,12 @@ void BM_Tolven_WindowedPage(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   auto* win = new TestDialog("BenchWindowed");
   auto* table = new QORDlgMultiList(win, "Table", QORDlgListWindowed);
-  // Short texts: the lines are stored, never turned into widget items.
+  // Texts of one width whatever the line count, so both draw the same.
   std::vector<QORUnicodeString> column(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) column[static_cast<size_t>(i)] = QORUnicodeString(std::to_string(i));
+  for (int i = 0; i < n; ++i) {
+    const std::string digits = std::to_string(i);
+    column[static_cast<size_t>(i)] = QORUnicodeString(std::string(7 - digits.size(), '0') + digits);
+  }
   for (int c = 0; c < 3; ++c) table->SetColumnItems(c, column.data(), n);
   win->SetVisibility(QORDlgShown);
   PumpIdle();

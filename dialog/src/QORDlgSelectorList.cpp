@@ -41,8 +41,10 @@ void l_QORDlgSelectorList::Build() {
     shownUpTo = 0;
     applyVisible();
     naturalSize();
-    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdListItems | QORDlgUpdListSelection | QORDlgUpdListFirst |
-              QORDlgUpdPosition | QORDlgUpdVisibility;
+    pending = (pending & ~QORDlgUpdTitle) | QORDlgUpdListItems | QORDlgUpdListSelection | QORDlgUpdPosition |
+              QORDlgUpdVisibility;
+    // A new list shows its first line and column already.
+    if (firstLine || firstColumn) pending |= QORDlgUpdListFirst;
   }
   update(0);
 }
