@@ -146,6 +146,14 @@ enum : unsigned long {
   QORDlgComboReplace = 0x80UL,  // SetLine mode: overwrite from the position on
 };
 
+// --- selector list (QORDlgSelectorList) and multi-column list (QORDlgMultiList)
+enum : unsigned long {
+  QORDlgListMultiple = 0x40000UL,  // several lines selected at once (Shift and Ctrl clicks)
+  // Multi-column list only: the widgets hold just the visible lines, and
+  // scrolling rewrites them, so a million lines scroll as cheaply as a hundred.
+  QORDlgListWindowed = 0x80000UL,
+};
+
 // --- what each class chain owns
 namespace QORDlgStyleBits {
 constexpr unsigned long Dialog = QORDlgGridLayout | QORDlgShown | QORDlgHidden | QORDlgSensitive | QORDlgInsensitive |
@@ -165,6 +173,8 @@ constexpr unsigned long NotifyButtons = QORDlgNotifyAbortRetryIgnore | QORDlgNot
 constexpr unsigned long Notify = NotifyKind | NotifyButtons | QORDlgNotifyModal | QORDlgNotifyHelp;
 constexpr unsigned long File = QORDlgFileModal | QORDlgFileHelp | QORDlgFileApply | QORDlgFileKept | QORDlgFileMultiple;
 
+constexpr unsigned long List = QORDlgListMultiple | QORDlgListWindowed;
+static_assert((Dialog & List) == 0, "list bits clash with the base's bits");
 static_assert((Dialog & ButtonState) == 0, "check and radio states clash with the base's bits");
 static_assert((Dialog & PushButton) == 0, "push button bits clash with the base's bits");
 static_assert((Dialog & Label) == 0, "label bits clash with the base's bits");

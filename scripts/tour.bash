@@ -2,10 +2,9 @@
 # and acts for it. Every line the gallery writes goes to LOG; a request line
 #   tour: screenshot NAME    is answered by a picture DIR/NAME.png
 #   tour: click X Y          by a click of button 1 at root position X, Y
-#   tour: drag X Y TX TY     by a drag with button 1 from X, Y to TX, TY
+#   tour: drag X1 Y1 X2 Y2   by a drag with button 1, in steps as a hand moves
 #   tour: key KEYS           by pressing KEYS (xdotool's names, e.g. ctrl+p)
 #   tour: resize W H         by resizing the gallery's window
-#   tour: drag X1 Y1 X2 Y2   by a drag with button 1, in steps as a hand moves
 # followed by "done" on the gallery's standard input.
 #
 #   tolven_run_tour DIR LOG GALLERY [ARGS...]

@@ -23,6 +23,8 @@
 #include "QORDlgFrame.h"
 #include "QORDlgIconBox.h"
 #include "QORDlgLabel.h"
+#include "QORDlgMultiList.h"
+#include "QORDlgSelectorList.h"
 #include "QORDlgPushButton.h"
 #include "QORDlgRadioButton.h"
 #include "QORDlgSeparator.h"
@@ -147,6 +149,12 @@ const ClassRow kRows[] = {
        return combo;
      },
      drags({"QORDlgComboSelectNotification", "QORDlgComboModifyNotification", "QORDlgComboDropNotification"})},
+    {"QORDlgSelectorList", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSelectorList},
+     {"QORDlgSelectorList", "QORDlgControl", "QORDialog"}, make<QORDlgSelectorList, QORDlgListMultiple>,
+     button({"QORDlgListSelectNotification", "QORDlgListActivateNotification"})},
+    {"QORDlgMultiList", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeMultiList},
+     {"QORDlgMultiList", "QORDlgControl", "QORDialog"}, make<QORDlgMultiList, QORDlgListWindowed>,
+     drags({"QORDlgListSelectNotification", "QORDlgListActivateNotification"})},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }

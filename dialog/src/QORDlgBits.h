@@ -49,6 +49,16 @@ enum : unsigned long {
   QORDlgUpdLines = 0x8000000,     // combo: the list is refilled
 };
 
+// --- pending update: selector and multi-column lists (leaf classes)
+enum : unsigned long {
+  QORDlgUpdListItems = 0x1000000,      // the widgets' items follow the lines
+  QORDlgUpdListSelection = 0x2000000,  // the widgets' selection follows the flags
+  QORDlgUpdListFirst = 0x4000000,      // first line and column
+  QORDlgUpdListVisible = 0x8000000,    // visible width and line count
+  QORDlgUpdListTitles = 0x10000000,    // multi-column list: the column titles
+  QORDlgUpdListArrange = 0x20000000,   // multi-column list: column order, visibility and widths
+};
+
 namespace QORDlgPendingBits {
 constexpr unsigned long Dialog = QORDlgUpdResize | QORDlgUpdReparent | QORDlgUpdChildren | QORDlgUpdTitle |
                                  QORDlgUpdCursor | QORDlgUpdSize | QORDlgUpdPosition | QORDlgUpdVisibility |
@@ -57,6 +67,9 @@ constexpr unsigned long Dialog = QORDlgUpdResize | QORDlgUpdReparent | QORDlgUpd
 constexpr unsigned long Window = QORDlgUpdMenuBar | QORDlgUpdFullScreen;
 constexpr unsigned long DialogBox =
     QORDlgUpdGrowDone | QORDlgUpdButtonTitles | QORDlgUpdDefaultButton | QORDlgUpdButtonSensitivity;
+constexpr unsigned long List = QORDlgUpdListItems | QORDlgUpdListSelection | QORDlgUpdListFirst |
+                               QORDlgUpdListVisible | QORDlgUpdListTitles | QORDlgUpdListArrange;
+static_assert((Dialog & List) == 0, "list pending bits clash with the base's");
 static_assert((Dialog & Window) == 0, "window pending bits clash with the base's");
 static_assert(((Dialog | Window) & DialogBox) == 0, "dialog box pending bits clash with the window's or base's");
 // Notify and file boxes share the dialog box's title and sensitivity bits.

@@ -14,6 +14,8 @@ class l_QORDlgRecordIo {
  public:
   l_QORDlgRecordIo(QORMarshal& stream, bool replay) : stream(stream), replay(replay) {}
   bool replaying() const { return replay; }
+  // False once a field could not be read (a damaged or truncated record).
+  bool good() const { return stream.Good(); }
 
   // Recorded fields, in order: written from the values, or read back into them.
   template <typename... T>

@@ -26,6 +26,7 @@
 #include "QORDlgBmp.h"
 #include "l_QORDlgCombo.h"
 #include "l_QORDlgControl.h"
+#include "l_QORDlgMultiList.h"
 #include "l_QORDlgDesktopShell.h"
 #include "l_QORDlgIconBox.h"
 #include "l_QORInteractiveApplicationShared.h"
@@ -149,9 +150,8 @@ Cursor createPixmapCursor(Display* d) {
 
 // The actions are registered at start-up so translation tables naming them
 // parse. "Motion" and "Accelerator" reach the controls, "MotionIconBox" the
-// icon boxes, the combo's Up and Down its letter; the bodies of the others
-// come with the controls that use them (lists). Until then those do nothing.
-void pendingAction(Widget, XEvent*, String*, Cardinal*) {}
+// icon boxes, the combo's Up and Down its letter, the six List ones the
+// multi-column list.
 
 XtActionsRec toolkitActions[] = {
     {const_cast<String>("QORDlgComboUp"), l_QORDlgCombo::ComboUpCB},
@@ -159,12 +159,12 @@ XtActionsRec toolkitActions[] = {
     {const_cast<String>("Motion"), l_QORDlgControl::MotionCB},
     {const_cast<String>("Accelerator"), l_QORDlgControl::AcceleratorCB},
     {const_cast<String>("MotionIconBox"), l_QORDlgIconBox::MotionIconBoxCB},
-    {const_cast<String>("ListNextItemCB"), pendingAction},
-    {const_cast<String>("ListPrevItemCB"), pendingAction},
-    {const_cast<String>("ListExtendNextItemCB"), pendingAction},
-    {const_cast<String>("ListExtendPrevItemCB"), pendingAction},
-    {const_cast<String>("ListPageUpCB"), pendingAction},
-    {const_cast<String>("ListPageDownCB"), pendingAction},
+    {const_cast<String>("ListNextItemCB"), l_QORDlgMultiList::ListNextItemCB},
+    {const_cast<String>("ListPrevItemCB"), l_QORDlgMultiList::ListPrevItemCB},
+    {const_cast<String>("ListExtendNextItemCB"), l_QORDlgMultiList::ListExtendNextItemCB},
+    {const_cast<String>("ListExtendPrevItemCB"), l_QORDlgMultiList::ListExtendPrevItemCB},
+    {const_cast<String>("ListPageUpCB"), l_QORDlgMultiList::ListPageUpCB},
+    {const_cast<String>("ListPageDownCB"), l_QORDlgMultiList::ListPageDownCB},
 };
 
 // ---- icon cache ----

@@ -61,6 +61,7 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
   buildPagesFrame();
   buildSteppersFrame();
   buildValuesFrame();
+  buildListsFrame();
   arrangeFamilies();
   SetGridColumnResizable(0, 1);
   SetGridRowResizable(0, 1);

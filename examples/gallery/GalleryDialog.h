@@ -38,6 +38,7 @@ class GalleryDialog : public QORDlgDialog {
   static QORDialog* findFrom(QORDialog* from, const char* path);
   void buildSteppersFrame();  // GallerySteppers.cpp
   void buildValuesFrame();  // GalleryValues.cpp
+  void buildListsFrame();  // GalleryLists.cpp
   QORDlgMotif* raw = nullptr;
   QORDlgTabContainer* families = nullptr;
 };

@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <sstream>
 
 #include "GalleryDialog.h"
 #include "GalleryPages.h"
+#include "QORDlgMultiList.h"
 
 GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppContext()) {
   // Each step: "screenshot NAME", "click PATH", "key KEYS", "resize W H",
@@ -24,6 +26,10 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
            // Values: a length typed in millimetres, a combo dropped and closed.
            "click Values/Length", "key ctrl+slash", "key 4", "key 2", "key Return", "drop Values/Editable",
            "screenshot gallery-combo", "drop Values/Editable",
+           "page Lists",
+           // The lists: a line picked with the pointer, moved with the keys, a column widened.
+           "click Lists/Parts", "click Lists/Table", "key Down", "key Down", "column Lists/Table 0 40",
+           "screenshot gallery-lists",
            "page Dragging",
            // Choose an icon of the palette, then drag the card into the basket.
            "click Dragging/Palette", "screenshot gallery-palette", "click Dragging/Palette/open",
@@ -76,6 +82,25 @@ bool GalleryTour::centre(const std::string& path, int* x, int* y) {
   *x += r.dx / 2;
   *y += r.dy / 2;
   return r.dx > 0 && r.dy > 0 && (*x > r.dx / 2 || *y > r.dy / 2);
+}
+
+// The middle of the separator right of a column, from the widths the table
+// was given in pixels: each column is followed by a 6-pixel separator.
+bool GalleryTour::separatorCentre(const std::string& arg, int* x, int* y) {
+  std::istringstream words(arg);
+  std::string path;
+  int column = 0;
+  if (!(words >> path >> column)) return false;
+  auto* table = dynamic_cast<QORDlgMultiList*>(dialog->Find(path.c_str()));
+  if (!table || !centre(path, x, y)) return false;
+  int left = 0;
+  table->GetAbsolutePosition(left, *y);
+  DRECT r{};
+  table->GetRectDimensions(&r);
+  *y += r.dy / 2;
+  for (int c = 0; c <= column; ++c) left += table->GetColumnPixelWidth(c) + (c < column ? 6 : 3);
+  *x = left;
+  return true;
 }
 
 // Gadgets have no window: their position is in their parent's.
@@ -142,6 +167,15 @@ void GalleryTour::next() {
       return;
     }
     std::printf("tour: click %d %d\n", x + r.dx / 2 - r.dy / 2, y);
+  } else if (verb == "column") {
+    // "column PATH N DX": drags the separator right of column N of a table by DX pixels.
+    int x = 0, y = 0;
+    if (!separatorCentre(arg, &x, &y)) {
+      std::fprintf(stderr, "gallery tour: no column at %s\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: drag %d %d %d %d\n", x, y, x + std::stoi(arg.substr(arg.rfind(' ') + 1)), y);
   } else if (verb == "resize") {
     std::printf("tour: resize %s\n", arg.c_str());
   } else {

@@ -6,7 +6,6 @@
 //   tour: drag X Y TX TY       press button 1 at X, Y, move to TX, TY, release
 //   tour: key KEYS             press keys (xdotool's names, e.g. ctrl+p)
 //   tour: resize W H           resize the gallery's window
-//   tour: drag X1 Y1 X2 Y2     drag with button 1 from one root position to another
 #pragma once
 #include <X11/Intrinsic.h>
 
@@ -27,6 +26,8 @@ class GalleryTour {
   // button named by "button:OK" etc.), in root coordinates.
   bool centre(const std::string& path, int* x, int* y);
   static bool widgetCentre(Widget w, int* x, int* y);
+  // "PATH N DX": where the separator right of column N of that table is.
+  bool separatorCentre(const std::string& arg, int* x, int* y);
 
   GalleryDialog* dialog;
   // Kept: the last "done" arrives after Cancel has deleted the dialog.

@@ -1,0 +1,303 @@
+// The list controls against raw Motif doing the same work: filling a list box
+// and a three-column table with many lines in one call and showing them
+// (raw: XmListAddItems of the same texts, per column); adding lines one call
+// at a time (the toolkit's cost per line stays flat); scrolling one page of a
+// windowed table of 1000 and of 1 000 000 lines; and the memory per line.
+// The closing lines give the ratios. Memory is measured by RSS, so run each
+// BM_Memory_* alone (--benchmark_filter) in a fresh process.
+#include <benchmark/benchmark.h>
+
+#include <X11/Shell.h>
+#include <Xm/Form.h>
+#include <Xm/List.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "QORDlgMultiList.h"
+#include "QORDlgSelectorList.h"
+#include "tolven_test_dialog.h"
+
+namespace {
+QORInteractiveApplication* app = nullptr;
+
+void drain() {
+  l_QORInteractiveApplication* l = app->GetLetterObject();
+  XSync(l->GetDisplay(), False);
+  while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
+}
+
+// N texts of about 40 characters, column by column, made once.
+const std::vector<QORUnicodeString>& texts(int n, int column = 0) {
+  static std::map<std::pair<int, int>, std::vector<QORUnicodeString>> made;
+  auto& v = made[{n, column}];
+  if (v.empty())
+    for (int i = 0; i < n; ++i)
+      v.emplace_back("column " + std::to_string(column) + " line " + std::to_string(i) + " of the bench table");
+  return v;
+}
+
+Widget rawShell() {
+  l_QORInteractiveApplication* l = app->GetLetterObject();
+  return XtVaAppCreateShell("RawLists", "TolvenBench", topLevelShellWidgetClass, l->GetDisplay(), XmNvisual,
+                            l->GetVisual(), XmNdepth, l->GetDepth(), XmNcolormap, l->GetColormap(), nullptr);
+}
+
+// A raw scrolled list under `parent` holding the texts, added in one call.
+Widget rawList(Widget parent, const std::vector<QORUnicodeString>& lines, int x) {
+  Arg a[3];
+  XtSetArg(a[0], XmNvisibleItemCount, 10);
+  XtSetArg(a[1], XmNleftAttachment, XmATTACH_FORM);
+  XtSetArg(a[2], XmNleftOffset, x);
+  Widget list = XmCreateScrolledList(parent, const_cast<char*>("raw"), a, 3);
+  std::vector<XmString> items;
+  items.reserve(lines.size());
+  for (const QORUnicodeString& t : lines)
+    items.push_back(XmStringGenerate(const_cast<char*>(t.c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG),
+                                     XmCHARSET_TEXT, nullptr));
+  XmListAddItems(list, items.data(), static_cast<int>(items.size()), 0);
+  for (XmString s : items) XmStringFree(s);
+  XtManageChild(list);
+  return list;
+}
+
+void showRaw(Widget shell) {
+  XtRealizeWidget(shell);
+  XtPopup(shell, XtGrabNone);
+  drain();
+}
+
+void closeToolkit(TestDialog* win) {
+  delete win;
+  PumpIdle();
+  drain();
+}
+
+// ---- filling in one call, then showing ----
+
+void BM_Tolven_SelectorFill(benchmark::State& state) {
+  const auto& lines = texts(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    auto* win = new TestDialog("BenchSelector");
+    auto* list = new QORDlgSelectorList(win, "List");
+    list->SetLine(lines.data(), static_cast<int>(lines.size()));
+    win->SetVisibility(QORDlgShown);
+    PumpIdle();
+    drain();
+    state.PauseTiming();
+    closeToolkit(win);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_Tolven_SelectorFill)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_RawMotif_SelectorFill(benchmark::State& state) {
+  const auto& lines = texts(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    Widget shell = rawShell();
+    Widget form = XtVaCreateManagedWidget("form", xmFormWidgetClass, shell, nullptr);
+    rawList(form, lines, 0);
+    showRaw(shell);
+    state.PauseTiming();
+    XtDestroyWidget(shell);
+    drain();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_RawMotif_SelectorFill)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_Tolven_TableFill(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    auto* win = new TestDialog("BenchTable");
+    auto* table = new QORDlgMultiList(win, "Table");
+    for (int c = 0; c < 3; ++c) table->SetColumnItems(c, texts(n, c).data(), n);
+    win->SetVisibility(QORDlgShown);
+    PumpIdle();
+    drain();
+    state.PauseTiming();
+    closeToolkit(win);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_Tolven_TableFill)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_RawMotif_TableFill(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    Widget shell = rawShell();
+    Widget form = XtVaCreateManagedWidget("form", xmFormWidgetClass, shell, nullptr);
+    for (int c = 0; c < 3; ++c) rawList(form, texts(n, c), 200 * c);
+    showRaw(shell);
+    state.PauseTiming();
+    XtDestroyWidget(shell);
+    drain();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_RawMotif_TableFill)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// ---- one line per call: the toolkit's time per line stays flat ----
+
+void BM_Tolven_SelectorOneByOne(benchmark::State& state) {
+  const auto& lines = texts(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    auto* win = new TestDialog("BenchOneByOne");
+    auto* list = new QORDlgSelectorList(win, "List");
+    win->SetVisibility(QORDlgShown);
+    PumpIdle();
+    for (const QORUnicodeString& t : lines) list->SetLine(t);
+    PumpIdle();
+    drain();
+    state.PauseTiming();
+    closeToolkit(win);
+    state.ResumeTiming();
+  }
+  state.counters["s_per_line"] = benchmark::Counter(static_cast<double>(lines.size()),
+                                                     benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Tolven_SelectorOneByOne)->Arg(25000)->Arg(50000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_RawMotif_SelectorOneByOne(benchmark::State& state) {
+  const auto& lines = texts(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    Widget shell = rawShell();
+    Widget form = XtVaCreateManagedWidget("form", xmFormWidgetClass, shell, nullptr);
+    Widget list = rawList(form, {}, 0);
+    showRaw(shell);
+    for (const QORUnicodeString& t : lines) {
+      XmString s = XmStringGenerate(const_cast<char*>(t.c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG),
+                                    XmCHARSET_TEXT, nullptr);
+      XmListAddItem(list, s, 0);
+      XmStringFree(s);
+    }
+    drain();
+    state.PauseTiming();
+    XtDestroyWidget(shell);
+    drain();
+    state.ResumeTiming();
+  }
+  state.counters["s_per_line"] = benchmark::Counter(static_cast<double>(lines.size()),
+                                                     benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_RawMotif_SelectorOneByOne)->Arg(5000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+// ---- windowed scrolling: one page down and back up ----
+
+void BM_Tolven_WindowedPage(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  auto* win = new TestDialog("BenchWindowed");
+  auto* table = new QORDlgMultiList(win, "Table", QORDlgListWindowed);
+  // Texts of one width whatever the line count, so both draw the same.
+  std::vector<QORUnicodeString> column(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    const std::string digits = std::to_string(i);
+    column[static_cast<size_t>(i)] = QORUnicodeString(std::string(7 - digits.size(), '0') + digits);
+  }
+  for (int c = 0; c < 3; ++c) table->SetColumnItems(c, column.data(), n);
+  win->SetVisibility(QORDlgShown);
+  PumpIdle();
+  drain();
+  int top = n / 2;
+  for (auto _ : state) {
+    top = top == n / 2 ? n / 2 + 10 : n / 2;
+    table->SetFirstLine(top);
+    drain();
+  }
+  closeToolkit(win);
+}
+BENCHMARK(BM_Tolven_WindowedPage)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// ---- memory per line (RSS), each alone in its process ----
+
+long residentBytes() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0, resident = 0;
+  statm >> pages >> resident;
+  return resident * sysconf(_SC_PAGESIZE);
+}
+
+void BM_Memory_Tolven(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  std::vector<QORUnicodeString> lines;
+  for (int i = 0; i < n; ++i) lines.emplace_back(std::string(40, static_cast<char>('a' + i % 26)));
+  const long before = residentBytes();
+  TestDialog* win = nullptr;
+  for (auto _ : state) {
+    win = new TestDialog("BenchMemory");
+    auto* list = new QORDlgSelectorList(win, "List");
+    list->SetLine(lines.data(), n);
+    win->SetVisibility(QORDlgShown);
+    PumpIdle();
+    drain();
+  }
+  state.counters["bytes_per_line"] = static_cast<double>(residentBytes() - before) / n;
+  closeToolkit(win);
+}
+BENCHMARK(BM_Memory_Tolven)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_Memory_RawMotif(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  std::vector<QORUnicodeString> lines;
+  for (int i = 0; i < n; ++i) lines.emplace_back(std::string(40, static_cast<char>('a' + i % 26)));
+  const long before = residentBytes();
+  Widget shell = nullptr;
+  for (auto _ : state) {
+    shell = rawShell();
+    Widget form = XtVaCreateManagedWidget("form", xmFormWidgetClass, shell, nullptr);
+    rawList(form, lines, 0);
+    showRaw(shell);
+  }
+  state.counters["bytes_per_line"] = static_cast<double>(residentBytes() - before) / n;
+  XtDestroyWidget(shell);
+}
+BENCHMARK(BM_Memory_RawMotif)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs)
+      if (r.run_type == Run::RT_Iteration) {
+        const double n = ++counts[r.benchmark_name()];
+        double& t = times[r.benchmark_name()];
+        t += (r.GetAdjustedRealTime() - t) / n;
+      }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> times;
+  std::map<std::string, int> counts;
+};
+
+void ratio(const RatioReporter& r, const char* what, const std::string& tolven, const std::string& raw) {
+  auto a = r.times.find(tolven), b = r.times.find(raw);
+  if (a != r.times.end() && b != r.times.end() && b->second > 0)
+    std::printf("%s: %.3f\n", what, a->second / b->second);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("DISPLAY")) {
+    std::fprintf(stderr, "lists_bench needs DISPLAY\n");
+    return 1;
+  }
+  static char arg0[] = "lists_bench";
+  static char* xargv[] = {arg0, nullptr};
+  app = new QORInteractiveApplication(nullptr, "ListsBench");
+  app->BuildApplicationEnvironment(1, xargv, environ);
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  ratio(reporter, "list box, 100000 lines, toolkit / raw Motif", "BM_Tolven_SelectorFill/100000",
+        "BM_RawMotif_SelectorFill/100000");
+  ratio(reporter, "3-column table, 100000 lines, toolkit / raw Motif", "BM_Tolven_TableFill/100000",
+        "BM_RawMotif_TableFill/100000");
+  ratio(reporter, "windowed page, 1000000 / 1000 lines", "BM_Tolven_WindowedPage/1000000",
+        "BM_Tolven_WindowedPage/1000");
+  return 0;
+}
