@@ -8,12 +8,15 @@
 #include <X11/Xft/Xft.h>
 #include <X11/Xutil.h>
 #include <Xm/Label.h>
+#include <Xm/Text.h>
 #include <langinfo.h>
 #include <stdlib.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
+#include "QORDlgEditor.h"
 #include "QORDlgFrame.h"
 #include "QORDlgLabel.h"
 #include "QORDlgPushButton.h"
@@ -22,6 +25,7 @@
 #include "tolven_test_app.h"
 #include "tolven_test_control.h"
 #include "tolven_test_dialog.h"
+#include "l_QORDlgEditor.h"
 
 namespace {
 
@@ -227,6 +231,52 @@ TEST_F(UnicodeText, CharactersTheFaceLacksAreDrawnWithAFaceThatHasThem) {
     XtDestroyWidget(raw);
   }
   delete label;
+}
+
+// The family of the font the widget's text is set in.
+std::string MainFamily(Widget w) {
+  XftFont* font = MainFont(w);
+  FcChar8* name = nullptr;
+  if (font) FcPatternGetString(font->pattern, FC_FAMILY, 0, &name);
+  return name ? reinterpret_cast<const char*>(name) : "";
+}
+
+TEST_F(UnicodeText, AnEditorDrawsWhatItsFaceLacksInAFaceThatHasItAll) {
+  // A field holds the locale's form: outside UTF-8 the CJK is '?' and the face stays.
+  const bool utf8 = MB_CUR_MAX > 1;
+  TestDialog win("EdCjk");
+  QORDlgEditor plain(&win, "Plain"), ed(&win, "Ed");
+  plain.SetRectDimensions(10, 10, 30, 300);
+  ed.SetRectDimensions(50, 10, 30, 300);
+  plain.SetText("abc");
+  ed.SetText("\xE6\x95\xB0\xE9\x87\x8F abc");  // 数量 abc
+  ASSERT_TRUE(win.Show());
+  Widget w = static_cast<l_QORDlgEditor*>(ed.GetLetterObject())->GetTextWidget();
+  Widget p = static_cast<l_QORDlgEditor*>(plain.GetLetterObject())->GetTextWidget();
+  const std::string sans = MainFamily(p);
+  ASSERT_FALSE(XftCharExists(XtDisplay(p), MainFont(p), 0x6570)) << "the face has CJK: nothing to switch";
+  const struct {
+    const char* what;
+    std::function<void()> change;
+    bool cjk;  // the text holds CJK
+  } steps[] = {
+      {"given by the program", [] {}, true},
+      {"plain again", [&] { ed.SetText("abc"); }, false},
+      {"typed", [&] { XmTextInsert(w, 0, const_cast<char*>("\xE9\x87\x8F")); }, true},  // 量
+      {"typed away", [&] { XmTextSetString(w, const_cast<char*>("xyz")); }, false},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.change();
+    PumpIdle();
+    XftFont* font = MainFont(w);
+    ASSERT_NE(font, nullptr);
+    const bool glyphs = step.cjk && utf8;
+    for (FcChar32 c : {0x6570u, 0x91CFu}) EXPECT_EQ(XftCharExists(XtDisplay(w), font, c), glyphs) << c;
+    EXPECT_TRUE(XftCharExists(XtDisplay(w), font, 'a'));
+    EXPECT_EQ(MainFamily(w) == sans, !glyphs) << MainFamily(w);
+  }
+  EXPECT_EQ(MainFamily(p), sans);
 }
 
 TEST_F(UnicodeText, ACoreFontFaceShowsLatin1AndQuestionMarksForTheRest) {

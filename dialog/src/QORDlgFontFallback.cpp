@@ -141,3 +141,27 @@ XmString QORDlgFontFallback::generate(const std::string& utf8, FcPattern* main) 
   }
   return appendRun(out, run, runTag);
 }
+
+std::string QORDlgFontFallback::coveringFamily(const std::string& utf8, FcPattern* main) {
+  const Coverage& face = coverage(main);
+  if (drawnByMain(utf8, face)) return std::string();
+  FcCharSet* text = FcCharSetCreate();
+  const Fallback* lacking = nullptr;
+  for (size_t i = 0; i < utf8.size();) {
+    char32_t c = 0;
+    i += static_cast<size_t>(std::max(qor_utf8::Decode(utf8, i, &c), 1));
+    if (c < 0x20) continue;
+    FcCharSetAddChar(text, c);
+    const std::string& tag = tagFor(c, face);
+    for (const Fallback& f : face.fallbacks)
+      if (!lacking && !tag.empty() && f.tag == tag) lacking = &f;
+  }
+  std::string family = lacking ? lacking->family : std::string();
+  for (const Fallback& f : face.fallbacks)
+    if (FcCharSetIsSubset(text, f.chars)) {
+      family = f.family;
+      break;
+    }
+  FcCharSetDestroy(text);
+  return family;
+}

@@ -26,6 +26,10 @@ class QORDlgFontFallback {
   static XmString segment(const std::string& text, const char* tag);
   // A compound string of `utf8` whose runs `main` lacks carry a fallback tag.
   static XmString generate(const std::string& utf8, FcPattern* main);
+  // For a text field, which draws with one font: "" when `main` draws all of
+  // `utf8`, else the first family of its fallback list that draws it all (or
+  // at least its first character `main` lacks).
+  static std::string coveringFamily(const std::string& utf8, FcPattern* main);
 
  private:
   struct Fallback {

@@ -49,6 +49,29 @@ XmParseTable newlineTable() {
   return table;
 }
 
+// The family and point size of the first rendition of `table` when it is Xft.
+bool xftFace(XmRenderTable table, std::string* family, int* points) {
+  XmStringTag* tags = nullptr;
+  const int n = table ? XmRenderTableGetTags(table, &tags) : 0;
+  bool xft = false;
+  if (n > 0) {
+    XmRendition r = XmRenderTableGetRendition(table, tags[0]);
+    XmFontType type = XmFONT_IS_FONT;
+    char* name = nullptr;
+    Arg args[3];
+    XtSetArg(args[0], XmNfontType, &type);
+    XtSetArg(args[1], XmNfontName, &name);
+    XtSetArg(args[2], XmNfontSize, points);
+    XmRenditionRetrieve(r, args, 3);
+    xft = type == XmFONT_IS_XFT;
+    *family = name && name != reinterpret_cast<char*>(XmAS_IS) ? name : "";
+    XmRenditionFree(r);
+  }
+  for (int i = 0; i < n; ++i) XtFree(tags[i]);
+  XtFree(reinterpret_cast<char*>(tags));
+  return xft;
+}
+
 bool utf8Locale() { return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0; }
 
 }  // namespace
@@ -145,4 +168,31 @@ void QORDlgText::noteRenderTable(Face face, XmRenderTable table) {
   }
   for (int i = 0; i < n; ++i) XtFree(tags[i]);
   XtFree(reinterpret_cast<char*>(tags));
+}
+
+std::string QORDlgText::fieldFamily(XmRenderTable table, const QORUnicodeString& text) {
+  std::string family;
+  int points = 0;
+  // A single-byte locale's field holds Latin-1 only (see toLocale), which the face has.
+  if (MB_CUR_MAX == 1 || !xftFace(table, &family, &points)) return std::string();
+  FcPattern* main = QORDlgFontFallback::match(family.empty() ? nullptr : family.c_str());
+  return QORDlgFontFallback::coveringFamily(text.str(), main);
+}
+
+XmRenderTable QORDlgText::withFamily(Widget w, XmRenderTable table, const std::string& family) {
+  std::string base;
+  int points = 0;
+  xftFace(table, &base, &points);
+  XmStringTag* tags = nullptr;
+  const int n = XmRenderTableGetTags(table, &tags);
+  QORDlgArgs<3> args;
+  args.add(XmNfontName, const_cast<char*>(family.c_str())).add(XmNfontType, XmFONT_IS_XFT);
+  if (points > 0) args.add(XmNfontSize, points);
+  XmRendition r = XmRenditionCreate(w, n > 0 ? tags[0] : const_cast<char*>(XmFONTLIST_DEFAULT_TAG), args.data(),
+                                    args.count());
+  XmRenderTable out = XmRenderTableAddRenditions(XmRenderTableCopy(table, nullptr, 0), &r, 1, XmMERGE_REPLACE);
+  XmRenditionFree(r);
+  for (int i = 0; i < n; ++i) XtFree(tags[i]);
+  XtFree(reinterpret_cast<char*>(tags));
+  return out;
 }

@@ -39,6 +39,13 @@ class QORDlgText {
   static void noteRenderTable(Face face, XmRenderTable table);
   static bool isLatin1(Face face) { return latin1[face]; }
 
+  // Motif's text fields draw with one font and no fallback: the Xft family
+  // that draws all of `text` when the face of `table` lacks some of it, else
+  // "" (also for a core font, which stays as the catalog names it).
+  static std::string fieldFamily(XmRenderTable table, const QORUnicodeString& text);
+  // A copy of `table` whose first rendition is set in `family`, same size.
+  static XmRenderTable withFamily(Widget w, XmRenderTable table, const std::string& family);
+
  private:
   static bool latin1[Faces];
   // The font an Xft face draws with, whose missing glyphs come from others.

@@ -32,20 +32,50 @@ bool l_QORDlgTextEntry::verify(XmTextVerifyCallbackStruct* change, const Check& 
     return false;
   }
   if (mask) maskInserted(change);
+  else fitFace(next);
   typed = next;
   modified = true;
   return true;
 }
 
-void l_QORDlgTextEntry::show(Widget field, const QORUnicodeString& text, bool mask) {
+l_QORDlgTextEntry::~l_QORDlgTextEntry() {
+  if (base) XmRenderTableFree(base);
+}
+
+void l_QORDlgTextEntry::fitFace(const QORUnicodeString& text) {
+  if (!field) return;
+  if (!base) {
+    XmRenderTable own = nullptr;
+    XtVaGetValues(field, XmNrenderTable, &own, nullptr);
+    if (!own) return;
+    base = XmRenderTableCopy(own, nullptr, 0);
+  }
+  const std::string wanted = QORDlgText::fieldFamily(base, text);
+  if (wanted == family) return;
+  family = wanted;
+  // The widget keeps a copy of the table it is given.
+  XmRenderTable table = family.empty() ? base : QORDlgText::withFamily(field, base, family);
+  XtVaSetValues(field, XmNrenderTable, table, nullptr);
+  if (table != base) XmRenderTableFree(table);
+}
+
+void l_QORDlgTextEntry::show(Widget shownIn, const QORUnicodeString& text, bool mask) {
+  if (shownIn != field) {
+    // A new widget: its own table is read afresh.
+    if (base) XmRenderTableFree(base);
+    base = nullptr;
+    family.clear();
+    field = shownIn;
+  }
+  fitFace(mask ? QORUnicodeString() : text);
   programSet = true;
   if (mask) {
     const std::string stars(static_cast<size_t>(text.GetLengthInChar()), '*');
-    XmTextSetString(field, const_cast<char*>(stars.c_str()));
+    XmTextSetString(shownIn, const_cast<char*>(stars.c_str()));
   } else {
     // The widget takes the locale's multibyte form; the toolkit's texts are UTF-8.
     const std::string bytes = QORDlgText::toLocale(text);
-    XmTextSetString(field, const_cast<char*>(bytes.c_str()));
+    XmTextSetString(shownIn, const_cast<char*>(bytes.c_str()));
   }
   programSet = false;
   typed = text;

@@ -6,6 +6,7 @@
 #include <Xm/Xm.h>
 
 #include <functional>
+#include <string>
 
 #include "QORDlgEntryCheck.h"
 #include "QORString.h"
@@ -13,6 +14,11 @@
 class l_QORDlgTextEntry {
  public:
   using Check = std::function<bool(const QORUnicodeString& newText)>;
+
+  l_QORDlgTextEntry() = default;
+  l_QORDlgTextEntry(const l_QORDlgTextEntry&) = delete;
+  l_QORDlgTextEntry& operator=(const l_QORDlgTextEntry&) = delete;
+  ~l_QORDlgTextEntry();
 
   // Judges Motif's proposed change: the new text must pass `check`, else the
   // change is refused (doit False) and nothing changes. An accepted change
@@ -30,4 +36,13 @@ class l_QORDlgTextEntry {
   QORUnicodeString typed;  // what is being typed, never masked
   bool modified = false;   // changed since the last commit
   bool programSet = false; // the program's own XmTextSetString is under way
+
+ private:
+  // Sets the field in a face that draws all of `text` when its own lacks
+  // some of it (the field draws with one font), and back when it no longer does.
+  void fitFace(const QORUnicodeString& text);
+
+  Widget field = nullptr;         // the widget last shown in
+  XmRenderTable base = nullptr;   // its own render table, kept while another face is set
+  std::string family;             // the face set instead, or ""
 };
