@@ -217,18 +217,21 @@ void l_QORDlgWindow::handleWindowEvent(XEvent* event) {
       if (nx != x || ny != y) {
         x = nx;
         y = ny;
-        // Where the window manager first puts the window is its place, not a
-        // move: only later changes are told (and a replayed run, where that
-        // moment differs, tells the same as the recorded one).
+        // Where the window manager puts the window before it is mapped is its
+        // place, not a move: only changes once it shows are told, whatever
+        // the order in which the window manager's events came (a replayed
+        // run then tells the same as the recorded one).
         if (placed) notify(&windMoveNotification);
       }
-      placed = 1;
       if (c.width != dx || c.height != dy) {
         dx = c.width;
         dy = c.height;
       }
       break;
     }
+    case MapNotify:
+      placed = 1;
+      break;
     case UnmapNotify:
       minimised = 1;
       maximised = 0;

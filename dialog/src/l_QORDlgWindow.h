@@ -110,7 +110,7 @@ class l_QORDlgWindow : public l_QORDialog {
   // Set while a replay applies a recorded geometry: the resize callback then
   // leaves the layout and the notifications to the replay.
   int quietGeometry = 0;
-  // Set by the first configure event: the window manager has placed the window.
+  // Set once the window is mapped: the window manager has placed it.
   int placed = 0;
   // 1 while our Maximize() and 2 while our Restore() wait for their geometry.
   int transition = 0, transitionEvents = 0, transitionWidth = 0, transitionHeight = 0;
