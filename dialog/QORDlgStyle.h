@@ -68,6 +68,13 @@ enum : unsigned long {
   QORDlgDialogCarried = 0x80000,  // passed on to the style word unchanged
 };
 
+// --- menus: the sub-menu's and the contextual menu's own bits
+enum : unsigned long {
+  QORDlgMenuHelpEntry = 0x20000UL,  // sub-menu: its cascade button at the right end of the menu bar
+  QORDlgMenuVolatile = 0x20000UL,   // contextual menu: its items are deleted at every pop-down
+  QORDlgMenuTearOff = 0x40000UL,    // sub-menu or contextual menu: can be torn off
+};
+
 // --- what each class chain owns
 namespace QORDlgStyleBits {
 constexpr unsigned long Dialog = QORDlgGridLayout | QORDlgShown | QORDlgHidden | QORDlgSensitive | QORDlgInsensitive |
@@ -81,6 +88,8 @@ constexpr unsigned long DialogBox = QORDlgDialogModal | QORDlgDialogOK | QORDlgD
                                     QORDlgDialogApply | QORDlgDialogNoButtons | QORDlgDialogReducedFrame |
                                     QORDlgDialogMDIChild | QORDlgDialogNoResize | QORDlgDialogCarried |
                                     QORDlgDialogNoDecoration | QORDlgDialogAtPointer | QORDlgDialogGrow;
+constexpr unsigned long Menu = QORDlgMenuHelpEntry | QORDlgMenuVolatile | QORDlgMenuTearOff;
+static_assert((Dialog & Menu) == 0, "menu bits clash with the base's bits");
 
 static_assert((Dialog & ButtonState) == 0, "check and radio states clash with the base's bits");
 static_assert((Dialog & PushButton) == 0, "push button bits clash with the base's bits");

@@ -20,6 +20,12 @@ enum : unsigned long {
   QORDlgUpdScroll = QORDlgUpdSubclass,       // container: the scrolled window follows the child
 };
 
+// --- pending update: menu items (check and radio items: the toggle's state) and contextual menus
+enum : unsigned long {
+  QORDlgUpdItemState = 0x80,
+  QORDlgUpdClearContents = QORDlgUpdSubclass,  // contextual menu: clear once the pop-down callback returned
+};
+
 // --- pending update: windows (l_QORDlgWindow) and dialog boxes (l_QORDlgDialog)
 enum : unsigned long { QORDlgUpdMenuBar = 0x800000, QORDlgUpdFullScreen = 0x10000000 };
 enum : unsigned long {
@@ -37,6 +43,8 @@ constexpr unsigned long Dialog = QORDlgUpdResize | QORDlgUpdReparent | QORDlgUpd
 constexpr unsigned long Window = QORDlgUpdMenuBar | QORDlgUpdFullScreen;
 constexpr unsigned long DialogBox =
     QORDlgUpdGrowDone | QORDlgUpdButtonTitles | QORDlgUpdDefaultButton | QORDlgUpdButtonSensitivity;
+constexpr unsigned long MenuItem = QORDlgUpdItemState;
+static_assert((Dialog & MenuItem) == 0, "menu item pending bits clash with the base's");
 static_assert((Dialog & Window) == 0, "window pending bits clash with the base's");
 static_assert(((Dialog | Window) & DialogBox) == 0, "dialog box pending bits clash with the window's or base's");
 }  // namespace QORDlgPendingBits

@@ -14,6 +14,7 @@
 #include "QORDlgText.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORInteractiveApplication.h"
+#include "qordlg_assert.h"
 
 namespace {
 int liveLetters = 0;
@@ -275,8 +276,14 @@ XtAppContext l_QORDialog::GetApplicationContext() const {
 }
 
 l_QORDlgContextualMenu* l_QORDialog::SetContextualMenu(l_QORDlgContextualMenu* menu) {
+  QORDLG_ASSERT(!menu || !contextualMenu, "contextualMenu == NULL");
   l_QORDlgContextualMenu* previous = contextualMenu;
   contextualMenu = menu;
+  // A window takes the third button once it has a menu to show.
+  if (traits().Has(QORDlgCapWindow)) {
+    pending |= QORDlgUpdContextualMenu;
+    registerDifferUpdate();
+  }
   return previous;
 }
 
@@ -505,7 +512,7 @@ void l_QORDialog::update(unsigned long mask) {
   }
   if ((raised & QORDlgUpdMnemonic) && baseWidget && traits().Has(QORDlgCapMnemonicOnWidget) && !mnemonic.IsNull())
     XtVaSetValues(baseWidget, XmNmnemonic, static_cast<KeySym>(mnemonic.GetCode()), nullptr);
-  // 0x20000 (contextual menu) is applied once contextual menus exist.
+  if ((raised & QORDlgUpdContextualMenu) && baseWidget) EnableThreeButton();
   if ((raised & QORDlgUpdSensitivity) && baseWidget) XtSetSensitive(baseWidget, IsGloballySensitive() ? True : False);
   if (raised & QORDlgUpdLayout) relayout();
   if ((raised & QORDlgUpdPosition) && baseWidget) XtMoveWidget(baseWidget, static_cast<Position>(x), static_cast<Position>(y));
@@ -635,26 +642,3 @@ void l_QORDialog::widgetDestroyed() {
   destroyHandlerInstalled = 0;
 }
 
-// ---- third button ----
-
-void l_QORDialog::threeButtonEH(Widget, XtPointer client, XEvent* event, Boolean*) {
-  if (event->type == ButtonPress && event->xbutton.button == Button3)
-    static_cast<l_QORDialog*>(client)->threeButton(&event->xbutton);
-}
-
-void l_QORDialog::InstallThreeButtonHandler(Widget w) {
-  if (w) XtAddEventHandler(w, ButtonPressMask, False, threeButtonEH, this);
-}
-
-void l_QORDialog::EnableThreeButton(Widget w) {
-  if (!traits().Has(QORDlgCapThreeButton)) return;
-  InstallThreeButtonHandler(w ? w : baseWidget);
-}
-
-void l_QORDialog::threeButton(XButtonEvent* event) {
-  // Gathering the contextual menus under the pointer needs the menus; until
-  // they exist there is nothing to pop up.
-  (void)event;
-}
-
-void l_QORDialog::threeButtonSecondaryHandler(XButtonEvent* event) { threeButton(event); }

@@ -152,6 +152,7 @@ class l_QORDialog {
                                      QORUnicodeString* params);
   static int getCatalogResourceValue(const QORMsgCatalog* catalog, const QORString& key, QORUnicodeString& value,
                                      QORUnicodeString* params);
+  void warnMnemonic(const QORUnicodeString& value);
   void SetMnemonic(QORUnicodeChar m);
   QORUnicodeChar GetMnemonic();
   void SetAccelerator(unsigned long word);

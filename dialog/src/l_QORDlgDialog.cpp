@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "QORDlgArgs.h"
+#include "QORDlgContextualMenu.h"
 #include "QORDlgText.h"
 #include "QORMarshal.h"
 #include "l_QORDlgLayoutManager.h"
@@ -198,8 +199,7 @@ void l_QORDlgDialog::BuildWindow() {
     XtAddEventHandler(shell, NoEventMask, True, _XEditResCheckMessages, nullptr);
     InstallDestroyHandler();
     InstallMoveWindowHandler(shell);
-    // The default contextual menu ("defaultCtx") is created here once
-    // contextual menus exist.
+    if (!contextualMenu && api) new QORDlgContextualMenu(api, "defaultCtx", 0);
     pending |= QORDlgUpdDefaultButton;
   }
   update(0);

@@ -115,6 +115,11 @@ void l_QORDlgWindow::close() { this->notify(&windCloseNotification); }
 
 // ---- slots ----
 
+void l_QORDlgWindow::ForgetMenuBar(l_QORDialog* bar) {
+  if (menuBar == bar) menuBar = nullptr;
+  if (previousMenuBar == bar) previousMenuBar = nullptr;
+}
+
 l_QORDialog* l_QORDlgWindow::SetMenuBar(l_QORDialog* bar) {
   l_QORDialog* old = menuBar;
   previousMenuBar = old;
