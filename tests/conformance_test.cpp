@@ -10,7 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "QORDlgBarMenu.h"
 #include "QORDlgCheckButton.h"
+#include "QORDlgCheckItem.h"
+#include "QORDlgContextualMenu.h"
+#include "QORDlgPushItem.h"
+#include "QORDlgRadioItem.h"
+#include "QORDlgSeparatorItem.h"
+#include "QORDlgSubMenu.h"
 #include "QORDlgContainer.h"
 #include "QORDlgFrame.h"
 #include "QORDlgLabel.h"
@@ -20,6 +27,7 @@
 #include "QORMarshal.h"
 #include "QORMsgCatalog.h"
 #include "l_QORDlgRecordCases.h"
+#include "l_QORDlgSubMenu.h"
 #include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
@@ -33,6 +41,8 @@ struct ClassRow {
   std::vector<const char*> nameChain;  // the class and its ancestors, for IsAKindOf(className)
   QORDialog* (*make)(QORDialog* father);
   Names records;                       // the notifications it records
+  // The widget that shows once the window is shown; null: the object's own.
+  Widget (*shown)(QORDialog* object) = nullptr;
 };
 
 template <class C, unsigned long Style = 0>
@@ -49,6 +59,22 @@ Names drags(Names own) {
 Names button(Names own) {
   own.insert("QORDlgDragButtonNotification");
   return drags(own);
+}
+
+// Menus: a bar holds a sub-menu that holds the object, as a menu holds it;
+// what shows of them is the cascade button in the bar.
+template <class C>
+QORDialog* inMenu(QORDialog* window) {
+  auto* menu = new QORDlgSubMenu(new QORDlgBarMenu(window, "Bar"), "Menu");
+  return new C(menu, "Obj", 0);
+}
+Widget cascadeOf(QORDialog* menu) {
+  return static_cast<l_QORDlgSubMenu*>(menu->GetLetterObject())->GetCascadeButton();
+}
+Widget fatherCascade(QORDialog* item) { return cascadeOf(static_cast<QORDialog*>(item->GetFather())); }
+// A contextual menu shows only under the third button: its father shows.
+Widget fatherWidget(QORDialog* menu) {
+  return static_cast<QORDialog*>(menu->GetFather())->GetLetterObject()->GetBaseWidget(0);
 }
 
 const ClassRow kRows[] = {
@@ -75,6 +101,27 @@ const ClassRow kRows[] = {
      make<QORDlgLabel>, drags({})},
     {"QORDlgSeparator", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSeparator},
      {"QORDlgSeparator", "QORDlgControl", "QORDialog"}, make<QORDlgSeparator, QORDlgSeparatorHorizontal>, drags({})},
+    // Menus and their items.
+    {"QORDlgBarMenu", {QORDlgCodeDialog, QORDlgCodeMenu, QORDlgCodeBarMenu}, {"QORDlgBarMenu", "QORDlgMenu", "QORDialog"},
+     make<QORDlgBarMenu>, drags({})},
+    {"QORDlgSubMenu", {QORDlgCodeDialog, QORDlgCodeMenu, QORDlgCodeSubMenu}, {"QORDlgSubMenu", "QORDlgMenu", "QORDialog"},
+     [](QORDialog* w) -> QORDialog* { return new QORDlgSubMenu(new QORDlgBarMenu(w, "Bar"), "Obj"); }, drags({}),
+     cascadeOf},
+    {"QORDlgContextualMenu", {QORDlgCodeDialog, QORDlgCodeMenu, QORDlgCodeContextualMenu},
+     {"QORDlgContextualMenu", "QORDlgMenu", "QORDialog"},
+     [](QORDialog* w) -> QORDialog* { return new QORDlgContextualMenu(new QORDlgFrame(w, "Holder", 0), "Obj"); },
+     drags({"QORDlgVisibilityNotification"}), fatherWidget},
+    {"QORDlgPushItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodePushItem},
+     {"QORDlgPushItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgPushItem>,
+     drags({"QORDlgMenuIActivateNotification"}), fatherCascade},
+    {"QORDlgCheckItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodeCheckItem},
+     {"QORDlgCheckItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgCheckItem>,
+     drags({"QORDlgChkIModifyNotification"}), fatherCascade},
+    {"QORDlgRadioItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodeRadioItem},
+     {"QORDlgRadioItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgRadioItem>,
+     drags({"QORDlgRadIModifyNotification"}), fatherCascade},
+    {"QORDlgSeparatorItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodeSeparatorItem},
+     {"QORDlgSeparatorItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgSeparatorItem>, drags({}), fatherCascade},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }
@@ -147,7 +194,8 @@ TEST_P(Conformance, BehavesAsEveryObjectClass) {
   const std::string shown = StderrOf([&] {
     object->SetVisibility(QORDlgShown);
     EXPECT_TRUE(win->Show());
-    EXPECT_TRUE(PumpUntil([&] { return Viewable(object->GetLetterObject()->GetBaseWidget(0)); }));
+    EXPECT_TRUE(PumpUntil(
+        [&] { return Viewable(row.shown ? row.shown(object) : object->GetLetterObject()->GetBaseWidget(0)); }));
   });
   EXPECT_EQ(shown, "");
   expectRoundTrips(row, object);

@@ -309,3 +309,109 @@ TEST_F(Menus, AChildThatIsNoItemIsReportedAndLeftUnbuilt) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string traced(char level, const std::function<void()>& fn) {
+  const char saved = l_QORDialog::record_trace;
+  l_QORDialog::record_trace = level;
+  const std::string out = StdoutOf(fn);
+  l_QORDialog::record_trace = saved;
+  return out;
+}
+
+// The lines of `text` that start with `prefix`, the prefix replaced by `as`.
+Strings linesOf(const std::string& text, const std::string& prefix, const std::string& as) {
+  Strings out;
+  size_t at = 0;
+  for (size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
+    const std::string line = text.substr(at, end - at);
+    if (line.compare(0, prefix.size(), prefix) == 0) out.push_back(as + line.substr(prefix.size()));
+  }
+  return out;
+}
+
+// Last of the suite: the replay runs the application's loop to its end.
+TEST_F(Menus, ZZ_AMenuSessionRecordedIsReplayedWithTheSameLog) {
+  const std::string file = testing::TempDir() + "menu_session.rec";
+  // Deleted by the end of the run, with everything in it.
+  auto* win = new TestDialog("SessionWin");
+  Area(win, "Area", 300, 120);
+  auto* bar = new QORDlgBarMenu(win, "Bar");
+  auto* file_ = new QORDlgSubMenu(bar, "File");
+  auto* open = new QORDlgPushItem(file_, "Open");
+  auto* quit = new QORDlgPushItem(file_, "Quit");
+  auto* options = new QORDlgSubMenu(bar, "Options");
+  auto* grid = new QORDlgCheckItem(options, "Grid");
+  auto* small = new QORDlgRadioItem(options, "Small");
+  auto* medium = new QORDlgRadioItem(options, "Medium");
+  auto* button = new QORDlgPushButton(win, "Target");
+  auto* ctx = new QORDlgContextualMenu(button, "ButtonCtx");
+  auto* paste = new QORDlgPushItem(ctx, "Paste");
+  for (QORDialog* d : std::initializer_list<QORDialog*>{open, grid, small, medium, ctx, paste}) listen(d);
+  listener.AddAnalyseNotificationCB(quit, nullptr, [&](QORCommand*, QORNotification*) {
+    heard.push_back("Quit");
+    if (QORRecord::GetMain()->RecordMod() == QORRecordReplay) app->GetLetterObject()->Destroy();
+  });
+  small->SetState(QORDlgChecked, 0);
+  ASSERT_TRUE(win->Show());
+  Settle(300);
+  auto choose = [&](QORDlgSubMenu* menu, QORDialog* item) {
+    Click(static_cast<l_QORDlgSubMenu*>(menu->GetLetterObject())->GetCascadeButton());
+    ASSERT_TRUE(PumpUntil([&] { return Viewable(WidgetOf(menu)); }));
+    Click(WidgetOf(item));
+  };
+
+  ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
+  const std::string recordTrace = traced('2', [&] {
+    choose(file_, open);
+    choose(options, grid);
+    choose(options, medium);
+    PointAt(WidgetOf(button));
+    pressButton3();
+    Widget popup = win->GetContextualMenu()->GetLetterObject()->GetBaseWidget(0);
+    ASSERT_TRUE(PumpUntil([&] { return Viewable(XtParent(popup)); }));
+    PointAt(XtNameToWidget(popup, "Paste"));
+    PumpFor(100);
+    pressButton3();
+    Settle(200);
+    choose(file_, quit);
+  });
+  QORRecord::GetMain()->EndMode(1);
+  const Strings recorded = heard;
+  EXPECT_EQ(recorded, (Strings{"Open QORDlgMenuIActivateNotification", "Grid QORDlgChkIModifyNotification",
+                               "Small QORDlgRadIModifyNotification", "Medium QORDlgRadIModifyNotification",
+                               "ButtonCtx QORDlgVisibilityNotification", "Paste QORDlgMenuIActivateNotification",
+                               "ButtonCtx QORDlgVisibilityNotification", "Quit"}));
+  const Strings recordLines = {
+      "/RECORD/ SaveState    QORDlgPushItem       /Command Name/ Open /Notification/ QORDlgMenuIActivateNotification",
+      "/RECORD/ SaveState    QORDlgCheckItem      /Command Name/ Grid /Notification/ QORDlgChkIModifyNotification",
+      "/RECORD/ SaveState                         state= 262144",
+      "/RECORD/ SaveState    QORDlgRadioItem      /Command Name/ Small /Notification/ QORDlgRadIModifyNotification",
+      "/RECORD/ SaveState                         _state= 524288",
+      "/RECORD/ SaveState    QORDlgRadioItem      /Command Name/ Medium /Notification/ QORDlgRadIModifyNotification",
+      "/RECORD/ SaveState                         _state= 262144",
+      "/RECORD/ SaveState    QORDlgContextualMenu /Command Name/ ButtonCtx /Notification/ QORDlgVisibilityNotification",
+      "/RECORD/ SaveState                         Style= 10 State=1",
+      "/RECORD/ SaveState    QORDlgPushItem       /Command Name/ Paste /Notification/ QORDlgMenuIActivateNotification",
+      "/RECORD/ SaveState    QORDlgContextualMenu /Command Name/ ButtonCtx /Notification/ QORDlgVisibilityNotification",
+      "/RECORD/ SaveState                         Style= 12 State=0",
+      "/RECORD/ SaveState    QORDlgPushItem       /Command Name/ Quit /Notification/ QORDlgMenuIActivateNotification"};
+  EXPECT_EQ(linesOf(recordTrace, "/RECORD/", "/RECORD/"), recordLines);
+
+  heard.clear();
+  grid->SetState(QORDlgUnchecked, 0);
+  small->SetState(QORDlgChecked, 0);
+  ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
+  const std::string replayTrace = traced('2', [&] { app->RunApplication(); });
+  EXPECT_EQ(heard, recorded);
+  // The same headers, replayed; the values as read back.
+  const Strings headers = linesOf(replayTrace, "/REPLAY/ RestoreState Q", "Q");
+  Strings recordedHeaders = linesOf(recordTrace, "/RECORD/ SaveState    Q", "Q");
+  EXPECT_EQ(headers, recordedHeaders);
+  EXPECT_NE(replayTrace.find("/REPLAY/ RestoreState                      _state= 262144\n"), std::string::npos);
+  EXPECT_NE(replayTrace.find("/REPLAY/ RestoreState                      Style= 12 State= 1\n"), std::string::npos)
+      << replayTrace;
+}
+
+}  // namespace
