@@ -56,6 +56,7 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
   buildContainerFrame();
   buildButtonsFrame();
   buildScriptsFrame();
+  buildMenus();
   // Both columns share a widening: the buttons frame spans them, and a
   // spanning child only stretches when its last column is resizable.
   SetGridColumnResizable(0, 1);

@@ -19,11 +19,14 @@ class GalleryDialog : public QORDlgDialog {
   // box named "OK", "Apply", "Cancel" or "Help" (their Xt names).
   XtAppContext GetXtAppContext() const;
   Widget GetStandardButton(const char* name) const;
+  // The widget of a menu entry: "FileBt" (the bar's File button), "Open" (an item).
+  Widget GetMenuWidget(const char* name) const;
 
  private:
   void buildLayoutFrame();
   void buildContainerFrame();
   void buildButtonsFrame();
   void buildScriptsFrame();
+  void buildMenus();
   QORDlgMotif* raw = nullptr;
 };

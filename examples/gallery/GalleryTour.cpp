@@ -13,7 +13,12 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
   // Keys come with the first text field and the first document window (where
   // accelerators are spread over every control).
   steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
-           "click Buttons/Push", "click button:Apply",  "screenshot gallery-used", "resize 700 520",
+           "click Buttons/Push",
+           // Menus: opened with the pointer and with a mnemonic; an item
+           // chosen with each, a check item and a radio item.
+           "menu OptionsBt", "menu Grid", "menu OptionsBt", "menu Large", "key F10", "key f", "screenshot gallery-menu",
+           "key o", "menu FileBt", "menu Quit",
+           "click button:Apply",  "screenshot gallery-used", "resize 700 520",
            "screenshot gallery-wide", "click button:Cancel"};
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
   // Give the window manager time to show the window first.
@@ -76,6 +81,15 @@ void GalleryTour::next() {
     int x = 0, y = 0;
     if (!centre(arg, &x, &y)) {
       std::fprintf(stderr, "gallery tour: nothing to click at %s\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: click %d %d\n", x, y);
+  } else if (verb == "menu") {
+    // A menu entry by its widget's name, once its menu is open.
+    int x = 0, y = 0;
+    if (!widgetCentre(dialog->GetMenuWidget(arg.c_str()), &x, &y)) {
+      std::fprintf(stderr, "gallery tour: no menu entry %s\n", arg.c_str());
       next();
       return;
     }
