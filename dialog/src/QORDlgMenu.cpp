@@ -78,9 +78,10 @@ void l_QORDlgMenu::update(unsigned long mask) {
         const bool wasBuilt = child->IsBuild();
         child->Build();
         Widget pane = child->GetBaseWidget(0);
+        auto* sub = static_cast<l_QORDlgMenu*>(child);
         if (!wasBuilt && pane) {
-          XtAddCallback(pane, XmNtearOffMenuActivateCallback, tearOffActivateCB, child);
-          XtAddCallback(pane, XmNtearOffMenuDeactivateCallback, tearOffDeactivateCB, child);
+          XtAddCallback(pane, XmNtearOffMenuActivateCallback, tearOffActivateCB, sub);
+          XtAddCallback(pane, XmNtearOffMenuDeactivateCallback, tearOffDeactivateCB, sub);
         }
       } else {
         std::printf("%s if a BAD child for %s\n", child->GetName().c_str(), name.c_str());

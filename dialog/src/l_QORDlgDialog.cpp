@@ -364,7 +364,11 @@ void l_QORDlgDialog::Resize() {
 }
 
 void l_QORDlgDialog::FirstSize() {
-  const bool withChildren = children.getCount() > 0;
+  // Menus and bars take no place in the work area: without other children
+  // the dialog opens empty.
+  bool withChildren = false;
+  for (int i = 0; i < children.getCount() && !withChildren; ++i)
+    withChildren = !GetChild(i)->traits().Has(QORDlgCapNotAttached);
   mapWindow(baseWidget, false);
   setResizePolicy(innerArea, XmRESIZE_GROW);
   if (withChildren && layoutManager) {
