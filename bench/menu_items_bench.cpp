@@ -6,6 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include <X11/Shell.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 #include <Xm/CascadeB.h>
 #include <Xm/PushB.h>
 #include <Xm/RowColumn.h>
@@ -19,6 +21,8 @@
 #include "QORDlgBarMenu.h"
 #include "QORDlgPushItem.h"
 #include "QORDlgSubMenu.h"
+#include "l_QORDlgSubMenu.h"
+#include "l_QORInteractiveApplication.h"
 #include "tolven_test_dialog.h"
 
 namespace {
@@ -32,10 +36,39 @@ void drain() {
   while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
 }
 
-// Posts a pane as its cascade button would, waits for the server, and takes it down.
-void post(Widget pane) {
-  XtManageChild(pane);
-  XSync(display(), False);
+bool viewable(Widget w) {
+  XWindowAttributes a;
+  return XtWindow(w) && XGetWindowAttributes(XtDisplay(w), XtWindow(w), &a) && a.map_state == IsViewable;
+}
+
+// Runs the events until the pane's map state is `shown`.
+void waitFor(Widget pane, bool shown) {
+  XtAppContext c = app->GetLetterObject()->GetContext();
+  while (viewable(pane) != shown) {
+    XSync(display(), False);
+    while (XtAppPending(c)) XtAppProcessEvent(c, XtIMAll);
+  }
+}
+
+// A user's click on the cascade button posts the pane.
+void post(Widget cascade, Widget pane) {
+  Dimension w = 0, h = 0;
+  XtVaGetValues(cascade, XmNwidth, &w, XmNheight, &h, nullptr);
+  int x = 0, y = 0;
+  Window child;
+  XTranslateCoordinates(display(), XtWindow(cascade), DefaultRootWindow(display()), w / 2, h / 2, &x, &y, &child);
+  XTestFakeMotionEvent(display(), -1, x, y, CurrentTime);
+  XTestFakeButtonEvent(display(), 1, True, CurrentTime);
+  XTestFakeButtonEvent(display(), 1, False, CurrentTime);
+  waitFor(pane, true);
+}
+
+// Escape takes it down again.
+void unpost(Widget pane) {
+  const KeyCode escape = XKeysymToKeycode(display(), XK_Escape);
+  XTestFakeKeyEvent(display(), escape, True, CurrentTime);
+  XTestFakeKeyEvent(display(), escape, False, CurrentTime);
+  waitFor(pane, false);
 }
 
 void BM_Tolven_MenuItems(benchmark::State& state) {
@@ -48,11 +81,12 @@ void BM_Tolven_MenuItems(benchmark::State& state) {
   for (auto _ : state) {
     auto* menu = new QORDlgSubMenu(bar, "Items");
     menu->SetTitle("Items");
-    for (int i = 0; i < n; ++i) new QORDlgPushItem(menu, "item");
+    for (int i = 0; i < n; ++i) (new QORDlgPushItem(menu, "item"))->SetTitle("item");
     PumpIdle();  // builds the pane, the cascade button and the items
-    post(menu->GetLetterObject()->GetBaseWidget(0));
+    Widget pane = menu->GetLetterObject()->GetBaseWidget(0);
+    post(static_cast<l_QORDlgSubMenu*>(menu->GetLetterObject())->GetCascadeButton(), pane);
     state.PauseTiming();
-    XtUnmanageChild(menu->GetLetterObject()->GetBaseWidget(0));
+    unpost(pane);
     delete menu;
     PumpIdle();
     drain();
@@ -87,15 +121,22 @@ void BM_RawMotif_MenuItems(benchmark::State& state) {
     std::vector<Widget> items(n);
     XmString label = XmStringCreateLocalized(const_cast<char*>("item"));
     for (int i = 0; i < n; ++i) {
-      Arg b[1];
-      XtSetArg(b[0], XmNlabelString, label);
-      items[i] = XmCreatePushButton(pane, const_cast<char*>("item"), b, 1);
+      // The application's colours and font, as the toolkit's items wear them.
+      Arg b[4];
+      Cardinal k = 0;
+      XtSetArg(b[k], XmNlabelString, label), ++k;
+      if (GlobalXResources.enabled) {
+        XtSetArg(b[k], XmNbackground, GlobalXResources.documentBackground), ++k;
+        XtSetArg(b[k], XmNforeground, GlobalXResources.documentForeground), ++k;
+        if (GlobalXResources.documentFontList) XtSetArg(b[k], XmNfontList, GlobalXResources.documentFontList), ++k;
+      }
+      items[i] = XmCreatePushButton(pane, const_cast<char*>("item"), b, k);
     }
     XmStringFree(label);
     XtManageChildren(items.data(), n);
-    post(pane);
+    post(cascade, pane);
     state.PauseTiming();
-    XtUnmanageChild(pane);
+    unpost(pane);
     XtDestroyWidget(cascade);
     XtDestroyWidget(XtParent(pane));
     drain();

@@ -283,6 +283,51 @@ TEST_F(Menus, ThirdButtonOverTheWindowAloneShowsOnlyItsMenu) {
   EXPECT_FALSE(Viewable(XtParent(popup)));
 }
 
+// A volatile menu is emptied at every pop-down, but not under the callback
+// of its own item: a subscriber that runs idle passes (a blocking question
+// would) still finds the item's widget.
+TEST_F(Menus, AVolatileMenuIsEmptiedOnlyOnceItsItemsNotificationReturned) {
+  CtxWindow w;
+  auto* scratch = new QORDlgContextualMenu(new QORDlgPushButton(&w.win, "Other"), "Scratch", QORDlgMenuVolatile);
+  auto* once = new QORDlgPushItem(scratch, "Once");
+  ASSERT_TRUE(w.Show());
+  Settle(200);
+  bool widgetKept = false;
+  listener.AddAnalyseNotificationCB(once, nullptr, [&](QORCommand*, QORNotification*) {
+    PumpIdle();
+    widgetKept = WidgetOf(once) && !WidgetOf(once)->core.being_destroyed;
+  });
+  PointAt(WidgetOf(static_cast<QORDialog*>(scratch->GetFather())));
+  pressButton3();
+  Widget popup = w.win.GetContextualMenu()->GetLetterObject()->GetBaseWidget(0);
+  ASSERT_TRUE(PumpUntil([&] { return Viewable(XtParent(popup)); }));
+  PointAt(XtNameToWidget(popup, "Once"));
+  PumpFor(100);
+  pressButton3();
+  ASSERT_TRUE(PumpUntil([&] { return scratch->GetChildCount() == 0; }));
+  EXPECT_TRUE(widgetKept);
+  EXPECT_EQ(popupEntries(popup), Strings{});
+}
+
+TEST_F(Menus, SensitivityFollowsTheItemAndItsMenus) {
+  MenuWindow m;
+  ASSERT_TRUE(m.win.Show());
+  Settle(100);
+  struct Case {
+    QORDialog* made;  // made insensitive, then sensitive again
+    Widget greyed;    // a menu greys its button: its pane cannot open
+  };
+  const Case cases[] = {{&m.open, WidgetOf(&m.open)}, {&m.options, cascadeOf(m.options)}, {&m.more, cascadeOf(m.more)}};
+  for (const Case& c : cases) {
+    for (unsigned long s : {QORDlgInsensitive, QORDlgSensitive}) {
+      c.made->SetSensitivity(s);
+      PumpIdle();
+      EXPECT_EQ(XtIsSensitive(c.greyed) != 0, s == QORDlgSensitive) << XtName(c.greyed) << " " << s;
+    }
+  }
+  EXPECT_TRUE(XtIsSensitive(WidgetOf(&m.bar)));  // a bar stays sensitive itself
+}
+
 using MenusDeathTest = Menus;
 
 TEST_F(MenusDeathTest, ASecondContextualMenuOnOneObjectStopsTheProcess) {

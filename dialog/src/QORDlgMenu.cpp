@@ -54,40 +54,23 @@ Cardinal l_QORDlgMenu::insertPos(Widget w) {
   XtVaGetValues(w, XmNuserData, &data, nullptr);
   auto* letter = static_cast<l_QORDialog*>(data);
   if (!letter) return count;
-  Cardinal at = count;
-  for (Cardinal i = 0; i < count; ++i) {
+  // From the end: items mostly come in order, so the last one is the place.
+  for (Cardinal i = count; i > 0; --i) {
     XtPointer other = nullptr;
-    XtVaGetValues(kids[i], XmNuserData, &other, nullptr);
+    XtVaGetValues(kids[i - 1], XmNuserData, &other, nullptr);
     auto* brother = static_cast<l_QORDialog*>(other);
     if (brother && brother != letter && brother->getFather() == letter->getFather() &&
         brother->GetNumChild() < letter->GetNumChild())
-      at = i + 1;
+      return i;
   }
-  return at;
+  return count;
 }
 
 void l_QORDlgMenu::update(unsigned long mask) {
   if (!built) return;
   if ((pending | mask) & QORDlgUpdChildren) {
     if (tornOffShell) XtPopdown(tornOffShell);
-    for (int i = 0; i < GetChildCount(); ++i) {
-      l_QORDialog* child = GetChild(i);
-      if (child->IsAKindOf(QORDlgCodeMenuItem)) {
-        child->Build();
-      } else if (child->IsAKindOf(QORDlgCodeSubMenu)) {
-        const bool wasBuilt = child->IsBuild();
-        child->Build();
-        Widget pane = child->GetBaseWidget(0);
-        auto* sub = static_cast<l_QORDlgMenu*>(child);
-        if (!wasBuilt && pane) {
-          XtAddCallback(pane, XmNtearOffMenuActivateCallback, tearOffActivateCB, sub);
-          XtAddCallback(pane, XmNtearOffMenuDeactivateCallback, tearOffDeactivateCB, sub);
-        }
-      } else {
-        std::printf("%s if a BAD child for %s\n", child->GetName().c_str(), name.c_str());
-        std::fflush(stdout);
-      }
-    }
+    buildChildren([this](l_QORDialog* child) { buildChild(child); });
     if (tornOffShell && baseWidget) {
       Dimension w = 0, h = 0;
       XtVaGetValues(baseWidget, XmNwidth, &w, XmNheight, &h, nullptr);
@@ -99,6 +82,22 @@ void l_QORDlgMenu::update(unsigned long mask) {
     mask &= ~QORDlgUpdChildren;
   }
   l_QORDialog::update(mask);
+}
+
+void l_QORDlgMenu::buildChild(l_QORDialog* child) {
+  if (child->IsAKindOf(QORDlgCodeMenuItem)) return child->Build();
+  if (!child->IsAKindOf(QORDlgCodeSubMenu)) {
+    std::printf("%s if a BAD child for %s\n", child->GetName().c_str(), name.c_str());
+    std::fflush(stdout);
+    return;
+  }
+  const bool wasBuilt = child->IsBuild();
+  child->Build();
+  Widget pane = child->GetBaseWidget(0);
+  if (wasBuilt || !pane) return;
+  auto* sub = static_cast<l_QORDlgMenu*>(child);
+  XtAddCallback(pane, XmNtearOffMenuActivateCallback, tearOffActivateCB, sub);
+  XtAddCallback(pane, XmNtearOffMenuDeactivateCallback, tearOffDeactivateCB, sub);
 }
 
 void l_QORDlgMenu::tearOffActivateCB(Widget w, XtPointer client, XtPointer) {

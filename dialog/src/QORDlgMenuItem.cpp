@@ -57,10 +57,8 @@ void l_QORDlgMenuItem::update(unsigned long mask) {
 // Motif matches the key itself while the item's menu is reachable; the text
 // tells the user which key that is. An unknown key sets nothing.
 void l_QORDlgMenuItem::applyAccelerator() {
-  const std::string translation = QORDialog::GetAcceleratorTranslation(accelerator).c_str();
-  if (translation.empty()) return;
-  // The controls' table line ends with the action they bind; a menu item needs only the event.
-  const std::string event = translation.substr(0, translation.find(':'));
+  const QORString event = QORDialog::GetAcceleratorEvent(accelerator);
+  if (event.IsEmpty()) return;
   XmString shown = QORDlgText::toXmString(QORUnicodeString(QORDialog::GetAcceleratorText(accelerator).c_str()));
   XtVaSetValues(baseWidget, XmNaccelerator, event.c_str(), XmNacceleratorText, shown, nullptr);
   XmStringFree(shown);

@@ -479,17 +479,7 @@ void l_QORDialog::globalUpdate(unsigned long force) {
 
 void l_QORDialog::update(unsigned long mask) {
   const unsigned long raised = pending | mask;
-  if (raised & QORDlgUpdChildren) {
-    // Managed together once all are built: one geometry round per parent
-    // instead of one per child, and each window mapped once, at the place
-    // and size its own update gave it.
-    std::vector<l_QORDialog*> batch;
-    std::vector<l_QORDialog*>* outer = openManageBatch;
-    openManageBatch = &batch;
-    for (int i = 0; i < children.getCount(); ++i) GetChild(i)->Build();
-    openManageBatch = outer;
-    flushManageBatch(batch);
-  }
+  if (raised & QORDlgUpdChildren) buildChildren([](l_QORDialog* child) { child->Build(); });
   if (raised & QORDlgUpdVisibility) {
     if (IsOnScreen()) manage();
     else unmanage();
@@ -537,6 +527,18 @@ void l_QORDialog::update(unsigned long mask) {
     if (father) father->registerDifferUpdate();
   }
   if (sendResize) notify(&resizeNotification);
+}
+
+void l_QORDialog::buildChildren(const std::function<void(l_QORDialog*)>& build) {
+  // Managed together once all are built: one geometry round per parent
+  // instead of one per child, and each window mapped once, at the place
+  // and size its own update gave it.
+  std::vector<l_QORDialog*> batch;
+  std::vector<l_QORDialog*>* outer = openManageBatch;
+  openManageBatch = &batch;
+  for (int i = 0; i < children.getCount(); ++i) build(GetChild(i));
+  openManageBatch = outer;
+  flushManageBatch(batch);
 }
 
 void l_QORDialog::ordermanagelist(l_QORDlgList& toManage, l_QORDlgList& ordered) {

@@ -31,6 +31,9 @@ class l_QORDlgMenu : public l_QORDialog {
   // The application's colours and font on a button of a menu: up to 3.
   static void colourArgs(QORDlgArgList& args);
   void forgetTornOff();
+  // Builds an item or a sub-menu (with the tear-off callbacks the first
+  // time); reports any other child.
+  void buildChild(l_QORDialog* child);
 
   Widget tornOffShell = nullptr;
 };
