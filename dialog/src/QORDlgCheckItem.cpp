@@ -11,11 +11,8 @@ l_QORDlgCheckItem::l_QORDlgCheckItem(l_QORDialog* f, const QORString& n, QORDlgC
 
 void l_QORDlgCheckItem::Build() {
   if (built) return;
-  QORDlgArgs<6> args;
-  args.add(XmNindicatorType, XmN_OF_MANY).add(XmNvisibleWhenOff, True);
-  if (!createItem(XmCreateToggleButton, args)) return;
-  XtAddCallback(baseWidget, XmNvalueChangedCallback, valueChangedCB, this);
-  pending |= QORDlgUpdVisibility | QORDlgUpdItemState | QORDlgUpdIcon;
+  if (!createToggle(XmN_OF_MANY, valueChangedCB)) return;
+  pending |= QORDlgUpdIcon;
   update(0);
 }
 
@@ -29,25 +26,21 @@ void l_QORDlgCheckItem::update(unsigned long mask) {
   l_QORDlgMenuItem::update(mask & ~QORDlgUpdItemState);
 }
 
-void l_QORDlgCheckItem::changed() {
-  pending |= QORDlgUpdItemState;
-  registerDifferUpdate();
-}
-
 void l_QORDlgCheckItem::SetState(unsigned long s, int notifyIt) {
   if (s == state) return;
   state = s == QORDlgChecked ? QORDlgChecked : QORDlgUnchecked;
-  changed();
+  stateChanged();
   if (notifyIt) sendInBracket(&modifyNotification);
 }
 
 void l_QORDlgCheckItem::valueChangedCB(Widget, XtPointer client, XtPointer) {
-  static_cast<l_QORDlgCheckItem*>(client)->menuCheckSelected();
+  // The toggle was made by the item base, with its pointer.
+  static_cast<l_QORDlgCheckItem*>(static_cast<l_QORDlgMenuItem*>(client))->menuCheckSelected();
 }
 
 void l_QORDlgCheckItem::menuCheckSelected() {
   state = XmToggleButtonGetState(baseWidget) ? QORDlgChecked : QORDlgUnchecked;
-  changed();
+  stateChanged();
   sendInBracket(&modifyNotification);
 }
 
@@ -55,7 +48,7 @@ void l_QORDlgCheckItem::recordCases(l_QORDlgRecordCases& cases) {
   cases.add(&modifyNotification, [this](l_QORDlgRecordIo& io) {
          io.field(state);
          io.detail("state= %u\n", static_cast<unsigned>(state));
-         if (io.replaying()) changed();
+         if (io.replaying()) stateChanged();
        })
       .onReplay([this] { sendInBracket(&modifyNotification); });
   l_QORDlgMenuItem::recordCases(cases);

@@ -37,6 +37,20 @@ void l_QORDlgMenuItem::sendInBracket(QORNotification* n) {
   l_QORDlgContextualMenu::CtxTransactionEnded = 1;
 }
 
+bool l_QORDlgMenuItem::createToggle(unsigned char indicator, XtCallbackProc changed) {
+  QORDlgArgs<6> args;
+  args.add(XmNindicatorType, indicator).add(XmNvisibleWhenOff, True);
+  if (!createItem(XmCreateToggleButton, args)) return false;
+  XtAddCallback(baseWidget, XmNvalueChangedCallback, changed, this);
+  pending |= QORDlgUpdVisibility | QORDlgUpdItemState;
+  return true;
+}
+
+void l_QORDlgMenuItem::stateChanged() {
+  pending |= QORDlgUpdItemState;
+  registerDifferUpdate();
+}
+
 void l_QORDlgMenuItem::applyToggle(unsigned long state) {
   if (built && baseWidget && ((pending & QORDlgUpdItemState)))
     XmToggleButtonSetState(baseWidget, state == QORDlgChecked ? True : False, False);

@@ -12,11 +12,7 @@ l_QORDlgRadioItem::l_QORDlgRadioItem(l_QORDialog* f, const QORString& n, QORDlgR
 
 void l_QORDlgRadioItem::Build() {
   if (built) return;
-  QORDlgArgs<6> args;
-  args.add(XmNindicatorType, XmONE_OF_MANY).add(XmNvisibleWhenOff, True);
-  if (!createItem(XmCreateToggleButton, args)) return;
-  XtAddCallback(baseWidget, XmNvalueChangedCallback, valueChangedCB, this);
-  pending |= QORDlgUpdVisibility | QORDlgUpdItemState;
+  if (!createToggle(XmONE_OF_MANY, valueChangedCB)) return;
   update(0);
 }
 
@@ -24,11 +20,6 @@ void l_QORDlgRadioItem::update(unsigned long mask) {
   if (mask & QORDlgUpdItemState) pending |= QORDlgUpdItemState;
   applyToggle(state);
   l_QORDlgMenuItem::update(mask & ~QORDlgUpdItemState);
-}
-
-void l_QORDlgRadioItem::changed() {
-  pending |= QORDlgUpdItemState;
-  registerDifferUpdate();
 }
 
 void l_QORDlgRadioItem::deselectBrothers(int notifyIt) {
@@ -39,7 +30,7 @@ void l_QORDlgRadioItem::SetState(unsigned long s, int notifyIt) {
   if (s == state) return;
   if (s == QORDlgChecked) deselectBrothers(notifyIt);
   state = s == QORDlgChecked ? QORDlgChecked : QORDlgUnchecked;
-  changed();
+  stateChanged();
   if (notifyIt) sendInBracket(&modifyNotification);
 }
 
@@ -49,7 +40,8 @@ void l_QORDlgRadioItem::select() {
 }
 
 void l_QORDlgRadioItem::valueChangedCB(Widget, XtPointer client, XtPointer) {
-  static_cast<l_QORDlgRadioItem*>(client)->motifActivate();
+  // The toggle was made by the item base, with its pointer.
+  static_cast<l_QORDlgRadioItem*>(static_cast<l_QORDlgMenuItem*>(client))->motifActivate();
 }
 
 void l_QORDlgRadioItem::motifActivate() {
@@ -64,7 +56,7 @@ void l_QORDlgRadioItem::recordCases(l_QORDlgRecordCases& cases) {
          io.detail("_state= %u\n", static_cast<unsigned>(state));
          if (!io.replaying()) return;
          if (state == QORDlgChecked) deselectBrothers(1);
-         changed();
+         stateChanged();
        })
       .onReplay([this] { sendInBracket(&modifyNotification); });
   l_QORDlgMenuItem::recordCases(cases);

@@ -21,7 +21,6 @@ class l_QORDlgCheckItem : public l_QORDlgMenuItem {
 
  private:
   static void valueChangedCB(Widget w, XtPointer client, XtPointer call);
-  void changed();
 
   unsigned long state = QORDlgUnchecked;
 };

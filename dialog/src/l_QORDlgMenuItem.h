@@ -21,8 +21,12 @@ class l_QORDlgMenuItem : public l_QORDialog {
   // `n` sent with the contextual menus told that an item is busy: they do
   // not clear under a running callback.
   void sendInBracket(QORNotification* n);
+  // A check or radio item's toggle with its indicator, the callback on its
+  // value change; false while the menu has no pane.
+  bool createToggle(unsigned char indicator, XtCallbackProc changed);
   // The state shown by a check or radio item's toggle (pending 0x80).
   void applyToggle(unsigned long state);
+  void stateChanged();
 
  private:
   void applyAccelerator();

@@ -28,7 +28,6 @@ class l_QORDlgRadioItem : public l_QORDlgMenuItem, public l_QORDlgRadioState {
 
  private:
   static void valueChangedCB(Widget w, XtPointer client, XtPointer call);
-  void changed();
   void deselectBrothers(int notify);
 
   unsigned long state = QORDlgUnchecked;
