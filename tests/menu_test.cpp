@@ -225,6 +225,12 @@ void pressButton3() {
   XSync(TestDisplay(), False);
 }
 
+// The window's pop-up once it is on the screen (it is made at the first press), else null.
+Widget shownPopup(QORDlgDialog* win) {
+  Widget popup = win->GetContextualMenu()->GetLetterObject()->GetBaseWidget(0);
+  return popup && Viewable(XtParent(popup)) ? popup : nullptr;
+}
+
 // Titles of the pop-up's managed children, in Motif's order.
 Strings popupEntries(Widget popup) {
   WidgetList kids = nullptr;
@@ -248,8 +254,8 @@ TEST_F(Menus, ThirdButtonPopsTheGatheredMenusAtThePointerAndAChoiceNotifies) {
     Centre(WidgetOf(&w.button), &x, &y);
     MoveTo(x, y);
     pressButton3();
-    Widget popup = w.win.GetContextualMenu()->GetLetterObject()->GetBaseWidget(0);
-    ASSERT_TRUE(PumpUntil([&] { return Viewable(XtParent(popup)); })) << round;
+    Widget popup = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (popup = shownPopup(&w.win)) != nullptr; })) << round;
     EXPECT_EQ(popupEntries(popup), (Strings{"Cut", "Paste", "automatic_sp", "WinItem"}));
     int sx = 0, sy = 0;
     Window child = 0;
@@ -275,8 +281,8 @@ TEST_F(Menus, ThirdButtonOverTheWindowAloneShowsOnlyItsMenu) {
   Settle(200);
   PointAt(WidgetOf(&other));
   pressButton3();
-  Widget popup = w.win.GetContextualMenu()->GetLetterObject()->GetBaseWidget(0);
-  ASSERT_TRUE(PumpUntil([&] { return Viewable(XtParent(popup)); }));
+  Widget popup = nullptr;
+  ASSERT_TRUE(PumpUntil([&] { return (popup = shownPopup(&w.win)) != nullptr; }));
   EXPECT_EQ(popupEntries(popup), Strings{"WinItem"});
   Chord({XK_Escape});
   Settle(100);
@@ -299,8 +305,8 @@ TEST_F(Menus, AVolatileMenuIsEmptiedOnlyOnceItsItemsNotificationReturned) {
   });
   PointAt(WidgetOf(static_cast<QORDialog*>(scratch->GetFather())));
   pressButton3();
-  Widget popup = w.win.GetContextualMenu()->GetLetterObject()->GetBaseWidget(0);
-  ASSERT_TRUE(PumpUntil([&] { return Viewable(XtParent(popup)); }));
+  Widget popup = nullptr;
+  ASSERT_TRUE(PumpUntil([&] { return (popup = shownPopup(&w.win)) != nullptr; }));
   PointAt(XtNameToWidget(popup, "Once"));
   PumpFor(100);
   pressButton3();
@@ -414,8 +420,8 @@ TEST_F(Menus, ZZ_AMenuSessionRecordedIsReplayedWithTheSameLog) {
     choose(options, medium);
     PointAt(WidgetOf(button));
     pressButton3();
-    Widget popup = win->GetContextualMenu()->GetLetterObject()->GetBaseWidget(0);
-    ASSERT_TRUE(PumpUntil([&] { return Viewable(XtParent(popup)); }));
+    Widget popup = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (popup = shownPopup(win)) != nullptr; }));
     PointAt(XtNameToWidget(popup, "Paste"));
     PumpFor(100);
     pressButton3();
