@@ -159,6 +159,8 @@ class QORDialog : public QORCommand {
   static QORString GetAcceleratorText(unsigned long word);
   // The Xt accelerator table text ("Ctrl <Key>F4: Accelerator()"); empty when unknown.
   static QORString GetAcceleratorTranslation(unsigned long word);
+  // Its event alone ("Ctrl <Key>F4"), as menu items take it; empty when unknown.
+  static QORString GetAcceleratorEvent(unsigned long word);
 
   // Cursors: SetCursor returns the previous cursor (0 when there was none).
   QORDlgCursor SetCursor(QORDlgCursor cursor);

@@ -3,11 +3,13 @@
 #pragma once
 #include "QORDialog.h"
 
+class QORDlgContextualMenu;
+
 class QORDlgBox : public QORDialog {
  public:
   QORDlgBox(QORDialog* father, const QORString& name, unsigned long style);
   const char* GetClassName() const override { return "QORDlgBox"; }
   l_QORDialog* GetLetterObject() const override;
-  // The contextual menu envelope arrives with the menus; until then there is none.
-  QORDialog* GetContextualMenu() const { return nullptr; }
+  // The box's contextual menu, or null.
+  QORDlgContextualMenu* GetContextualMenu() const;
 };

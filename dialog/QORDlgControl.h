@@ -4,6 +4,8 @@
 #pragma once
 #include "QORDialog.h"
 
+class QORDlgContextualMenu;
+
 class QORDlgControl : public QORDialog {
  public:
   enum QORDlgMagnitude {
@@ -22,6 +24,8 @@ class QORDlgControl : public QORDialog {
 
   QORDlgControl(QORDialog* father, const QORString& name, unsigned long style);
   const char* GetClassName() const override { return "QORDlgControl"; }
+  // The control's contextual menu, or null.
+  QORDlgContextualMenu* GetContextualMenu() const;
 
   void SetUnit(QORDlgUnit unit);
   QORDlgUnit GetUnit() const;

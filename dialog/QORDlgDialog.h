@@ -6,6 +6,7 @@
 #include "QORDlgWindow.h"
 
 class QORInteractiveApplication;
+class QORDlgContextualMenu;
 
 class QORDlgDialog : public QORDlgWindow {
  public:
@@ -54,4 +55,6 @@ class QORDlgDialog : public QORDlgWindow {
   int GetResponse() const;
 
   QORDialog* GetMenuBar() const;
+  // The dialog's contextual menu: "defaultCtx" once built, unless the program gave one.
+  QORDlgContextualMenu* GetContextualMenu() const;
 };

@@ -154,6 +154,13 @@ enum : unsigned long {
   QORDlgListWindowed = 0x80000UL,
 };
 
+// --- menus: the sub-menu's and the contextual menu's own bits
+enum : unsigned long {
+  QORDlgMenuHelpEntry = 0x20000UL,  // sub-menu: its cascade button at the right end of the menu bar
+  QORDlgMenuVolatile = 0x20000UL,   // contextual menu: its items are deleted at every pop-down
+  QORDlgMenuTearOff = 0x40000UL,    // sub-menu or contextual menu: can be torn off
+};
+
 // --- what each class chain owns
 namespace QORDlgStyleBits {
 constexpr unsigned long Dialog = QORDlgGridLayout | QORDlgShown | QORDlgHidden | QORDlgSensitive | QORDlgInsensitive |
@@ -172,6 +179,8 @@ constexpr unsigned long NotifyButtons = QORDlgNotifyAbortRetryIgnore | QORDlgNot
                                         QORDlgNotifyRetryCancel | QORDlgNotifyYesNo | QORDlgNotifyYesNoCancel;
 constexpr unsigned long Notify = NotifyKind | NotifyButtons | QORDlgNotifyModal | QORDlgNotifyHelp;
 constexpr unsigned long File = QORDlgFileModal | QORDlgFileHelp | QORDlgFileApply | QORDlgFileKept | QORDlgFileMultiple;
+constexpr unsigned long Menu = QORDlgMenuHelpEntry | QORDlgMenuVolatile | QORDlgMenuTearOff;
+static_assert((Dialog & Menu) == 0, "menu bits clash with the base's bits");
 
 constexpr unsigned long List = QORDlgListMultiple | QORDlgListWindowed;
 static_assert((Dialog & List) == 0, "list bits clash with the base's bits");

@@ -29,7 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   check((word & 0x1FFF0000UL) == 0 && (word & 0xFFFF) != 0);
   const QORString shown = QORDialog::GetAcceleratorText(word);
   check(!shown.IsEmpty());
-  check(!QORDialog::GetAcceleratorTranslation(word).IsEmpty());
+  // The controls' table line is the menu items' event and the action.
+  const std::string event = QORDialog::GetAcceleratorEvent(word).c_str();
+  check(event.find("<Key>") != std::string::npos && event.find('\n') == std::string::npos);
+  check(std::string(QORDialog::GetAcceleratorTranslation(word).c_str()) == event + ": Accelerator()");
   unsigned long again = 0;
   check(QORDialog::ParseAcceleratorText(shown.c_str(), again) == 1);
   check((again & 0xE0000000UL) == (word & 0xE0000000UL));

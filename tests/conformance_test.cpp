@@ -14,11 +14,18 @@
 #include <string>
 #include <vector>
 
+#include "QORDlgBarMenu.h"
 #include "QORDlgCheckButton.h"
 #include "QORDlgFile.h"
 #include "QORDlgNotify.h"
 #include "QORDlgCombo.h"
 #include "QORDlgEditor.h"
+#include "QORDlgCheckItem.h"
+#include "QORDlgContextualMenu.h"
+#include "QORDlgPushItem.h"
+#include "QORDlgRadioItem.h"
+#include "QORDlgSeparatorItem.h"
+#include "QORDlgSubMenu.h"
 #include "QORDlgContainer.h"
 #include "QORDlgFrame.h"
 #include "QORDlgIconBox.h"
@@ -38,6 +45,7 @@
 #include "QORMarshal.h"
 #include "QORMsgCatalog.h"
 #include "l_QORDlgRecordCases.h"
+#include "l_QORDlgSubMenu.h"
 #include "tolven_test_app.h"
 #include "tolven_test_dialog.h"
 
@@ -51,6 +59,8 @@ struct ClassRow {
   std::vector<const char*> nameChain;  // the class and its ancestors, for IsAKindOf(className)
   QORDialog* (*make)(QORDialog* father);
   Names records;                       // the notifications it records
+  // The widget that shows once the window is shown; null: the object's own.
+  Widget (*shown)(QORDialog* object) = nullptr;
 };
 
 template <class C, unsigned long Style = 0>
@@ -80,6 +90,22 @@ QORDialog* makeFileBox(QORDialog* father) {
   auto* box = new QORDlgFile(father, "Obj", 0);
   box->SetDirectory(env.c_str());
   return box;
+}
+
+// Menus: a bar holds a sub-menu that holds the object, as a menu holds it;
+// what shows of them is the cascade button in the bar.
+template <class C>
+QORDialog* inMenu(QORDialog* window) {
+  auto* menu = new QORDlgSubMenu(new QORDlgBarMenu(window, "Bar"), "Menu");
+  return new C(menu, "Obj", 0);
+}
+Widget cascadeOf(QORDialog* menu) {
+  return static_cast<l_QORDlgSubMenu*>(menu->GetLetterObject())->GetCascadeButton();
+}
+Widget fatherCascade(QORDialog* item) { return cascadeOf(static_cast<QORDialog*>(item->GetFather())); }
+// A contextual menu shows only under the third button: its father shows.
+Widget fatherWidget(QORDialog* menu) {
+  return static_cast<QORDialog*>(menu->GetFather())->GetLetterObject()->GetBaseWidget(0);
 }
 
 const ClassRow kRows[] = {
@@ -155,6 +181,27 @@ const ClassRow kRows[] = {
     {"QORDlgMultiList", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeMultiList},
      {"QORDlgMultiList", "QORDlgControl", "QORDialog"}, make<QORDlgMultiList, QORDlgListWindowed>,
      drags({"QORDlgListSelectNotification", "QORDlgListActivateNotification"})},
+    // Menus and their items.
+    {"QORDlgBarMenu", {QORDlgCodeDialog, QORDlgCodeMenu, QORDlgCodeBarMenu}, {"QORDlgBarMenu", "QORDlgMenu", "QORDialog"},
+     make<QORDlgBarMenu>, drags({})},
+    {"QORDlgSubMenu", {QORDlgCodeDialog, QORDlgCodeMenu, QORDlgCodeSubMenu}, {"QORDlgSubMenu", "QORDlgMenu", "QORDialog"},
+     [](QORDialog* w) -> QORDialog* { return new QORDlgSubMenu(new QORDlgBarMenu(w, "Bar"), "Obj"); }, drags({}),
+     cascadeOf},
+    {"QORDlgContextualMenu", {QORDlgCodeDialog, QORDlgCodeMenu, QORDlgCodeContextualMenu},
+     {"QORDlgContextualMenu", "QORDlgMenu", "QORDialog"},
+     [](QORDialog* w) -> QORDialog* { return new QORDlgContextualMenu(new QORDlgFrame(w, "Holder", 0), "Obj"); },
+     drags({"QORDlgVisibilityNotification"}), fatherWidget},
+    {"QORDlgPushItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodePushItem},
+     {"QORDlgPushItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgPushItem>,
+     drags({"QORDlgMenuIActivateNotification"}), fatherCascade},
+    {"QORDlgCheckItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodeCheckItem},
+     {"QORDlgCheckItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgCheckItem>,
+     drags({"QORDlgChkIModifyNotification"}), fatherCascade},
+    {"QORDlgRadioItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodeRadioItem},
+     {"QORDlgRadioItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgRadioItem>,
+     drags({"QORDlgRadIModifyNotification"}), fatherCascade},
+    {"QORDlgSeparatorItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodeSeparatorItem},
+     {"QORDlgSeparatorItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgSeparatorItem>, drags({}), fatherCascade},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }
@@ -229,6 +276,8 @@ TEST_P(Conformance, BehavesAsEveryObjectClass) {
     EXPECT_TRUE(win->Show());
     // The widget the father places: an icon box's children live in its menu.
     EXPECT_TRUE(PumpUntil([&] { return Viewable(object->GetLetterObject()->GetOwnWidget()); }));
+    EXPECT_TRUE(PumpUntil(
+        [&] { return Viewable(row.shown ? row.shown(object) : object->GetLetterObject()->GetBaseWidget(0)); }));
   });
   EXPECT_EQ(shown, "");
   expectRoundTrips(row, object);

@@ -12,8 +12,10 @@ source "$source_dir/scripts/tour.bash"
 TOLVEN_DEMO_STEP_TIMEOUT=60 tolven_run_tour "$work" "$work/record.log" "$gallery" --record "$work/gallery.rec"
 timeout 120 "$gallery" --replay "$work/gallery.rec" >"$work/replay.log" 2>"$work/replay.stderr"
 
-grep -E '^(notify|answer) ' "$work/record.log" >"$work/record.notes"
-grep -E '^(notify|answer) ' "$work/replay.log" >"$work/replay.notes"
+# Where the window manager puts a box it shows again depends on its timing,
+# not on the user: its moves are left out of the comparison.
+grep -E '^(notify|answer) ' "$work/record.log" | grep -v ' QORDlgWindMoveNotification$' >"$work/record.notes"
+grep -E '^(notify|answer) ' "$work/replay.log" | grep -v ' QORDlgWindMoveNotification$' >"$work/replay.notes"
 if ! grep -q 'QORDlgDiaAPPLYNotification' "$work/record.notes"; then
   echo "the recorded session did not press Apply:" >&2
   cat "$work/record.log" "$work/gallery.stderr" >&2

@@ -98,10 +98,12 @@ TEST_F(InspectTest, TreeAnswerListsTheWindowsObjectsInWalkOrderWithTheirKinds) {
   InspectTree t;
   std::string error;
   ASSERT_TRUE(ReadTree(a, t, error)) << error;
-  // Probe { Group { Push Note Tick } Line Gone }: pre-order, 0 after each object's children.
-  EXPECT_EQ(t.walk, (std::vector<uint32_t>{1, 2, 3, 0, 4, 0, 5, 0, 0, 6, 0, 7, 0, 0}));
+  // Probe { Group { Push Note Tick } Line Gone defaultCtx }: pre-order, 0
+  // after each object's children.
+  EXPECT_EQ(t.walk, (std::vector<uint32_t>{1, 2, 3, 0, 4, 0, 5, 0, 0, 6, 0, 7, 0, 8, 0, 0}));
   const std::vector<std::pair<std::string, uint32_t>> expected = {
-      {"Probe", 0}, {"Group", 11}, {"Push", 17}, {"Note", 13}, {"Tick", 2}, {"Line", 22}, {"Gone", 17}};
+      {"Probe", 0}, {"Group", 11}, {"Push", 17},  {"Note", 13},
+      {"Tick", 2},  {"Line", 22},  {"Gone", 17}, {"defaultCtx", 6}};
   ASSERT_EQ(t.nodes.size(), expected.size());
   size_t names = 0;
   std::set<uint32_t> handles;

@@ -127,7 +127,7 @@ TEST_F(TabLayout, ALetterDeletedDirectlyLeavesTheRow) {
   EXPECT_EQ(ServerGeo(c), (Geo{93, 1, 30, 20}));
   delete b;
   PumpIdle();
-  EXPECT_EQ(win.GetLetterObject()->GetChildCount(), 2);
+  EXPECT_EQ(win.GetLetterObject()->GetChildCount(), 3);  // a, c and the default contextual menu
   EXPECT_EQ(ServerGeo(a), (Geo{1, 1, 50, 20}));
   EXPECT_EQ(ServerGeo(c), (Geo{52, 1, 30, 20}));
 }
@@ -159,7 +159,7 @@ TEST_F(TabLayout, ALongRowThroughRemovalsAtTheEndAndInTheMiddle) {
     PumpIdle();
   });
   EXPECT_EQ(printed, "");
-  EXPECT_EQ(win.GetLetterObject()->GetChildCount(), 10);
+  EXPECT_EQ(win.GetLetterObject()->GetChildCount(), 11);  // and the default contextual menu
   expectRow("after the removals");
   EXPECT_EQ(ServerGeo(row.back()).w, 7);
 }

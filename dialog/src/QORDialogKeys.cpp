@@ -89,6 +89,11 @@ QORString QORDialog::GetAcceleratorText(unsigned long word) {
 }
 
 QORString QORDialog::GetAcceleratorTranslation(unsigned long word) {
+  const QORString event = GetAcceleratorEvent(word);
+  return event.IsEmpty() ? event : QORString(std::string(event.c_str()) + ": Accelerator()");
+}
+
+QORString QORDialog::GetAcceleratorEvent(unsigned long word) {
   const int index = indexOfCode(word & 0xFFFF);
   if (index < 0) return QORString();
   std::string s;
@@ -99,5 +104,5 @@ QORString QORDialog::GetAcceleratorTranslation(unsigned long word) {
   const std::string name = KeyName[index];
   s += "<Key>";
   s += name == "Esc" ? "Escape" : name == "Del" ? "Delete" : name == "Enter" ? "Return" : name;
-  return QORString(s + ": Accelerator()");
+  return QORString(s);
 }

@@ -21,6 +21,12 @@ enum : unsigned long {
   QORDlgUpdTabSelection = QORDlgUpdSubclass, // tab container: the current page is shown, the others hidden
 };
 
+// --- pending update: menu items (check and radio items: the toggle's state) and contextual menus
+enum : unsigned long {
+  QORDlgUpdItemState = 0x80,
+  QORDlgUpdClearContents = QORDlgUpdSubclass,  // contextual menu: clear once the pop-down callback returned
+};
+
 // --- pending update: windows (l_QORDlgWindow) and dialog boxes (l_QORDlgDialog)
 enum : unsigned long { QORDlgUpdMenuBar = 0x800000, QORDlgUpdFullScreen = 0x10000000 };
 enum : unsigned long {
@@ -70,6 +76,8 @@ constexpr unsigned long DialogBox =
 constexpr unsigned long List = QORDlgUpdListItems | QORDlgUpdListSelection | QORDlgUpdListFirst |
                                QORDlgUpdListVisible | QORDlgUpdListTitles | QORDlgUpdListArrange;
 static_assert((Dialog & List) == 0, "list pending bits clash with the base's");
+constexpr unsigned long MenuItem = QORDlgUpdItemState;
+static_assert((Dialog & MenuItem) == 0, "menu item pending bits clash with the base's");
 static_assert((Dialog & Window) == 0, "window pending bits clash with the base's");
 static_assert(((Dialog | Window) & DialogBox) == 0, "dialog box pending bits clash with the window's or base's");
 // Notify and file boxes share the dialog box's title and sensitivity bits.

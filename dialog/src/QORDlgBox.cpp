@@ -1,6 +1,7 @@
 #include "QORDlgBox.h"
 
 #include "l_QORDlgBox.h"
+#include "l_QORDlgContextualMenu.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgRadioState.h"
 
@@ -67,3 +68,5 @@ void l_QORDlgBox::DeselectAllBrothers(int rank, int notify) {
 QORDlgBox::QORDlgBox(QORDialog* father, const QORString& name, unsigned long style) : QORDialog(father, name, style) {}
 
 l_QORDialog* QORDlgBox::GetLetterObject() const { return letter; }
+
+QORDlgContextualMenu* QORDlgBox::GetContextualMenu() const { return l_QORDlgContextualMenu::EnvelopeOf(letter); }

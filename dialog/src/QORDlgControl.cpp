@@ -1,5 +1,6 @@
 #include "QORDlgControl.h"
 
+#include "l_QORDlgContextualMenu.h"
 #include "l_QORDlgControl.h"
 
 const char* const QORDialog::MagnitudeName[] = {
@@ -41,3 +42,5 @@ QORDlgControl::QORDlgMagnitude QORDlgControl::GetMagnitude() const {
 void QORDlgControl::SetDisplayFormat(const char* format) {
   if (auto* l = letterAs<l_QORDlgControl>()) l->SetDisplayFormat(format);
 }
+
+QORDlgContextualMenu* QORDlgControl::GetContextualMenu() const { return l_QORDlgContextualMenu::EnvelopeOf(letter); }

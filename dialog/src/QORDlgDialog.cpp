@@ -1,6 +1,7 @@
 #include "QORDlgDialog.h"
 
 #include "QORInteractiveApplication.h"
+#include "l_QORDlgContextualMenu.h"
 #include "l_QORDlgDialog.h"
 #include "l_QORInteractiveApplication.h"
 
@@ -127,3 +128,5 @@ QORDialog* QORDlgDialog::GetMenuBar() const {
   l_QORDialog* bar = l ? l->GetMenuBar() : nullptr;
   return bar ? bar->GetAPIObject() : nullptr;
 }
+
+QORDlgContextualMenu* QORDlgDialog::GetContextualMenu() const { return l_QORDlgContextualMenu::EnvelopeOf(letter); }

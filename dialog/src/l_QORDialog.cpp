@@ -14,6 +14,7 @@
 #include "QORDlgText.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORInteractiveApplication.h"
+#include "qordlg_assert.h"
 
 namespace {
 int liveLetters = 0;
@@ -275,8 +276,14 @@ XtAppContext l_QORDialog::GetApplicationContext() const {
 }
 
 l_QORDlgContextualMenu* l_QORDialog::SetContextualMenu(l_QORDlgContextualMenu* menu) {
+  QORDLG_ASSERT(!menu || !contextualMenu, "contextualMenu == NULL");
   l_QORDlgContextualMenu* previous = contextualMenu;
   contextualMenu = menu;
+  // A window takes the third button once it has a menu to show.
+  if (traits().Has(QORDlgCapWindow)) {
+    pending |= QORDlgUpdContextualMenu;
+    registerDifferUpdate();
+  }
   return previous;
 }
 
@@ -472,17 +479,7 @@ void l_QORDialog::globalUpdate(unsigned long force) {
 
 void l_QORDialog::update(unsigned long mask) {
   const unsigned long raised = pending | mask;
-  if (raised & QORDlgUpdChildren) {
-    // Managed together once all are built: one geometry round per parent
-    // instead of one per child, and each window mapped once, at the place
-    // and size its own update gave it.
-    std::vector<l_QORDialog*> batch;
-    std::vector<l_QORDialog*>* outer = openManageBatch;
-    openManageBatch = &batch;
-    for (int i = 0; i < children.getCount(); ++i) GetChild(i)->Build();
-    openManageBatch = outer;
-    flushManageBatch(batch);
-  }
+  if (raised & QORDlgUpdChildren) buildChildren([](l_QORDialog* child) { child->Build(); });
   if (raised & QORDlgUpdVisibility) {
     if (IsOnScreen()) manage();
     else unmanage();
@@ -505,7 +502,7 @@ void l_QORDialog::update(unsigned long mask) {
   }
   if ((raised & QORDlgUpdMnemonic) && baseWidget && traits().Has(QORDlgCapMnemonicOnWidget) && !mnemonic.IsNull())
     XtVaSetValues(baseWidget, XmNmnemonic, static_cast<KeySym>(mnemonic.GetCode()), nullptr);
-  // 0x20000 (contextual menu) is applied once contextual menus exist.
+  if ((raised & QORDlgUpdContextualMenu) && baseWidget) EnableThreeButton();
   if ((raised & QORDlgUpdSensitivity) && baseWidget) XtSetSensitive(baseWidget, IsGloballySensitive() ? True : False);
   if (raised & QORDlgUpdLayout) relayout();
   if ((raised & QORDlgUpdPosition) && baseWidget) XtMoveWidget(baseWidget, static_cast<Position>(x), static_cast<Position>(y));
@@ -530,6 +527,18 @@ void l_QORDialog::update(unsigned long mask) {
     if (father) father->registerDifferUpdate();
   }
   if (sendResize) notify(&resizeNotification);
+}
+
+void l_QORDialog::buildChildren(const std::function<void(l_QORDialog*)>& build) {
+  // Managed together once all are built: one geometry round per parent
+  // instead of one per child, and each window mapped once, at the place
+  // and size its own update gave it.
+  std::vector<l_QORDialog*> batch;
+  std::vector<l_QORDialog*>* outer = openManageBatch;
+  openManageBatch = &batch;
+  for (int i = 0; i < children.getCount(); ++i) build(GetChild(i));
+  openManageBatch = outer;
+  flushManageBatch(batch);
 }
 
 void l_QORDialog::ordermanagelist(l_QORDlgList& toManage, l_QORDlgList& ordered) {
@@ -635,26 +644,3 @@ void l_QORDialog::widgetDestroyed() {
   destroyHandlerInstalled = 0;
 }
 
-// ---- third button ----
-
-void l_QORDialog::threeButtonEH(Widget, XtPointer client, XEvent* event, Boolean*) {
-  if (event->type == ButtonPress && event->xbutton.button == Button3)
-    static_cast<l_QORDialog*>(client)->threeButton(&event->xbutton);
-}
-
-void l_QORDialog::InstallThreeButtonHandler(Widget w) {
-  if (w) XtAddEventHandler(w, ButtonPressMask, False, threeButtonEH, this);
-}
-
-void l_QORDialog::EnableThreeButton(Widget w) {
-  if (!traits().Has(QORDlgCapThreeButton)) return;
-  InstallThreeButtonHandler(w ? w : baseWidget);
-}
-
-void l_QORDialog::threeButton(XButtonEvent* event) {
-  // Gathering the contextual menus under the pointer needs the menus; until
-  // they exist there is nothing to pop up.
-  (void)event;
-}
-
-void l_QORDialog::threeButtonSecondaryHandler(XButtonEvent* event) { threeButton(event); }

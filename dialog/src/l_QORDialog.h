@@ -3,6 +3,7 @@
 // owns the widgets and applies changes in the deferred update pass.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <vector>
 #include <X11/Intrinsic.h>
 
@@ -154,6 +155,7 @@ class l_QORDialog {
                                      QORUnicodeString* params);
   static int getCatalogResourceValue(const QORMsgCatalog* catalog, const QORString& key, QORUnicodeString& value,
                                      QORUnicodeString* params);
+  void warnMnemonic(const QORUnicodeString& value);
   void SetMnemonic(QORUnicodeChar m);
   QORUnicodeChar GetMnemonic();
   void SetAccelerator(unsigned long word);
@@ -285,6 +287,9 @@ class l_QORDialog {
   // Children built by one update are managed together at its end (see
   // l_QORDialog.cpp); manage() of the base defers to the open batch.
   static void flushManageBatch(std::vector<l_QORDialog*>& batch);
+  // Runs `build` on every child (the list may grow meanwhile), their
+  // managing batched as the children step of update() does.
+  void buildChildren(const std::function<void(l_QORDialog*)>& build);
   // Sends `n` from the envelope, when there is one.
   void notify(QORNotification* n);
   static void destroyCB(Widget w, XtPointer client, XtPointer call);

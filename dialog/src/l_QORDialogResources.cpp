@@ -198,6 +198,7 @@ void l_QORDialog::loadResources() {
   if (kind.Has(QORDlgCapReadsMnemonic)) {
     if (getResourceValue("Mnemonic", v, nullptr)) {
       mnemonic = v.GetChar(0);
+      if (v.GetLengthInChar() != 1) warnMnemonic(v);
       pending |= QORDlgUpdMnemonic;
       resourceLock |= QORDlgLockMnemonic;
     }
@@ -213,6 +214,15 @@ void l_QORDialog::loadResources() {
     }
   }
   if (pending != before) registerDifferUpdate();
+}
+
+// A catalog's mnemonic is one character: of a longer text the first is
+// taken, of an empty one none; either way the catalog's author should know.
+void l_QORDialog::warnMnemonic(const QORUnicodeString& value) {
+  const std::string taken = mnemonic.IsNull() ? "none" : QORUnicodeString(mnemonic).c_str();
+  std::fprintf(stderr, "Warning: mnemonic of %s is not one character >%s< (%s taken)\n", name.c_str(), value.c_str(),
+               taken.c_str());
+  std::fflush(stderr);
 }
 
 // ---- program values (ignored once the catalog gave one) ----

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "QORDlgArgs.h"
+#include "QORDlgContextualMenu.h"
 #include "QORDlgText.h"
 #include "QORMarshal.h"
 #include "l_QORDlgLayoutManager.h"
@@ -198,8 +199,7 @@ void l_QORDlgDialog::BuildWindow() {
     XtAddEventHandler(shell, NoEventMask, True, _XEditResCheckMessages, nullptr);
     InstallDestroyHandler();
     InstallMoveWindowHandler(shell);
-    // The default contextual menu ("defaultCtx") is created here once
-    // contextual menus exist.
+    if (!contextualMenu && api) new QORDlgContextualMenu(api, "defaultCtx", 0);
     pending |= QORDlgUpdDefaultButton;
   }
   update(0);
@@ -364,7 +364,11 @@ void l_QORDlgDialog::Resize() {
 }
 
 void l_QORDlgDialog::FirstSize() {
-  const bool withChildren = children.getCount() > 0;
+  // Menus and bars take no place in the work area: without other children
+  // the dialog opens empty.
+  bool withChildren = false;
+  for (int i = 0; i < children.getCount() && !withChildren; ++i)
+    withChildren = !GetChild(i)->traits().Has(QORDlgCapNotAttached);
   mapWindow(baseWidget, false);
   setResizePolicy(innerArea, XmRESIZE_GROW);
   if (withChildren && layoutManager) {

@@ -116,6 +116,11 @@ void l_QORDlgWindow::close() { this->notify(&windCloseNotification); }
 
 // ---- slots ----
 
+void l_QORDlgWindow::ForgetMenuBar(l_QORDialog* bar) {
+  if (menuBar == bar) menuBar = nullptr;
+  if (previousMenuBar == bar) previousMenuBar = nullptr;
+}
+
 l_QORDialog* l_QORDlgWindow::SetMenuBar(l_QORDialog* bar) {
   l_QORDialog* old = menuBar;
   previousMenuBar = old;
@@ -218,7 +223,7 @@ void l_QORDlgWindow::handleWindowEvent(XEvent* event) {
         x = nx;
         y = ny;
         // Where the window manager puts the window before it is mapped is its
-        // place, not a move: only changes once it shows are told, whatever
+        // place, not a move: only changes while it shows are told, whatever
         // the order in which the window manager's events came (a replayed
         // run then tells the same as the recorded one).
         if (placed) notify(&windMoveNotification);
@@ -233,6 +238,7 @@ void l_QORDlgWindow::handleWindowEvent(XEvent* event) {
       placed = 1;
       break;
     case UnmapNotify:
+      placed = 0;  // shown again, it is placed again
       minimised = 1;
       maximised = 0;
       notify(&windMinimizeNotification);

@@ -48,6 +48,8 @@ class l_QORDlgWindow : public l_QORDialog {
   // Bar and combo slots. The bar and combo classes register themselves here.
   l_QORDialog* SetMenuBar(l_QORDialog* bar);
   l_QORDialog* GetMenuBar() const { return menuBar; }
+  // A menu bar being deleted: the window keeps no pointer to it.
+  void ForgetMenuBar(l_QORDialog* bar);
   l_QORDialog* SetStatusBar(l_QORDialog* bar);
   l_QORDialog* GetStatusBar() const { return statusBar; }
   void SetDefaultContextualMenu(l_QORDlgContextualMenu* menu);

@@ -62,6 +62,7 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
   buildSteppersFrame();
   buildValuesFrame();
   buildListsFrame();
+  buildMenus();
   arrangeFamilies();
   SetGridColumnResizable(0, 1);
   SetGridRowResizable(0, 1);

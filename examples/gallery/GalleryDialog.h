@@ -24,6 +24,8 @@ class GalleryDialog : public QORDlgDialog {
   // box named "OK", "Apply", "Cancel" or "Help" (their Xt names).
   XtAppContext GetXtAppContext() const;
   Widget GetStandardButton(const char* name) const;
+  // The widget of a menu entry: "FileBt" (the bar's File button), "Open" (an item).
+  Widget GetMenuWidget(const char* name) const;
 
  private:
   void buildLayoutFrame();
@@ -39,6 +41,7 @@ class GalleryDialog : public QORDlgDialog {
   void buildSteppersFrame();  // GallerySteppers.cpp
   void buildValuesFrame();  // GalleryValues.cpp
   void buildListsFrame();  // GalleryLists.cpp
+  void buildMenus();
   QORDlgMotif* raw = nullptr;
   QORDlgTabContainer* families = nullptr;
 };

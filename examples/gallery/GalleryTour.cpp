@@ -19,6 +19,11 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
   // accelerators are spread over every control).
   steps = {"screenshot gallery", "click Buttons/Check", "click Buttons/Two",      "click Buttons/Three",
            "click Buttons/Push",
+           // Menus: opened with the pointer and with a mnemonic; an item
+           // chosen with each, a check item and a radio item.
+           "menu OptionsBt", "menu Grid", "menu OptionsBt", "menu Large", "key F10", "key f", "screenshot gallery-menu",
+           "key o", "screenshot gallery-file", "click button:*OpenFile.Cancel", "menu FileBt", "menu Quit",
+           "screenshot gallery-quit", "click button:*QuitQuestion.Cancel",
            "page Values",
            // The spinner: its arrows, then a new angle typed over the old one.
            "click widget:DegreesUp", "click widget:DegreesUp", "click widget:DegreesDn", "click Steppers/Degrees",
@@ -125,6 +130,15 @@ void GalleryTour::next() {
     int x = 0, y = 0;
     if (!centre(arg, &x, &y)) {
       std::fprintf(stderr, "gallery tour: nothing to click at %s\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: click %d %d\n", x, y);
+  } else if (verb == "menu") {
+    // A menu entry by its widget's name, once its menu is open.
+    int x = 0, y = 0;
+    if (!widgetCentre(dialog->GetMenuWidget(arg.c_str()), &x, &y)) {
+      std::fprintf(stderr, "gallery tour: no menu entry %s\n", arg.c_str());
       next();
       return;
     }
