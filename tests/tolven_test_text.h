@@ -26,6 +26,7 @@
 #include "tolven_test_control.h"
 #include "tolven_test_dialog.h"
 #include "l_QORDlgEditor.h"
+#include "l_QORDlgSpinner.h"
 
 namespace {
 
@@ -277,6 +278,14 @@ TEST_F(UnicodeText, AnEditorDrawsWhatItsFaceLacksInAFaceThatHasItAll) {
     EXPECT_EQ(MainFamily(w) == sans, !glyphs) << MainFamily(w);
   }
   EXPECT_EQ(MainFamily(p), sans);
+  // A spinner's field too, with the application's text.
+  QORDlgSpinner spin(&win, "Spin", QORDlgSpinText);
+  spin.SetRectDimensions(90, 10, 30, 200);
+  spin.SetCurrentText("\xE6\x95\xB0\xE9\x87\x8F", 0);
+  PumpIdle();
+  Widget f = static_cast<l_QORDlgSpinner*>(spin.GetLetterObject())->GetField();
+  ASSERT_NE(MainFont(f), nullptr);
+  EXPECT_EQ(XftCharExists(XtDisplay(f), MainFont(f), 0x6570), utf8);
 }
 
 TEST_F(UnicodeText, ACoreFontFaceShowsLatin1AndQuestionMarksForTheRest) {

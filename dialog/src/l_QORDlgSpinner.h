@@ -9,6 +9,7 @@
 
 #include "QORDlgSpinner.h"
 #include "l_QORDlgControl.h"
+#include "l_QORDlgTextEntry.h"
 
 class l_QORDlgSpinner : public l_QORDlgControl {
  public:
@@ -103,4 +104,5 @@ class l_QORDlgSpinner : public l_QORDlgControl {
   // What the field holds, as UTF-8: every change passes the verify callback.
   QORUnicodeString typed;
   bool puttingField = false;  // our own change of the field is no typing
+  l_QORDlgTextEntry face;     // puts the program's texts in the field, in a face that draws them
 };

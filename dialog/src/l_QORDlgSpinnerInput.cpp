@@ -34,20 +34,6 @@ bool stepWithin(T& value, T by, T low, T high) {
   return true;
 }
 
-// The field takes wide characters: Motif converts them to the locale's form.
-std::vector<wchar_t> wide(const QORUnicodeString& text) {
-  std::vector<wchar_t> out;
-  const std::string& bytes = text.str();
-  size_t i = 0;
-  while (i < bytes.size()) {
-    char32_t cp = 0;
-    const int n = qor_utf8::Decode(bytes, i, &cp);
-    out.push_back(static_cast<wchar_t>(cp));
-    i += n > 0 ? static_cast<size_t>(n) : 1;
-  }
-  out.push_back(L'\0');
-  return out;
-}
 }  // namespace
 
 l_QORDlgSpinner::~l_QORDlgSpinner() {
@@ -173,7 +159,8 @@ void l_QORDlgSpinner::putField(const QORUnicodeString& text) {
   modified = false;
   if (!field) return;
   puttingField = true;
-  XmTextSetStringWcs(field, wide(text).data());
+  // The shared entry converts to the locale's form and fits the face to the text.
+  face.show(field, text, false);
   puttingField = false;
 }
 
