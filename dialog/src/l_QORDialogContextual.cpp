@@ -61,11 +61,32 @@ void grabWhenMappedEH(Widget w, XtPointer, XEvent* event, Boolean*) {
   grabThirdButton(w);
 }
 
+// The grab brings every third-button press to the window: the widget under
+// the pointer still gets it first, as if there were no grab (a list takes its
+// contextual line from it).
+void passToWidgetUnderPointer(const XButtonEvent& press) {
+  Display* d = press.display;
+  Window at = press.window, below = None;
+  int x = press.x, y = press.y;
+  while (XTranslateCoordinates(d, press.root, at, press.x_root, press.y_root, &x, &y, &below) && below != None)
+    at = below;
+  if (at == press.window || !XtWindowToWidget(d, at)) return;
+  XTranslateCoordinates(d, press.root, at, press.x_root, press.y_root, &x, &y, &below);
+  XEvent copy;
+  copy.xbutton = press;
+  copy.xbutton.window = at;
+  copy.xbutton.subwindow = None;
+  copy.xbutton.x = x;
+  copy.xbutton.y = y;
+  XtDispatchEvent(&copy);
+}
+
 }  // namespace
 
 void l_QORDialog::threeButtonEH(Widget, XtPointer client, XEvent* event, Boolean*) {
-  if (event->type == ButtonPress && event->xbutton.button == Button3)
-    static_cast<l_QORDialog*>(client)->threeButton(&event->xbutton);
+  if (event->type != ButtonPress || event->xbutton.button != Button3) return;
+  passToWidgetUnderPointer(event->xbutton);
+  static_cast<l_QORDialog*>(client)->threeButton(&event->xbutton);
 }
 
 void l_QORDialog::InstallThreeButtonHandler(Widget w) {
