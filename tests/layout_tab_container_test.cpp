@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "QORDlgCombo.h"
 #include "QORDlgFrame.h"
 #include "QORDlgPageTitle.h"
 #include "QORDlgPushButton.h"
@@ -17,6 +18,7 @@
 #include "QORDlgTabContainer.h"
 #include "QORDlgTabPage.h"
 #include "QORRecord.h"
+#include "l_QORDlgCombo.h"
 #include "l_QORDlgSplitter.h"
 #include "l_QORDlgTab.h"
 #include "l_QORDlgTabContainer.h"
@@ -77,6 +79,20 @@ TEST_F(Tabs, AClickOnATitleShowsThatPageOnlyAndSendsOneNotification) {
     EXPECT_EQ(tabs->GetSelectedPagePtr(), pages[s.click]);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(letter()->GetTitle(i)->IsActive() != 0, i == s.click);
   }
+}
+
+TEST_F(Tabs, AClickOnATitleClosesTheWindowsOpenComboList) {
+  build({"One", "Two"});
+  auto* combo = new QORDlgCombo(pages[0], "Choice");
+  combo->SetLine(QORUnicodeString("Alpha"), -1, 0);
+  PumpIdle();
+  auto* list = static_cast<l_QORDlgCombo*>(combo->GetLetterObject());
+  list->arrowPressed();
+  PumpIdle();
+  ASSERT_TRUE(list->IsOpen());
+  Click(title(1));
+  EXPECT_TRUE(PumpUntil([&] { return shown() == "01"; }));
+  EXPECT_FALSE(list->IsOpen());
 }
 
 TEST_F(Tabs, SelectionByProgramNotifiesOnlyWhenAskedAndOnlyForAChange) {

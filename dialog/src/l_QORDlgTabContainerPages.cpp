@@ -8,6 +8,7 @@
 #include "QORDlgPageTitle.h"
 #include "l_QORDlgTabContainer.h"
 #include "l_QORDlgTabPage.h"
+#include "l_QORDlgWindow.h"
 
 int l_QORDlgTabContainer::pageIndex(const l_QORDialog* page) const {
   const auto it = std::find(pages.begin(), pages.end(), page);
@@ -91,7 +92,9 @@ void l_QORDlgTabContainer::showSelection() {
 }
 
 void l_QORDlgTabContainer::TabSelect(QORDlgPageTitle* title, int byUser) {
-  // The window's open combo list closes first, once combos exist.
+  // The window's open combo list closes first: its page may be going away.
+  l_QORDialog* window = GetWindowFather();
+  if (window && window->traits().Has(QORDlgCapWindow)) static_cast<l_QORDlgWindow*>(window)->CloseOpenCombo();
   if (!byUser) return;
   const auto it = std::find(titles.begin(), titles.end(), title);
   if (it == titles.end()) return;
