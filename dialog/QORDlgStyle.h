@@ -68,6 +68,21 @@ enum : unsigned long {
   QORDlgDialogCarried = 0x80000,  // passed on to the style word unchanged
 };
 
+// --- document window (QORDlgDocument)
+enum : unsigned long {
+  QORDlgDocumentMDI = 0x10000,  // dialog boxes live as child frames (ignored when OLD_UNIX_MDI is set)
+};
+
+// --- tool bar (QORDlgToolBar): where it docks; any other value means top
+enum : unsigned long {
+  QORDlgToolBarTop = 0x20000,
+  QORDlgToolBarBottom = 0x40000,
+  QORDlgToolBarLeft = 0x80000,
+  QORDlgToolBarRight = 0x100000,
+  QORDlgToolBarUndocked = 0x200000,
+  QORDlgToolBarDockMask = 0x3e0000,
+};
+
 // --- icon box (QORDlgIconBox): the popup menu lays the icons out in a row
 // (horizontal) or a column; a box built without Horizontal gets Vertical
 enum : unsigned long {

@@ -29,6 +29,8 @@ enum : unsigned long {
 
 // --- pending update: windows (l_QORDlgWindow) and dialog boxes (l_QORDlgDialog)
 enum : unsigned long { QORDlgUpdMenuBar = 0x800000, QORDlgUpdFullScreen = 0x10000000 };
+// Document window: its docked tool bars are placed again.
+enum : unsigned long { QORDlgUpdToolBars = 0x40000000 };
 enum : unsigned long {
   QORDlgUpdGrowDone = 0x200000,
   QORDlgUpdButtonTitles = 0x1000000,
@@ -71,6 +73,7 @@ constexpr unsigned long Dialog = QORDlgUpdResize | QORDlgUpdReparent | QORDlgUpd
                                  QORDlgUpdSensitivity | QORDlgUpdMnemonic | QORDlgUpdAccelerator | QORDlgUpdIcon |
                                  QORDlgUpdContextualMenu | QORDlgUpdLayout | QORDlgUpdKeep | QORDlgUpdSubclass;
 constexpr unsigned long Window = QORDlgUpdMenuBar | QORDlgUpdFullScreen;
+static_assert(((Dialog | Window) & QORDlgUpdToolBars) == 0, "document pending bits clash with the window's");
 constexpr unsigned long DialogBox =
     QORDlgUpdGrowDone | QORDlgUpdButtonTitles | QORDlgUpdDefaultButton | QORDlgUpdButtonSensitivity;
 constexpr unsigned long List = QORDlgUpdListItems | QORDlgUpdListSelection | QORDlgUpdListFirst |
@@ -111,8 +114,6 @@ enum : unsigned long {
 
 // --- style bits one class reads on another
 enum : unsigned long {
-  // A document window in MDI mode (the dialog box reads it on its father window).
-  QORDlgDocumentMDI = 0x10000,
   // On a layout owner: the splitter's bits, that a tabulation with a sash
   // reads on whoever owns it. With SashFollows the sash moves with resizes.
   QORDlgOwnerSashFollows = QORDlgSplitterFirstAbsorbs,     // 0x100000
