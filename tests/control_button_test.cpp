@@ -327,16 +327,6 @@ TEST_F(Buttons, DragStartsOnceTenPixelsFromTheFirstMotion) {
   EXPECT_EQ(l_QORInteractiveApplication::dragStartWidget, nullptr);
 }
 
-// The trace text printed while `fn` runs at record trace level `level`.
-template <typename F>
-std::string traced(char level, F fn) {
-  const char saved = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = level;
-  const std::string out = StdoutOf(fn);
-  l_QORDialog::record_trace = saved;
-  return out;
-}
-
 // Save and restore of each class, with their traces, are the conformance
 // suite's and the golden record's; these restores change other state.
 TEST_F(Buttons, RestoredStatesComeBackAndAPushActivationReplaysOntoACheckButton) {
@@ -362,7 +352,7 @@ TEST_F(Buttons, RestoredStatesComeBackAndAPushActivationReplaysOntoACheckButton)
   heard.clear();
   QORMarshal pushed;
   EXPECT_EQ(push.GetLetterObject()->SaveState(push.GetPushBActivateNotification(), pushed), 0);
-  EXPECT_EQ(traced('1', [&] { EXPECT_EQ(cl->RestoreState(push.GetPushBActivateNotification(), pushed), 0); }),
+  EXPECT_EQ(TracedAt('1', [&] { EXPECT_EQ(cl->RestoreState(push.GetPushBActivateNotification(), pushed), 0); }),
             "/REPLAY/ RestoreState QORDlgCheckButton(Pu)/Command Name/ Chk /Notification/ "
             "QORDlgPushBActivateNotification\n");
   EXPECT_TRUE(pushed.AtEnd());
@@ -407,7 +397,7 @@ TEST_F(Buttons, ZZ_RecordedClickOnAPushButtonIsReplayedByTheApplication) {
   EXPECT_NE(text.find("1 Application/RecWin/OK QORDlgPushBActivateNotification "), std::string::npos) << text;
 
   ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
-  const std::string trace = traced('1', [&] { app->RunApplication(); });
+  const std::string trace = TracedAt('1', [&] { app->RunApplication(); });
   EXPECT_EQ(activations, 2);
   EXPECT_EQ(trace, "/REPLAY/ RestoreState QORDlgPushButton     /Command Name/ OK /Notification/ "
                    "QORDlgPushBActivateNotification\n");

@@ -226,15 +226,6 @@ TEST_F(Combos, OptionMenuGraphicAndRealCombosChooseAndCheck) {
   EXPECT_EQ(real.GetSelect(), 1);
 }
 
-template <typename F>
-std::string traced(F fn) {
-  const char saved = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = '2';
-  const std::string out = StdoutOf(fn);
-  l_QORDialog::record_trace = saved;
-  return out;
-}
-
 TEST_F(Combos, EachNotificationIsRecordedWithItsTraceAndReplayed) {
   TestDialog win("TraceWin");
   QORDlgCombo text(&win, "Co"), real(&win, "Re", QORDlgComboReal);
@@ -261,7 +252,7 @@ TEST_F(Combos, EachNotificationIsRecordedWithItsTraceAndReplayed) {
   listen(&real);
   for (const Case& c : cases) {
     QORMarshal m;
-    EXPECT_EQ(traced([&] { EXPECT_EQ(c.combo->SaveState(c.n, m), 0); }), c.trace);
+    EXPECT_EQ(TracedAt('2', [&] { EXPECT_EQ(c.combo->SaveState(c.n, m), 0); }), c.trace);
     const int before = c.combo->GetSelect();
     c.combo->ClearSelect();
     heard.clear();
@@ -273,7 +264,7 @@ TEST_F(Combos, EachNotificationIsRecordedWithItsTraceAndReplayed) {
   }
   QORMarshal m;
   text.SaveState(text.GetComboModifyNotification(), m);
-  EXPECT_EQ(traced([&] { text.RestoreState(text.GetComboModifyNotification(), m); }),
+  EXPECT_EQ(TracedAt('2', [&] { text.RestoreState(text.GetComboModifyNotification(), m); }),
             "/REPLAY/ RestoreState QORDlgCombo          /Command Name/ Co /Notification/ "
             "QORDlgComboModifyNotification\n"
             "/REPLAY/ RestoreState                      r_FieldContent= b _dEntry=0.000000\n");

@@ -183,15 +183,6 @@ TEST_F(Editors, LongTextsLinesMixedStateAndSelection) {
   EXPECT_EQ(FieldText(textOf(single)).size(), 10001u);
 }
 
-template <typename F>
-std::string traced(char level, F fn) {
-  const char saved = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = level;
-  const std::string out = StdoutOf(fn);
-  l_QORDialog::record_trace = saved;
-  return out;
-}
-
 TEST_F(Editors, TheCommittedTextIsRecordedWithItsTerminatorAndReplayed) {
   TestDialog win("RecWin");
   QORDlgEditor ed(&win, "Ed");
@@ -199,14 +190,14 @@ TEST_F(Editors, TheCommittedTextIsRecordedWithItsTerminatorAndReplayed) {
   ed.SetText("héllo");
   l_QORDialog* letter = ed.GetLetterObject();
   QORMarshal m;
-  EXPECT_EQ(traced('2', [&] { EXPECT_EQ(letter->SaveState(ed.GetEditModifyNotification(), m), 0); }),
+  EXPECT_EQ(TracedAt('2', [&] { EXPECT_EQ(letter->SaveState(ed.GetEditModifyNotification(), m), 0); }),
             "/RECORD/ SaveState    QORDlgEditor         /Command Name/ Ed /Notification/ "
             "QORDlgEditModifyNotification\n"
             "/RECORD/ SaveState                         _refUniStr= héllo\n");
   EXPECT_EQ(m.ReadNextLength(), 7);  // six bytes and the zero
   ed.SetText("other");
   listen(&ed);
-  EXPECT_EQ(traced('2', [&] { EXPECT_EQ(letter->RestoreState(ed.GetEditModifyNotification(), m), 0); }),
+  EXPECT_EQ(TracedAt('2', [&] { EXPECT_EQ(letter->RestoreState(ed.GetEditModifyNotification(), m), 0); }),
             "/REPLAY/ RestoreState QORDlgEditor         /Command Name/ Ed /Notification/ "
             "QORDlgEditModifyNotification\n"
             "/REPLAY/ RestoreState                      _refUniStr= héllo\n");

@@ -450,16 +450,6 @@ TEST_F(Values, ProgressShowsItsShareAndAtLeastOnePercent) {
 
 // ---- record and replay ----
 
-// The trace text printed while `fn` runs at record trace level `level`.
-template <typename F>
-std::string traced(char level, F fn) {
-  const char saved = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = level;
-  const std::string out = StdoutOf(fn);
-  l_QORDialog::record_trace = saved;
-  return out;
-}
-
 TEST_F(Values, SavedStatesTraceTheirFieldsAndComeBackOnReplay) {
   TestDialog win("TraceWin");
   QORDlgSpinner spin(&win, "Spin", QORDlgSpinReal);
@@ -506,7 +496,7 @@ TEST_F(Values, SavedStatesTraceTheirFieldsAndComeBackOnReplay) {
   };
   QORMarshal saved[4];
   for (size_t i = 0; i < 4; ++i)
-    EXPECT_EQ(traced('2', [&] { EXPECT_EQ(rows[i].object->SaveState(rows[i].notification, saved[i]), QORDlgSaved); }),
+    EXPECT_EQ(TracedAt('2', [&] { EXPECT_EQ(rows[i].object->SaveState(rows[i].notification, saved[i]), QORDlgSaved); }),
               rows[i].saveTrace);
   // Moved meanwhile: the replay puts back what was saved and says so.
   spin.SetValue(1, 0);
@@ -517,7 +507,7 @@ TEST_F(Values, SavedStatesTraceTheirFieldsAndComeBackOnReplay) {
     const auto restore = [&] {
       EXPECT_EQ(rows[i].object->RestoreState(rows[i].notification, saved[i]), QORDlgRestored);
     };
-    EXPECT_EQ(traced('2', restore), rows[i].restoreTrace);
+    EXPECT_EQ(TracedAt('2', restore), rows[i].restoreTrace);
     EXPECT_TRUE(saved[i].Good() && saved[i].AtEnd());
     EXPECT_EQ(heard, Log{rows[i].object->GetName().str() + " " + rows[i].notification->IsA()});
   }

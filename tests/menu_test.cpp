@@ -363,14 +363,6 @@ TEST_F(Menus, AChildThatIsNoItemIsReportedAndLeftUnbuilt) {
 
 namespace {
 
-std::string traced(char level, const std::function<void()>& fn) {
-  const char saved = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = level;
-  const std::string out = StdoutOf(fn);
-  l_QORDialog::record_trace = saved;
-  return out;
-}
-
 // The lines of `text` that start with `prefix`, the prefix replaced by `as`.
 Strings linesOf(const std::string& text, const std::string& prefix, const std::string& as) {
   Strings out;
@@ -414,7 +406,7 @@ TEST_F(Menus, ZZ_AMenuSessionRecordedIsReplayedWithTheSameLog) {
   };
 
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
-  const std::string recordTrace = traced('2', [&] {
+  const std::string recordTrace = TracedAt('2', [&] {
     choose(file_, open);
     choose(options, grid);
     choose(options, medium);
@@ -454,7 +446,7 @@ TEST_F(Menus, ZZ_AMenuSessionRecordedIsReplayedWithTheSameLog) {
   grid->SetState(QORDlgUnchecked, 0);
   small->SetState(QORDlgChecked, 0);
   ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
-  const std::string replayTrace = traced('2', [&] { app->RunApplication(); });
+  const std::string replayTrace = TracedAt('2', [&] { app->RunApplication(); });
   EXPECT_EQ(heard, recorded);
   // The same headers, replayed; the values as read back.
   const Strings headers = linesOf(replayTrace, "/REPLAY/ RestoreState Q", "Q");

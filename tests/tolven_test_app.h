@@ -12,6 +12,7 @@
 #include <string>
 
 #include "QORInteractiveApplication.h"
+#include "l_QORDialog.h"
 #include "tolven_test_display.h"
 
 class AppSuite : public ::testing::Test {
@@ -49,4 +50,14 @@ std::string StdoutOf(F fn) {
   testing::internal::CaptureStdout();
   fn();
   return testing::internal::GetCapturedStdout();
+}
+
+// The trace `fn` prints at record trace level `level`.
+template <typename F>
+std::string TracedAt(char level, F fn) {
+  const char saved = l_QORDialog::record_trace;
+  l_QORDialog::record_trace = level;
+  const std::string out = StdoutOf(fn);
+  l_QORDialog::record_trace = saved;
+  return out;
 }

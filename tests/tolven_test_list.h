@@ -58,16 +58,6 @@ inline void ClickRow(Widget list, int row, KeySym held = 0, int button = 1) {
   Settle(350);
 }
 
-// The trace `fn` prints at record trace level `level`.
-template <typename F>
-std::string TracedAt(char level, F fn) {
-  const char saved = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = level;
-  const std::string out = StdoutOf(fn);
-  l_QORDialog::record_trace = saved;
-  return out;
-}
-
 inline std::vector<QORUnicodeString> Texts(const std::string& stem, int count) {
   std::vector<QORUnicodeString> out;
   for (int i = 0; i < count; ++i) out.emplace_back(stem + std::to_string(i));
