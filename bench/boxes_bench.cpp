@@ -17,18 +17,15 @@
 #include "QORDlgFile.h"
 #include "QORDlgNotify.h"
 #include "tolven_test_dialog.h"
+#include "tolven_bench.h"
+
+using namespace tolven_bench;
 
 namespace {
-QORInteractiveApplication* app = nullptr;
 const char* const kDirectory = "/usr/include";
 
 Widget top() { return app->GetLetterObject()->GetWidget(); }
 
-void drain() {
-  l_QORInteractiveApplication* l = app->GetLetterObject();
-  XSync(l->GetDisplay(), False);
-  while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-}
 
 // Both sides wait for the window manager's map and handle the exposures.
 void waitShown(Widget shell) {
@@ -110,39 +107,10 @@ BENCHMARK(BM_RawMotif_Question)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Tolven_File)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RawMotif_File)->Unit(benchmark::kMicrosecond);
 
-// The console output, and the wall and CPU times kept for the closing ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  struct Times {
-    double wall = 0, cpu = 0;
-  };
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, Times> times;
-};
-
-void printRatios(const RatioReporter& reporter) {
-  for (const char* box : {"Question", "File"}) {
-    auto t = reporter.times.find(std::string("BM_Tolven_") + box), raw = reporter.times.find(std::string("BM_RawMotif_") + box);
-    if (t == reporter.times.end() || raw == reporter.times.end() || raw->second.wall <= 0 || raw->second.cpu <= 0) continue;
-    std::printf("%s box: toolkit / raw Motif = %.2f wall, %.2f CPU\n", box, t->second.wall / raw->second.wall,
-                t->second.cpu / raw->second.cpu);
-  }
-}
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "boxes_bench needs DISPLAY\n");
-    return 1;
-  }
-  static char arg0[] = "boxes_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "BoxesBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  StartApplication("boxes_bench", "BoxesBench");
   benchmark::Initialize(&argc, argv);
   // Widget classes, fonts and converters are set up once per process: not
   // by whichever side happens to run first.
@@ -161,6 +129,7 @@ int main(int argc, char** argv) {
   drain();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  printRatios(reporter);
+  reporter.PrintRatios("Question box", "Question");
+  reporter.PrintRatios("File box", "File");
   return 0;
 }

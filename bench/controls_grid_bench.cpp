@@ -26,15 +26,12 @@
 #include "QORDlgPushButton.h"
 #include "QORDlgRadioButton.h"
 #include "tolven_test_dialog.h"
+#include "tolven_bench.h"
+
+using namespace tolven_bench;
 
 namespace {
-QORInteractiveApplication* app = nullptr;
 
-void drain() {
-  l_QORInteractiveApplication* l = app->GetLetterObject();
-  XSync(l->GetDisplay(), False);
-  while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-}
 
 // Waits for the window manager to map `shell`, then draws every exposure:
 // both sides are timed up to the window drawn on screen.
@@ -150,42 +147,13 @@ void BM_RawMotif_ControlsForm(benchmark::State& state) {
 }
 BENCHMARK(BM_RawMotif_ControlsForm)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-// The console output, and the real times kept for the closing ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    // Repetitions are averaged.
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) {
-        const double n = ++counts[r.benchmark_name()];
-        double& t = times[r.benchmark_name()];
-        t += (r.GetAdjustedRealTime() - t) / n;
-      }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-  std::map<std::string, int> counts;
-};
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "controls_grid_bench needs DISPLAY\n");
-    return 1;
-  }
-  static char arg0[] = "controls_grid_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "ControlsGridBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  StartApplication("controls_grid_bench", "ControlsGridBench");
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  for (const auto& [name, t] : reporter.times) {
-    if (name.rfind("BM_Tolven_ControlsGrid/", 0) != 0) continue;
-    const std::string arg = name.substr(name.find('/'));
-    auto raw = reporter.times.find("BM_RawMotif_ControlsForm" + arg);
-    if (raw != reporter.times.end() && raw->second > 0)
-      std::printf("controls%s: toolkit / raw Motif = %.2f\n", arg.c_str(), t / raw->second);
-  }
+  reporter.PrintRatios("controls", "ControlsGrid", "ControlsForm");
   return 0;
 }

@@ -34,20 +34,17 @@
 #include "QORDlgRadioButton.h"
 #include "QORDlgSeparator.h"
 #include "tolven_test_dialog.h"
+#include "tolven_bench.h"
+
+using namespace tolven_bench;
 
 namespace {
-QORInteractiveApplication* app = nullptr;
 
 // Each frame counts as one object and holds nine: N objects make N / 10 frames.
 constexpr int kPerFrame = 9;
 constexpr int kFrameSide = 3;
 const char* const kTexts[] = {"Apply", "Visible", "Metric", "Length:", "", "Reset", "Hidden", "Imperial", "Width:"};
 
-void drain() {
-  l_QORInteractiveApplication* l = app->GetLetterObject();
-  XSync(l->GetDisplay(), False);
-  while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-}
 
 // Both sides wait for the window manager's map and handle the exposures.
 void waitShown(Widget shell) {
@@ -201,37 +198,6 @@ BENCHMARK(BM_RawMotif_Dialog)->Arg(30)->Arg(250)->Unit(benchmark::kMicrosecond);
 
 // ---- reporting ----
 
-// The console output, and the wall and CPU times kept for the closing ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  struct Times {
-    double wall = 0, cpu = 0;
-    int count = 0;
-  };
-  void ReportRuns(const std::vector<Run>& runs) override {
-    // Repetitions are averaged.
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) {
-        Times& t = times[r.benchmark_name()];
-        const double n = ++t.count;
-        t.wall += (r.GetAdjustedRealTime() - t.wall) / n;
-        t.cpu += (r.GetAdjustedCPUTime() - t.cpu) / n;
-      }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, Times> times;
-};
-
-void printRatios(const RatioReporter& reporter) {
-  for (const auto& [name, t] : reporter.times) {
-    if (name.rfind("BM_Tolven_Dialog/", 0) != 0) continue;
-    const std::string arg = name.substr(name.find('/'));
-    auto raw = reporter.times.find("BM_RawMotif_Dialog" + arg);
-    if (raw == reporter.times.end() || raw->second.wall <= 0 || raw->second.cpu <= 0) continue;
-    std::printf("dialog%s: toolkit / raw Motif = %.2f wall, %.2f CPU\n", arg.c_str(), t.wall / raw->second.wall,
-                t.cpu / raw->second.cpu);
-  }
-}
 
 // ---- resident memory ----
 
@@ -278,15 +244,8 @@ int residentReport() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "dialog_mixed_bench needs DISPLAY\n");
-    return 1;
-  }
   if (argc > 1 && std::strcmp(argv[1], "--rss") == 0) return residentReport();
-  static char arg0[] = "dialog_mixed_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "DialogMixedBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  StartApplication("dialog_mixed_bench", "DialogMixedBench");
   benchmark::Initialize(&argc, argv);
   // Widget classes, fonts and converters are set up once per process: not
   // by whichever side happens to run first.
@@ -296,6 +255,6 @@ int main(int argc, char** argv) {
   drain();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  printRatios(reporter);
+  reporter.PrintRatios("dialog", "Dialog");
   return 0;
 }

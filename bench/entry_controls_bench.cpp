@@ -21,17 +21,14 @@
 #include "QORDlgEditor.h"
 #include "l_QORDlgCombo.h"
 #include "tolven_test_dialog.h"
+#include "tolven_bench.h"
+
+using namespace tolven_bench;
 
 namespace {
-QORInteractiveApplication* app = nullptr;
 
 Display* display() { return app->GetLetterObject()->GetDisplay(); }
 
-void drain() {
-  l_QORInteractiveApplication* l = app->GetLetterObject();
-  XSync(l->GetDisplay(), False);
-  while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-}
 
 Widget rawShell(const char* name) {
   l_QORInteractiveApplication* l = app->GetLetterObject();
@@ -171,36 +168,14 @@ void BM_Tolven_ComboLinesOneByOne(benchmark::State& state) {
 }
 BENCHMARK(BM_Tolven_ComboLinesOneByOne)->Arg(2500)->Arg(5000)->Arg(10000)->Complexity()->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = r.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
-
-void ratio(const RatioReporter& r, const char* what, const std::string& toolkit, const std::string& raw) {
-  auto t = r.times.find(toolkit), m = r.times.find(raw);
-  if (t != r.times.end() && m != r.times.end() && m->second > 0)
-    std::printf("%s: toolkit / raw Motif = %.2f\n", what, t->second / m->second);
-}
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "entry_controls_bench needs DISPLAY\n");
-    return 1;
-  }
-  static char arg0[] = "entry_controls_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "EntryControlsBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  StartApplication("entry_controls_bench", "EntryControlsBench");
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  ratio(reporter, "1000 editors", "BM_Tolven_Editors/1000", "BM_RawMotif_TextFields/1000");
-  ratio(reporter, "combo of 10000 lines", "BM_Tolven_ComboOpenClose/10000", "BM_RawMotif_ComboBoxOpenClose/10000");
+  reporter.PrintRatios("editors", "Editors", "TextFields");
+  reporter.PrintRatios("combo lines", "ComboOpenClose", "ComboBoxOpenClose");
   return 0;
 }

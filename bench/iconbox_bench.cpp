@@ -19,11 +19,13 @@
 #include "QORDlgIconBox.h"
 #include "QORDlgPushButton.h"
 #include "tolven_test_dialog.h"
+#include "tolven_bench.h"
+
+using namespace tolven_bench;
 
 namespace {
 constexpr int kBoxes = 50;
 const char* const kIcons[] = {"new", "open", "save", "info", "delete"};
-QORInteractiveApplication* app = nullptr;
 
 void runTolven(benchmark::State& state, bool shownFirst) {
   {  // the icon cache filled, as raw Motif reads its pixmaps untimed
@@ -113,15 +115,8 @@ BENCHMARK(BM_RawMotif_IconBoxesIntoShownBoard)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "iconbox_bench needs DISPLAY\n");
-    return 1;
-  }
   setenv("TRIVOICONPATH", TOLVEN_ICON_DIR, 1);
-  static char arg0[] = "iconbox_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "IconBoxBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  StartApplication("iconbox_bench", "IconBoxBench");
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   return 0;

@@ -16,17 +16,14 @@
 #include "QORDlgGridConstraints.h"
 #include "QORDlgMotif.h"
 #include "tolven_test_dialog.h"
+#include "tolven_bench.h"
+
+using namespace tolven_bench;
 
 namespace {
 constexpr int kResizes = 20;
 constexpr int kW = 60, kH = 20;
-QORInteractiveApplication* app = nullptr;
 
-void drain() {
-  l_QORInteractiveApplication* l = app->GetLetterObject();
-  XSync(l->GetDisplay(), False);
-  while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-}
 
 // staggered: each column a pixel taller than the one before, so every column
 // pushes the rows below it down through the columns already placed.
@@ -131,14 +128,7 @@ BENCHMARK(BM_RawMotif_FormGrid)->Arg(250)->Arg(1000)->Arg(4000)->Unit(benchmark:
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "layout_grid_bench needs DISPLAY\n");
-    return 1;
-  }
-  static char arg0[] = "layout_grid_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "LayoutGridBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  StartApplication("layout_grid_bench", "LayoutGridBench");
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   return 0;

@@ -24,17 +24,14 @@
 #include "l_QORDlgSubMenu.h"
 #include "l_QORInteractiveApplication.h"
 #include "tolven_test_dialog.h"
+#include "tolven_bench.h"
+
+using namespace tolven_bench;
 
 namespace {
-QORInteractiveApplication* app = nullptr;
 
 Display* display() { return app->GetLetterObject()->GetDisplay(); }
 
-void drain() {
-  l_QORInteractiveApplication* l = app->GetLetterObject();
-  XSync(l->GetDisplay(), False);
-  while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-}
 
 bool viewable(Widget w) {
   XWindowAttributes a;
@@ -148,41 +145,13 @@ void BM_RawMotif_MenuItems(benchmark::State& state) {
 }
 BENCHMARK(BM_RawMotif_MenuItems)->Arg(500)->Unit(benchmark::kMillisecond);
 
-// The console output, and the real times kept for the closing ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) {
-        const double n = ++counts[r.benchmark_name()];
-        double& t = times[r.benchmark_name()];
-        t += (r.GetAdjustedRealTime() - t) / n;
-      }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-  std::map<std::string, int> counts;
-};
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "menu_items_bench needs DISPLAY\n");
-    return 1;
-  }
-  static char arg0[] = "menu_items_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "MenuItemsBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  StartApplication("menu_items_bench", "MenuItemsBench");
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  for (const auto& [name, t] : reporter.times) {
-    if (name.rfind("BM_Tolven_MenuItems/", 0) != 0) continue;
-    const std::string arg = name.substr(name.find('/'));
-    auto raw = reporter.times.find("BM_RawMotif_MenuItems" + arg);
-    if (raw != reporter.times.end() && raw->second > 0)
-      std::printf("menu items%s: toolkit / raw Motif = %.2f\n", arg.c_str(), t / raw->second);
-  }
+  reporter.PrintRatios("menu items", "MenuItems");
   return 0;
 }

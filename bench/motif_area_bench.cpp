@@ -14,10 +14,12 @@
 
 #include "QORDlgMotif.h"
 #include "tolven_test_dialog.h"
+#include "tolven_bench.h"
+
+using namespace tolven_bench;
 
 namespace {
 constexpr int kAreas = 1000;
-QORInteractiveApplication* app = nullptr;
 
 void BM_Tolven_MotifAreas(benchmark::State& state) {
   for (auto _ : state) {
@@ -125,14 +127,7 @@ BENCHMARK(BM_RawMotif_DeleteShownBoard)->Arg(1000)->Arg(4000)->Iterations(10)->U
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "motif_area_bench needs DISPLAY\n");
-    return 1;
-  }
-  static char arg0[] = "motif_area_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "MotifAreaBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  StartApplication("motif_area_bench", "MotifAreaBench");
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   return 0;

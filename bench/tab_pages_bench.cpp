@@ -17,16 +17,18 @@
 #include "QORDlgTabContainer.h"
 #include "QORDlgTabPage.h"
 #include "tolven_test_dialog.h"
+#include "tolven_bench.h"
+
+using namespace tolven_bench;
 
 namespace {
 constexpr int kPages = 50;
 constexpr int kControls = 40;
 constexpr int kColumns = 5;
 constexpr int kSwitches = 100;
-QORInteractiveApplication* app = nullptr;
 
 // Every event the switch caused, exposures included, handled.
-void drain() {
+void drainX() {
   l_QORInteractiveApplication* l = app->GetLetterObject();
   XSync(l->GetDisplay(), False);
   while (XtAppPending(l->GetContext()) & XtIMXEvent) XtAppProcessEvent(l->GetContext(), XtIMXEvent);
@@ -48,7 +50,7 @@ void BM_Tolven_SwitchPages(benchmark::State& state) {
     for (int i = 1; i <= kSwitches; ++i) {
       tabs->SetSelectedPage(i % kPages, 1);
       PumpIdle();
-      drain();
+      drainX();
     }
   }
   delete win;
@@ -87,24 +89,17 @@ void BM_RawMotif_SwitchForms(benchmark::State& state) {
       XtUnmanageChild(forms[shown]);
       shown = i % kPages;
       XtManageChild(forms[shown]);
-      drain();
+      drainX();
     }
   }
   XtDestroyWidget(shell);
-  drain();
+  drainX();
 }
 BENCHMARK(BM_RawMotif_SwitchForms)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "tab_pages_bench needs DISPLAY\n");
-    return 1;
-  }
-  static char arg0[] = "tab_pages_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "TabPagesBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  StartApplication("tab_pages_bench", "TabPagesBench");
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   return 0;

@@ -19,16 +19,13 @@
 #include "QORDlgSlider.h"
 #include "QORDlgSpinner.h"
 #include "tolven_test_dialog.h"
+#include "tolven_bench.h"
+
+using namespace tolven_bench;
 
 namespace {
-QORInteractiveApplication* app = nullptr;
 constexpr int kEach = 100;  // of each kind
 
-void drain() {
-  l_QORInteractiveApplication* l = app->GetLetterObject();
-  XSync(l->GetDisplay(), False);
-  while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-}
 
 void BM_Tolven_ValuesUpdate(benchmark::State& state) {
   auto* win = new TestDialog("BenchValues", QORDlgGridLayout);
@@ -97,40 +94,13 @@ void BM_RawMotif_ValuesUpdate(benchmark::State& state) {
 }
 BENCHMARK(BM_RawMotif_ValuesUpdate)->Unit(benchmark::kMicrosecond);
 
-// The console output, and the mean real and CPU times of each side for the closing ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) {
-      if (r.run_type != Run::RT_Iteration) continue;
-      Mean& m = r.benchmark_name() == "BM_Tolven_ValuesUpdate" ? toolkit : raw;
-      ++m.n;
-      m.real += (r.GetAdjustedRealTime() - m.real) / m.n;
-      m.cpu += (r.GetAdjustedCPUTime() - m.cpu) / m.n;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  struct Mean {
-    double real = 0, cpu = 0;
-    int n = 0;
-  } toolkit, raw;
-};
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "values_bench needs DISPLAY\n");
-    return 1;
-  }
-  static char arg0[] = "values_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "ValuesBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  StartApplication("values_bench", "ValuesBench");
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  if (reporter.raw.real > 0 && reporter.raw.cpu > 0)
-    std::printf("values, %d of each kind: toolkit / raw Motif = %.2f (real), %.2f (CPU)\n", kEach,
-                reporter.toolkit.real / reporter.raw.real, reporter.toolkit.cpu / reporter.raw.cpu);
+  reporter.PrintRatios("values, " + std::to_string(kEach) + " of each kind", "ValuesUpdate");
   return 0;
 }
