@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "QORDlgFile.h"
+#include "QORDlgPushButton.h"
 #include "QORDlgNotify.h"
 #include "QORRecord.h"
 #include "QORDlgText.h"
@@ -44,7 +45,7 @@ class FileBox : public AppSuite {
     return l;
   }
   static Widget child(QORDlgFile& f, unsigned char which) {
-    return XmFileSelectionBoxGetChild(f.GetLetterObject()->GetBaseWidget(0), which);
+    return XmFileSelectionBoxGetChild(f.GetLetterObject()->GetBaseWidget(1), which);
   }
   // The items of one of the box's lists.
   static std::vector<std::string> items(Widget list) {
@@ -117,6 +118,21 @@ TEST_F(FileBox, ChoosingAFileWithThePointerAndOK) {
   EXPECT_EQ(text(&QORDlgFile::GetFilterPattern, f), "*.txt");
   EXPECT_EQ(text(&QORDlgFile::GetSelection, f), dir + "b.txt");
   EXPECT_TRUE(Viewable(l->GetShell()));  // the buttons do not hide the box
+}
+
+TEST_F(FileBox, ObjectsPlacedInTheBoxAreLaidOutSideBySideInItsWorkArea) {
+  QORDlgFile f(app, "WithObjects", QORDlgFileApply | QORDlgGridLayout);
+  QORDlgPushButton first(&f, "First"), second(&f, "Second");
+  first.SetGridConstraints(0, 0, 1, 1, 0);
+  second.SetGridConstraints(0, 1, 1, 1, 0);
+  l_QORDlgFile* l = show(f);
+  Widget a = first.GetLetterObject()->GetBaseWidget(1), b = second.GetLetterObject()->GetBaseWidget(1);
+  ASSERT_TRUE(Viewable(a) && Viewable(b));
+  EXPECT_EQ(XtParent(a), l->GetBaseWidget(0));
+  EXPECT_EQ(XtParent(XtParent(a)), l->GetBaseWidget(1));
+  const Geo ga = ScreenGeo(a), gb = ScreenGeo(b);
+  EXPECT_EQ(ga.y, gb.y);
+  EXPECT_GE(gb.x, ga.x + ga.w);  // side by side, not on top of each other
 }
 
 TEST_F(FileBox, MultipleSelectionKeepsTheChosenFilesAndATypedOneOnce) {

@@ -1,6 +1,7 @@
 #include "l_QORDlgFile.h"
 
 #include <X11/Xmu/Editres.h>
+#include <Xm/DrawingA.h>
 #include <Xm/DialogS.h>
 #include <Xm/FileSB.h>
 #include <Xm/List.h>
@@ -18,6 +19,7 @@
 #include "QORDlgArgs.h"
 #include "QORDlgRecordPath.h"
 #include "QORDlgText.h"
+#include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgRecordCases.h"
 #include "l_QORDlgRecordIo.h"
 #include "l_QORInteractiveApplication.h"
@@ -242,11 +244,24 @@ void l_QORDlgFile::addApplyButton() {
   XtAddCallback(named[Apply], XmNactivateCallback, buttonCB, this);
 }
 
+Widget l_QORDlgFile::GetBaseWidget(int which) { return which == 0 && workArea ? workArea : baseWidget; }
+
+// The application's objects share one work area, laid out as in a dialog
+// box: the selection box itself takes a single work-area child.
 void l_QORDlgFile::takeChildren() {
-  // UNFINISHED: the objects are built into the box's work area but not laid
-  // out by a grid of their own; each keeps the size it asked for.
+  bool any = false;
+  for (int i = 0; i < children.getCount() && !any; ++i) any = !GetChild(i)->IsAKindOf(QORDlgCodeWindow);
+  if (!any) return;
+  workArea = XtVaCreateManagedWidget((std::string(name.c_str()) + "Wa").c_str(), xmDrawingAreaWidgetClass, baseWidget,
+                                     XmNmarginWidth, 0, XmNmarginHeight, 0, XmNresizePolicy, XmRESIZE_NONE, nullptr);
   for (int i = 0; i < children.getCount(); ++i)
     if (!GetChild(i)->IsAKindOf(QORDlgCodeWindow)) GetChild(i)->Build();
+  if (!layoutManager) return;
+  layoutManager->Layout();
+  int w = 0, h = 0;
+  layoutManager->getSize(w, h);
+  if (w > 0 && h > 0)
+    XtVaSetValues(workArea, XmNwidth, static_cast<Dimension>(w), XmNheight, static_cast<Dimension>(h), nullptr);
 }
 
 void l_QORDlgFile::applyColours() {

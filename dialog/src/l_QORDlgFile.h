@@ -25,6 +25,9 @@ class l_QORDlgFile : public l_QORDlgWindow {
   void manage() override;
   void unmanage() override;
   void BuildWindow() override;
+  // 0: where the box's own objects live (its work area once it has one);
+  // anything else: the file selection box.
+  Widget GetBaseWidget(int which) override;
   void recordCases(l_QORDlgRecordCases& cases) override;
 
   // The named texts: the five buttons, then the four labels.
