@@ -192,6 +192,34 @@ TEST_F(Mdi, TheFrameButtonsIconifyMaximiseRestoreAndClose) {
   EXPECT_EQ(d.client()->GetCount(), frames - 1);
 }
 
+TEST_F(Mdi, TheWindowMenuActsOnTheFrameAndNextAndPreviousGoRoundTheActivationOrder) {
+  Document d(app, "MdiMenu");
+  QORDlgDialog* one = d.Open("MenuOne");
+  QORDlgDialog* two = d.Open("MenuTwo");
+  QORDlgDialog* three = d.Open("MenuThree");
+  Log log1(one), log2(two), log3(three);
+  // The menu button posts the window menu; its Minimize item iconifies.
+  Click(d.frameOf(three)->menuButton, 300);
+  Widget minimize = XtNameToWidget(d.client()->GetWindowMenu(), "Minimize");
+  ASSERT_TRUE(PumpUntil([&] { return Viewable(minimize); }));
+  Click(minimize, 300);
+  EXPECT_TRUE(d.frameOf(three)->iconified);
+  EXPECT_EQ(log3.got, std::vector<std::string>{"MDIMinimize"});
+  // Activation order: three (active), two, one. Next goes to the one active
+  // longest ago, previous back to the one before.
+  log3.got.clear();
+  d.doc->MDINext();
+  EXPECT_EQ(d.doc->MDIGetActive(), one);
+  EXPECT_EQ(log3.got, std::vector<std::string>{"MDINext"});
+  EXPECT_EQ(log1.got, std::vector<std::string>{"MDIActivate"});
+  d.doc->MDIPrevious();
+  EXPECT_EQ(d.doc->MDIGetActive(), three);
+  EXPECT_EQ(log1.got, (std::vector<std::string>{"MDIActivate", "MDIPrevious"}));
+  const std::vector<QORDlgDialog*> order = {three, one, two};
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(d.client()->GetChild(i)->dialog, order[i]->GetLetterObject()) << i;
+}
+
 TEST_F(Mdi, CascadeStepsBy25PixelsInsideAClient300High) {
   Document d(app, "MdiCascade", 600, 300);
   std::vector<QORDlgDialog*> boxes;
