@@ -65,7 +65,8 @@ l_QORDlgClientMDI::~l_QORDlgClientMDI() {
     frames.removeIndex(0);
     delete c;
   }
-  if (bandGC) XFreeGC(display, bandGC);
+  for (GC gc : {bandGC, shadowGC})
+    if (gc) XFreeGC(display, gc);
   for (Cursor c : cursors)
     if (c) XFreeCursor(display, c);
   if (workArea && !toBeBuilt) {
@@ -313,8 +314,8 @@ void l_QORDlgClientMDI::frameExposeCB(Widget w, XtPointer self, XtPointer) {
   Display* d = XtDisplay(w);
   Pixel top = 0, bottom = 0;
   XtVaGetValues(w, XmNtopShadowColor, &top, XmNbottomShadowColor, &bottom, nullptr);
-  if (!m->bandGC) m->bandGC = XCreateGC(d, XtWindow(m->client), 0, nullptr);
-  GC gc = XCreateGC(d, XtWindow(w), 0, nullptr);
+  if (!m->shadowGC) m->shadowGC = XCreateGC(d, XtWindow(w), 0, nullptr);
+  GC gc = m->shadowGC;
   const int wd = w->core.width, ht = w->core.height;
   for (int i = 0; i < 2; ++i) {
     XSetForeground(d, gc, top);
@@ -324,7 +325,6 @@ void l_QORDlgClientMDI::frameExposeCB(Widget w, XtPointer self, XtPointer) {
     XDrawLine(d, XtWindow(w), gc, i, ht - 1 - i, wd - 1 - i, ht - 1 - i);
     XDrawLine(d, XtWindow(w), gc, wd - 1 - i, i, wd - 1 - i, ht - 1 - i);
   }
-  XFreeGC(d, gc);
 }
 
 // ---- the frames' buttons ----
@@ -365,7 +365,10 @@ void l_QORDlgClientMDI::setActiveMDI(Child* c) {
   }
   setLook(c, true);
   menuItemsFor(c);
-  if (old != c) sendMessage(c, Activated);
+  if (old == c) return;
+  // The keyboard follows: typing goes to the frame that came to the front.
+  if (c->dialog->IsBuild()) c->dialog->setKeyboardFocus();
+  sendMessage(c, Activated);
 }
 
 void l_QORDlgClientMDI::sendMessage(Child* c, int code) {

@@ -153,7 +153,7 @@ class l_QORDlgClientMDI {
   Pixmap pictures[Pictures] = {};
   int pictureWidth[Pictures] = {}, pictureHeight[Pictures] = {};
   Pixel activeBackground = 0, activeForeground = 0, inactiveBackground = 0, inactiveForeground = 0;
-  GC bandGC = nullptr;
+  GC bandGC = nullptr, shadowGC = nullptr;
 
   // A move or a resize under way.
   struct Tracking {
