@@ -11,6 +11,7 @@
 #include "QORDlgDialog.h"
 #include "QORDlgDocument.h"
 #include "QORDlgPushButton.h"
+#include "QORRecord.h"
 #include "l_QORDlgClientMDI.h"
 #include "l_QORDlgDocument.h"
 #include "tolven_test_app.h"
@@ -313,6 +314,48 @@ TEST_F(Mdi, TheInspectionToolReadsTheChildrenInsideTheDocument) {
   EXPECT_EQ(out.rfind("MdiInspect  (", 0), 0u) << out;
   for (const char* line : {"\n  InspectOne  (", "\n  InspectTwo  (", "\n    InspectTwoB1  ("})
     EXPECT_NE(out.find(line), std::string::npos) << line << " in\n" << out;
+}
+
+// Last: the replay ends the application.
+TEST_F(Mdi, ZZ_AFramesMovesSizesAndIconAreRecordedAndReplayedAlike) {
+  const std::string file = testing::TempDir() + "mdi.rec";
+  auto* d = new Document(app, "MdiRecord");  // its document goes with the end of the run
+  QORDlgDialog* box = d->Open("RecordBox", 2);
+  auto* letter = static_cast<l_QORDlgDialog*>(box->GetLetterObject());
+  Child* c = d->frameOf(box);
+  Log log(box);
+  Geo replayed{};
+  int iconified = 0;
+  log.listener.AddAnalyseNotificationCB(box, "QORDlgMDIMinimizeNotification", [&](QORCommand*, QORNotification*) {
+    if (QORRecord::GetMain()->RecordMod() != QORRecordReplay) return;
+    replayed = Geo{c->savedX, c->savedY, c->savedWidth, c->savedHeight};
+    iconified = c->iconified;
+    app->GetLetterObject()->Destroy();
+  });
+  const Geo start = MotifGeo(c->frame);
+  Settle(100);
+  log.got.clear();
+  ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
+  Drag(c->frame, start.w / 2, 4 + 14, 30, 20);
+  Drag(c->frame, start.w - 2, start.h - 2, 40, 30);
+  Click(c->minimizeButton, 250);
+  QORRecord::GetMain()->EndMode(1);
+  const std::vector<std::string> recorded = log.got;
+  ASSERT_EQ(recorded, (std::vector<std::string>{"WindMove", "WindSize", "MDIMinimize"}));
+  const Geo left{c->savedX, c->savedY, c->savedWidth, c->savedHeight};
+  EXPECT_EQ(left, (Geo{start.x + 30, start.y + 20, start.w + 40, start.h + 30}));
+
+  // Back as it was, then the record again without a user.
+  d->doc->MDIRestore(box);
+  d->client()->ReplayGeometry(letter, l_QORDlgClientMDI::Size, start.x, start.y, start.w, start.h);
+  d->client()->ReplayGeometry(letter, l_QORDlgClientMDI::Move, start.x, start.y, start.w, start.h);
+  ASSERT_EQ(MotifGeo(c->frame), start);
+  log.got.clear();
+  ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
+  app->RunApplication();
+  EXPECT_EQ(log.got, recorded);
+  EXPECT_EQ(replayed, left);
+  EXPECT_EQ(iconified, 1);
 }
 
 }  // namespace

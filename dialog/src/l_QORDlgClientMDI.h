@@ -14,7 +14,8 @@
 // The client is split by concern: frames and notifications here
 // (l_QORDlgClientMDI.cpp), the pointer (l_QORDlgClientMDIPointer.cpp), the
 // arrangements and states (l_QORDlgClientMDIArrange.cpp) and the window menu
-// (l_QORDlgClientMDIMenu.cpp).
+// (l_QORDlgClientMDIMenu.cpp), and record and replay
+// (l_QORDlgClientMDIReplay.cpp).
 #pragma once
 #include <X11/Intrinsic.h>
 
@@ -89,6 +90,11 @@ class l_QORDlgClientMDI {
   void sendMessage(Child* child, int code);
   void setActiveMDI(Child* child);
   Widget GetWindowMenu() const { return windowMenu; }
+
+  // --- record and replay (l_QORDlgClientMDIReplay.cpp)
+  int GetFrameRect(l_QORDlgDialog* dialog, int& x, int& y, int& width, int& height) const;
+  void ReplayState(l_QORDlgDialog* dialog, int code);
+  void ReplayGeometry(l_QORDlgDialog* dialog, int code, int x, int y, int width, int height);
 
  protected:
   // --- frames (l_QORDlgClientMDI.cpp)

@@ -632,10 +632,41 @@ void l_QORDlgDialog::recordCases(l_QORDlgRecordCases& cases) {
     replayGeometry();
   });
   cases.add(&windCloseNotification, [](l_QORDlgRecordIo& io) { io.constant(0); });
-  // UNFINISHED: the MDI notifications (and an MDI child's moves and sizes)
-  // are not recorded: the client sends them for the program's own calls too,
-  // which a replay repeats by itself; recording needs to tell the user's
-  // actions apart first.
+  if (isMDIChild()) recordMDICases(cases);
+}
+
+// What the MDI client told the dialog. A replay brings the frame to the state
+// or geometry recorded, through the client, which tells it again.
+void l_QORDlgDialog::recordMDICases(l_QORDlgRecordCases& cases) {
+  const struct {
+    QORNotification* sent;
+    int code;
+  } states[] = {{&mdiRestoreNotification, l_QORDlgClientMDI::Restored},
+                {&mdiMinimizeNotification, l_QORDlgClientMDI::Minimized},
+                {&mdiMaximizeNotification, l_QORDlgClientMDI::Maximized},
+                {&mdiNextNotification, l_QORDlgClientMDI::Next},
+                {&mdiPreviousNotification, l_QORDlgClientMDI::Previous},
+                {&mdiActivateNotification, l_QORDlgClientMDI::Activated}};
+  for (const auto& s : states) {
+    const int code = s.code;
+    cases.add(s.sent, [](l_QORDlgRecordIo& io) { io.constant(0); }).onReplay([this, code] {
+      if (l_QORDlgClientMDI* client = mdiClient()) client->ReplayState(this, code);
+    });
+  }
+  cases.add(&mdiCloseNotification, [](l_QORDlgRecordIo& io) { io.constant(0); });
+  for (int code : {int(l_QORDlgClientMDI::Move), int(l_QORDlgClientMDI::Size)}) {
+    QORNotification* sent = code == l_QORDlgClientMDI::Move ? static_cast<QORNotification*>(&windMoveNotification)
+                                                            : static_cast<QORNotification*>(&windSizeNotification);
+    cases.add(sent, [this](l_QORDlgRecordIo& io) {
+      l_QORDlgClientMDI* client = mdiClient();
+      if (!io.replaying() && client) client->GetFrameRect(this, mdiRect[0], mdiRect[1], mdiRect[2], mdiRect[3]);
+      io.field(mdiRect[0], mdiRect[1], mdiRect[2], mdiRect[3]);
+      io.detail("x,y dx,dy= %d,%d %d,%d\n", mdiRect[0], mdiRect[1], mdiRect[2], mdiRect[3]);
+    }).onReplay([this, code] {
+      if (l_QORDlgClientMDI* client = mdiClient())
+        client->ReplayGeometry(this, code, mdiRect[0], mdiRect[1], mdiRect[2], mdiRect[3]);
+    });
+  }
 }
 
 void l_QORDlgDialog::recordGeometry(l_QORDlgRecordIo& io) {

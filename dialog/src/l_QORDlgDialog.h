@@ -86,6 +86,7 @@ class l_QORDlgDialog : public l_QORDlgWindow {
   bool buildMDIFrame();
   void firstSizeMDI(bool withChildren);
   l_QORDlgClientMDI* mdiClient() const;
+  void recordMDICases(l_QORDlgRecordCases& cases);
 
   int workWidth = 0, workHeight = 0;
   int menuBarHeight = 0, menuBarWidth = 0;
@@ -100,4 +101,6 @@ class l_QORDlgDialog : public l_QORDlgWindow {
   int resourceTitles = 0;
   Widget shell = nullptr;
   int fatherless = 0;
+  // An MDI child's frame (x, y, width, height) as a move or size records it.
+  int mdiRect[4] = {};
 };
