@@ -336,7 +336,15 @@ TEST_F(Mdi, ZZ_AFramesMovesSizesAndIconAreRecordedAndReplayedAlike) {
   Settle(100);
   log.got.clear();
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
-  Drag(c->frame, start.w / 2, 4 + 14, 30, 20);
+  l_QORDialog::record_trace = '2';
+  const std::string trace = StdoutOf([&] { Drag(c->frame, start.w / 2, 4 + 14, 30, 20); });
+  l_QORDialog::record_trace = 0;
+  char moved[256];
+  std::snprintf(moved, sizeof moved,
+                "/RECORD/ SaveState    QORDlgDialog         /Command Name/ RecordBox /Notification/ "
+                "QORDlgWindMoveNotification\n/RECORD/ SaveState                         x,y dx,dy= %d,%d %d,%d\n",
+                start.x + 30, start.y + 20, start.w, start.h);
+  EXPECT_EQ(trace, moved);
   Drag(c->frame, start.w - 2, start.h - 2, 40, 30);
   Click(c->minimizeButton, 250);
   QORRecord::GetMain()->EndMode(1);
