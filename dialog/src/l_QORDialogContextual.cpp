@@ -9,10 +9,20 @@
 #include <vector>
 
 #include "l_QORDialog.h"
+#include "l_QORDlgClientMDI.h"
 #include "l_QORDlgContextualMenu.h"
+#include "l_QORDlgDialog.h"
+#include "l_QORDlgDocument.h"
 #include "l_QORDlgWindow.h"
 
 namespace {
+
+// An empty gesture on an MDI document goes to its active child.
+void passToActiveMDIChild(l_QORDialog* window, XButtonEvent* event) {
+  auto* document = dynamic_cast<l_QORDlgDocument*>(window);
+  l_QORDlgClientMDI* client = document && document->IsMDI() ? document->GetMDIClient() : nullptr;
+  if (l_QORDlgDialog* active = client ? client->MDIGetActive() : nullptr) active->threeButton(event);
+}
 
 // Objects a contextual menu may belong to, as the user sees them: not the
 // menus, their items, nor the windows hung below this one.
@@ -108,9 +118,7 @@ void l_QORDialog::EnableThreeButton(Widget w) {
 void l_QORDialog::threeButton(XButtonEvent* event) {
   auto* window = dynamic_cast<l_QORDlgWindow*>(GetWindowFather());
   l_QORDlgContextualMenu* owner = window ? window->GetDefaultContextualMenu() : nullptr;
-  // UNFINISHED: a document window in MDI mode passes an empty gesture on to
-  // its active child; that comes with the document window.
-  if (!owner) return;
+  if (!owner) return passToActiveMDIChild(window, event);
   owner->Build();
   Widget popup = owner->GetBaseWidget(0);
   if (!popup) return;
@@ -124,7 +132,7 @@ void l_QORDialog::threeButton(XButtonEvent* event) {
     m->popupMenu();
     l_QORDlgContextualMenu::ctxemptylist.push_back(m);
   }
-  if (groups == 0) return;
+  if (groups == 0) return passToActiveMDIChild(window, event);
   XmMenuPosition(popup, event);
   XtManageChild(popup);
 }

@@ -16,6 +16,8 @@
 #include "QORDlgContextualMenu.h"
 #include "QORDlgText.h"
 #include "QORMarshal.h"
+#include "l_QORDlgClientMDI.h"
+#include "l_QORDlgDocument.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORDlgRecordCases.h"
 #include "l_QORDlgRecordIo.h"
@@ -59,7 +61,17 @@ l_QORDlgDialog::l_QORDlgDialog(l_QORDialog* f, const QORString& n, QORDlgDialog*
   pending |= QORDlgUpdButtonTitles;
 }
 
-l_QORDlgDialog::~l_QORDlgDialog() = default;
+l_QORDlgDialog::~l_QORDlgDialog() {
+  if (!isMDIChild()) return;
+  // The frame goes now; its widget must not call back into a letter gone.
+  RemoveDestroyHandler();
+  l_QORDlgClientMDI::ForgetDialog(this);
+}
+
+l_QORDlgClientMDI* l_QORDlgDialog::mdiClient() const {
+  auto* document = dynamic_cast<l_QORDlgDocument*>(father ? father->GetWindowFather() : nullptr);
+  return document ? document->GetMDIClient() : nullptr;
+}
 
 
 Widget l_QORDlgDialog::GetBaseWidget(int which) { return which == 0 ? innerArea : baseWidget; }
@@ -118,16 +130,9 @@ void l_QORDlgDialog::SetDefaultButton(int b) {
 // ---- building ----
 
 void l_QORDlgDialog::BuildWindow() {
-  if (!built && (style & QORDlgDialogMDIChild)) {
-    // UNFINISHED: an MDI child's frame is made by its document window's MDI
-    // client, which Tolven does not have yet. Such a box stays unbuilt.
-    if (!mdiGapReported)
-      std::fprintf(stderr, "%s: an MDI child dialog box needs its document's MDI client, not available yet; not built\n",
-                   name.c_str());
-    mdiGapReported = true;
-    return;
-  }
-  if (!built) {
+  if (!built && isMDIChild()) {
+    if (!buildMDIFrame()) return;
+  } else if (!built) {
     if (!resourceLock) loadResources();
     l_QORInteractiveApplication* app = GetApplication();
     if (!app) return;
@@ -203,6 +208,25 @@ void l_QORDlgDialog::BuildWindow() {
     pending |= QORDlgUpdDefaultButton;
   }
   update(0);
+  if (isMDIChild()) Resize();
+}
+
+// The document's MDI client makes the frame, which is the dialog widget, the
+// work area and the inner area at once.
+bool l_QORDlgDialog::buildMDIFrame() {
+  if (!resourceLock) loadResources();
+  l_QORDialog* document = father ? father->GetWindowFather() : nullptr;
+  if (document && !document->IsBuild()) document->BuildWindow();
+  l_QORDlgClientMDI* client = mdiClient();
+  Widget frame = client ? client->CreateDialog(this) : nullptr;
+  if (!frame) return false;
+  built = 1;
+  baseWidget = workArea = innerArea = frame;
+  XtAddCallback(frame, XmNresizeCallback, resizeCB, this);
+  InstallDestroyHandler();
+  if (!contextualMenu && api) new QORDlgContextualMenu(api, "defaultCtx", 0);
+  pending |= QORDlgUpdTitle;
+  return true;
 }
 
 // ---- showing and hiding ----
@@ -216,6 +240,11 @@ void l_QORDlgDialog::SetVisibility(unsigned long v) {
 
 void l_QORDlgDialog::manage() {
   if (!baseWidget) return;
+  if (isMDIChild()) {
+    XtManageChild(baseWidget);
+    if (l_QORDlgClientMDI* client = mdiClient()) client->ShowDialog(this, true);
+    return;
+  }
   if (menuBar && menuBar->GetBaseWidget(0)) XtManageChild(menuBar->GetBaseWidget(0));
   XtManageChild(innerArea);
   XtManageChild(workArea);
@@ -238,6 +267,10 @@ void l_QORDlgDialog::manage() {
 
 void l_QORDlgDialog::unmanage() {
   if (!baseWidget) return;
+  if (isMDIChild()) {
+    if (l_QORDlgClientMDI* client = mdiClient()) client->ShowDialog(this, false);
+    return;
+  }
   XtUnmanageChild(baseWidget);
   XtPopdown(shell);
   if (l_QORInteractiveApplication* app = GetApplication()) app->UpdateCursor();
@@ -272,14 +305,14 @@ void l_QORDlgDialog::update(unsigned long mask) {
                                                                      : XmDIALOG_NONE;
     XtVaSetValues(baseWidget, XmNdefaultButtonType, type, nullptr);
   }
-  if (take(QORDlgUpdSize) && dx > 0 && dy > 0) setShellSize(dx, dy);
+  if (take(QORDlgUpdSize) && dx > 0 && dy > 0 && !isMDIChild()) setShellSize(dx, dy);
   if (take(QORDlgUpdLayout) && layoutManager && layoutManager->isFirstLayoutDone()) {
     int w = 0, h = 0;
     layoutManager->getSize(w, h);
     layoutManager->updateSize(w, h, 1);
     SetWindowMinSize();
     if (!(style & QORDlgDialogGrow)) {
-      if (dx > 0 && dy > 0) setShellSize(dx, dy);
+      if (dx > 0 && dy > 0 && !isMDIChild()) setShellSize(dx, dy);
     } else {
       int rw = 0, rh = 0;
       layoutManager->getRequestedSize(rw, rh);
@@ -304,7 +337,7 @@ void l_QORDlgDialog::update(unsigned long mask) {
       grew = true;
     }
   }
-  if ((pending | mask) & QORDlgUpdSubclass) {
+  if (((pending | mask) & QORDlgUpdSubclass) && !isMDIChild()) {
     // The window's own update clears this bit after recomputing the cursor.
     const bool shown = GetVisibility() == QORDlgShown;
     const unsigned char dialogStyle =
@@ -313,7 +346,10 @@ void l_QORDlgDialog::update(unsigned long mask) {
     if (shown)
       if (l_QORInteractiveApplication* app = GetApplication()) app->AddDialogToManage(this);
   }
-  if (take(QORDlgUpdTitle)) QORDlgText::setShellTitle(shell, title);
+  if (take(QORDlgUpdTitle)) {
+    if (!isMDIChild()) QORDlgText::setShellTitle(shell, title);
+    else if (l_QORDlgClientMDI* client = mdiClient()) client->SetDialogTitle(this, title.c_str());
+  }
   if (take(QORDlgUpdGrowDone)) resizing = 0;
   l_QORDlgWindow::update(mask);
   if (grew) {
@@ -354,10 +390,11 @@ void l_QORDlgDialog::mapWindow(Widget w, bool map) {
 }
 
 void l_QORDlgDialog::Resize() {
-  if (resizing || !shell) return;
+  Widget measured = isMDIChild() ? baseWidget : shell;
+  if (resizing || !measured) return;
   resizing = 1;
   int w = 0, h = 0;
-  widgetSize(shell, &w, &h);
+  widgetSize(measured, &w, &h);
   if (firstSizePending) FirstSize();
   else UserResize(h, w);
   resizing = 0;
@@ -369,6 +406,7 @@ void l_QORDlgDialog::FirstSize() {
   bool withChildren = false;
   for (int i = 0; i < children.getCount() && !withChildren; ++i)
     withChildren = !GetChild(i)->traits().Has(QORDlgCapNotAttached);
+  if (isMDIChild()) return firstSizeMDI(withChildren);
   mapWindow(baseWidget, false);
   setResizePolicy(innerArea, XmRESIZE_GROW);
   if (withChildren && layoutManager) {
@@ -445,6 +483,22 @@ void l_QORDlgDialog::FirstSize() {
   }
 }
 
+// The frame takes the content's size: the layout's when there are children,
+// else the size the client opened it with.
+void l_QORDlgDialog::firstSizeMDI(bool withChildren) {
+  if (withChildren && layoutManager) {
+    layoutManager->Layout();
+    int w = 0, h = 0;
+    layoutManager->getSize(w, h);
+    if (l_QORDlgClientMDI* client = mdiClient()) client->FitDialog(this, w, h);
+    firstSizePending = 0;
+  }
+  widgetSize(baseWidget, &workWidth, &workHeight);
+  if (withChildren && layoutManager) layoutManager->updateSize(workWidth, workHeight, 0);
+  dx = workWidth;
+  dy = workHeight;
+}
+
 void l_QORDlgDialog::UserResize(int height, int width) {
   int cw = 0, ch = 0;
   widgetSize(workArea, &cw, &ch);
@@ -453,6 +507,10 @@ void l_QORDlgDialog::UserResize(int height, int width) {
   dy = height;
   workWidth = cw;
   workHeight = ch;
+  if (isMDIChild()) {
+    if (layoutManager) layoutManager->updateSize(cw + 1, ch + 1, 0);
+    return mapWindow(baseWidget, true);
+  }
   setResizePolicy(innerArea, XmRESIZE_ANY);
   setResizePolicy(workArea, XmRESIZE_NONE);
   if (layoutManager) layoutManager->updateSize(cw + 1, ch + 1, 0);
@@ -467,8 +525,10 @@ void l_QORDlgDialog::ObjectResize() {
   int cw = 0, ch = 0;
   widgetSize(workArea, &cw, &ch);
   mapWindow(baseWidget, false);
-  setResizePolicy(workArea, XmRESIZE_NONE);
-  setResizePolicy(innerArea, XmRESIZE_ANY);
+  if (!isMDIChild()) {
+    setResizePolicy(workArea, XmRESIZE_NONE);
+    setResizePolicy(innerArea, XmRESIZE_ANY);
+  }
   firstSizePending = 0;
   if (layoutManager) {
     layoutManager->Layout();
@@ -479,6 +539,10 @@ void l_QORDlgDialog::ObjectResize() {
   }
   dx += workWidth - cw;
   dy += workHeight - ch;
+  if (isMDIChild()) {
+    if (l_QORDlgClientMDI* client = mdiClient()) client->FitDialog(this, workWidth, workHeight);
+    return mapWindow(baseWidget, true);
+  }
   setResizePolicy(workArea, XmRESIZE_ANY);
   SetWorkAreaSize();
   setResizePolicy(innerArea, XmRESIZE_NONE);
@@ -494,14 +558,14 @@ void l_QORDlgDialog::ReLayout() {
 }
 
 void l_QORDlgDialog::SetWorkAreaSize() {
-  if (!innerArea || workWidth == 0 || workHeight == 0) return;
+  if (isMDIChild() || !innerArea || workWidth == 0 || workHeight == 0) return;
   mapWindow(innerArea, false);
   setWidgetSize(innerArea, workWidth, workHeight);
   mapWindow(innerArea, true);
 }
 
 void l_QORDlgDialog::SetWindowMinSize() {
-  if (!layoutManager || !shell) return;
+  if (!layoutManager || !shell || isMDIChild()) return;
   int mw = workWidth, mh = workHeight;
   layoutManager->computeMinSize(mw, mh);
   const int minW = dx - workWidth + mw, minH = dy - workHeight + mh;
@@ -568,6 +632,41 @@ void l_QORDlgDialog::recordCases(l_QORDlgRecordCases& cases) {
     replayGeometry();
   });
   cases.add(&windCloseNotification, [](l_QORDlgRecordIo& io) { io.constant(0); });
+  if (isMDIChild()) recordMDICases(cases);
+}
+
+// What the MDI client told the dialog. A replay brings the frame to the state
+// or geometry recorded, through the client, which tells it again.
+void l_QORDlgDialog::recordMDICases(l_QORDlgRecordCases& cases) {
+  const struct {
+    QORNotification* sent;
+    int code;
+  } states[] = {{&mdiRestoreNotification, l_QORDlgClientMDI::Restored},
+                {&mdiMinimizeNotification, l_QORDlgClientMDI::Minimized},
+                {&mdiMaximizeNotification, l_QORDlgClientMDI::Maximized},
+                {&mdiNextNotification, l_QORDlgClientMDI::Next},
+                {&mdiPreviousNotification, l_QORDlgClientMDI::Previous},
+                {&mdiActivateNotification, l_QORDlgClientMDI::Activated}};
+  for (const auto& s : states) {
+    const int code = s.code;
+    cases.add(s.sent, [](l_QORDlgRecordIo& io) { io.constant(0); }).onReplay([this, code] {
+      if (l_QORDlgClientMDI* client = mdiClient()) client->ReplayState(this, code);
+    });
+  }
+  cases.add(&mdiCloseNotification, [](l_QORDlgRecordIo& io) { io.constant(0); });
+  for (int code : {int(l_QORDlgClientMDI::Move), int(l_QORDlgClientMDI::Size)}) {
+    QORNotification* sent = code == l_QORDlgClientMDI::Move ? static_cast<QORNotification*>(&windMoveNotification)
+                                                            : static_cast<QORNotification*>(&windSizeNotification);
+    cases.add(sent, [this](l_QORDlgRecordIo& io) {
+      l_QORDlgClientMDI* client = mdiClient();
+      if (!io.replaying() && client) client->GetFrameRect(this, mdiRect[0], mdiRect[1], mdiRect[2], mdiRect[3]);
+      io.field(mdiRect[0], mdiRect[1], mdiRect[2], mdiRect[3]);
+      io.detail("x,y dx,dy= %d,%d %d,%d\n", mdiRect[0], mdiRect[1], mdiRect[2], mdiRect[3]);
+    }).onReplay([this, code] {
+      if (l_QORDlgClientMDI* client = mdiClient())
+        client->ReplayGeometry(this, code, mdiRect[0], mdiRect[1], mdiRect[2], mdiRect[3]);
+    });
+  }
 }
 
 void l_QORDlgDialog::recordGeometry(l_QORDlgRecordIo& io) {

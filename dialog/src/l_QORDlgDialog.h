@@ -7,6 +7,7 @@
 #include "l_QORDlgWindow.h"
 
 class l_QORDlgRecordIo;
+class l_QORDlgClientMDI;
 
 class l_QORDlgDialog : public l_QORDlgWindow {
  public:
@@ -50,6 +51,9 @@ class l_QORDlgDialog : public l_QORDlgWindow {
   Widget GetSeparator() const { return separator; }
   Widget GetInnerArea() const { return innerArea; }
   Widget GetShell() const { return shell; }
+  bool isMDIChild() const { return (style & QORDlgDialogMDIChild) != 0; }
+  // The MDI client lays the dialog out itself around the geometry it sets.
+  void SetQuietGeometry(int quiet) { quietGeometry = quiet; }
   void GetWorkAreaSize(int* width, int* height) const {
     *width = workWidth;
     *height = workHeight;
@@ -78,6 +82,11 @@ class l_QORDlgDialog : public l_QORDlgWindow {
   // The shell's geometry as a resize records it; the replay applies it and notifies.
   void recordGeometry(l_QORDlgRecordIo& io);
   void replayGeometry();
+  // MDI child: the frame comes from the document's MDI client.
+  bool buildMDIFrame();
+  void firstSizeMDI(bool withChildren);
+  l_QORDlgClientMDI* mdiClient() const;
+  void recordMDICases(l_QORDlgRecordCases& cases);
 
   int workWidth = 0, workHeight = 0;
   int menuBarHeight = 0, menuBarWidth = 0;
@@ -92,5 +101,6 @@ class l_QORDlgDialog : public l_QORDlgWindow {
   int resourceTitles = 0;
   Widget shell = nullptr;
   int fatherless = 0;
-  bool mdiGapReported = false;
+  // An MDI child's frame (x, y, width, height) as a move or size records it.
+  int mdiRect[4] = {};
 };

@@ -16,6 +16,7 @@
 
 #include "QORDlgArgs.h"
 #include "QORDlgText.h"
+#include "l_QORDlgClientMDI.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORInteractiveApplication.h"
 
@@ -42,7 +43,7 @@ l_QORDlgDocument::l_QORDlgDocument(l_QORInteractiveApplication* app, const QORSt
   if (app) app->AddWindow(this);
 }
 
-l_QORDlgDocument::~l_QORDlgDocument() = default;
+l_QORDlgDocument::~l_QORDlgDocument() { delete mdiClient; }
 
 Widget l_QORDlgDocument::GetBaseWidget(int which) {
   switch (which) {
@@ -102,7 +103,7 @@ void l_QORDlgDocument::BuildWindow() {
   }
   workArea = XtVaCreateManagedWidget(named(name, "Wa").c_str(), xmDrawingAreaWidgetClass, clientArea, XmNmarginWidth,
                                      0, XmNmarginHeight, 0, XmNresizePolicy, XmRESIZE_NONE, nullptr);
-  // UNFINISHED: in MDI style the MDI client is created on the work area here.
+  if (IsMDI()) mdiClient = new l_QORDlgClientMDI(workArea, this);
   statusRow = XtVaCreateWidget(named(name, "Sb").c_str(), xmRowColumnWidgetClass, clientArea, XmNmarginWidth, 0,
                                XmNmarginHeight, 0, XmNspacing, 0, nullptr);
   statusSeparator = XtVaCreateManagedWidget(named(name, "Sp").c_str(), xmSeparatorWidgetClass, statusRow, nullptr);
@@ -139,7 +140,7 @@ void l_QORDlgDocument::manage() {
   XtPopup(shell, XtGrabNone);
   if (!(api && api->IsReplay())) XtAppAddWorkProc(GetApplicationContext(), setKeyboardFocusWP, this);
   if (l_QORInteractiveApplication* app = GetApplication()) app->UpdateCursor();
-  // UNFINISHED: the MDI client is built here when there is one.
+  if (mdiClient) mdiClient->Build();
 }
 
 void l_QORDlgDocument::unmanage() {

@@ -95,6 +95,7 @@ class l_QORInteractiveApplication {
   void UpdateDisplay();
   void QueryHelpOnContext(l_QORDialog* window);
   void PreProcessEvent(XEvent* event);
+  void passPressToMDIFrame(XEvent* event);
   // Replays the record controller's entries one at a time, each once the
   // previous one has been applied (no idle pass pending, no event waiting).
   // Started by RunApplication when the run is a replay.

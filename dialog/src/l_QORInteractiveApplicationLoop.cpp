@@ -18,6 +18,7 @@
 #include "QORSettingRepository.h"
 #include "QORDlgBmp.h"
 #include "l_QORDialog.h"
+#include "l_QORDlgClientMDI.h"
 #include "l_QORInteractiveApplicationShared.h"
 
 namespace interactive_application {
@@ -106,9 +107,21 @@ void l_QORInteractiveApplication::PreProcessEvent(XEvent* event) {
     XtDispatchEvent(&message);
     return;
   }
-  // ButtonPress in a document window: a click inside an MDI child has to
-  // reach the child's frame first so the child comes to the front. This
-  // belongs to the document (MDI) client and is added with it.
+  if (event->type == ButtonPress && l_QORDlgClientMDI::Exists()) passPressToMDIFrame(event);
+}
+
+// A click inside an MDI child reaches the child's frame first, so that the
+// child comes to the front; then the widget clicked gets it as usual. Only a
+// climb that ends on a frame (a child of an MDI client) passes it on.
+void l_QORInteractiveApplication::passPressToMDIFrame(XEvent* event) {
+  Widget clicked = XtWindowToWidget(event->xany.display, event->xany.window);
+  if (!clicked) return;
+  Widget w = clicked;
+  while (!XtIsShell(w) && XtParent(w) && !l_QORDlgClientMDI::IsClientWidget(XtParent(w))) w = XtParent(w);
+  if (w == clicked || !XtParent(w) || !l_QORDlgClientMDI::IsClientWidget(XtParent(w)) || !XtWindow(w)) return;
+  XEvent copy = *event;
+  copy.xbutton.window = XtWindow(w);
+  XtDispatchEvent(&copy);
 }
 
 // ---- idle pass ----

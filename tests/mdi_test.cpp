@@ -1,0 +1,369 @@
+// The MDI client of a document window: dialog boxes as child frames that the
+// user moves and resizes by their title bar and borders, iconifies and
+// maximises by their buttons, and that the program cascades and tiles.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <future>
+#include <string>
+#include <vector>
+
+#include "QORDlgDialog.h"
+#include "QORDlgDocument.h"
+#include "QORDlgPushButton.h"
+#include "QORRecord.h"
+#include "l_QORDlgClientMDI.h"
+#include "l_QORDlgDocument.h"
+#include "tolven_test_app.h"
+#include "tolven_test_control.h"
+
+namespace {
+
+using Mdi = AppSuite;
+using Child = l_QORDlgClientMDI::Child;
+
+// What a dialog was told, without "QORDlg" and "Notification".
+struct Log {
+  explicit Log(QORDialog* d) {
+    listener.AddAnalyseNotificationCB(d, nullptr, [this](QORCommand*, QORNotification* n) {
+      const std::string c = n->IsA();
+      got.push_back(c.substr(6, c.size() - 6 - 12));
+    });
+  }
+  int count(const std::string& what) const { return static_cast<int>(std::count(got.begin(), got.end(), what)); }
+  QORCommand listener{nullptr, "listener"};
+  std::vector<std::string> got;
+};
+
+// An MDI document, shown, whose work area (and so its client) is w x h.
+struct Document {
+  Document(QORInteractiveApplication* app, const char* name, int w = 600, int h = 300) {
+    doc = new QORDlgDocument(app, name, QORDlgDocumentMDI);
+    letter = static_cast<l_QORDlgDocument*>(doc->GetLetterObject());
+    doc->SetVisibility(QORDlgShown);
+    PumpUntil([&] { return Viewable(letter->GetShell()) && client() && client()->GetWidget(); });
+    XtResizeWidget(letter->GetBaseWidget(0), static_cast<Dimension>(w), static_cast<Dimension>(h), 0);
+    PumpUntil([&] { return MotifGeo(client()->GetWidget()).size() == (Size{w, h}); });
+  }
+  ~Document() { delete doc; }
+  l_QORDlgClientMDI* client() const { return letter->GetMDIClient(); }
+  // A child dialog, shown, with `buttons` push buttons in it.
+  QORDlgDialog* Open(const std::string& name, int buttons = 1) {
+    auto* d = new QORDlgDialog(doc, name.c_str(), QORDlgDialogMDIChild);
+    for (int i = 0; i < buttons; ++i) new QORDlgPushButton(d, (name + "B" + std::to_string(i)).c_str());
+    d->SetVisibility(QORDlgShown);
+    PumpUntil([&] { return frameOf(d) && Viewable(frameOf(d)->frame); });
+    return d;
+  }
+  Child* frameOf(QORDlgDialog* d) const {
+    return client()->FindChild(static_cast<l_QORDlgDialog*>(d->GetLetterObject()));
+  }
+  QORDlgDocument* doc;
+  l_QORDlgDocument* letter;
+};
+
+// Root coordinates of a point of a frame.
+void RootOf(Widget frame, int x, int y, int* rx, int* ry) {
+  Window child;
+  XTranslateCoordinates(TestDisplay(), XtWindow(frame), DefaultRootWindow(TestDisplay()), x, y, rx, ry, &child);
+}
+
+// Presses at (x, y) of the frame, drags by (dx, dy) in steps, releases.
+void Drag(Widget frame, int x, int y, int dx, int dy) {
+  int rx = 0, ry = 0;
+  RootOf(frame, x, y, &rx, &ry);
+  MoveTo(rx, ry);
+  Press(true);
+  PumpFor(50);
+  for (int step = 1; step <= 4; ++step) {
+    MoveTo(rx + dx * step / 4, ry + dy * step / 4);
+    PumpFor(30);
+  }
+  Press(false);
+  Settle(200);
+}
+
+// Events go through the application's own pre-processing, as in its loop.
+void PumpThroughApplication(int ms) {
+  l_QORInteractiveApplication* app = l_QORInteractiveApplication::GetCurrent();
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < end) {
+    XSync(app->GetDisplay(), False);
+    while (XtAppPending(app->GetContext()) & XtIMXEvent) {
+      XEvent event;
+      XtAppNextEvent(app->GetContext(), &event);
+      app->PreProcessEvent(&event);
+      XtDispatchEvent(&event);
+    }
+    PumpIdle();
+    usleep(5000);
+  }
+}
+
+TEST_F(Mdi, FramesHaveTheTitleBarOfTheirPicturesAndTheWindowMenuTheDefaultTexts) {
+  Document d(app, "MdiLook");
+  QORDlgDialog* box = d.Open("LookBox");
+  Child* c = d.frameOf(box);
+  // The tallest picture (the 16-pixel window-menu one) + 12.
+  EXPECT_EQ(d.client()->GetTitleHeight(), 28);
+  for (Widget b : {c->menuButton, c->minimizeButton, c->maximizeButton, c->closeButton})
+    EXPECT_EQ(Resource<unsigned char>(b, XmNlabelType), XmPIXMAP) << XtName(b);
+  EXPECT_EQ(MotifGeo(c->menuButton).w, 20);
+  EXPECT_EQ(MotifGeo(c->closeButton).w, 16);
+  // The dialog's widget is inside the frame, under the title bar.
+  EXPECT_EQ(box->GetLetterObject()->GetBaseWidget(0), c->content);
+  EXPECT_EQ(MotifGeo(c->content).y, 4 + 28);
+  const char* texts[][2] = {{"Restore", ""}, {"Move", ""},    {"Size", ""},        {"Minimize", ""},
+                            {"Maximize", ""}, {"Close", "Ctrl+F4"}, {"Next", "Ctrl+F6"}};
+  WidgetList items = nullptr;
+  Cardinal count = 0;
+  XtVaGetValues(d.client()->GetWindowMenu(), XmNchildren, &items, XmNnumChildren, &count, nullptr);
+  std::vector<std::pair<std::string, std::string>> got, want;
+  for (Cardinal i = 0; i < count; ++i) {
+    if (!XmIsPushButton(items[i])) continue;
+    XmString s = nullptr;
+    XtVaGetValues(items[i], XmNacceleratorText, &s, nullptr);
+    char* accel = nullptr;
+    if (s) XmStringGetLtoR(s, const_cast<char*>(XmFONTLIST_DEFAULT_TAG), &accel);
+    got.emplace_back(LabelText(items[i]), accel ? accel : "");
+    XtFree(accel);
+    XmStringFree(s);
+  }
+  for (auto& t : texts) want.emplace_back(t[0], t[1]);
+  EXPECT_EQ(got, want);
+}
+
+TEST_F(Mdi, DraggingTheTitleBarMovesTheFrameAndTheCornerResizesIt) {
+  Document d(app, "MdiDrag");
+  QORDlgDialog* box = d.Open("DragBox", 2);
+  Child* c = d.frameOf(box);
+  Log log(box);
+  const Geo before = ServerGeo(c->frame);
+  Drag(c->frame, before.w / 2, 4 + 14, 40, 30);
+  EXPECT_EQ(ServerGeo(c->frame), (Geo{before.x + 40, before.y + 30, before.w, before.h}));
+  EXPECT_EQ(log.count("WindMove"), 1);
+  EXPECT_EQ(log.count("WindSize"), 0);
+
+  // The bottom-right corner, 2 pixels inside.
+  const Geo moved = ServerGeo(c->frame);
+  Drag(c->frame, moved.w - 2, moved.h - 2, 60, 40);
+  EXPECT_EQ(ServerGeo(c->frame), (Geo{moved.x, moved.y, moved.w + 60, moved.h + 40}));
+  const Geo content = ServerGeo(c->content);
+  EXPECT_EQ(content.size(), (Size{moved.w + 60 - 8, moved.h + 40 - 8 - 28}));
+  // Laid out again for the new size: the layout manager has the content's size plus one.
+  int lw = 0, lh = 0;
+  box->GetLetterObject()->GetLayoutManager()->getSize(lw, lh);
+  EXPECT_EQ((Size{lw, lh}), (Size{content.w + 1, content.h + 1}));
+  EXPECT_EQ(log.count("WindSize"), 1);
+  EXPECT_EQ(log.count("WindMove"), 1);
+}
+
+TEST_F(Mdi, TheFrameButtonsIconifyMaximiseRestoreAndClose) {
+  Document d(app, "MdiButtons");
+  QORDlgDialog* box = d.Open("ButtonBox");
+  Child* c = d.frameOf(box);
+  Log log(box);
+  const Geo normal = ServerGeo(c->frame);
+  const int iconWidth = (20 + 16 + 16 + 16 + 8) * 2;
+  struct Step {
+    Widget Child::*button;
+    std::vector<std::string> told;
+    Geo frame;
+  };
+  // An icon keeps the dialog's size; maximising and back change it.
+  const Step steps[] = {
+      {&Child::minimizeButton, {"MDIMinimize"}, Geo{0, 300 - 28, iconWidth, 28}},
+      {&Child::minimizeButton, {"MDIRestore"}, normal},
+      {&Child::maximizeButton, {"WindSize", "MDIMaximize"}, Geo{0, 0, 600, 300}},
+      {&Child::maximizeButton, {"WindSize", "MDIRestore"}, normal},
+  };
+  for (const Step& s : steps) {
+    log.got.clear();
+    Click(c->*s.button, 250);
+    EXPECT_EQ(log.got, s.told) << s.told.back();
+    EXPECT_EQ(ServerGeo(c->frame), s.frame) << s.told.back();
+  }
+  log.got.clear();
+  Click(c->closeButton);
+  EXPECT_EQ(log.got, std::vector<std::string>{"MDIClose"});
+  // The program decides: the dialog goes, and its frame with it.
+  const int frames = d.client()->GetCount();
+  delete box;
+  PumpIdle();
+  EXPECT_EQ(d.client()->GetCount(), frames - 1);
+}
+
+TEST_F(Mdi, TheWindowMenuActsOnTheFrameAndNextAndPreviousGoRoundTheActivationOrder) {
+  Document d(app, "MdiMenu");
+  QORDlgDialog* one = d.Open("MenuOne");
+  QORDlgDialog* two = d.Open("MenuTwo");
+  QORDlgDialog* three = d.Open("MenuThree");
+  Log log1(one), log2(two), log3(three);
+  // The menu button posts the window menu; its Minimize item iconifies.
+  Click(d.frameOf(three)->menuButton, 300);
+  Widget minimize = XtNameToWidget(d.client()->GetWindowMenu(), "Minimize");
+  ASSERT_TRUE(PumpUntil([&] { return Viewable(minimize); }));
+  Click(minimize, 300);
+  EXPECT_TRUE(d.frameOf(three)->iconified);
+  EXPECT_EQ(log3.got, std::vector<std::string>{"MDIMinimize"});
+  // Activation order: three (active), two, one. Next goes to the one active
+  // longest ago, previous back to the one before.
+  log3.got.clear();
+  d.doc->MDINext();
+  EXPECT_EQ(d.doc->MDIGetActive(), one);
+  EXPECT_EQ(log3.got, std::vector<std::string>{"MDINext"});
+  EXPECT_EQ(log1.got, std::vector<std::string>{"MDIActivate"});
+  d.doc->MDIPrevious();
+  EXPECT_EQ(d.doc->MDIGetActive(), three);
+  EXPECT_EQ(log1.got, (std::vector<std::string>{"MDIActivate", "MDIPrevious"}));
+  const std::vector<QORDlgDialog*> order = {three, one, two};
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(d.client()->GetChild(i)->dialog, order[i]->GetLetterObject()) << i;
+}
+
+TEST_F(Mdi, CascadeStepsBy25PixelsInsideAClient300High) {
+  Document d(app, "MdiCascade", 600, 300);
+  std::vector<QORDlgDialog*> boxes;
+  for (int i = 0; i < 5; ++i) boxes.push_back(d.Open("Cascade" + std::to_string(i), 0));
+  d.doc->MDICascade(0);
+  PumpIdle();
+  // From the last of the activation list (the first opened) to the active one.
+  const Geo want[] = {{0, 0, 525, 225}, {25, 25, 525, 225}, {50, 50, 525, 225}, {75, 75, 525, 225}, {0, 0, 525, 225}};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(ServerGeo(d.frameOf(boxes[i])->frame), want[i]) << i;
+}
+
+TEST_F(Mdi, TileLaysRowsOrColumnsAndGivesUpAt121Frames) {
+  Document d(app, "MdiTile", 600, 300);
+  std::vector<QORDlgDialog*> boxes;
+  for (int i = 0; i < 5; ++i) boxes.push_back(d.Open("Tile" + std::to_string(i), 0));
+  struct Case {
+    int flags;
+    std::vector<Geo> want;
+  };
+  const Case cases[] = {
+      {0, {{0, 0, 300, 150}, {300, 0, 300, 150}, {0, 150, 200, 150}, {200, 150, 200, 150}, {400, 150, 200, 150}}},
+      {1, {{0, 0, 300, 150}, {0, 150, 300, 150}, {300, 0, 300, 100}, {300, 100, 300, 100}, {300, 200, 300, 100}}},
+  };
+  for (const Case& k : cases) {
+    d.doc->MDITile(k.flags);
+    PumpIdle();
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(ServerGeo(d.frameOf(boxes[i])->frame), k.want[i]) << k.flags << " " << i;
+  }
+  for (int i = 5; i < 121; ++i) boxes.push_back(d.Open("Tile" + std::to_string(i), 0));
+  std::vector<Geo> before;
+  for (QORDlgDialog* b : boxes) before.push_back(MotifGeo(d.frameOf(b)->frame));
+  d.doc->MDITile(0);
+  for (size_t i = 0; i < boxes.size(); ++i) EXPECT_EQ(MotifGeo(d.frameOf(boxes[i])->frame), before[i]) << i;
+}
+
+TEST_F(Mdi, PointerSectorsFollowTheBordersAndTheirCorners) {
+  Document d(app, "MdiSector");
+  QORDlgDialog* box = d.Open("SectorBox");
+  Child* c = d.frameOf(box);
+  const int w = c->width, h = c->height;
+  const struct {
+    int x, y, sector;
+  } cases[] = {{2, 10, 1},        {2, h / 2, 8},     {2, h - 10, 7},  {w - 2, 10, 3},      {w / 2, 2, 2},
+               {w / 2, h - 2, 6}, {w - 2, h - 2, 5}, {w - 2, h / 2, 4}, {w / 2, 4 + 14, 9}, {w / 2, h / 2, 10},
+               {w + 5, 5, 11}};
+  for (const auto& k : cases) {
+    int rx = 0, ry = 0;
+    RootOf(c->frame, k.x, k.y, &rx, &ry);
+    EXPECT_EQ(d.client()->getSector(c, rx, ry), k.sector) << k.x << "," << k.y;
+  }
+  d.doc->MDIMaximize(box);
+  int rx = 0, ry = 0;
+  RootOf(c->frame, 2, 10, &rx, &ry);
+  EXPECT_EQ(d.client()->getSector(c, rx, ry), 11);
+}
+
+TEST_F(Mdi, AClickInsideAnInactiveChildActivatesItAndReachesTheControl) {
+  Document d(app, "MdiClick");
+  QORDlgDialog* first = d.Open("ClickFirst");
+  auto* button = static_cast<QORDlgPushButton*>(first->GetLetterObject()->GetChild(0)->GetAPIObject());
+  QORDlgDialog* second = d.Open("ClickSecond");
+  d.doc->MDITile(0);  // side by side: the button shows
+  PumpIdle();
+  ASSERT_EQ(d.doc->MDIGetActive(), second);
+  Log told(first), pressed(button);
+  PointAt(button->GetLetterObject()->GetBaseWidget(0));
+  Press(true);
+  Press(false);
+  PumpThroughApplication(300);
+  EXPECT_EQ(d.doc->MDIGetActive(), first);
+  EXPECT_EQ(told.count("MDIActivate"), 1);
+  EXPECT_EQ(pressed.count("PushBActivate"), 1);
+}
+
+TEST_F(Mdi, TheInspectionToolReadsTheChildrenInsideTheDocument) {
+  Document d(app, "MdiInspect");
+  d.Open("InspectOne");
+  d.Open("InspectTwo", 2);
+  char command[256];
+  std::snprintf(command, sizeof command, "%s/bin/tolven-inspect --window 0x%lx tree", TOLVEN_BINARY_DIR,
+                XtWindow(d.letter->GetShell()));
+  auto tree = std::async(std::launch::async, [&] {
+    std::string out;
+    FILE* p = popen(command, "r");
+    for (char line[512]; p && fgets(line, sizeof line, p);) out += line;
+    if (p) pclose(p);
+    return out;
+  });
+  while (tree.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) PumpIdle(2);
+  const std::string out = tree.get();
+  EXPECT_EQ(out.rfind("MdiInspect  (", 0), 0u) << out;
+  for (const char* line : {"\n  InspectOne  (", "\n  InspectTwo  (", "\n    InspectTwoB1  ("})
+    EXPECT_NE(out.find(line), std::string::npos) << line << " in\n" << out;
+}
+
+// Last: the replay ends the application.
+TEST_F(Mdi, ZZ_AFramesMovesSizesAndIconAreRecordedAndReplayedAlike) {
+  const std::string file = testing::TempDir() + "mdi.rec";
+  auto* d = new Document(app, "MdiRecord");  // its document goes with the end of the run
+  QORDlgDialog* box = d->Open("RecordBox", 2);
+  auto* letter = static_cast<l_QORDlgDialog*>(box->GetLetterObject());
+  Child* c = d->frameOf(box);
+  Log log(box);
+  Geo replayed{};
+  int iconified = 0;
+  log.listener.AddAnalyseNotificationCB(box, "QORDlgMDIMinimizeNotification", [&](QORCommand*, QORNotification*) {
+    if (QORRecord::GetMain()->RecordMod() != QORRecordReplay) return;
+    replayed = Geo{c->savedX, c->savedY, c->savedWidth, c->savedHeight};
+    iconified = c->iconified;
+    app->GetLetterObject()->Destroy();
+  });
+  const Geo start = MotifGeo(c->frame);
+  Settle(100);
+  log.got.clear();
+  ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
+  l_QORDialog::record_trace = '2';
+  const std::string trace = StdoutOf([&] { Drag(c->frame, start.w / 2, 4 + 14, 30, 20); });
+  l_QORDialog::record_trace = 0;
+  char moved[256];
+  std::snprintf(moved, sizeof moved,
+                "/RECORD/ SaveState    QORDlgDialog         /Command Name/ RecordBox /Notification/ "
+                "QORDlgWindMoveNotification\n/RECORD/ SaveState                         x,y dx,dy= %d,%d %d,%d\n",
+                start.x + 30, start.y + 20, start.w, start.h);
+  EXPECT_EQ(trace, moved);
+  Drag(c->frame, start.w - 2, start.h - 2, 40, 30);
+  Click(c->minimizeButton, 250);
+  QORRecord::GetMain()->EndMode(1);
+  const std::vector<std::string> recorded = log.got;
+  ASSERT_EQ(recorded, (std::vector<std::string>{"WindMove", "WindSize", "MDIMinimize"}));
+  const Geo left{c->savedX, c->savedY, c->savedWidth, c->savedHeight};
+  EXPECT_EQ(left, (Geo{start.x + 30, start.y + 20, start.w + 40, start.h + 30}));
+
+  // Back as it was, then the record again without a user.
+  d->doc->MDIRestore(box);
+  d->client()->ReplayGeometry(letter, l_QORDlgClientMDI::Size, start.x, start.y, start.w, start.h);
+  d->client()->ReplayGeometry(letter, l_QORDlgClientMDI::Move, start.x, start.y, start.w, start.h);
+  ASSERT_EQ(MotifGeo(c->frame), start);
+  log.got.clear();
+  ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
+  app->RunApplication();
+  EXPECT_EQ(log.got, recorded);
+  EXPECT_EQ(replayed, left);
+  EXPECT_EQ(iconified, 1);
+}
+
+}  // namespace
