@@ -401,6 +401,26 @@ TEST_F(MultiList, TheHorizontalBarMovesColumnsAndTitlesTogether) {
   expectColumnsAgree(t);
 }
 
+TEST_F(MultiList, AColumnReachedWithTheKeyboardScrollsIntoView) {
+  TestDialog win("TabWin");
+  QORDlgMultiList t(&win, "Tab");
+  fill(t, 5);
+  ASSERT_TRUE(win.Show());
+  Settle(100);
+  for (int c = 0; c < 3; ++c) t.SetColumnPixelWidth(c, 200);
+  Settle(150);
+  const Geo table = ScreenGeo(XtParent(XtParent(XtParent(listOf(t, 0)))));  // the clip window
+  ClickRow(listOf(t, 0), 1);
+  // Tab reaches the column cut by the right edge (Motif skips the ones wholly
+  // out of sight): it shows whole, at the edge. Shift+Tab brings the first back.
+  ASSERT_LT(ScreenGeo(listOf(t, 1)).x, table.x + table.w);
+  Chord({XK_Tab});
+  const Geo second = ScreenGeo(listOf(t, 1));
+  EXPECT_EQ(second.x + second.w, table.x + table.w);
+  Chord({XK_Shift_L, XK_Tab});
+  EXPECT_EQ(ScreenGeo(listOf(t, 0)).x, table.x);
+}
+
 TEST_F(MultiList, BadInputIsShownOrIgnoredWithoutACrash) {
   TestDialog win("BadWin");
   QORDlgMultiList t(&win, "Bad");

@@ -134,6 +134,8 @@ class l_QORDlgMultiList : public l_QORDlgControl {
   void placeColumns();
   static void clipResizedCB(Widget w, XtPointer client, XtPointer call);
   static void sideScrolledCB(Widget w, XtPointer client, XtPointer call);
+  static void focusEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);
+  void showColumn(const Column& c);
 
   // l_QORDlgMultiListResize.cpp: dragging a separator
   static void separatorEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);

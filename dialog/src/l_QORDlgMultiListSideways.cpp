@@ -1,7 +1,8 @@
 // Scrolling the multi-column list sideways. The columns and their titles sit
 // in one form inside a clip window; the horizontal bar moves that form, so
 // the titles stay over their columns, while the vertical bar keeps its place
-// at the right and moves the lines.
+// at the right and moves the lines. A column reached with the keyboard
+// scrolls into view.
 #include <X11/IntrinsicP.h>
 #include <X11/CoreP.h>
 #include <Xm/DrawingA.h>
@@ -49,4 +50,22 @@ void l_QORDlgMultiList::sideScrolledCB(Widget, XtPointer client, XtPointer call)
   auto* self = static_cast<l_QORDlgMultiList*>(client);
   self->shift = static_cast<XmScrollBarCallbackStruct*>(call)->value;
   XtMoveWidget(self->mainForm, static_cast<Position>(-self->shift), 0);
+}
+
+void l_QORDlgMultiList::focusEH(Widget w, XtPointer client, XEvent* event, Boolean*) {
+  if (event->type != FocusIn) return;
+  auto* self = static_cast<l_QORDlgMultiList*>(client);
+  self->showColumn(self->columns[static_cast<size_t>(self->columnOfList(w))]);
+}
+
+// Scrolls as little as shows the whole column, or its left part when it is
+// wider than the table.
+void l_QORDlgMultiList::showColumn(const Column& c) {
+  if (clip->core.width <= 1) return;
+  const int left = c.form->core.x, right = left + c.form->core.width;
+  int wanted = std::max(shift, right - static_cast<int>(clip->core.width));
+  wanted = std::min(wanted, left);
+  if (wanted == shift) return;
+  shift = wanted;
+  placeColumns();
 }

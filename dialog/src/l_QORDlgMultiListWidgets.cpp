@@ -92,6 +92,7 @@ void l_QORDlgMultiList::buildColumn(size_t i) {
   XtAddCallback(c.list, multiple() ? XmNextendedSelectionCallback : XmNbrowseSelectionCallback, selectedCB, this);
   XtAddCallback(c.list, XmNdefaultActionCallback, activatedCB, this);
   XtAddEventHandler(c.list, ButtonPressMask, False, thirdButtonEH, this);
+  XtAddEventHandler(c.list, FocusChangeMask, False, focusEH, this);
   XtOverrideTranslations(c.list, keyTranslations());
   c.sep = XtVaCreateWidget(indexed("sep", i).c_str(), xmSeparatorWidgetClass, mainForm, XmNorientation, XmVERTICAL,
                            XmNwidth, kSeparatorWidth, XmNtopAttachment, XmATTACH_FORM, XmNbottomAttachment, XmATTACH_FORM,
