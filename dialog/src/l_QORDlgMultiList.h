@@ -2,12 +2,12 @@
 // Letter of QORDlgMultiList (class code 40). Widgets: the scrolled window
 // "mainSwindow" (the base widget) with the clip window "clip" as its work
 // area, one shared vertical scroll bar "vbar" and a horizontal one "hbar";
-// the clip window holds the form "mainForm", moved sideways by "hbar"; per column a form "forms[i]"
-// holding a frame "frames[i]" with the title "v_titles[i]" and the list
-// "list[i]", and the separator "sep[i]" at its right that resizes it. The
-// lists have no scroll bars of their own: the shared one moves them all, so
-// they cannot drift apart. In the windowed mode each list holds only the
-// visible lines and scrolling rewrites them.
+// the clip window holds the form "mainForm", moved sideways by "hbar"; per
+// column a form "forms[i]" holding a frame "frames[i]" with the title
+// "v_titles[i]" and the list "list[i]", and the separator "sep[i]" at its
+// right that resizes it. The lists have no scroll bars of their own: the
+// shared one moves them all, so they cannot drift apart. In the windowed
+// mode each list holds only the visible lines and scrolling rewrites them.
 #pragma once
 #include <vector>
 

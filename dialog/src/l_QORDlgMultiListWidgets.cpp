@@ -179,7 +179,7 @@ int l_QORDlgMultiList::lineOfPosition(int position) const {
 // UNFINISHED: filling 3 x 100 000 lines costs about 1.15-1.2 times raw Motif
 // (bench/lists_bench.cpp), short of 1.1: the rest is our own copy of each line
 // and Motif's allocations for its items running slower in a heap that holds
-// those copies; keeping a column's texts in one block would close the gap.
+// those copies; keeping a column's texts in one block is the next thing to try.
 void l_QORDlgMultiList::applyItems() {
   const size_t count = static_cast<size_t>(GetLineCount());
   for (Column& c : columns) {
