@@ -1,10 +1,12 @@
 // The multi-column list on real widgets: the table the program fills, the
 // selection kept on whole lines in every column, clicks and keys through
 // XTest, the shared scroll bar, a column resized by dragging its separator,
-// the windowed mode, and the record and replay of selections by text.
+// the horizontal bar of columns wider than the table, the windowed mode, and
+// the record and replay of selections by text.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -295,6 +297,128 @@ TEST_F(MultiList, DraggingASeparatorResizesItsColumn) {
   Settle(100);
   EXPECT_EQ(MotifGeo(form0).w, before + 30);
   EXPECT_EQ(t.GetColumnPixelWidth(0), before + 30);
+}
+
+// The bars of a table: the horizontal one comes and goes with the width of the shown columns.
+Widget barOf(QORDlgMultiList& t, const char* which) {
+  Widget bar = nullptr;
+  XtVaGetValues(WidgetOf(&t), which, &bar, nullptr);
+  return bar;
+}
+
+// Drags the separator at the right of `column` by dx pixels.
+void dragSeparator(QORDlgMultiList& t, int column, int dx) {
+  Widget sep = XtNameToWidget(XtParent(XtParent(t.GetLetterObject()->GetBaseWidget(1))),
+                              ("sep[" + std::to_string(column) + "]").c_str());
+  int x = 0, y = 0;
+  Centre(sep, &x, &y);
+  MoveTo(x, y);
+  Press(true);
+  for (int step = 1; step <= 5; ++step) MoveTo(x + dx * step / 5, y), PumpFor(20);
+  Press(false);
+}
+
+TEST_F(MultiList, AHorizontalBarOnlyWhenTheShownColumnsAreWiderThanTheTable) {
+  struct Case {
+    const char* what;
+    std::function<void(QORDlgMultiList&)> change;
+    bool bar;
+  };
+  const Case cases[] = {
+      {"natural widths", [](QORDlgMultiList&) {}, false},
+      {"a column widened by the program", [](QORDlgMultiList& t) { t.SetColumnPixelWidth(1, 400); }, true},
+      {"the wide column hidden",
+       [](QORDlgMultiList& t) {
+         t.SetColumnPixelWidth(1, 400);
+         t.SetColumnVisibility(1, QORDlgHidden);
+       },
+       false},
+      {"the last column dragged wider", [](QORDlgMultiList& t) { dragSeparator(t, 2, 150); }, true},
+      {"wide columns narrowed again",
+       [](QORDlgMultiList& t) {
+         t.SetColumnPixelWidth(0, 400);
+         Settle(50);
+         t.SetColumnPixelWidth(0, 30);
+       },
+       false},
+  };
+  for (const Case& c : cases) {
+    TestDialog win("WideWin");
+    QORDlgMultiList t(&win, "Wide");
+    fill(t, 5);
+    ASSERT_TRUE(win.Show());
+    Settle(100);
+    c.change(t);
+    Settle(150);
+    Widget hbar = barOf(t, XmNhorizontalScrollBar);
+    ASSERT_TRUE(hbar);
+    EXPECT_EQ(Viewable(hbar), c.bar) << c.what;
+    if (!c.bar) continue;
+    // The range is the shown columns up to the right of the last separator.
+    Widget last = XtNameToWidget(XtParent(XtParent(listOf(t, 2))), "sep[2]");
+    int maximum = 0;
+    XtVaGetValues(hbar, XmNmaximum, &maximum, nullptr);
+    EXPECT_EQ(maximum, ServerGeo(last).x + ServerGeo(last).w) << c.what;
+  }
+}
+
+TEST_F(MultiList, TheHorizontalBarMovesColumnsAndTitlesTogether) {
+  TestDialog win("SideWin");
+  QORDlgMultiList t(&win, "Side");
+  fill(t, 100);
+  QORUnicodeString titles[] = {"Part", "Count", "Mass"};
+  t.SetColumnTitles(3, titles);
+  ASSERT_TRUE(win.Show());
+  Settle(100);
+  for (int c = 0; c < 3; ++c) t.SetColumnPixelWidth(c, 200);
+  Settle(150);
+  Widget hbar = barOf(t, XmNhorizontalScrollBar), vbar = barOf(t, XmNverticalScrollBar);
+  ASSERT_TRUE(Viewable(hbar) && Viewable(vbar));
+  const Geo vbarBefore = ScreenGeo(vbar);
+  Widget title1 = XtNameToWidget(XtParent(listOf(t, 1)), "*v_titles[1]");
+  ASSERT_TRUE(title1);
+  const int list1 = ScreenGeo(listOf(t, 1)).x, list2 = ScreenGeo(listOf(t, 2)).x, head1 = ScreenGeo(title1).x;
+  // One click on the right arrow, one in the trough left of it.
+  const Geo g = ScreenGeo(hbar);
+  for (int x : {g.x + g.w - g.h / 2, g.x + g.w - g.h - 4}) {
+    MoveTo(x, g.y + g.h / 2);
+    Press(true), Press(false);
+    Settle(150);
+  }
+  int value = 0;
+  XtVaGetValues(hbar, XmNvalue, &value, nullptr);
+  EXPECT_GT(value, 20);  // more than the arrow's step: the page came too
+  EXPECT_EQ(list1 - ScreenGeo(listOf(t, 1)).x, value);
+  EXPECT_EQ(list2 - ScreenGeo(listOf(t, 2)).x, value);
+  EXPECT_EQ(head1 - ScreenGeo(title1).x, value);
+  // The vertical bar keeps its place, and still moves every column.
+  EXPECT_EQ(ScreenGeo(vbar), vbarBefore);
+  MoveTo(vbarBefore.x + vbarBefore.w / 2, vbarBefore.y + vbarBefore.h - 30);
+  Press(true), Press(false);
+  Settle(200);
+  EXPECT_GT(t.GetFirstLine(), 0);
+  EXPECT_EQ(ListTop(listOf(t, 0)), t.GetFirstLine() + 1);
+  expectColumnsAgree(t);
+}
+
+TEST_F(MultiList, AColumnReachedWithTheKeyboardScrollsIntoView) {
+  TestDialog win("TabWin");
+  QORDlgMultiList t(&win, "Tab");
+  fill(t, 5);
+  ASSERT_TRUE(win.Show());
+  Settle(100);
+  for (int c = 0; c < 3; ++c) t.SetColumnPixelWidth(c, 200);
+  Settle(150);
+  const Geo table = ScreenGeo(XtParent(XtParent(XtParent(listOf(t, 0)))));  // the clip window
+  ClickRow(listOf(t, 0), 1);
+  // Tab reaches the column cut by the right edge (Motif skips the ones wholly
+  // out of sight): it shows whole, at the edge. Shift+Tab brings the first back.
+  ASSERT_LT(ScreenGeo(listOf(t, 1)).x, table.x + table.w);
+  Chord({XK_Tab});
+  const Geo second = ScreenGeo(listOf(t, 1));
+  EXPECT_EQ(second.x + second.w, table.x + table.w);
+  Chord({XK_Shift_L, XK_Tab});
+  EXPECT_EQ(ScreenGeo(listOf(t, 0)).x, table.x);
 }
 
 TEST_F(MultiList, BadInputIsShownOrIgnoredWithoutACrash) {

@@ -28,6 +28,10 @@ std::string familyOf(FcPattern* font) {
   return name ? reinterpret_cast<const char*>(name) : "";
 }
 
+bool printableAscii(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+}
+
 XmString appendRun(XmString to, const std::string& run, const std::string& tag) {
   XmString piece = QORDlgFontFallback::segment(run, tag.empty() ? XmFONTLIST_DEFAULT_TAG : tag.c_str());
   return to ? XmStringConcatAndFree(to, piece) : piece;
@@ -39,7 +43,8 @@ XmString QORDlgFontFallback::segment(const std::string& text, const char* tag) {
   // Parsing costs more than the rest of a short label: only a text with line
   // breaks or tabs, which the default parse table turns into separators and
   // tab components, is parsed.
-  if (text.find_first_of("\n\t") == std::string::npos)
+  // One pass over the bytes: find_first_of searches its set once per byte.
+  if (std::none_of(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\t'; }))
     return XmStringCreate(const_cast<char*>(text.c_str()), const_cast<char*>(tag));
   return XmStringGenerate(const_cast<char*>(text.c_str()), const_cast<char*>(tag), XmCHARSET_TEXT, nullptr);
 }
@@ -112,6 +117,8 @@ const std::string& QORDlgFontFallback::tagFor(char32_t c, const Coverage& face) 
 }
 
 bool QORDlgFontFallback::drawnByMain(const std::string& utf8, const Coverage& face) {
+  // Printable ASCII, nearly every text, needs no look-up in a face that has it all.
+  if (face.ascii && printableAscii(utf8)) return true;
   for (size_t i = 0; i < utf8.size();) {
     char32_t c = static_cast<unsigned char>(utf8[i]);
     const int n = c < 0x80 ? 1 : std::max(qor_utf8::Decode(utf8, i, &c), 1);
@@ -123,7 +130,11 @@ bool QORDlgFontFallback::drawnByMain(const std::string& utf8, const Coverage& fa
 
 XmString QORDlgFontFallback::generate(const std::string& utf8, FcPattern* main) {
   const Coverage& face = coverage(main);
-  // Most texts need no other face: one segment, as without fallback.
+  // Printable ASCII, nearly every text: one segment with nothing to parse,
+  // made after a single look at the bytes (a list makes thousands of them).
+  if (face.ascii && printableAscii(utf8))
+    return XmStringCreate(const_cast<char*>(utf8.c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG));
+  // Most other texts need no other face either: one segment, as without fallback.
   if (drawnByMain(utf8, face)) return appendRun(nullptr, utf8, std::string());
   XmString out = nullptr;
   std::string run, runTag;

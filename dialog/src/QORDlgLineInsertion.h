@@ -17,6 +17,10 @@ constexpr unsigned long QORDlgLineReplace = 0x80;
 template <typename Line>
 int QORDlgInsertLines(std::vector<Line>& lines, std::vector<Line>&& added, int position, unsigned long mode) {
   const std::size_t count = lines.size();
+  if (count == 0) {  // a list filled in one call takes the lines as they are
+    lines = std::move(added);
+    return static_cast<int>(lines.size());
+  }
   if (position < 0 || static_cast<std::size_t>(position) >= count) {
     lines.insert(lines.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
     return static_cast<int>(lines.size());

@@ -259,8 +259,9 @@ int l_QORDlgMultiList::SetColumnItems(int col, const QORUnicodeString* texts, in
   Column& c = columns[static_cast<size_t>(col)];
   const bool inside = line >= 0 && line < static_cast<int>(c.items.size());
   const size_t from = inside ? static_cast<size_t>(line) : c.items.size();
-  QORDlgListLines added(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) added[static_cast<size_t>(i)].text = texts[i];
+  QORDlgListLines added;
+  added.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) added.push_back(QORDlgListLine{texts[i]});
   // Lines put in before a line of column 0 push the selection down with them;
   // overwritten ones keep the selection of their line.
   if (col == 0 && inside && !(mode & QORDlgLineReplace))

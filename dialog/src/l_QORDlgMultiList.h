@@ -1,12 +1,13 @@
 // Internal to libTOLVEN: not API, never installed.
 // Letter of QORDlgMultiList (class code 40). Widgets: the scrolled window
-// "mainSwindow" (the base widget) with the form "mainForm" as its work area
-// and one shared vertical scroll bar "vbar"; per column a form "forms[i]"
-// holding a frame "frames[i]" with the title "v_titles[i]" and the list
-// "list[i]", and the separator "sep[i]" at its right that resizes it. The
-// lists have no scroll bars of their own: the shared one moves them all, so
-// they cannot drift apart. In the windowed mode each list holds only the
-// visible lines and scrolling rewrites them.
+// "mainSwindow" (the base widget) with the clip window "clip" as its work
+// area, one shared vertical scroll bar "vbar" and a horizontal one "hbar";
+// the clip window holds the form "mainForm", moved sideways by "hbar"; per
+// column a form "forms[i]" holding a frame "frames[i]" with the title
+// "v_titles[i]" and the list "list[i]", and the separator "sep[i]" at its
+// right that resizes it. The lists have no scroll bars of their own: the
+// shared one moves them all, so they cannot drift apart. In the windowed
+// mode each list holds only the visible lines and scrolling rewrites them.
 #pragma once
 #include <vector>
 
@@ -112,7 +113,9 @@ class l_QORDlgMultiList : public l_QORDlgControl {
   void applyTitles();
   void arrange();
   void applyScrollBar();
+  void addScrollCallbacks(Widget bar, XtCallbackProc proc);
   int columnPixels(const Column& c) const;
+  int columnsWidth() const;
   void naturalSize();
   int windowLines() const;
   int lineOfPosition(int position) const;
@@ -125,6 +128,14 @@ class l_QORDlgMultiList : public l_QORDlgControl {
   static void activatedCB(Widget w, XtPointer client, XtPointer call);
   static void thirdButtonEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);
   void userSelected(Widget list, const XmListCallbackStruct* cbs);
+
+  // l_QORDlgMultiListSideways.cpp: the clip window and the horizontal bar
+  void buildClip();
+  void placeColumns();
+  static void clipResizedCB(Widget w, XtPointer client, XtPointer call);
+  static void sideScrolledCB(Widget w, XtPointer client, XtPointer call);
+  static void focusEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);
+  void showColumn(const Column& c);
 
   // l_QORDlgMultiListResize.cpp: dragging a separator
   static void separatorEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);
@@ -156,7 +167,8 @@ class l_QORDlgMultiList : public l_QORDlgControl {
   int charWidth = 7;
   int shownLines = 0;  // what windowLines() was when the lists were last filled
   std::vector<l_QORDlgMultiList*> synchronized;
-  Widget mainForm = nullptr, vbar = nullptr;
+  Widget mainForm = nullptr, vbar = nullptr, clip = nullptr, hbar = nullptr;
+  int shift = 0;  // pixels of the columns scrolled out on the left
   GC rubberGC = nullptr;
   int rubberX = -1, dragFromX = 0;
 };

@@ -48,10 +48,10 @@ void l_QORDlgMultiList::Build() {
         .add(XmNvisualPolicy, XmVARIABLE)
         .add(XmNscrollBarDisplayPolicy, XmSTATIC);
     baseWidget = XmCreateScrolledWindow(parent, const_cast<char*>(name.c_str()), args.data(), args.count());
-    mainForm = XtVaCreateManagedWidget("mainForm", xmFormWidgetClass, baseWidget, nullptr);
+    buildClip();
     vbar = XtVaCreateWidget("vbar", xmScrollBarWidgetClass, baseWidget, XmNorientation, XmVERTICAL, nullptr);
-    for (const char* cb : kScrollCallbacks) XtAddCallback(vbar, cb, scrolledCB, this);
-    XtVaSetValues(baseWidget, XmNworkWindow, mainForm, XmNverticalScrollBar, vbar, nullptr);
+    addScrollCallbacks(vbar, scrolledCB);
+    XtVaSetValues(baseWidget, XmNworkWindow, clip, XmNverticalScrollBar, vbar, XmNhorizontalScrollBar, hbar, nullptr);
     for (size_t i = 0; i < columns.size(); ++i) buildColumn(i);
     XtAddEventHandler(columns[0].list, StructureNotifyMask, False, resizedEH, this);
     shownLines = visibleLines;
@@ -92,6 +92,7 @@ void l_QORDlgMultiList::buildColumn(size_t i) {
   XtAddCallback(c.list, multiple() ? XmNextendedSelectionCallback : XmNbrowseSelectionCallback, selectedCB, this);
   XtAddCallback(c.list, XmNdefaultActionCallback, activatedCB, this);
   XtAddEventHandler(c.list, ButtonPressMask, False, thirdButtonEH, this);
+  XtAddEventHandler(c.list, FocusChangeMask, False, focusEH, this);
   XtOverrideTranslations(c.list, keyTranslations());
   c.sep = XtVaCreateWidget(indexed("sep", i).c_str(), xmSeparatorWidgetClass, mainForm, XmNorientation, XmVERTICAL,
                            XmNwidth, kSeparatorWidth, XmNtopAttachment, XmATTACH_FORM, XmNbottomAttachment, XmATTACH_FORM,
@@ -106,7 +107,7 @@ void l_QORDlgMultiList::UnBuild() {
     c.form = c.sep = c.frame = c.titleLabel = c.list = nullptr;
     c.shownUpTo = 0;
   }
-  mainForm = vbar = nullptr;
+  mainForm = vbar = clip = hbar = nullptr;
   l_QORDlgControl::UnBuild();
 }
 
@@ -138,19 +139,20 @@ void l_QORDlgMultiList::update(unsigned long mask) {
   l_QORDlgControl::update(mask);
 }
 
-// The form under the columns asks for nothing of its own: the size is the
-// columns' widths beside the scroll bar, and a title above the visible lines.
+// The size is the columns' widths beside the scroll bar, and a title above
+// the visible lines.
 void l_QORDlgMultiList::naturalSize() {
   XtWidgetGeometry list{}, title{};
   XtQueryGeometry(columns[0].list, nullptr, &list);
   if (titlesGiven) XtQueryGeometry(columns[0].frame, nullptr, &title);
   Dimension barWidth = 0;
   XtVaGetValues(vbar, XmNwidth, &barWidth, nullptr);
-  int width = 0;
-  for (const Column& c : columns)
-    if (c.visibility == QORDlgShown) width += columnPixels(c) + kSeparatorWidth;
-  dx = std::max(width, visibleWidth * charWidth) + barWidth + 8;
-  dy = list.height + title.height + 8;
+  const int width = std::max({columnsWidth(), visibleWidth * charWidth, 1});
+  const int height = std::max(list.height + title.height, 1);
+  // The clip window asks for what it holds: the scrolled window sizes itself from it.
+  XtVaSetValues(clip, XmNwidth, static_cast<Dimension>(width), XmNheight, static_cast<Dimension>(height), nullptr);
+  dx = width + barWidth + 8;
+  dy = height + 8;
 }
 
 // ---- contents ----
@@ -174,6 +176,10 @@ int l_QORDlgMultiList::lineOfPosition(int position) const {
   return windowed() ? topLine + position - 1 : position - 1;
 }
 
+// UNFINISHED: filling 3 x 100 000 lines costs about 1.15-1.2 times raw Motif
+// (bench/lists_bench.cpp), short of 1.1: the rest is our own copy of each line
+// and Motif's allocations for its items running slower in a heap that holds
+// those copies; keeping a column's texts in one block is the next thing to try.
 void l_QORDlgMultiList::applyItems() {
   const size_t count = static_cast<size_t>(GetLineCount());
   for (Column& c : columns) {
@@ -245,8 +251,14 @@ int l_QORDlgMultiList::columnPixels(const Column& c) const {
   return std::min(std::max(chars, 4), 2 * visibleWidth) * charWidth + 9;
 }
 
-// UNFINISHED: columns wider together than the table are clipped on the
-// right; the work area does not grow under a horizontal scroll bar yet.
+// The shown columns with their separators, side by side.
+int l_QORDlgMultiList::columnsWidth() const {
+  int width = 0;
+  for (const Column& c : columns)
+    if (c.visibility == QORDlgShown) width += columnPixels(c) + kSeparatorWidth;
+  return width;
+}
+
 void l_QORDlgMultiList::arrange() {
   Widget previous = nullptr;
   std::vector<Widget> shown;
@@ -265,9 +277,14 @@ void l_QORDlgMultiList::arrange() {
     previous = c.sep;
   }
   if (!shown.empty()) XtManageChildren(shown.data(), static_cast<Cardinal>(shown.size()));
+  placeColumns();
 }
 
 // ---- scrolling ----
+
+void l_QORDlgMultiList::addScrollCallbacks(Widget bar, XtCallbackProc proc) {
+  for (const char* cb : kScrollCallbacks) XtAddCallback(bar, cb, proc, this);
+}
 
 void l_QORDlgMultiList::scrollTo(int line, bool alsoSynchronized) {
   topLine = std::max(0, std::min(line, GetLineCount() - windowLines()));
