@@ -28,15 +28,12 @@
 #include "QORDlgSelectorList.h"
 #include "l_QORInteractiveApplication.h"
 #include "tolven_test_dialog.h"
+#include "tolven_bench.h"
+
+using namespace tolven_bench;
 
 namespace {
-QORInteractiveApplication* app = nullptr;
 
-void drain() {
-  l_QORInteractiveApplication* l = app->GetLetterObject();
-  XSync(l->GetDisplay(), False);
-  while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-}
 
 // N texts of about 40 characters, column by column, made once.
 const std::vector<QORUnicodeString>& texts(int n, int column = 0) {
@@ -305,50 +302,16 @@ void BM_Memory_RawMotif(benchmark::State& state) {
 }
 BENCHMARK(BM_Memory_RawMotif)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) {
-        const double n = ++counts[r.benchmark_name()];
-        double& t = times[r.benchmark_name()];
-        t += (r.GetAdjustedRealTime() - t) / n;
-        double& cpu = cpuTimes[r.benchmark_name()];
-        cpu += (r.GetAdjustedCPUTime() - cpu) / n;
-      }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times, cpuTimes;
-  std::map<std::string, int> counts;
-};
-
-// Wall time, which counts the X server's drawing; then this process's CPU
-// time alone, steadier on a machine that other work shares.
-void ratio(const RatioReporter& r, const char* what, const std::string& tolven, const std::string& raw) {
-  auto a = r.times.find(tolven), b = r.times.find(raw);
-  if (a != r.times.end() && b != r.times.end() && b->second > 0)
-    std::printf("%s: %.3f (cpu %.3f)\n", what, a->second / b->second,
-                r.cpuTimes.at(tolven) / std::max(r.cpuTimes.at(raw), 1e-9));
-}
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "lists_bench needs DISPLAY\n");
-    return 1;
-  }
-  static char arg0[] = "lists_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "ListsBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  StartApplication("lists_bench", "ListsBench");
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  ratio(reporter, "list box, 100000 lines, toolkit / raw Motif", "BM_Tolven_SelectorFill/100000",
-        "BM_RawMotif_SelectorFill/100000");
-  ratio(reporter, "3-column table, 100000 lines, toolkit / raw Motif", "BM_Tolven_TableFill/100000",
-        "BM_RawMotif_TableFill/100000");
-  ratio(reporter, "windowed page, 1000000 / 1000 lines", "BM_Tolven_WindowedPage/1000000",
-        "BM_Tolven_WindowedPage/1000");
+  reporter.PrintRatio("list box, 100000 lines", "BM_Tolven_SelectorFill/100000", "BM_RawMotif_SelectorFill/100000");
+  reporter.PrintRatio("3-column table, 100000 lines", "BM_Tolven_TableFill/100000", "BM_RawMotif_TableFill/100000");
+  reporter.PrintRatio("windowed page", "BM_Tolven_WindowedPage/1000000", "BM_Tolven_WindowedPage/1000",
+                      "1000000 / 1000 lines");
   return 0;
 }

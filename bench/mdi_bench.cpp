@@ -17,16 +17,13 @@
 #include "l_QORDlgClientMDI.h"
 #include "l_QORDlgDocument.h"
 #include "tolven_test_dialog.h"
+#include "tolven_bench.h"
+
+using namespace tolven_bench;
 
 namespace {
-QORInteractiveApplication* app = nullptr;
 const int kDialogs = 20, kControls = 50, kColumns = 5;
 
-void drain() {
-  l_QORInteractiveApplication* l = app->GetLetterObject();
-  XSync(l->GetDisplay(), False);
-  while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-}
 
 void fill(QORDlgDialog* d) {
   for (int i = 0; i < kControls; ++i) {
@@ -136,38 +133,14 @@ BENCHMARK(BM_Tolven_TopLevelOpen20)->Unit(benchmark::kMillisecond)->Iterations(3
 BENCHMARK(BM_Tolven_MDITileCascade)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Tolven_TopLevelTileCascade)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) wall[r.run_name.function_name] = r.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> wall;
-};
-
-void printRatios(const RatioReporter& reporter) {
-  for (const char* what : {"Open20", "TileCascade"}) {
-    auto m = reporter.wall.find(std::string("BM_Tolven_MDI") + what);
-    auto t = reporter.wall.find(std::string("BM_Tolven_TopLevel") + what);
-    if (m == reporter.wall.end() || t == reporter.wall.end() || t->second <= 0) continue;
-    std::printf("%s: MDI / top-level = %.2f wall\n", what, m->second / t->second);
-  }
-}
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "mdi_bench needs DISPLAY\n");
-    return 1;
-  }
-  static char arg0[] = "mdi_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "MdiBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  StartApplication("mdi_bench", "MdiBench");
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  printRatios(reporter);
+  reporter.PrintRatio("open 20 dialogs", "BM_Tolven_MDIOpen20", "BM_Tolven_TopLevelOpen20", "MDI / top-level");
+  reporter.PrintRatio("tile then cascade", "BM_Tolven_MDITileCascade", "BM_Tolven_TopLevelTileCascade", "MDI / top-level");
   return 0;
 }

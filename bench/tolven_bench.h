@@ -69,6 +69,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
                   t.wall / raw->second.wall, t.cpu / raw->second.cpu);
     }
   }
+  // "<label>: <what> = W wall, C CPU" for two benchmarks by their full names.
+  void PrintRatio(const std::string& label, const std::string& first, const std::string& second,
+                  const char* what = "toolkit / raw Motif") const {
+    auto a = times.find(first), b = times.find(second);
+    if (a == times.end() || b == times.end() || b->second.wall <= 0 || b->second.cpu <= 0) return;
+    std::printf("%s: %s = %.2f wall, %.2f CPU\n", label.c_str(), what, a->second.wall / b->second.wall,
+                a->second.cpu / b->second.cpu);
+  }
   std::map<std::string, Times> times;
 };
 

@@ -9,10 +9,12 @@ namespace QORDlgInspect {
 namespace {
 uint32_t wire(long word) { return static_cast<uint32_t>(static_cast<unsigned long>(word) & 0xFFFFFFFFul); }
 
+// In the host's byte order; appended byte by byte (a range insert into an
+// empty answer trips GCC 12's -Wstringop-overflow at -O2).
 void put32(Answer& a, uint32_t w) {
   unsigned char bytes[4];
   std::memcpy(bytes, &w, 4);
-  a.insert(a.end(), bytes, bytes + 4);
+  for (unsigned char b : bytes) a.push_back(b);
 }
 
 void putHeader(Answer& a, const CommandBlock& block, uint32_t status) {
