@@ -17,7 +17,7 @@ void GalleryApp::BeginApplication() {
   auto end = [this](QORCommand*, QORNotification*) { Destroy(); };
   listener.AddAnalyseNotificationCB(dialog, "QORDlgWindCloseNotification", end);
   dialog->SetVisibility(QORDlgShown);
-  // Every family's box opens with the gallery, the last one in front.
+  // Every family's box opens with the gallery.
   for (QORDlgDialog* family : dialog->GetFamilies()) dialog->ShowFamily(family);
   if (withTour) tour = new GalleryTour(dialog);
 }

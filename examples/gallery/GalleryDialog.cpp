@@ -122,7 +122,7 @@ void GalleryDialog::buildContainerFrame() {
   frame->SetGridConstraints(0, 1, 1, 1, kFill);
   auto* container = new QORDlgContainer(frame, "Viewport", 0);
   container->SetGridConstraints(0, 0, 1, 1, kFill);
-  container->SetRectDimensions(1, 1, 100, 120);
+  container->SetRectDimensions(1, 1, 150, 200);
   new Swatch(container, "Large", 300, 220);
   frame->SetGridColumnResizable(0, 1);
   frame->SetGridRowResizable(0, 1);

@@ -75,10 +75,11 @@ void GalleryDialog::arrangeFamilies() {
       box->SetGridRowResizable(p.row, 1);
     }
     if (!box) continue;
-    if (!IsMDI()) {
-      const int at = static_cast<int>(families.size()) * kCascadeStep;
-      box->SetRectPosition(kCascadeX + at, kCascadeY + at);
-    }
+    // The MDI client chooses where its frames open; top-level boxes cascade.
+    // Their size is their content's: a size set by the program would be sent
+    // as a resize, recorded as the user's.
+    const int at = static_cast<int>(families.size()) * kCascadeStep;
+    if (!IsMDI()) box->SetRectPosition(kCascadeX + at, kCascadeY + at);
     families.push_back(box);
   }
   if (IsMDI()) SetRectDimensions(0, 0, kMdiHeight, kMdiWidth);
