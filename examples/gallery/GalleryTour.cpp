@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <initializer_list>
 #include <sstream>
 
 #include "GalleryDialog.h"
@@ -47,20 +48,19 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
            "screenshot gallery-open", "click button:*OpenFile.Cancel",
            // The pages: every tab, then the splitter's sash.
            "family Containers", "tab 1", "tab 2", "tab 3", "sash 60", "screenshot gallery-pages", "tab 0",
-           "family Layouts", "screenshot gallery-layout",
-           // A box closed by its Cancel and shown again from the View menu.
-           "family Basics", "click button:*Basics.Apply", "click button:*Basics.Cancel", "screenshot gallery-closed",
-           "family Basics", "screenshot gallery-used"};
+           "family Layouts", "screenshot gallery-layout"};
+  auto add = [this](std::initializer_list<const char*> more) { steps.insert(steps.end(), more.begin(), more.end()); };
   if (dialog->IsMDI()) {
     // The document's own arrangements of its child frames, and its resizing.
-    // UNFINISHED: not run yet: the gallery's tour runs beside a document
-    // without its MDI client (--sdi) until the MDI client is in place.
-    for (const char* arrange : {"menu ViewBt", "menu Tile", "screenshot gallery-tiled", "menu ViewBt",
-                                "menu Cascade", "screenshot gallery-cascaded", "resize 900 700",
-                                "screenshot gallery-wide"})
-      steps.emplace_back(arrange);
+    // UNFINISHED: not run yet: the demo and the gallery test run the boxes
+    // beside the document (--sdi) until its MDI client is in place.
+    add({"menu ViewBt", "menu Tile", "screenshot gallery-tiled", "menu ViewBt", "menu Cascade",
+         "screenshot gallery-cascaded", "resize 900 700", "screenshot gallery-wide"});
+  } else {
+    // A top-level box's own buttons: Cancel closes it, the View menu shows it again.
+    add({"family Basics", "click button:*Basics.Apply", "click button:*Basics.Cancel", "screenshot gallery-closed"});
   }
-  for (const char* quit : {"menu FileBt", "menu Quit", "click button:*QuitQuestion.OK"}) steps.emplace_back(quit);
+  add({"family Basics", "screenshot gallery-used", "menu FileBt", "menu Quit", "click button:*QuitQuestion.OK"});
   XtAppAddInput(context, STDIN_FILENO, reinterpret_cast<XtPointer>(XtInputReadMask), inputCB, this);
   // Give the window manager time to show the window first.
   XtAppAddTimeOut(context, 1500, startTO, this);
