@@ -20,7 +20,7 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
   // which end the gallery.
   // Keys go to the window that the last click went to: each group of keys
   // follows a click in the same window (the menu bar's for F10).
-  steps = {"screenshot gallery", "family Basics", "click Buttons/Check", "click Buttons/Two", "click Buttons/Three",
+  steps = {"screenshot gallery", "menu ViewBt", "screenshot gallery-view", "menu Basics", "click Buttons/Check", "click Buttons/Two", "click Buttons/Three",
            "click Buttons/Push", "screenshot gallery-basics",
            // Menus: opened with the pointer and with a mnemonic; an item
            // chosen with each, a check item and a radio item.
