@@ -8,22 +8,32 @@ work=$(mktemp -d)
 trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
 # shellcheck source=../scripts/tour.bash
 source "$source_dir/scripts/tour.bash"
+# The families' boxes as top-level windows beside the document (--sdi), until
+# the document's MDI client is in place; empty for child frames inside it.
+gallery_mode=(--sdi)
 
-TOLVEN_DEMO_STEP_TIMEOUT=60 tolven_run_tour "$work" "$work/record.log" "$gallery" --record "$work/gallery.rec"
-timeout 120 "$gallery" --replay "$work/gallery.rec" >"$work/replay.log" 2>"$work/replay.stderr"
+TOLVEN_DEMO_STEP_TIMEOUT=60 tolven_run_tour "$work" "$work/record.log" "$gallery" "${gallery_mode[@]}" \
+  --record "$work/gallery.rec"
+timeout 120 "$gallery" "${gallery_mode[@]}" --replay "$work/gallery.rec" >"$work/replay.log" 2>"$work/replay.stderr"
 
 # Where the window manager puts a box it shows again depends on its timing,
 # not on the user: its moves are left out of the comparison.
 grep -E '^(notify|answer) ' "$work/record.log" | grep -v ' QORDlgWindMoveNotification$' >"$work/record.notes"
 grep -E '^(notify|answer) ' "$work/replay.log" | grep -v ' QORDlgWindMoveNotification$' >"$work/replay.notes"
-if ! grep -q 'QORDlgDiaAPPLYNotification' "$work/record.notes"; then
-  echo "the recorded session did not press Apply:" >&2
+if ! grep -q '^answer .*/QuitQuestion DisplayBlocked Yes$' "$work/record.notes"; then
+  echo "the recorded session did not reach its end, File Quit answered Yes:" >&2
   cat "$work/record.log" "$work/gallery.stderr" >&2
   exit 1
 fi
-if ! grep -q '^answer .* DisplayBlocked Yes$' "$work/record.notes"; then
+if ! grep -q '^answer .*/Question DisplayBlocked Yes$' "$work/record.notes"; then
   echo "the recorded session did not answer the blocking question:" >&2
   cat "$work/record.log" "$work/gallery.stderr" >&2
+  exit 1
+fi
+# A step whose target is not on the screen (a family's box that did not
+# show, a menu entry that is missing) is passed over with a complaint.
+if grep '^gallery tour: ' "$work/gallery.stderr" >&2; then
+  echo "the tour missed the steps above" >&2
   exit 1
 fi
 if ! diff -u "$work/record.notes" "$work/replay.notes"; then

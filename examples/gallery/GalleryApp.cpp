@@ -4,19 +4,21 @@
 
 #include "GalleryDialog.h"
 #include "GalleryTour.h"
+#include "QORDlgDialog.h"
 
-GalleryApp::GalleryApp(QORCommand* father, const QORString& name, bool tour)
-    : QORInteractiveApplication(father, name), withTour(tour) {}
+GalleryApp::GalleryApp(QORCommand* father, const QORString& name, bool tour, bool mdi)
+    : QORInteractiveApplication(father, name), withTour(tour), withMdi(mdi) {}
 
 GalleryApp::~GalleryApp() { delete tour; }
 
 void GalleryApp::BeginApplication() {
-  dialog = new GalleryDialog(this, "Gallery");
-  // Cancel and the window manager's close end the gallery.
+  dialog = new GalleryDialog(this, "Gallery", withMdi);
+  // The window manager's close ends the gallery.
   auto end = [this](QORCommand*, QORNotification*) { Destroy(); };
-  listener.AddAnalyseNotificationCB(dialog, "QORDlgDiaCANCELNotification", end);
   listener.AddAnalyseNotificationCB(dialog, "QORDlgWindCloseNotification", end);
   dialog->SetVisibility(QORDlgShown);
+  // Every family's box opens with the gallery.
+  for (QORDlgDialog* family : dialog->GetFamilies()) dialog->ShowFamily(family);
   if (withTour) tour = new GalleryTour(dialog);
 }
 

@@ -1,5 +1,6 @@
-// The gallery application: builds the gallery window and, with --tour, the
-// scripted tour that the demo runs without a user.
+// The gallery application: builds the gallery's document window (in MDI
+// style unless --sdi) and, with --tour, the scripted tour that the demo runs
+// without a user.
 #pragma once
 #include "QORInteractiveApplication.h"
 
@@ -8,7 +9,7 @@ class GalleryTour;
 
 class GalleryApp : public QORInteractiveApplication {
  public:
-  GalleryApp(QORCommand* father, const QORString& name, bool tour);
+  GalleryApp(QORCommand* father, const QORString& name, bool tour, bool mdi);
   ~GalleryApp() override;
   void BeginApplication() override;
   int EndApplication() override;
@@ -16,6 +17,7 @@ class GalleryApp : public QORInteractiveApplication {
 
  private:
   bool withTour;
+  bool withMdi;
   GalleryDialog* dialog = nullptr;
   GalleryTour* tour = nullptr;
   QORCommand listener{nullptr, "galleryListener"};

@@ -1,7 +1,6 @@
 #include "GalleryDialog.h"
 
 #include <Xm/DrawingA.h>
-#include <Xm/MessageB.h>
 
 #include <cstdio>
 #include <string>
@@ -50,8 +49,9 @@ class Swatch : public QORDlgMotif {
 
 }  // namespace
 
-GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& name)
-    : QORDlgDialog(app, name, QORDlgGridLayout | QORDlgDialogApply | QORDlgDialogCancel | QORDlgDialogHelp) {
+GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& name, bool mdi)
+    : QORDlgDocument(app, name, QORDlgGridLayout | (mdi ? QORDlgDocumentMDI : 0UL)) {
+  // The frames are built here first, then each moves into its family's box.
   buildLayoutFrame();
   buildContainerFrame();
   buildButtonsFrame();
@@ -62,10 +62,9 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
   buildSteppersFrame();
   buildValuesFrame();
   buildListsFrame();
-  buildMenus();
   arrangeFamilies();
-  SetGridColumnResizable(0, 1);
-  SetGridRowResizable(0, 1);
+  buildMenus();
+  buildBars();
 }
 
 const char* GalleryDialog::GetResourceFilename(int level) const { return level == 0 ? "Gallery" : nullptr; }
@@ -123,7 +122,7 @@ void GalleryDialog::buildContainerFrame() {
   frame->SetGridConstraints(0, 1, 1, 1, kFill);
   auto* container = new QORDlgContainer(frame, "Viewport", 0);
   container->SetGridConstraints(0, 0, 1, 1, kFill);
-  container->SetRectDimensions(1, 1, 100, 120);
+  container->SetRectDimensions(1, 1, 150, 200);
   new Swatch(container, "Large", 300, 220);
   frame->SetGridColumnResizable(0, 1);
   frame->SetGridRowResizable(0, 1);
@@ -136,20 +135,23 @@ void GalleryDialog::AnalyseNotification(QORCommand* from, QORNotification* n) {
     std::printf("notify %s %s\n", from->GetPath().c_str(), cls.c_str());
     std::fflush(stdout);
   }
-  QORDlgDialog::AnalyseNotification(from, n);
+  QORDlgDocument::AnalyseNotification(from, n);
 }
 
 XtAppContext GalleryDialog::GetXtAppContext() const { return raw->GetXtAppContext(); }
 
+// Every window of the gallery hangs below the application's top widget, the
+// boxes as popup children: the search starts there. The layout box's drawing
+// area is the way in, once that box has been shown.
 Widget GalleryDialog::GetStandardButton(const char* name) const {
-  Widget box = raw->GetFatherWidget();
-  while (box && !XmIsMessageBox(box)) box = XtParent(box);
-  return box ? XtNameToWidget(box, name) : nullptr;
+  Widget top = raw->GetFatherWidget();
+  while (top && XtParent(top)) top = XtParent(top);
+  return top ? XtNameToWidget(top, name) : nullptr;
 }
 
 QORDialog* GalleryDialog::Find(const char* path) { return findBelow(this, path); }
 
-// Tour paths start at a frame, whichever page it lives on: the path is tried
+// Tour paths start at a frame, whichever box it lives in: the path is tried
 // from each object, depth first.
 QORDialog* GalleryDialog::findBelow(QORDialog* from, const char* path) {
   if (QORDialog* found = findFrom(from, path)) return found;

@@ -1,27 +1,34 @@
-// The gallery's window: a dialog box showing every kind of object, grouped
-// in frames. Everything its objects send passes through it and is logged.
+// The gallery's main window: a document window whose menu bar reaches one
+// dialog box per family of objects (buttons, values, lists, layout,
+// containers, dragging and boxes). In MDI style the boxes are child frames
+// inside the document; otherwise they are top-level boxes of their own.
+// Everything the objects send climbs to the document and is logged.
 #pragma once
 #include <X11/Intrinsic.h>
 
-#include "QORDlgDialog.h"
+#include <vector>
 
+#include "QORDlgDocument.h"
+
+class QORDlgDialog;
 class QORDlgMotif;
-class QORDlgTabContainer;
 class QORInteractiveApplication;
 
-class GalleryDialog : public QORDlgDialog {
+class GalleryDialog : public QORDlgDocument {
  public:
-  GalleryDialog(QORInteractiveApplication* app, const QORString& name);
+  GalleryDialog(QORInteractiveApplication* app, const QORString& name, bool mdi);
   const char* GetResourceFilename(int level) const override;
   void AnalyseNotification(QORCommand* from, QORNotification* n) override;
-  // Where the title of the families' page `name` is on the screen.
-  bool PageTitleCentre(const char* name, int* x, int* y) const;
-  // The object at `path` (names separated by '/') below the dialog or below
+  // The dialog boxes of the families, in the order of the View menu.
+  const std::vector<QORDlgDialog*>& GetFamilies() const { return families; }
+  // Shows the family's box and brings it to the front.
+  void ShowFamily(QORDlgDialog* family);
+  // The object at `path` (names separated by '/') below the document or below
   // any object of it, or null.
   QORDialog* Find(const char* path);
   // Raw Xt goes through a QORDlgMotif, the toolkit's door to Xt: the
-  // application's context, and the standard button of the dialog's message
-  // box named "OK", "Apply", "Cancel" or "Help" (their Xt names).
+  // application's context, and a widget by its Xt name path among all the
+  // gallery's windows ("*Basics.Apply": the Apply button of the Basics box).
   XtAppContext GetXtAppContext() const;
   Widget GetStandardButton(const char* name) const;
   // The widget of a menu entry: "FileBt" (the bar's File button), "Open" (an item).
@@ -36,12 +43,14 @@ class GalleryDialog : public QORDlgDialog {
   void buildBoxesFrame();  // GalleryBoxes.cpp
   void buildPagesFrame();  // GalleryPages.cpp
   void arrangeFamilies();  // GalleryFamilies.cpp
+  void buildBars();  // GalleryBars.cpp
   static QORDialog* findBelow(QORDialog* from, const char* path);
   static QORDialog* findFrom(QORDialog* from, const char* path);
   void buildSteppersFrame();  // GallerySteppers.cpp
   void buildValuesFrame();  // GalleryValues.cpp
   void buildListsFrame();  // GalleryLists.cpp
   void buildMenus();
+  void buildViewMenu(QORDialog* bar);
   QORDlgMotif* raw = nullptr;
-  QORDlgTabContainer* families = nullptr;
+  std::vector<QORDlgDialog*> families;
 };

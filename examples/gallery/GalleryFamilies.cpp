@@ -1,14 +1,12 @@
-// The gallery's pages, one per family of objects. Each frame is built by its
-// own file where that file puts it; here it moves onto its family's page, as
-// an application regrouping its dialog would do with Reparent.
-#include <Xm/Xm.h>
-
-#include <string>
-
+// The gallery's families of objects, one dialog box each. Each frame is built
+// by its own file on the document; here it moves into its family's box, as an
+// application regrouping its windows would do with Reparent. The boxes are
+// MDI children of the document: child frames inside it in MDI style,
+// top-level boxes beside it otherwise.
 #include "GalleryDialog.h"
+#include "QORDlgDialog.h"
 #include "QORDlgGridConstraints.h"
-#include "QORDlgTabContainer.h"
-#include "QORDlgTabPage.h"
+#include "QORDlgStyle.h"
 
 namespace {
 
@@ -16,27 +14,43 @@ constexpr unsigned int kFill = QORDlgGridLeft | QORDlgGridRight | QORDlgGridTop 
 
 struct Placement {
   const char* frame;
-  short row, column, span;
+  short row, column;
 };
 struct Family {
-  const char* page;
-  Placement frames[4];
+  const char* name;
+  Placement frames[2];
 };
 
-// Families in the order of their tabs; a frame the gallery lacks is passed over.
+// Families in the order of the View menu; a frame the gallery lacks is passed
+// over. A box's name differs from its frames' names: catalog keys from the
+// document down ("Tables.Title") and from the box down ("Lists.Title") meet.
 const Family kFamilies[] = {
-    {"Basics", {{"Buttons", 0, 0, 2}, {"Layout", 1, 0, 1}, {"Scrolled", 1, 1, 1}, {"Scripts", 2, 0, 2}}},
-    {"Values", {{"Values", 0, 0, 1}, {"Steppers", 1, 0, 1}}},
-    {"Lists", {{"Lists", 0, 0, 1}}},
-    {"Containers", {{"Pages", 0, 0, 1}}},
-    {"Dragging", {{"Dragging", 0, 0, 1}, {"Boxes", 1, 0, 1}}},
+    {"Basics", {{"Buttons", 0, 0}, {"Scripts", 1, 0}}},
+    {"Inputs", {{"Values", 0, 0}, {"Steppers", 1, 0}}},
+    {"Tables", {{"Lists", 0, 0}, {}}},
+    {"Layouts", {{"Layout", 0, 0}, {"Scrolled", 0, 1}}},
+    {"Containers", {{"Pages", 0, 0}, {}}},
+    {"Interaction", {{"Dragging", 0, 0}, {"Boxes", 1, 0}}},
 };
 
-// A page reads the catalog again from itself down, so that the frames moved
-// onto it keep the keys they have in their own files ("Buttons.Push.Title").
-class FamilyPage : public QORDlgTabPage {
+// Beside a document that is a strip of bars, the top-level boxes open in a
+// cascade below it, so that none hides the document's menu bar.
+constexpr int kStripWidth = 1000, kStripHeight = 100, kMdiWidth = 1100, kMdiHeight = 850;
+constexpr int kCascadeX = 10, kCascadeY = 150, kCascadeStep = 40;
+
+// A family's box. It reads the catalog again from itself down, so that the
+// frames moved into it keep the keys they have in their own files
+// ("Buttons.Push.Title"). Closing it only hides it: the View menu shows it again.
+class FamilyDialog : public QORDlgDialog {
  public:
-  FamilyPage(QORDlgTabContainer* father, const char* name) : QORDlgTabPage(father, name, QORDlgGridLayout) {}
+  FamilyDialog(QORDlgDocument* document, const char* name)
+      : QORDlgDialog(document, name,
+                     QORDlgGridLayout | QORDlgDialogMDIChild | QORDlgDialogApply | QORDlgDialogCancel |
+                         QORDlgDialogHelp) {
+    auto hide = [this](QORCommand*, QORNotification*) { SetVisibility(QORDlgHidden); };
+    for (const char* closing : {"QORDlgDiaCANCELNotification", "QORDlgWindCloseNotification", "QORDlgMDICloseNotification"})
+      AddAnalyseNotificationCB(this, closing, hide);
+  }
   const char* GetResourceFilename(int level) const override { return level == 0 ? "Gallery" : nullptr; }
 };
 
@@ -49,43 +63,31 @@ QORDialog* childNamed(QORDialog* father, const char* name) {
 }  // namespace
 
 void GalleryDialog::arrangeFamilies() {
-  families = new QORDlgTabContainer(this, "Families", 0);
   for (const Family& family : kFamilies) {
-    QORDlgTabPage* page = nullptr;
+    QORDlgDialog* box = nullptr;
     for (const Placement& p : family.frames) {
       QORDialog* frame = p.frame ? childNamed(this, p.frame) : nullptr;
       if (!frame) continue;
-      if (!page) page = new FamilyPage(families, family.page);
-      frame->Reparent(page);
-      frame->SetGridConstraints(p.row, p.column, p.span, 1, kFill);
-      page->SetGridColumnResizable(p.column, 1);
-      page->SetGridRowResizable(p.row, 1);
+      if (!box) box = new FamilyDialog(this, family.name);
+      frame->Reparent(box);
+      frame->SetGridConstraints(p.row, p.column, 1, 1, kFill);
+      box->SetGridColumnResizable(p.column, 1);
+      box->SetGridRowResizable(p.row, 1);
     }
+    if (!box) continue;
+    // The MDI client chooses where its frames open; top-level boxes cascade.
+    // Their size is their content's: a size set by the program would be sent
+    // as a resize, recorded as the user's.
+    const int at = static_cast<int>(families.size()) * kCascadeStep;
+    if (!IsMDI()) box->SetRectPosition(kCascadeX + at, kCascadeY + at);
+    families.push_back(box);
   }
-  // The frames' cells are free now.
-  families->SetGridConstraints(0, 0, 1, 1, kFill);
+  if (IsMDI()) SetRectDimensions(0, 0, kMdiHeight, kMdiWidth);
+  else SetRectDimensions(0, 0, kStripHeight, kStripWidth);
 }
 
-// The title of page `name` of the families: the strip's children carry
-// their page's index.
-bool GalleryDialog::PageTitleCentre(const char* name, int* x, int* y) const {
-  QORDialog* page = childNamed(families, name);
-  // The shallowest strip is the families'.
-  Widget strip = page ? GetStandardButton("*_pageTitleBox") : nullptr;
-  if (!strip) return false;
-  const int index = families->GetChildNumberFromChild(page);
-  WidgetList children = nullptr;
-  Cardinal count = 0;
-  XtVaGetValues(strip, XmNchildren, &children, XmNnumChildren, &count, nullptr);
-  for (Cardinal i = 0; i < count; ++i) {
-    short at = -1;
-    XtVaGetValues(children[i], XmNpositionIndex, &at, nullptr);
-    if (at != index || !XtIsManaged(children[i]) || !XtIsRealized(children[i])) continue;
-    Dimension width = 0, height = 0;
-    XtVaGetValues(children[i], XmNwidth, &width, XmNheight, &height, nullptr);
-    Window child;
-    Display* d = XtDisplay(children[i]);
-    return XTranslateCoordinates(d, XtWindow(children[i]), DefaultRootWindow(d), width / 2, height / 2, x, y, &child);
-  }
-  return false;
+void GalleryDialog::ShowFamily(QORDlgDialog* family) {
+  // Shown again, a box comes to the front; an MDI child is also made active.
+  family->SetVisibility(QORDlgShown);
+  if (IsMDI()) MDIActivate(family);
 }

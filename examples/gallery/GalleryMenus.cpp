@@ -1,15 +1,16 @@
-// The gallery's menus: a menu bar (File, Options with a sub-menu) and a
+// The gallery's menus: a menu bar (File, View, Options with a sub-menu) and a
 // contextual menu on the buttons frame. File's Open... shows the file box of
-// the Boxes frame and Quit asks before it ends the gallery; the other items
-// only notify, and the log shows what they send.
-#include <Xm/MessageB.h>
-
+// the Boxes frame and Quit asks before it ends the gallery; View arranges the
+// document's child frames and shows each family's box; the other items only
+// notify, and the log shows what they send.
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "GalleryDialog.h"
 #include "QORDlgBarMenu.h"
 #include "QORDlgCheckItem.h"
+#include "QORDlgDialog.h"
 #include "QORDlgContextualMenu.h"
 #include "QORDlgMotif.h"
 #include "QORDlgNotify.h"
@@ -35,10 +36,12 @@ void GalleryDialog::buildMenus() {
     std::printf("answer %s DisplayBlocked %s\n", sure->GetPath().c_str(),
                 answer == QORDlgNotifyAnswerYes ? "Yes" : "No");
     std::fflush(stdout);
-    // Yes ends the gallery as its Cancel button does.
+    // Yes ends the gallery as closing the document does.
     if (answer == QORDlgNotifyAnswerYes)
       if (auto* app = dynamic_cast<QORInteractiveApplication*>(GetFather())) app->Destroy();
   });
+
+  buildViewMenu(bar);
 
   auto* options = new QORDlgSubMenu(bar, "Options", QORDlgMenuTearOff);
   new QORDlgCheckItem(options, "Grid");
@@ -62,8 +65,29 @@ void GalleryDialog::buildMenus() {
   }
 }
 
+// Arranging child frames means something in MDI style only.
+void GalleryDialog::buildViewMenu(QORDialog* bar) {
+  auto* view = new QORDlgSubMenu(bar, "View");
+  const unsigned long arranging = IsMDI() ? QORDlgSensitive : QORDlgInsensitive;
+  auto item = [view, arranging](const char* name, std::function<void()> act) {
+    auto* i = new QORDlgPushItem(view, name, arranging);
+    i->AddAnalyseNotificationCB(i, "QORDlgMenuIActivateNotification", [act](QORCommand*, QORNotification*) { act(); });
+  };
+  item("Cascade", [this] { MDICascade(0); });
+  item("Tile", [this] { MDITile(0); });
+  item("Icons", [this] { MDIIconArrange(); });
+  new QORDlgSeparatorItem(view, "Line");
+  for (QORDlgDialog* family : families) {
+    auto* show = new QORDlgPushItem(view, family->GetName());
+    show->AddAnalyseNotificationCB(show, "QORDlgMenuIActivateNotification",
+                                   [this, family](QORCommand*, QORNotification*) { ShowFamily(family); });
+  }
+}
+
+// Entries are looked for below the menu bar only: the View menu's items bear
+// the names of the families' boxes.
 Widget GalleryDialog::GetMenuWidget(const char* name) const {
-  Widget box = GetStandardButton("OK");
-  box = box ? XtParent(box) : nullptr;
-  return box ? XtNameToWidget(box, ("*" + std::string(name)).c_str()) : nullptr;
+  Widget file = GetStandardButton("*Menu.FileBt");
+  Widget bar = file ? XtParent(file) : nullptr;
+  return bar ? XtNameToWidget(bar, ("*" + std::string(name)).c_str()) : nullptr;
 }

@@ -22,15 +22,15 @@ class GalleryTour {
   static void startTO(XtPointer self, XtIntervalId*);
   static void inputCB(XtPointer self, int* fd, XtInputId*);
   void next();
-  // Centre of the object at `path` below the dialog (or of the standard
-  // button named by "button:OK" etc.), in root coordinates.
+  // Centre of the object at `path` below the document (or of the standard
+  // button named by "button:*Basics.Apply" etc.), in root coordinates.
   bool centre(const std::string& path, int* x, int* y);
   static bool widgetCentre(Widget w, int* x, int* y);
   // "PATH N DX": where the separator right of column N of that table is.
   bool separatorCentre(const std::string& arg, int* x, int* y);
 
   GalleryDialog* dialog;
-  // Kept: the last "done" arrives after Cancel has deleted the dialog.
+  // Kept: the last "done" arrives after Quit has deleted the document.
   XtAppContext context;
   std::vector<std::string> steps;
   size_t step = 0;
