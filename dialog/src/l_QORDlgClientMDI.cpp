@@ -425,13 +425,18 @@ void l_QORDlgClientMDI::ForgetDialog(l_QORDlgDialog* dialog) {
 }
 
 void l_QORDlgClientMDI::clientResizeEH(Widget, XtPointer self, XEvent* event, Boolean*) {
-  auto* m = static_cast<l_QORDlgClientMDI*>(self);
-  if (event->type != ConfigureNotify || !m->client) return;
-  const int w = std::max(event->xconfigure.width, 1), h = std::max(event->xconfigure.height, 1);
-  if (w == m->clientWidth && h == m->clientHeight) return;
-  m->clientWidth = w;
-  m->clientHeight = h;
-  XtConfigureWidget(m->client, 0, 0, static_cast<Dimension>(w), static_cast<Dimension>(h), 0);
-  if (m->maximized && m->frames.getCount() > 0) m->fillClient(m->GetChild(0));
-  m->iconArrange();
+  if (event->type == ConfigureNotify) static_cast<l_QORDlgClientMDI*>(self)->FollowWorkArea();
+}
+
+// Also called by the document: a work area sized before it was realized
+// never sees a ConfigureNotify.
+void l_QORDlgClientMDI::FollowWorkArea() {
+  if (!client || !workArea) return;
+  const int w = std::max<int>(workArea->core.width, 1), h = std::max<int>(workArea->core.height, 1);
+  if (w == clientWidth && h == clientHeight) return;
+  clientWidth = w;
+  clientHeight = h;
+  XtConfigureWidget(client, 0, 0, static_cast<Dimension>(w), static_cast<Dimension>(h), 0);
+  if (maximized && frames.getCount() > 0) fillClient(GetChild(0));
+  iconArrange();
 }

@@ -51,6 +51,8 @@ class l_QORDlgClientMDI {
   l_QORDlgClientMDI(Widget workArea, l_QORDlgDocument* document);
   ~l_QORDlgClientMDI();
   void Build();
+  // The client takes the work area's size (the document placed it again).
+  void FollowWorkArea();
 
   // --- for dialog boxes
   Widget CreateDialog(l_QORDlgDialog* dialog);

@@ -140,7 +140,10 @@ void l_QORDlgDocument::manage() {
   XtPopup(shell, XtGrabNone);
   if (!(api && api->IsReplay())) XtAppAddWorkProc(GetApplicationContext(), setKeyboardFocusWP, this);
   if (l_QORInteractiveApplication* app = GetApplication()) app->UpdateCursor();
-  if (mdiClient) mdiClient->Build();
+  if (mdiClient) {
+    mdiClient->Build();
+    mdiClient->FollowWorkArea();
+  }
 }
 
 void l_QORDlgDocument::unmanage() {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "l_QORDlgClientMDI.h"
 #include "l_QORDlgDocument.h"
 
 namespace {
@@ -37,6 +38,7 @@ void l_QORDlgDocument::arrangeAreas() {
   if (right) place(docks[Right].area, width - right, top, right, middle);
   if (status) place(statusRow, 0, height - status, width, status);
   place(workArea, left, top, width - left - right, middle);
+  if (mdiClient) mdiClient->FollowWorkArea();
   arranging = 0;
 }
 
