@@ -60,6 +60,11 @@ class l_QORDlgDocument : public l_QORDlgWindow {
   void removeToolBar(l_QORDlgToolBar* bar);
   void ToolBarChanged();
   void PositionToolbars();
+  // The separator and sash along the edge of docking area `d` next to the work area.
+  void placeEdge(Dock d);
+  void makeSash(Dock d, const char* name);
+  static void sashCB(Widget w, XtPointer client, XtPointer call);
+  void dragSash(Dock d, XEvent* event);
   const l_QORDlgList& GetToolBars() const { return toolBars; }
 
   // Every operation first closes the window's open combo list (not tile and
