@@ -60,11 +60,17 @@ TEST_F(StatusBars, ThePointerOverAnObjectShowsItsHelpText) {
   StatusDocument s(app);
   auto* button = new QORDlgPushButton(&s.doc, "Helped");
   button->SetHelp(QORUnicodeString("Presses the button"));
+  // UNFINISHED (the document's first size): a document sized by its objects
+  // does not yet count its status row, which then covers the bottom of the
+  // work area; a size of its own keeps the button in view.
+  s.doc.SetRectDimensions(0, 0, 300, 400);
   ASSERT_TRUE(s.Show());
   ASSERT_TRUE(PumpUntil([&] { return Viewable(WidgetOf(button)); }));
+  MoveTo(1200, 1000);
+  PumpFor(300);
   PointAt(WidgetOf(button));
   EXPECT_TRUE(PumpUntil([&] { return s.shown() == "Presses the button"; })) << s.shown();
-  MoveTo(0, 0);
+  MoveTo(1200, 1000);
   EXPECT_TRUE(PumpUntil([&] { return s.shown() != "Presses the button"; })) << s.shown();
 }
 

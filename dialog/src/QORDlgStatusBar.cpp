@@ -78,6 +78,12 @@ void l_QORDlgStatusBar::Build() {
   update(0);
 }
 
+void l_QORDlgStatusBar::loadResources() {
+  const QORUnicodeString text = title;
+  l_QORDlgBar::loadResources();
+  if (!(resourceLock & QORDlgLockTitle)) title = text;
+}
+
 void l_QORDlgStatusBar::widgetDestroyed() {
   label = textFrame = nullptr;
   l_QORDlgBar::widgetDestroyed();

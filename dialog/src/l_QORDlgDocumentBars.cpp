@@ -179,14 +179,12 @@ void l_QORDlgDocument::PositionToolbars() {
     DockArea& a = docks[d];
     a.holdsToolBar = running[d] > 0;
     a.size = a.holdsToolBar ? thickest[d] + kAcross : 0;
-    if (a.holdsToolBar && mainWindow && XtIsManaged(mainWindow)) XtManageChild(a.area);
-    else if (!a.holdsToolBar) XtUnmanageChild(a.area);
+    if (a.holdsToolBar) XtManageChild(a.area);
+    else XtUnmanageChild(a.area);
     if (resizable[d] && a.sash) XtManageChild(a.sash);
   }
-  if (statusRow && mainWindow && XtIsManaged(mainWindow)) {
-    if (statusBar) XtManageChild(statusRow);
-    else XtUnmanageChild(statusRow);
-  }
+  if (statusBar) XtManageChild(statusRow);
+  else XtUnmanageChild(statusRow);
   arrangeAreas();
 }
 

@@ -16,6 +16,8 @@ class l_QORDlgStatusBar : public l_QORDlgBar {
   unsigned long GetClassCode() const override { return QORDlgCodeStatusBar; }
   void update(unsigned long mask) override;
   void widgetDestroyed() override;
+  // The status text stays unless the catalog gives the bar a title.
+  void loadResources() override;
   // 0: the drawing area, the parent of the children; anything else the label.
   Widget GetBaseWidget(int which) override;
 
