@@ -9,6 +9,7 @@ class QORDlgContextualMenu;
 class QORDlgToolBar;
 class QORDlgToolBarCtxItem;
 class QORNotification;
+class l_QORDlgToolBar;
 
 class QORDlgToolBarCtxMenu : public QORCommand {
  public:
@@ -26,7 +27,8 @@ class QORDlgToolBarCtxMenu : public QORCommand {
   void ForgetToolBar() { toolBar = nullptr; }
 
  private:
-  QORDlgToolBar* toolBar;
+  // The letter: the envelope may be gone while the items wait for the idle pass.
+  l_QORDlgToolBar* toolBar;
   QORDlgContextualMenu* menu;
   int references = 0;
   QORDlgToolBarCtxItem* items[5] = {};

@@ -107,8 +107,8 @@ void l_QORDlgToolBar::Build() {
   XtAddCallback(floatingFrame, XmNresizeCallback, floatingResizeCB, this);
   createContextualMenu();
   // Its own pop-up stays off: the bar's menu is gathered by the window.
-  XmCreatePopupMenu(floatingFrame, const_cast<char*>("undock_popup"), nullptr, 0);
-  XtVaSetValues(XtNameToWidget(floatingShell, "*undock_popup"), XmNpopupEnabled, XmPOPUP_DISABLED, nullptr);
+  Widget own = XmCreatePopupMenu(floatingFrame, const_cast<char*>("undock_popup"), nullptr, 0);
+  XtVaSetValues(own, XmNpopupEnabled, XmPOPUP_DISABLED, nullptr);
   auto* window = dynamic_cast<l_QORDlgWindow*>(GetWindowFather());
   if (window && !window->GetDefaultContextualMenu() && contextualMenu) contextualMenu->Build();
   InstallFurtifHelpHandler(nullptr);

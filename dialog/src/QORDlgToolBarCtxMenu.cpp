@@ -24,15 +24,14 @@ const Choice kChoices[] = {
 }  // namespace
 
 QORDlgToolBarCtxMenu::QORDlgToolBarCtxMenu(QORDlgToolBar* bar, const QORString& name, unsigned long style)
-    : QORCommand(bar, name.c_str()), toolBar(bar) {
+    : QORCommand(bar, name.c_str()), toolBar(static_cast<l_QORDlgToolBar*>(bar->GetLetterObject())) {
   menu = bar->GetContextualMenu();
   if (!menu) menu = new QORDlgContextualMenu(bar, name + "Ctx", style);
   FillMenu(menu);
 }
 
 QORDlgToolBarCtxMenu::~QORDlgToolBarCtxMenu() {
-  if (!toolBar) return;
-  if (auto* l = static_cast<l_QORDlgToolBar*>(toolBar->GetLetterObject())) l->resetContextualMenu();
+  if (toolBar) toolBar->resetContextualMenu();
 }
 
 bool QORDlgToolBarCtxMenu::IsAKindOf(const char* className) const {
