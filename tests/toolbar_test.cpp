@@ -14,6 +14,8 @@
 
 #include "QORDlgContextualMenu.h"
 #include "QORDlgDocument.h"
+#include "QORDlgIconBox.h"
+#include "QORDlgRadioButton.h"
 #include "QORDlgPushButton.h"
 #include "QORDlgToolBar.h"
 #include "QORMarshal.h"
@@ -198,6 +200,31 @@ TEST_F(ToolBars, TheFloatingShellsCloseHidesTheBarAndIsRecorded) {
                       "QORDlgWindCloseNotification\n");
   EXPECT_EQ(b.heard, Strings{"Tools QORDlgWindCloseNotification"});
   EXPECT_EQ(b.bar->SaveState(b.bar->GetWindDockNotification(), m), 2);
+}
+
+// What a bar does for its children: radio buttons in a row form a group,
+// a hidden child gives its room back, an icon box runs along the bar.
+TEST_F(ToolBars, ABarGroupsItsRadioButtonsAndFollowsItsChildren) {
+  BarDocument b(app, QORDlgToolBarLeft);
+  auto* one = new QORDlgRadioButton(b.bar, "One");
+  auto* two = new QORDlgRadioButton(b.bar, "Two");
+  auto* icons = new QORDlgIconBox(b.bar, "Icons", QORDlgIconBoxHorizontal);
+  ASSERT_TRUE(b.Show());
+  PumpIdle();
+  EXPECT_EQ(icons->GetLayoutDirection(), QORDlgIconBoxVertical);
+  one->SetState(QORDlgChecked, 0);
+  two->SetState(QORDlgChecked, 0);
+  EXPECT_EQ(one->GetState(), QORDlgUnchecked);
+  EXPECT_EQ(two->GetState(), QORDlgChecked);
+
+  Widget column = WidgetOf(b.bar);
+  const int tall = ServerGeo(column).h, second = ServerGeo(WidgetOf(b.second)).h;
+  b.second->SetVisibility(QORDlgHidden);
+  ASSERT_TRUE(PumpUntil([&] { return ServerGeo(column).h < tall; }));
+  EXPECT_EQ(ServerGeo(column).h, tall - second - 2);  // its height and one margin
+  b.bar->SetDockState(QORDlgToolBarTop);
+  PumpIdle();
+  EXPECT_EQ(icons->GetLayoutDirection(), QORDlgIconBoxHorizontal);
 }
 
 }  // namespace

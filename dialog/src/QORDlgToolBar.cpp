@@ -247,6 +247,7 @@ int l_QORDlgToolBar::IsResizable() {
 }
 
 void l_QORDlgToolBar::ChildVisibilityModified() {
+  childrenChanged = true;
   pending |= QORDlgUpdSize;
   registerDifferUpdate();
 }
@@ -348,7 +349,8 @@ void l_QORDlgToolBar::update(unsigned long mask) {
   if ((raised & QORDlgUpdTitle) && floatingShell) QORDlgText::setShellTitle(floatingShell, GetTitle());
   if (resized) {
     // Plain controls give the bar its size; containers take what it is given.
-    if (!(raised & QORDlgUpdChildren) && !IsResizable()) PositionChildren();
+    if (!(raised & QORDlgUpdChildren) && (childrenChanged || !IsResizable())) PositionChildren();
+    childrenChanged = false;
     unmanage();
     if (IsFloating()) XtConfigureWidget(baseWidget, 0, 0, static_cast<Dimension>(dx), static_cast<Dimension>(dy), 0);
     else SetToolBarRect(x, y, dx, dy);

@@ -63,6 +63,8 @@ class l_QORDlgToolBar : public l_QORDlgBar {
 
   unsigned long dockState;
   int horizontal;
+  // A child came or went: the bar lays its children out again.
+  bool childrenChanged = false;
   QORDlgToolBarCtxMenu* ctxCommand = nullptr;
   Widget floatingShell = nullptr, floatingFrame = nullptr;
 
