@@ -14,6 +14,7 @@
 
 #include "QORDlgContextualMenu.h"
 #include "QORDlgDocument.h"
+#include "QORDlgFrame.h"
 #include "QORDlgIconBox.h"
 #include "QORDlgRadioButton.h"
 #include "QORDlgPushButton.h"
@@ -225,6 +226,36 @@ TEST_F(ToolBars, ABarGroupsItsRadioButtonsAndFollowsItsChildren) {
   b.bar->SetDockState(QORDlgToolBarTop);
   PumpIdle();
   EXPECT_EQ(icons->GetLayoutDirection(), QORDlgIconBoxHorizontal);
+}
+
+// A bar holding a container can be resized: its area gets a sash that the
+// user drags, and the work area gives way.
+TEST_F(ToolBars, TheSashOfAnAreaWithAResizableBarWidensTheArea) {
+  BarDocument b(app, QORDlgToolBarLeft);
+  auto* panel = new QORDlgFrame(b.bar, "Panel", 0);
+  new QORDlgPushButton(panel, "Inside");
+  b.doc.SetRectDimensions(0, 0, 300, 400);
+  ASSERT_TRUE(b.Show());
+  PumpIdle();
+  Widget area = b.area(l_QORDlgDocument::Left);
+  Widget sash = XtNameToWidget(area, "BarDocVLpH");
+  ASSERT_NE(sash, nullptr);
+  ASSERT_TRUE(PumpUntil([&] { return Viewable(sash); }));
+  EXPECT_EQ(XtNameToWidget(b.area(l_QORDlgDocument::Top), "BarDocHTpH") != nullptr, true);
+  EXPECT_FALSE(XtIsManaged(XtNameToWidget(b.area(l_QORDlgDocument::Top), "BarDocHTpH")));
+  const int before = ServerGeo(area).w;
+  int x = 0, y = 0;
+  Centre(sash, &x, &y);
+  MoveTo(x, y);
+  Press(true);
+  for (int step = 1; step <= 4; ++step) {
+    MoveTo(x + 10 * step, y);
+    PumpFor(30);
+  }
+  Press(false);
+  PumpIdle();
+  ASSERT_TRUE(PumpUntil([&] { return ServerGeo(area).w == before + 40; })) << ServerGeo(area).w << " " << before;
+  EXPECT_EQ(ServerGeo(b.docLetter()->GetBaseWidget(0)).x, before + 40);
 }
 
 }  // namespace

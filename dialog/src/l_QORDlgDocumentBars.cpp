@@ -101,27 +101,38 @@ void l_QORDlgDocument::sashCB(Widget w, XtPointer client, XtPointer call) {
   if (QORRecord::GetMain()->RecordMod() == QORRecordCapture) return;
   auto* self = static_cast<l_QORDlgDocument*>(client);
   auto* data = static_cast<SashCallData>(call);
-  if (!data || !data->event || data->num_params < 1 || data->params[0][0] != 'M') return;
-  for (int d = 0; d < Docks; ++d)
-    if (self->docks[d].sash == w) self->dragSash(static_cast<Dock>(d), data->event);
+  if (!data || !data->event || data->num_params < 1) return;
+  const char step = data->params[0][0];
+  if (step != 'S' && step != 'M') return;
+  for (int d = 0; d < Docks; ++d) {
+    if (self->docks[d].sash != w) continue;
+    const int reached = self->sashReach(static_cast<Dock>(d), data->event);
+    if (step == 'S') self->sashOffset = self->docks[d].size - reached;
+    else self->dragSash(static_cast<Dock>(d), reached + self->sashOffset);
+  }
 }
 
-void l_QORDlgDocument::dragSash(Dock d, XEvent* event) {
-  if (event->type != MotionNotify) return;
-  DockArea& a = docks[d];
+// The area's thickness that would reach the pointer of `event`.
+int l_QORDlgDocument::sashReach(Dock d, XEvent* event) {
+  const DockArea& a = docks[d];
+  const bool press = event->type == ButtonPress || event->type == ButtonRelease;
+  const int xr = press ? event->xbutton.x_root : event->xmotion.x_root;
+  const int yr = press ? event->xbutton.y_root : event->xmotion.y_root;
   int rx = 0, ry = 0;
   Window child = 0;
-  XTranslateCoordinates(XtDisplay(a.area), event->xmotion.root, XtWindow(clientArea), event->xmotion.x_root,
-                        event->xmotion.y_root, &rx, &ry, &child);
-  const int cw = clientArea->core.width, ch = clientArea->core.height;
-  int size = 0;
+  XTranslateCoordinates(XtDisplay(a.area), RootWindowOfScreen(XtScreen(a.area)), XtWindow(clientArea), xr, yr, &rx,
+                        &ry, &child);
   switch (d) {
-    case Top: size = ry; break;
-    case Bottom: size = a.area->core.y + a.area->core.height - ry; break;
-    case Left: size = rx; break;
-    case Right: size = cw - rx; break;
-    default: break;
+    case Top: return ry;
+    case Bottom: return a.area->core.y + a.area->core.height - ry;
+    case Left: return rx;
+    default: return clientArea->core.width - rx;
   }
+}
+
+void l_QORDlgDocument::dragSash(Dock d, int size) {
+  DockArea& a = docks[d];
+  const int cw = clientArea->core.width, ch = clientArea->core.height;
   const int limit = (horizontalDock(d) ? ch : cw) / 2;
   a.size = std::clamp(size, kAcross + 1, std::max(limit, kAcross + 1));
   for (int i = 0; i < toolBars.getCount(); ++i) {
