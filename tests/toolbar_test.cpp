@@ -159,10 +159,17 @@ TEST_F(ToolBars, UndockedTheBarFloatsInItsShellAndDockedAgainItsButtonsStillWork
   PumpIdle();
   EXPECT_FALSE(Viewable(b.area(l_QORDlgDocument::Top)));
 
-  // Back on top (by the program: see the floating bar's menu in
-  // QORDlgToolBar.cpp): the same widgets come back.
+  // Back on top from the floating bar's menu: the same widgets come back.
   ASSERT_TRUE(PumpUntil([&] { return Viewable(button); }));
-  EXPECT_EQ(b.bar->SetDockState(QORDlgToolBarTop), QORDlgToolBarUndocked);
+  Settle(200);
+  PointAt(button);
+  pressButton3();
+  Widget popup = static_cast<QORDialog*>(b.bar->GetContextualMenu())->GetLetterObject()->GetBaseWidget(0);
+  ASSERT_TRUE(PumpUntil([&] { return popup && Viewable(XtParent(popup)) && XtNameToWidget(popup, "Top"); }));
+  PointAt(XtNameToWidget(popup, "Top"));
+  PumpFor(100);
+  pressButton3();
+  ASSERT_TRUE(PumpUntil([&] { return b.bar->GetDockState() == QORDlgToolBarTop; }));
   PumpIdle();
   EXPECT_TRUE(PumpUntil([&] { return !Viewable(l->GetFloatingShell()); }));
   EXPECT_TRUE(PumpUntil([&] { return Viewable(button); }));

@@ -113,14 +113,12 @@ void l_QORDlgToolBar::Build() {
   if (window && !window->GetDefaultContextualMenu() && contextualMenu) contextualMenu->Build();
   InstallFurtifHelpHandler(nullptr);
   InstallDestroyHandler();
-  // UNFINISHED: on a floating bar the third button pops the window's menu
-  // up, but it does not stay posted after the release and a choice made by
-  // releasing over an item is not taken; docked bars work.
   EnableThreeButton(floatingFrame);
   dx = dy = 5;
   pending |= QORDlgUpdChildren;
   update(0);
   placeFloatingShell();
+  if (IsFloating()) offerWindowMenu();
 }
 
 void l_QORDlgToolBar::buildFloatingShell() {
@@ -181,10 +179,22 @@ unsigned long l_QORDlgToolBar::SetDockState(unsigned long s) {
   XtUnmanageChild(baseWidget);
   if (s == QORDlgToolBarUndocked) fitFloatingShell(width, height);
   moveTo(parentFor(s), previous == QORDlgToolBarUndocked);
+  if (s == QORDlgToolBarUndocked) offerWindowMenu();
   PositionChildren();
   if (IsOnScreen()) manage();
   toldDocument();
   return previous;
+}
+
+// Motif keeps a pop-up posted after the release only for a press it saw on
+// a widget the menu is posted from: the floating frame becomes one.
+void l_QORDlgToolBar::offerWindowMenu() {
+  auto* window = dynamic_cast<l_QORDlgWindow*>(GetWindowFather());
+  l_QORDlgContextualMenu* menu = window ? window->GetDefaultContextualMenu() : nullptr;
+  Widget popup = menu ? menu->GetBaseWidget(0) : nullptr;
+  if (!popup || !floatingFrame || offeredTo == popup) return;
+  XmAddToPostFromList(popup, floatingFrame);
+  offeredTo = popup;
 }
 
 void l_QORDlgToolBar::fitFloatingShell(int width, int height) {

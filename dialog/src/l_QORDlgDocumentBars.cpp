@@ -45,6 +45,11 @@ l_QORDlgDocument::Dock dockOf(unsigned long state) {
 bool horizontalDock(int d) { return d == l_QORDlgDocument::Top || d == l_QORDlgDocument::Bottom; }
 }  // namespace
 
+// UNFINISHED: a document's first size (FirstSize) takes the room around the
+// work area from the widgets' sizes at that moment, before the client area
+// is large enough to hold the bars: a status row or a docked bar then takes
+// its room from the work area. The room is top + bottom + status heights and
+// left + right widths of what is placed here.
 void l_QORDlgDocument::arrangeAreas() {
   if (!clientArea || arranging) return;
   arranging = 1;

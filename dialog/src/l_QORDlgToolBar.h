@@ -51,6 +51,7 @@ class l_QORDlgToolBar : public l_QORDlgBar {
   // The widget the bar lives in for `state`: a docking area or the floating frame.
   Widget parentFor(unsigned long state);
   void buildFloatingShell();
+  void offerWindowMenu();
   void placeFloatingShell();
   // The floating frame and shell take the bar's size (shell resizing off).
   void fitFloatingShell(int width, int height);
@@ -67,6 +68,7 @@ class l_QORDlgToolBar : public l_QORDlgBar {
   bool childrenChanged = false;
   QORDlgToolBarCtxMenu* ctxCommand = nullptr;
   Widget floatingShell = nullptr, floatingFrame = nullptr;
+  Widget offeredTo = nullptr;  // the window's pop-up the floating frame posts
 
   // Set while the bar itself resizes or shows its floating shell: the
   // resize callbacks that follow are not the user's.
