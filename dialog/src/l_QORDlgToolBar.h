@@ -70,8 +70,17 @@ class l_QORDlgToolBar : public l_QORDlgBar {
   Widget floatingShell = nullptr, floatingFrame = nullptr;
   Widget offeredTo = nullptr;  // the window's pop-up the floating frame posts
 
+  // Margins inside the bar widget: around and between its children.
+  static constexpr Dimension kMargin = 2;
   // Set while the bar itself resizes or shows its floating shell: the
   // resize callbacks that follow are not the user's.
   static int selfResizing;
+  // Sets selfResizing for the lifetime of the guard.
+  struct SelfResize {
+    explicit SelfResize(int& f) : flag(f), was(f) { flag = 1; }
+    ~SelfResize() { flag = was; }
+    int& flag;
+    int was;
+  };
   static short nextShellX, nextShellY;
 };
