@@ -42,6 +42,8 @@
 #include "QORDlgScrollBar.h"
 #include "QORDlgSlider.h"
 #include "QORDlgSpinner.h"
+#include "QORDlgStatusBar.h"
+#include "QORDlgToolBar.h"
 #include "QORMarshal.h"
 #include "QORMsgCatalog.h"
 #include "l_QORDlgRecordCases.h"
@@ -202,6 +204,11 @@ const ClassRow kRows[] = {
      drags({"QORDlgRadIModifyNotification"}), fatherCascade},
     {"QORDlgSeparatorItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodeSeparatorItem},
      {"QORDlgSeparatorItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgSeparatorItem>, drags({}), fatherCascade},
+    // Bars: outside a document a tool bar stays in its window's work area.
+    {"QORDlgToolBar", {QORDlgCodeDialog, QORDlgCodeBar, QORDlgCodeToolBar}, {"QORDlgToolBar", "QORDlgBar", "QORDialog"},
+     make<QORDlgToolBar>, drags({"QORDlgWindCloseNotification"})},
+    {"QORDlgStatusBar", {QORDlgCodeDialog, QORDlgCodeBar, QORDlgCodeStatusBar},
+     {"QORDlgStatusBar", "QORDlgBar", "QORDialog"}, make<QORDlgStatusBar>, drags({})},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }

@@ -10,6 +10,7 @@
 #include "l_QORDlgRecordCases.h"
 #include "l_QORDlgRecordIo.h"
 #include "l_QORDlgSubMenu.h"
+#include "l_QORDlgToolBar.h"
 #include "l_QORDlgWindow.h"
 #include "qordlg_assert.h"
 
@@ -168,8 +169,8 @@ bool l_QORDlgContextualMenu::clearContents() {
   if (poppedOn) destroyShownWidgets();
   if (style & QORDlgMenuVolatile) {
     deleteChildren();
-    // UNFINISHED: a tool bar's volatile menu is refilled here by the tool
-    // bar (createContextualMenu), which comes with the tool bar.
+    // A tool bar's menu gets its dock items back for the next pop-up.
+    if (father && father->IsAKindOf(QORDlgCodeToolBar)) static_cast<l_QORDlgToolBar*>(father)->createContextualMenu();
   }
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <Xm/ToggleB.h>
 
+#include "l_QORDlgBar.h"
 #include "l_QORDlgBox.h"
 #include "l_QORDlgRadioButton.h"
 #include "l_QORDlgRecordCases.h"
@@ -55,8 +56,9 @@ void l_QORDlgRadioButton::deselectBrothers(int notifyIt) {
     if (auto* box = dynamic_cast<l_QORDlgBox*>(father)) box->DeselectAllBrothers(GetNumChild(), notifyIt);
   } else if (father->IsAKindOf(QORDlgCodeWindow)) {
     if (auto* window = dynamic_cast<l_QORDlgWindow*>(father)) window->DeselectAllBrothers(GetNumChild(), notifyIt);
+  } else if (father->IsAKindOf(QORDlgCodeBar)) {
+    if (auto* bar = dynamic_cast<l_QORDlgBar*>(father)) bar->DeselectAllBrothers(GetNumChild(), notifyIt);
   }
-  // Bars (tool and status bars) keep radio groups too once they exist.
 }
 
 void l_QORDlgRadioButton::SetState(unsigned long s, int notifyIt) {

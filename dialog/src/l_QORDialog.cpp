@@ -13,6 +13,7 @@
 #include "QORDlgGridConstraints.h"
 #include "QORDlgText.h"
 #include "l_QORDlgLayoutManager.h"
+#include "l_QORDlgToolBar.h"
 #include "l_QORInteractiveApplication.h"
 #include "qordlg_assert.h"
 
@@ -305,7 +306,8 @@ void l_QORDialog::SetVisibility(unsigned long v) {
   pending |= QORDlgUpdVisibility;
   registerDifferUpdate();
   notify(&visibilityNotification);
-  // Tool bars re-arrange their items when one is shown or hidden; that hook comes with the tool bar.
+  // A tool bar re-arranges its items when one is shown or hidden.
+  if (father && father->IsAKindOf(QORDlgCodeToolBar)) static_cast<l_QORDlgToolBar*>(father)->ChildVisibilityModified();
 }
 
 unsigned long l_QORDialog::GetVisibility() { return (style & QORDlgShown) ? QORDlgShown : QORDlgHidden; }

@@ -4,6 +4,8 @@
 
 #include "QORDlgXpm.h"
 #include "l_QORDialog.h"
+#include "l_QORDlgDocument.h"
+#include "l_QORDlgToolBar.h"
 #include "l_QORInteractiveApplication.h"
 
 namespace {
@@ -71,6 +73,8 @@ void l_QORDialog::loadIcon(Widget w) {
     dy = ih + 8;
   }
   pending |= QORDlgUpdSize;
-  // NOT DONE: an object in a bar (class code 12) of a document window tells
-  // the document that its tool bar changed; documents do not exist yet.
+  // In a bar the new size changes the bar's arrangement, and the document's.
+  if (father && father->IsAKindOf(QORDlgCodeToolBar)) static_cast<l_QORDlgToolBar*>(father)->ChildVisibilityModified();
+  if (father && father->IsAKindOf(QORDlgCodeBar))
+    if (auto* document = dynamic_cast<l_QORDlgDocument*>(GetDocumentWindow())) document->ToolBarChanged();
 }

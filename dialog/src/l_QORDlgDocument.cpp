@@ -98,8 +98,7 @@ void l_QORDlgDocument::BuildWindow() {
                               0, nullptr);
     a.separator = XtVaCreateWidget((named(name, kDockSuffix[d]) + "S").c_str(), xmSeparatorWidgetClass, clientArea,
                                    XmNorientation, d < Left ? XmHORIZONTAL : XmVERTICAL, nullptr);
-    // UNFINISHED: the sash ("...H") that lets the user resize a docking area
-    // comes with the tool bars.
+    makeSash(static_cast<Dock>(d), (named(name, kDockSuffix[d]) + "H").c_str());
   }
   workArea = XtVaCreateManagedWidget(named(name, "Wa").c_str(), xmDrawingAreaWidgetClass, clientArea, XmNmarginWidth,
                                      0, XmNmarginHeight, 0, XmNresizePolicy, XmRESIZE_NONE, nullptr);

@@ -60,6 +60,12 @@ class l_QORDlgDocument : public l_QORDlgWindow {
   void removeToolBar(l_QORDlgToolBar* bar);
   void ToolBarChanged();
   void PositionToolbars();
+  // The separator and sash along the edge of docking area `d` next to the work area.
+  void placeEdge(Dock d);
+  void makeSash(Dock d, const char* name);
+  static void sashCB(Widget w, XtPointer client, XtPointer call);
+  int sashReach(Dock d, XEvent* event);
+  void dragSash(Dock d, int size);
   const l_QORDlgList& GetToolBars() const { return toolBars; }
 
   // Every operation first closes the window's open combo list (not tile and
@@ -94,6 +100,8 @@ class l_QORDlgDocument : public l_QORDlgWindow {
   Widget shell = nullptr, mainWindow = nullptr, clientArea = nullptr;
   DockArea docks[Docks];
   Widget statusRow = nullptr, statusSeparator = nullptr;
+  // The pointer's distance from its area's thickness when a sash drag started.
+  int sashOffset = 0;
   l_QORDlgClientMDI* mdiClient = nullptr;
   int workWidth = 0, workHeight = 0;
   int arranging = 0;

@@ -1,14 +1,27 @@
 // The document's side of its bars: the docking areas around the work area,
-// the tool bars placed in them, and the status row.
+// the tool bars placed in them, the sashes that resize the areas, and the
+// status row.
 #include <X11/IntrinsicP.h>
 #include <X11/CoreP.h>
+#include <Xm/SashP.h>
 
 #include <algorithm>
 
+#include "QORRecord.h"
 #include "l_QORDlgClientMDI.h"
 #include "l_QORDlgDocument.h"
+#include "l_QORDlgStatusBar.h"
+#include "l_QORDlgToolBar.h"
 
 namespace {
+// The placement rule of the docked bars: their offset from the area's edges.
+constexpr int kNear = 3, kFar = 8;
+// Room across an area beyond its thickest bar: the offset before it and
+// the strip after it that holds the separator and the sash.
+constexpr int kAcross = kNear + kFar;
+constexpr int kSashSize = 6;
+constexpr int kSeparatorSize = 2;
+
 void place(Widget w, int x, int y, int width, int height) {
   if (!w) return;
   XtConfigureWidget(w, static_cast<Position>(x), static_cast<Position>(y), static_cast<Dimension>(std::max(width, 1)),
@@ -20,8 +33,24 @@ int preferredHeight(Widget w) {
   XtQueryGeometry(w, nullptr, &wanted);
   return (wanted.request_mode & CWHeight) ? wanted.height : w->core.height;
 }
+
+l_QORDlgDocument::Dock dockOf(unsigned long state) {
+  switch (state) {
+    case QORDlgToolBarBottom: return l_QORDlgDocument::Bottom;
+    case QORDlgToolBarLeft: return l_QORDlgDocument::Left;
+    case QORDlgToolBarRight: return l_QORDlgDocument::Right;
+    default: return l_QORDlgDocument::Top;
+  }
+}
+
+bool horizontalDock(int d) { return d == l_QORDlgDocument::Top || d == l_QORDlgDocument::Bottom; }
 }  // namespace
 
+// UNFINISHED: a document's first size (FirstSize) takes the room around the
+// work area from the widgets' sizes at that moment, before the client area
+// is large enough to hold the bars: a status row or a docked bar then takes
+// its room from the work area. The room is top + bottom + status heights and
+// left + right widths of what is placed here.
 void l_QORDlgDocument::arrangeAreas() {
   if (!clientArea || arranging) return;
   arranging = 1;
@@ -38,11 +67,95 @@ void l_QORDlgDocument::arrangeAreas() {
   if (right) place(docks[Right].area, width - right, top, right, middle);
   if (status) place(statusRow, 0, height - status, width, status);
   place(workArea, left, top, width - left - right, middle);
+  for (int d = 0; d < Docks; ++d) placeEdge(static_cast<Dock>(d));
   if (mdiClient) mdiClient->FollowWorkArea();
   arranging = 0;
 }
 
-// UNFINISHED: tool bars register here; placing them comes with the tool bar.
+// The separator and the sash lie along the area's edge next to the work area.
+void l_QORDlgDocument::placeEdge(Dock d) {
+  DockArea& a = docks[d];
+  const bool shown = a.holdsToolBar && XtIsManaged(a.area);
+  if (!shown) {
+    XtUnmanageChild(a.separator);
+    return;
+  }
+  const int w = a.area->core.width, h = a.area->core.height;
+  const int sep = d == Top || d == Left ? (horizontalDock(d) ? h : w) - kSeparatorSize : 0;
+  if (horizontalDock(d)) place(a.separator, a.area->core.x, a.area->core.y + sep, w, kSeparatorSize);
+  else place(a.separator, a.area->core.x + sep, a.area->core.y, kSeparatorSize, h);
+  XtManageChild(a.separator);
+  if (a.separator && XtIsRealized(a.separator)) XRaiseWindow(XtDisplay(a.separator), XtWindow(a.separator));
+  const int across = d == Top || d == Left ? (horizontalDock(d) ? h : w) - kSeparatorSize - kSashSize : kSeparatorSize;
+  const int along = (horizontalDock(d) ? w : h) - 4 * kSashSize;
+  if (horizontalDock(d)) place(a.sash, along, across, kSashSize, kSashSize);
+  else place(a.sash, across, along, kSashSize, kSashSize);
+  if (a.sash && XtIsRealized(a.sash)) XRaiseWindow(XtDisplay(a.sash), XtWindow(a.sash));
+}
+
+// ---- the sashes ----
+
+void l_QORDlgDocument::makeSash(Dock d, const char* name) {
+  docks[d].sash = XtVaCreateWidget(name, xmSashWidgetClass, docks[d].area, XmNwidth, kSashSize, XmNheight, kSashSize,
+                                   nullptr);
+  XtAddCallback(docks[d].sash, XmNcallback, sashCB, this);
+}
+
+// Dragging a sash sets the thickness of its area, within what leaves the
+// work area some room; the resizable bars of the area take it.
+void l_QORDlgDocument::sashCB(Widget w, XtPointer client, XtPointer call) {
+  // A recorded run replays notifications, not pointer drags.
+  if (QORRecord::GetMain()->RecordMod() == QORRecordCapture) return;
+  auto* self = static_cast<l_QORDlgDocument*>(client);
+  auto* data = static_cast<SashCallData>(call);
+  if (!data || !data->event || data->num_params < 1) return;
+  const char step = data->params[0][0];
+  if (step != 'S' && step != 'M') return;
+  for (int d = 0; d < Docks; ++d) {
+    if (self->docks[d].sash != w) continue;
+    const int reached = self->sashReach(static_cast<Dock>(d), data->event);
+    if (step == 'S') self->sashOffset = self->docks[d].size - reached;
+    else self->dragSash(static_cast<Dock>(d), reached + self->sashOffset);
+  }
+}
+
+// The area's thickness that would reach the pointer of `event`.
+int l_QORDlgDocument::sashReach(Dock d, XEvent* event) {
+  const DockArea& a = docks[d];
+  const bool press = event->type == ButtonPress || event->type == ButtonRelease;
+  const int xr = press ? event->xbutton.x_root : event->xmotion.x_root;
+  const int yr = press ? event->xbutton.y_root : event->xmotion.y_root;
+  int rx = 0, ry = 0;
+  Window child = 0;
+  XTranslateCoordinates(XtDisplay(a.area), RootWindowOfScreen(XtScreen(a.area)), XtWindow(clientArea), xr, yr, &rx,
+                        &ry, &child);
+  switch (d) {
+    case Top: return ry;
+    case Bottom: return a.area->core.y + a.area->core.height - ry;
+    case Left: return rx;
+    default: return clientArea->core.width - rx;
+  }
+}
+
+void l_QORDlgDocument::dragSash(Dock d, int size) {
+  DockArea& a = docks[d];
+  const int cw = clientArea->core.width, ch = clientArea->core.height;
+  const int limit = (horizontalDock(d) ? ch : cw) / 2;
+  a.size = std::clamp(size, kAcross + 1, std::max(limit, kAcross + 1));
+  for (int i = 0; i < toolBars.getCount(); ++i) {
+    auto* bar = static_cast<l_QORDlgToolBar*>(toolBars[i]);
+    if (bar->IsFloating() || dockOf(bar->GetDockState()) != d || !bar->IsResizable()) continue;
+    int bx = 0, by = 0, bh = 0, bw = 0;
+    bar->GetRectDimensions(&bx, &by, &bh, &bw);
+    const int inner = a.size - kAcross;
+    if (horizontalDock(d)) bar->SetRectDimensions(bx, by, inner, bw, 1);
+    else bar->SetRectDimensions(bx, by, bh, inner, 1);
+  }
+  arrangeAreas();
+}
+
+// ---- the tool bars ----
+
 void l_QORDlgDocument::addToolBar(l_QORDlgToolBar* bar) {
   if (toolBars.getPosition(bar) < 0) toolBars.insertTail(bar);
   ToolBarChanged();
@@ -58,8 +171,47 @@ void l_QORDlgDocument::ToolBarChanged() {
   registerDifferUpdate();
 }
 
-void l_QORDlgDocument::PositionToolbars() { arrangeAreas(); }
+// The docked bars in registration order, each side's one after the other.
+void l_QORDlgDocument::PositionToolbars() {
+  if (!clientArea) return;
+  int running[Docks] = {}, thickest[Docks] = {};
+  bool resizable[Docks] = {};
+  for (DockArea& a : docks)
+    if (a.sash) XtUnmanageChild(a.sash);
+  for (int i = 0; i < toolBars.getCount(); ++i) {
+    auto* bar = static_cast<l_QORDlgToolBar*>(toolBars[i]);
+    Widget w = bar->GetOwnWidget();
+    if (!w || !XtIsManaged(w) || bar->IsFloating()) continue;
+    const Dock d = dockOf(bar->GetDockState());
+    XtUnmanageChild(w);
+    const int width = w->core.width, height = w->core.height;
+    const int along = running[d] + kNear, across = d == Top || d == Left ? kNear : kFar;
+    if (horizontalDock(d)) bar->SetToolBarRect(along, across, width, height);
+    else bar->SetToolBarRect(across, along, width, height);
+    running[d] += (horizontalDock(d) ? width : height) + kNear;
+    thickest[d] = std::max(thickest[d], horizontalDock(d) ? height : width);
+    resizable[d] = resizable[d] || bar->IsResizable();
+    XtManageChild(w);
+  }
+  for (int d = 0; d < Docks; ++d) {
+    DockArea& a = docks[d];
+    a.holdsToolBar = running[d] > 0;
+    a.size = a.holdsToolBar ? thickest[d] + kAcross : 0;
+    if (a.holdsToolBar) XtManageChild(a.area);
+    else XtUnmanageChild(a.area);
+    if (resizable[d] && a.sash) XtManageChild(a.sash);
+  }
+  if (statusBar) XtManageChild(statusRow);
+  else XtUnmanageChild(statusRow);
+  arrangeAreas();
+}
 
-// UNFINISHED: the status bar's texts arrive here once the status bar exists.
-void l_QORDlgDocument::SetStatusBarText(const QORUnicodeString&) {}
-void l_QORDlgDocument::SetStatusBarTemporaryText(const QORUnicodeString&) {}
+// ---- the status texts ----
+
+void l_QORDlgDocument::SetStatusBarText(const QORUnicodeString& text) {
+  if (auto* bar = dynamic_cast<l_QORDlgStatusBar*>(statusBar)) bar->UpdateText(text);
+}
+
+void l_QORDlgDocument::SetStatusBarTemporaryText(const QORUnicodeString& text) {
+  if (auto* bar = dynamic_cast<l_QORDlgStatusBar*>(statusBar)) bar->UpdateTemporaryText(text);
+}

@@ -11,6 +11,7 @@
 #include "QORDlgArgs.h"
 #include "l_QORDlgRecordCases.h"
 #include "l_QORDlgRecordIo.h"
+#include "l_QORDlgToolBar.h"
 #include "l_QORInteractiveApplication.h"
 
 namespace {
@@ -61,7 +62,7 @@ void l_QORDlgIconBox::createMenu() {
   l_QORInteractiveApplication* app = GetApplication();
   QORDlgArgs<8> args;
   args.add(XmNmenuPost, const_cast<char*>("<Btn1Down>"));
-  args.add(XmNorientation, (style & QORDlgIconBoxHorizontal) ? XmHORIZONTAL : XmVERTICAL);
+  args.add(XmNorientation, (GetLayoutDirection() & QORDlgIconBoxHorizontal) ? XmHORIZONTAL : XmVERTICAL);
   // Posted by a click on the toggle (see popup), so that a press and move drags.
   args.add(XmNpopupEnabled, XmPOPUP_DISABLED);
   if (app) args.add(XmNvisual, app->GetVisual()).add(XmNdepth, app->GetDepth()).add(XmNcolormap, app->GetColormap());
@@ -246,8 +247,9 @@ int l_QORDlgIconBox::SetSelect(const QORString& childName, int notifyIt) {
 }
 
 unsigned long l_QORDlgIconBox::GetLayoutDirection() const {
-  // UNFINISHED: inside a tool bar the direction follows the bar's; that
-  // comes with the tool bar, until then the box's own style answers.
+  // Inside a tool bar the box runs along the bar.
+  if (father && father->IsAKindOf(QORDlgCodeToolBar))
+    return static_cast<l_QORDlgToolBar*>(father)->IsHorizontal() ? QORDlgIconBoxHorizontal : QORDlgIconBoxVertical;
   return style & (QORDlgIconBoxHorizontal | QORDlgIconBoxVertical);
 }
 
