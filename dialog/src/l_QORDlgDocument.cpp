@@ -16,6 +16,7 @@
 
 #include "QORDlgArgs.h"
 #include "QORDlgText.h"
+#include "QORDlgXpm.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORInteractiveApplication.h"
 
@@ -165,12 +166,21 @@ void l_QORDlgDocument::update(unsigned long mask) {
   if (take(QORDlgUpdSize) && dx > 0 && dy > 0)
     XtVaSetValues(shell, XmNwidth, static_cast<Dimension>(dx), XmNheight, static_cast<Dimension>(dy), nullptr);
   if (take(QORDlgUpdLayout) && layoutManager && layoutManager->isFirstLayoutDone()) ObjectResize();
-  if (take(QORDlgUpdIcon)) {
-    // The window manager's icon follows the document's icon; nothing more to
-    // do until the document shows one.
-  }
+  if (take(QORDlgUpdIcon)) applyIcon();
   if (take(QORDlgUpdTitle) && shell) QORDlgText::setShellTitle(shell, title);
   l_QORDlgWindow::update(mask);
+}
+
+// The window manager shows the document's icon for the iconified window.
+void l_QORDlgDocument::applyIcon() {
+  l_QORInteractiveApplication* app = GetApplication();
+  if (!shell || !app || !iconNames[0] || iconNames[0]->IsEmpty()) return;
+  PixmapVisual = app->GetVisual();
+  PixmapDepth = app->GetDepth();
+  PixmapColormap = app->GetColormap();
+  std::string icon = iconNames[0]->str();
+  Pixmap pixmap = 0, insensitive = 0;  // the application's cache keeps them
+  if (loadxpm(shell, &icon[0], &pixmap, &insensitive) == 0) XtVaSetValues(shell, XmNiconPixmap, pixmap, nullptr);
 }
 
 // ---- geometry ----
