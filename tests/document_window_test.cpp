@@ -145,19 +145,25 @@ TEST_F(DocumentSuite, FilesDroppedByAnotherApplicationArriveOneNotificationPerNa
     const char* offer;
     std::vector<std::string> names;
     const char* finished;
+    const char* warning;
   } cases[] = {
-      {"string", kStringNames, "FINISHED success"},
+      {"string", kStringNames, "FINISHED success", ""},
       // Only the names a space follows; the text arrives as UTF-8.
-      {"compound", {"/tmp/alpha.txt", "/tmp/\xc3\xa9t\xc3\xa9.txt"}, "FINISHED success"},
+      {"compound", {"/tmp/alpha.txt", "/tmp/\xc3\xa9t\xc3\xa9.txt"}, "FINISHED success", ""},
       // Nothing the window takes: refused, nothing sent.
-      {"private", {}, "FINISHED failure"},
+      {"private", {}, "FINISHED failure", ""},
+      // Names that are not text.
+      {"numbers", {}, "FINISHED success", "Warning: dropped value of an unknown type or format ignored\n"},
   };
   for (const auto& c : cases) {
     d.files.clear();
     d.heard.clear();
-    EXPECT_EQ(source.DragOnto(c.offer, d.l->GetBaseWidget(0)), c.finished) << c.offer;
-    PumpUntil([&] { return d.files.size() >= c.names.size(); }, 2000);
-    Settle(100);
+    const std::string warned = StderrOf([&] {
+      EXPECT_EQ(source.DragOnto(c.offer, d.l->GetBaseWidget(0)), c.finished) << c.offer;
+      PumpUntil([&] { return d.files.size() >= c.names.size(); }, 2000);
+      Settle(100);
+    });
+    EXPECT_EQ(warned, c.warning) << c.offer;
     EXPECT_EQ(d.files, c.names) << c.offer;
     EXPECT_EQ(d.count("QORDlgDroppedFileNotification"), c.names.size()) << c.offer;
   }
@@ -203,12 +209,15 @@ TEST_F(DocumentSuite, WithOldUnixMdiTheMdiOperationsOnlyCloseTheOpenCombo) {
 
 TEST_F(DocumentSuite, AUserResizeLaysTheWorkAreaOutAgainAndTheLayoutBoundsTheMinimum) {
   Shown d(app, "SizeDoc");
+  d.doc->Attach4Sides(d.button);
   ASSERT_TRUE(d.Show());
   Settle(100);
   d.heard.clear();
-  const Geo before = ServerGeo(d.shell());
+  const Geo before = ServerGeo(d.shell()), natural = MotifGeo(WidgetOf(d.button));
   ASSERT_TRUE(d.ResizeTo(before.w + 80, before.h + 50));
   Settle(100);
+  // The object attached to the four sides follows the window.
+  EXPECT_EQ(MotifGeo(WidgetOf(d.button)).size(), (Size{natural.w + 80, natural.h + 50}));
   const Geo work = ServerGeo(d.l->GetBaseWidget(0)), client = ServerGeo(d.l->GetClientArea());
   EXPECT_EQ(work.size(), client.size());
   EXPECT_EQ(ServerGeo(d.l->GetBaseWidget(1)).size(), ServerGeo(d.shell()).size());
@@ -237,6 +246,26 @@ TEST_F(DocumentSuite, AUserResizeLaysTheWorkAreaOutAgainAndTheLayoutBoundsTheMin
   const Geo shrunk = ServerGeo(d.l->GetBaseWidget(0));
   EXPECT_LE(button.x + button.w, shrunk.w);
   EXPECT_LE(button.y + button.h, shrunk.h);
+}
+
+// Objects added to a shown document that need more room than its work area
+// has: the window grows until the work area holds them.
+TEST_F(DocumentSuite, AddedObjectsThatDoNotFitEnlargeTheWindow) {
+  Shown d(app, "GrowDoc");
+  d.doc->Attach4Sides(d.button);
+  ASSERT_TRUE(d.Show());
+  const Size user = ServerGeo(d.shell()).size();
+  auto* wide = new QORDlgPushButton(d.doc, "Wide");
+  wide->SetTitle(QORUnicodeString("A button whose title is far wider than the window was"));
+  d.doc->Attach4Sides(wide);
+  ASSERT_TRUE(PumpUntil([&] { return ServerGeo(d.shell()).size().w > user.w; }));
+  Settle(100);
+  const Geo work = ServerGeo(d.l->GetBaseWidget(0)), shown = ServerGeo(WidgetOf(wide));
+  int lw = 0, lh = 0;
+  d.l->GetLayoutManager()->getSize(lw, lh);
+  EXPECT_EQ((Size{lw, lh}), (Size{work.w + 1, work.h + 1}));
+  EXPECT_LE(shown.x + shown.w, work.w);
+  EXPECT_LE(shown.y + shown.h, work.h);
 }
 
 TEST_F(DocumentSuite, AnMdiDocumentLeavesItsMinimumSizeToItsFrames) {

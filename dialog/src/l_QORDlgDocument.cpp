@@ -205,6 +205,10 @@ void l_QORDlgDocument::FirstSize() {
   if (withChildren && layoutManager && !IsMDI()) {
     layoutManager->Layout();
     layoutManager->getSize(w, h);
+    // The layout's size is the work area's plus one each way, as a user's
+    // resize later gives it.
+    --w;
+    --h;
     firstSizePending = 0;
   } else if (w <= 0 || h <= 0) {
     // An empty document (or an MDI one) opens at a size to work in.
@@ -236,9 +240,16 @@ void l_QORDlgDocument::ObjectResize() {
   if (!layoutManager || IsMDI()) return;
   firstSizePending = 0;
   layoutManager->Layout();
+  // Content that needs more room than the work area has enlarges the window;
+  // otherwise the window keeps the size the user gave it.
   int w = 0, h = 0;
   layoutManager->getSize(w, h);
-  layoutManager->updateSize(std::max<int>(w, workArea->core.width), std::max<int>(h, workArea->core.height), 1);
+  const int workW = workArea->core.width, workH = workArea->core.height;
+  const int growW = std::max(w - 1 - workW, 0), growH = std::max(h - 1 - workH, 0);
+  layoutManager->updateSize(workW + growW + 1, workH + growH + 1, 1);
+  if ((growW || growH) && shell)
+    XtVaSetValues(shell, XmNwidth, static_cast<Dimension>(shell->core.width + growW), XmNheight,
+                  static_cast<Dimension>(shell->core.height + growH), nullptr);
   SetWindowMinSize();
 }
 

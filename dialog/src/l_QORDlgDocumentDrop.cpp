@@ -93,21 +93,23 @@ void l_QORDlgDocument::transferProc(Widget, XtPointer site, Atom*, Atom* type, X
 
 void l_QORDlgDocument::droppedValue(Atom type, const char* bytes, unsigned long length, int format) {
   Display* d = XtDisplay(mainWindow);
-  const char* typeName = type == XA_STRING ? "STRING" : type == XInternAtom(d, "COMPOUND_TEXT", False) ? "COMPOUND_TEXT" : nullptr;
-  if (!typeName || format != 8) {
+  // Some sources give FILE_NAME as its own type: the same NUL-separated names.
+  const bool text = type == XInternAtom(d, "COMPOUND_TEXT", False);
+  const bool separated = type == XA_STRING || type == XInternAtom(d, "FILE_NAME", False);
+  if ((!separated && !text) || format != 8) {
     std::fprintf(stderr, "Warning: dropped value of an unknown type or format ignored\n");
     return;
   }
   std::vector<std::string> names;
-  if (type == XA_STRING) {
+  if (separated) {
     names = QORDlgDroppedNames::FromSeparated(bytes, length);
   } else {
-    std::string text;
-    if (!decodeCompoundText(d, type, bytes, length, text)) {
+    std::string decoded;
+    if (!decodeCompoundText(d, type, bytes, length, decoded)) {
       std::fprintf(stderr, "Warning: dropped COMPOUND_TEXT value cannot be read, ignored\n");
       return;
     }
-    names = QORDlgDroppedNames::FromSpaced(text.data(), text.size());
+    names = QORDlgDroppedNames::FromSpaced(decoded.data(), decoded.size());
   }
   // A subscriber may delete the document: its letter then has no envelope.
   for (const std::string& name : names)

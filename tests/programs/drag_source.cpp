@@ -5,6 +5,7 @@
 //   offer compound   target COMPOUND_TEXT: names each followed by a space,
 //                    then an unfinished one
 //   offer private    a private target only
+//   offer numbers    target FILE_NAME, given as 32-bit integers
 // It prints "READY x y" (the area's centre on the root), "OFFERED" after each
 // command, "DRAGGING" once a drag has begun and "FINISHED success|failure"
 // when the drop is over. The end of its input ends it.
@@ -23,6 +24,8 @@ namespace {
 struct Offer {
   const char* target = "STRING";
   std::string value;
+  const char* type = nullptr;  // null: the target's name
+  int format = 8;
 } offer;
 
 Widget area;
@@ -35,6 +38,8 @@ void say(const char* line) {
 
 void choose(const std::string& kind) {
   Display* d = XtDisplay(area);
+  offer.type = nullptr;
+  offer.format = 8;
   if (kind == "string") {
     offer.target = "STRING";
     offer.value.assign("/tmp/first.txt\0/tmp/second name.txt\0", 36);
@@ -45,6 +50,11 @@ void choose(const std::string& kind) {
     Xutf8TextListToTextProperty(d, &names, 1, XCompoundTextStyle, &text);
     offer.value.assign(reinterpret_cast<char*>(text.value), text.nitems);
     XFree(text.value);
+  } else if (kind == "numbers") {
+    offer.target = "FILE_NAME";
+    offer.type = "INTEGER";
+    offer.format = 32;
+    offer.value.assign(2 * sizeof(long), '\1');
   } else {
     offer.target = "_TOLVEN_TEST_PRIVATE";
     offer.value = "private";
@@ -56,10 +66,10 @@ Boolean convert(Widget, Atom*, Atom* target, Atom* type, XtPointer* value, unsig
   if (*target != XInternAtom(XtDisplay(area), offer.target, False)) return False;
   char* copy = XtMalloc(static_cast<Cardinal>(offer.value.size()));
   std::memcpy(copy, offer.value.data(), offer.value.size());
-  *type = *target;
+  *type = offer.type ? XInternAtom(XtDisplay(area), offer.type, False) : *target;
   *value = copy;
-  *length = offer.value.size();
-  *format = 8;
+  *length = offer.value.size() / static_cast<unsigned long>(offer.format == 32 ? sizeof(long) : 1);
+  *format = offer.format;
   return True;
 }
 
