@@ -97,6 +97,19 @@ struct Shown {
     return PumpUntil([&] { return ServerGeo(shell()).size() == Size{w, h}; });
   }
 
+  // The window manager's close request, as its menu sends it.
+  void AskToClose() {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = XtWindow(shell());
+    e.xclient.message_type = XInternAtom(XtDisplay(shell()), "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(XtDisplay(shell()), "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(XtDisplay(shell()), e.xclient.window, False, NoEventMask, &e);
+    PumpUntil([&] { return count("QORDlgWindCloseNotification") > 0; });
+  }
+
   QORDlgDocument* doc;
   l_QORDlgDocument* l;
   QORDlgPushButton* button;
@@ -320,10 +333,12 @@ TEST_F(DocumentSuite, ARecordedDropAndResizeReplayWithTheirTraceLinesAndGeometry
   const Geo start = ServerGeo(d.shell());
   const bool resized = d.ResizeTo(start.w + 60, start.h + 30);
   Settle(200);
+  d.AskToClose();
   QORRecord::GetMain()->EndMode(1);
   const Size recorded = ServerGeo(d.shell()).size();
   const bool moved = d.ResizeTo(start.w + 20, start.h + 10);
   d.files.clear();
+  d.heard.clear();
   ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
   int step = 0;
   while ((step = QORRecord::GetMain()->ReplayNext()) == 1) PumpIdle();
@@ -336,17 +351,19 @@ TEST_F(DocumentSuite, ARecordedDropAndResizeReplayWithTheirTraceLinesAndGeometry
   ASSERT_TRUE(resized && moved);
 
   EXPECT_EQ(d.files, kStringNames);
+  EXPECT_EQ(d.count("QORDlgWindCloseNotification"), 1u);
   EXPECT_EQ(ServerGeo(d.shell()).size(), recorded);
   const std::vector<std::string> saved = linesOf(trace, "/RECORD/"), restored = linesOf(trace, "/REPLAY/");
-  ASSERT_GE(saved.size(), 6u) << trace;
+  ASSERT_GE(saved.size(), 7u) << trace;
   const std::string header = "/RECORD/ SaveState    QORDlgDocument       /Command Name/ RecDoc /Notification/ ";
   EXPECT_EQ(saved[0], header + "QORDlgDroppedFileNotification");
   EXPECT_EQ(saved[1], "/RECORD/ SaveState                         dropped file = /tmp/first.txt");
   EXPECT_EQ(saved[3], "/RECORD/ SaveState                         dropped file = /tmp/second name.txt");
-  EXPECT_EQ(saved[saved.size() - 2], header + "QORDlgResizeNotification");
+  EXPECT_EQ(saved.back(), header + "QORDlgWindCloseNotification");  // nothing to show under it
+  EXPECT_EQ(saved[saved.size() - 3], header + "QORDlgResizeNotification");
   Position x = 0, y = 0;
   XtVaGetValues(d.shell(), XmNx, &x, XmNy, &y, nullptr);
-  EXPECT_EQ(saved.back(), "/RECORD/ SaveState                         x,y dx,dy= " + std::to_string(x) + "," +
+  EXPECT_EQ(saved[saved.size() - 2], "/RECORD/ SaveState                         x,y dx,dy= " + std::to_string(x) + "," +
                               std::to_string(y) + " " + std::to_string(recorded.w) + "," +
                               std::to_string(recorded.h));
   // The replay traces the same values, the dropped file under its own header.
