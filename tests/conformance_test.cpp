@@ -16,6 +16,7 @@
 
 #include "QORDlgBarMenu.h"
 #include "QORDlgCheckButton.h"
+#include "QORDlgDocument.h"
 #include "QORDlgFile.h"
 #include "QORDlgNotify.h"
 #include "QORDlgCombo.h"
@@ -110,7 +111,15 @@ Widget fatherWidget(QORDialog* menu) {
   return static_cast<QORDialog*>(menu->GetFather())->GetLetterObject()->GetBaseWidget(0);
 }
 
+// A document window roots its own tree: the application is its father.
+QORDialog* makeDocument(QORDialog*) {
+  return new QORDlgDocument(l_QORInteractiveApplication::GetCurrent()->GetAPIObject(), "Obj", 0);
+}
+
 const ClassRow kRows[] = {
+    {"QORDlgDocument", {QORDlgCodeDialog, QORDlgCodeWindow, QORDlgCodeDocument},
+     {"QORDlgDocument", "QORDlgWindow", "QORDialog"}, makeDocument,
+     {"QORDlgDroppedFileNotification", "QORDlgResizeNotification", "QORDlgWindCloseNotification"}},
     {"QORDlgDialog", {QORDlgCodeDialog, QORDlgCodeWindow, QORDlgCodeDialogBox},
      {"QORDlgDialog", "QORDlgWindow", "QORDialog"}, make<QORDlgDialog>,
      {"QORDlgDiaOKNotification", "QORDlgDiaCANCELNotification", "QORDlgDiaAPPLYNotification",

@@ -16,6 +16,7 @@
 
 #include "QORDlgArgs.h"
 #include "QORDlgText.h"
+#include "QORDlgXpm.h"
 #include "l_QORDlgClientMDI.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORInteractiveApplication.h"
@@ -168,12 +169,21 @@ void l_QORDlgDocument::update(unsigned long mask) {
   if (take(QORDlgUpdSize) && dx > 0 && dy > 0)
     XtVaSetValues(shell, XmNwidth, static_cast<Dimension>(dx), XmNheight, static_cast<Dimension>(dy), nullptr);
   if (take(QORDlgUpdLayout) && layoutManager && layoutManager->isFirstLayoutDone()) ObjectResize();
-  if (take(QORDlgUpdIcon)) {
-    // The window manager's icon follows the document's icon; nothing more to
-    // do until the document shows one.
-  }
+  if (take(QORDlgUpdIcon)) applyIcon();
   if (take(QORDlgUpdTitle) && shell) QORDlgText::setShellTitle(shell, title);
   l_QORDlgWindow::update(mask);
+}
+
+// The window manager shows the document's icon for the iconified window.
+void l_QORDlgDocument::applyIcon() {
+  l_QORInteractiveApplication* app = GetApplication();
+  if (!shell || !app || !iconNames[0] || iconNames[0]->IsEmpty()) return;
+  PixmapVisual = app->GetVisual();
+  PixmapDepth = app->GetDepth();
+  PixmapColormap = app->GetColormap();
+  std::string icon = iconNames[0]->str();
+  Pixmap pixmap = 0, insensitive = 0;  // the application's cache keeps them
+  if (loadxpm(shell, &icon[0], &pixmap, &insensitive) == 0) XtVaSetValues(shell, XmNiconPixmap, pixmap, nullptr);
 }
 
 // ---- geometry ----
@@ -198,6 +208,10 @@ void l_QORDlgDocument::FirstSize() {
   if (withChildren && layoutManager && !IsMDI()) {
     layoutManager->Layout();
     layoutManager->getSize(w, h);
+    // The layout's size is the work area's plus one each way, as a user's
+    // resize later gives it.
+    --w;
+    --h;
     firstSizePending = 0;
   } else if (w <= 0 || h <= 0) {
     // An empty document (or an MDI one) opens at a size to work in.
@@ -229,9 +243,16 @@ void l_QORDlgDocument::ObjectResize() {
   if (!layoutManager || IsMDI()) return;
   firstSizePending = 0;
   layoutManager->Layout();
+  // Content that needs more room than the work area has enlarges the window;
+  // otherwise the window keeps the size the user gave it.
   int w = 0, h = 0;
   layoutManager->getSize(w, h);
-  layoutManager->updateSize(std::max<int>(w, workArea->core.width), std::max<int>(h, workArea->core.height), 1);
+  const int workW = workArea->core.width, workH = workArea->core.height;
+  const int growW = std::max(w - 1 - workW, 0), growH = std::max(h - 1 - workH, 0);
+  layoutManager->updateSize(workW + growW + 1, workH + growH + 1, 1);
+  if ((growW || growH) && shell)
+    XtVaSetValues(shell, XmNwidth, static_cast<Dimension>(shell->core.width + growW), XmNheight,
+                  static_cast<Dimension>(shell->core.height + growH), nullptr);
   SetWindowMinSize();
 }
 

@@ -95,6 +95,16 @@ class l_QORDlgDocument : public l_QORDlgWindow {
   void registerDropSite();
   void recordGeometry(l_QORDlgRecordIo& io);
   void replayGeometry();
+  // --- drops from other applications, recording, the window manager's icon
+  static void dropProc(Widget site, XtPointer client, XtPointer call);
+  static void transferProc(Widget w, XtPointer site, Atom* selection, Atom* type, XtPointer value,
+                           unsigned long* length, int* format);
+  // A value of `type` (STRING or COMPOUND_TEXT) dropped on the window: one
+  // notification per name in it, in order.
+  void droppedValue(Atom type, const char* bytes, unsigned long length, int format);
+  void sendDroppedFile(const QORString& name);
+  int SaveState(QORNotification* n, QORMarshal& m) override;
+  void applyIcon();
 
   l_QORDlgList toolBars;
   Widget shell = nullptr, mainWindow = nullptr, clientArea = nullptr;
@@ -105,4 +115,8 @@ class l_QORDlgDocument : public l_QORDlgWindow {
   l_QORDlgClientMDI* mdiClient = nullptr;
   int workWidth = 0, workHeight = 0;
   int arranging = 0;
+  // The dropped-file notification being recorded; the position a replayed
+  // resize read (0, 0: none).
+  QORDlgDroppedFileNotification* savedDrop = nullptr;
+  Position replayedX = 0, replayedY = 0;
 };

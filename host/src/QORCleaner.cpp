@@ -5,8 +5,14 @@
 #include "QORNotification.h"
 
 namespace {
+// What is still queued when the process ends goes with it.
+struct Queue : std::vector<QORNotification*> {
+  ~Queue() {
+    for (QORNotification* n : *this) delete n;
+  }
+};
 std::vector<QORNotification*>& queue() {
-  static std::vector<QORNotification*> q;
+  static Queue q;
   return q;
 }
 }  // namespace
