@@ -56,6 +56,17 @@ TEST_F(StatusBars, TheTextAndTheTemporaryTextsOverIt) {
   }
 }
 
+TEST_F(StatusBars, ADocumentSizedByItsContentMakesRoomForTheStatusRow) {
+  StatusDocument s(app);
+  QORDlgPushButton button(&s.doc, "Content");
+  ASSERT_TRUE(s.Show());
+  Settle(200);
+  auto* l = static_cast<l_QORDlgDocument*>(s.doc.GetLetterObject());
+  const Geo row = ScreenGeo(l->GetBaseWidget(4)), content = ScreenGeo(button.GetLetterObject()->GetBaseWidget(1));
+  EXPECT_GT(row.h, 1);
+  EXPECT_LE(content.y + content.h, row.y);  // the row does not cover the content
+}
+
 TEST_F(StatusBars, ThePointerOverAnObjectShowsItsHelpText) {
   StatusDocument s(app);
   auto* button = new QORDlgPushButton(&s.doc, "Helped");

@@ -221,8 +221,12 @@ void l_QORDlgDocument::FirstSize() {
   }
   workWidth = w;
   workHeight = h;
-  const int extraW = clientArea->core.width - workArea->core.width;
-  const int extraH = shell->core.height - workArea->core.height;
+  // Around the work area: the bars and the status row, then the menu bar
+  // (the shell's part beyond the client area).
+  int top = 0, bottom = 0, left = 0, right = 0, status = 0;
+  roomAround(top, bottom, left, right, status);
+  const int extraW = shell->core.width - clientArea->core.width + left + right;
+  const int extraH = shell->core.height - clientArea->core.height + top + bottom + status;
   if (dx <= 0 || dy <= 0) {
     dx = w + std::max(extraW, 0);
     dy = h + std::max(extraH, 0);

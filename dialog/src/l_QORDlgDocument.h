@@ -90,6 +90,8 @@ class l_QORDlgDocument : public l_QORDlgWindow {
   };
   // Places the docking areas, the status row and the work area in the client area.
   void arrangeAreas();
+  // What the docked bars and the status row take around the work area.
+  void roomAround(int& top, int& bottom, int& left, int& right, int& status);
   static void clientResizeCB(Widget w, XtPointer client, XtPointer call);
   // Files dropped by other applications.
   void registerDropSite();

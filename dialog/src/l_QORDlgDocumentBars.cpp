@@ -46,20 +46,20 @@ l_QORDlgDocument::Dock dockOf(unsigned long state) {
 bool horizontalDock(int d) { return d == l_QORDlgDocument::Top || d == l_QORDlgDocument::Bottom; }
 }  // namespace
 
-// UNFINISHED: a document's first size (FirstSize) takes the room around the
-// work area from the widgets' sizes at that moment, before the client area
-// is large enough to hold the bars: a status row or a docked bar then takes
-// its room from the work area. The room is top + bottom + status heights and
-// left + right widths of what is placed here.
+void l_QORDlgDocument::roomAround(int& thickTop, int& thickBottom, int& thickLeft, int& thickRight, int& status) {
+  int thick[Docks] = {};
+  for (int d = 0; d < Docks; ++d)
+    thick[d] = docks[d].holdsToolBar && XtIsManaged(docks[d].area) ? std::max(docks[d].size, 1) : 0;
+  thickTop = thick[Top], thickBottom = thick[Bottom], thickLeft = thick[Left], thickRight = thick[Right];
+  status = statusRow && XtIsManaged(statusRow) ? preferredHeight(statusRow) : 0;
+}
+
 void l_QORDlgDocument::arrangeAreas() {
   if (!clientArea || arranging) return;
   arranging = 1;
   const int width = clientArea->core.width, height = clientArea->core.height;
-  int thick[Docks] = {};
-  for (int d = 0; d < Docks; ++d)
-    thick[d] = docks[d].holdsToolBar && XtIsManaged(docks[d].area) ? std::max(docks[d].size, 1) : 0;
-  const int status = statusRow && XtIsManaged(statusRow) ? preferredHeight(statusRow) : 0;
-  const int top = thick[Top], bottom = thick[Bottom], left = thick[Left], right = thick[Right];
+  int top = 0, bottom = 0, left = 0, right = 0, status = 0;
+  roomAround(top, bottom, left, right, status);
   const int middle = height - top - bottom - status;
   if (top) place(docks[Top].area, 0, 0, width, top);
   if (bottom) place(docks[Bottom].area, 0, height - status - bottom, width, bottom);
