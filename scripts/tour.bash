@@ -2,6 +2,7 @@
 # and acts for it. Every line the gallery writes goes to LOG; a request line
 #   tour: screenshot NAME    is answered by a picture DIR/NAME.png
 #   tour: click X Y          by a click of button 1 at root position X, Y
+#   tour: context X Y        by a click of button 3 (a contextual menu) at X, Y
 #   tour: drag X1 Y1 X2 Y2   by a drag with button 1, in steps as a hand moves
 #   tour: key KEYS           by pressing KEYS (xdotool's names, e.g. ctrl+p)
 #   tour: resize W H         by resizing the gallery's window
@@ -36,6 +37,8 @@ tolven_run_tour() {
       import -display "$DISPLAY" -window root "$dir/${BASH_REMATCH[1]}.png"
     elif [[ $line =~ ^tour:\ click\ ([0-9]+)\ ([0-9]+)$ ]]; then
       xdotool mousemove "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" click 1
+    elif [[ $line =~ ^tour:\ context\ ([0-9]+)\ ([0-9]+)$ ]]; then
+      xdotool mousemove "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" click 3
     elif [[ $line =~ ^tour:\ drag\ ([0-9]+)\ ([0-9]+)\ ([0-9]+)\ ([0-9]+)$ ]]; then
       local fx=${BASH_REMATCH[1]} fy=${BASH_REMATCH[2]} tx=${BASH_REMATCH[3]} ty=${BASH_REMATCH[4]}
       # Moves apart in time, each seen on its own: past the drag threshold,

@@ -388,6 +388,7 @@ void l_QORDlgClientMDI::sendMessage(Child* c, int code) {
     case Activated: n = &d->mdiActivateNotification; break;
     default: return;
   }
+  ++sentCount[code];
   e->SendNotification(e, n);
 }
 

@@ -149,6 +149,8 @@ class l_QORDlgClientMDI {
   Widget windowMenu = nullptr;
   Widget menuItems[7] = {};
   l_QORDlgList frames;  // of Child, in activation order: 0 is the active frame
+  // How many notifications of each code were sent (a replay tells one when applying did not).
+  unsigned sentCount[9] = {};
   int maximized = 0;
   int toBeBuilt = 1;
   int clientWidth = 0, clientHeight = 0;

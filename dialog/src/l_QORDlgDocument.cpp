@@ -138,6 +138,9 @@ void l_QORDlgDocument::manage() {
   XtManageChild(mainWindow);
   arrangeAreas();
   XtPopup(shell, XtGrabNone);
+  // The document tells its resizes from the client area (the shell's size),
+  // not from the work area, which the bars also resize.
+  XtRemoveCallback(workArea, XmNresizeCallback, resizeCB, this);
   if (!(api && api->IsReplay())) XtAppAddWorkProc(GetApplicationContext(), setKeyboardFocusWP, this);
   if (l_QORInteractiveApplication* app = GetApplication()) app->UpdateCursor();
   if (mdiClient) {
@@ -171,6 +174,9 @@ void l_QORDlgDocument::update(unsigned long mask) {
   if (take(QORDlgUpdLayout) && layoutManager && layoutManager->isFirstLayoutDone()) ObjectResize();
   if (take(QORDlgUpdIcon)) applyIcon();
   if (take(QORDlgUpdTitle) && shell) QORDlgText::setShellTitle(shell, title);
+  // A size the program gives is told, like the user's, by the shell's resize
+  // once the window is placed (clientResizeCB), never by the base update.
+  take(QORDlgUpdResize);
   l_QORDlgWindow::update(mask);
 }
 
@@ -188,8 +194,15 @@ void l_QORDlgDocument::applyIcon() {
 
 // ---- geometry ----
 
+// The window was resized: the areas are placed again (which lays the work
+// area out) and, once the window manager has placed the window, the resize is
+// told. Sizes before that are its opening, and a replay tells its own.
 void l_QORDlgDocument::clientResizeCB(Widget, XtPointer client, XtPointer) {
-  static_cast<l_QORDlgDocument*>(client)->arrangeAreas();
+  auto* d = static_cast<l_QORDlgDocument*>(client);
+  d->arrangeAreas();
+  if (!d->placed || d->quietGeometry) return;
+  d->notify(&d->resizeNotification);
+  d->notify(&d->windSizeNotification);
 }
 
 void l_QORDlgDocument::Resize() {

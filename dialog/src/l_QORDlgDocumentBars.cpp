@@ -66,9 +66,14 @@ void l_QORDlgDocument::arrangeAreas() {
   if (left) place(docks[Left].area, 0, top, left, middle);
   if (right) place(docks[Right].area, width - right, top, right, middle);
   if (status) place(statusRow, 0, height - status, width, status);
+  const Dimension oldWidth = workArea->core.width, oldHeight = workArea->core.height;
   place(workArea, left, top, width - left - right, middle);
   for (int d = 0; d < Docks; ++d) placeEdge(static_cast<Dock>(d));
   if (mdiClient) mdiClient->FollowWorkArea();
+  // The objects follow the work area, whoever changed it (the window's size,
+  // a bar docking elsewhere, a sash).
+  const bool changed = workArea->core.width != oldWidth || workArea->core.height != oldHeight;
+  if (changed && !firstSizePending && shell && !quietGeometry) UserResize(shell->core.height, shell->core.width);
   arranging = 0;
 }
 

@@ -1,7 +1,19 @@
-// The gallery document's bars.
+// The gallery document's bars: a tool bar of icon buttons docked at the top
+// (its contextual menu moves it to another side or into a shell of its own)
+// and the status bar, where the help text of the object under the pointer
+// shows.
 #include "GalleryDialog.h"
+#include "QORDlgPushButton.h"
+#include "QORDlgStatusBar.h"
+#include "QORDlgToolBar.h"
 
-// The tool bar and status bar are added here: a tool bar of icon buttons in
-// the document's top docking area, and the status bar below the work area.
-// UNFINISHED: the document has no bars yet; this builds nothing.
-void GalleryDialog::buildBars() {}
+void GalleryDialog::buildBars() {
+  auto* tools = new QORDlgToolBar(this, "Tools", QORDlgToolBarTop);
+  for (const char* icon : {"new", "open", "save", "info"}) {
+    std::string name = icon;
+    name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    (new QORDlgPushButton(tools, name.c_str(), 0))->SetIconName(icon);
+  }
+  new QORDlgStatusBar(this, "Status", 0);
+  SetStatusBarText("Ready");
+}

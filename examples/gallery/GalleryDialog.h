@@ -33,6 +33,8 @@ class GalleryDialog : public QORDlgDocument {
   Widget GetStandardButton(const char* name) const;
   // The widget of a menu entry: "FileBt" (the bar's File button), "Open" (an item).
   Widget GetMenuWidget(const char* name) const;
+  // An entry of a contextual menu that is up, by its widget's name.
+  Widget GetPopupWidget(const char* name) const;
 
  private:
   void buildLayoutFrame();

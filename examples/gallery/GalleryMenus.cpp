@@ -91,3 +91,11 @@ Widget GalleryDialog::GetMenuWidget(const char* name) const {
   Widget bar = file ? XtParent(file) : nullptr;
   return bar ? XtNameToWidget(bar, ("*" + std::string(name)).c_str()) : nullptr;
 }
+
+Widget GalleryDialog::GetPopupWidget(const char* name) const {
+  Widget top = GetStandardButton("*Menu.FileBt");
+  while (top && !XtIsShell(top)) top = XtParent(top);
+  Widget entry = top ? XtNameToWidget(top, ("*" + std::string(name)).c_str()) : nullptr;
+  // Only an entry of a menu that is posted.
+  return entry && XtIsManaged(entry) && XtIsRealized(entry) ? entry : nullptr;
+}

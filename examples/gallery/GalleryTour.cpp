@@ -47,6 +47,8 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
            "click Boxes/Ask", "screenshot gallery-ask", "click button:*Question.OK", "click Boxes/Open",
            "screenshot gallery-open", "click button:*OpenFile.Cancel",
            // The pages: every tab, then the splitter's sash.
+           "context Tools", "popup Bottom", "screenshot gallery-toolbar-bottom", "context Tools", "popup Undock",
+           "screenshot gallery-undocked", "context Tools", "popup Top",
            "family Containers", "tab 1", "tab 2", "tab 3", "sash 60", "screenshot gallery-pages", "tab 0",
            "family Layouts", "screenshot gallery-layout"};
   auto add = [this](std::initializer_list<const char*> more) { steps.insert(steps.end(), more.begin(), more.end()); };
@@ -153,6 +155,23 @@ void GalleryTour::next() {
     int x = 0, y = 0;
     if (!widgetCentre(dialog->GetMenuWidget(arg.c_str()), &x, &y)) {
       std::fprintf(stderr, "gallery tour: no menu entry %s\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: click %d %d\n", x, y);
+  } else if (verb == "context") {
+    int x = 0, y = 0;
+    if (!centre(arg, &x, &y)) {
+      std::fprintf(stderr, "gallery tour: nothing at %s for a contextual menu\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: context %d %d\n", x, y);
+  } else if (verb == "popup") {
+    // An entry of the contextual menu on the screen, by its widget's name.
+    int x = 0, y = 0;
+    if (!widgetCentre(dialog->GetPopupWidget(arg.c_str()), &x, &y)) {
+      std::fprintf(stderr, "gallery tour: no contextual menu entry %s\n", arg.c_str());
       next();
       return;
     }
