@@ -171,10 +171,18 @@ void GalleryTour::next() {
     // An entry of the contextual menu on the screen, by its widget's name.
     int x = 0, y = 0;
     if (!widgetCentre(dialog->GetPopupWidget(arg.c_str()), &x, &y)) {
+      // A loaded machine may take a while to post the menu.
+      if (waits++ < 20) {
+        --step;
+        XtAppAddTimeOut(context, 200, startTO, this);
+        return;
+      }
+      waits = 0;
       std::fprintf(stderr, "gallery tour: no contextual menu entry %s\n", arg.c_str());
       next();
       return;
     }
+    waits = 0;
     std::printf("tour: click %d %d\n", x, y);
   } else if (verb == "drag") {
     const size_t to = arg.find(' ');

@@ -34,5 +34,7 @@ class GalleryTour {
   XtAppContext context;
   std::vector<std::string> steps;
   size_t step = 0;
+  // Times the current step has waited for its target to appear.
+  int waits = 0;
   std::string input;
 };
