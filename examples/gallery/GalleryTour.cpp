@@ -53,9 +53,8 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
            "family Layouts", "screenshot gallery-layout"};
   auto add = [this](std::initializer_list<const char*> more) { steps.insert(steps.end(), more.begin(), more.end()); };
   if (dialog->IsMDI()) {
-    // The document's own arrangements of its child frames, and its resizing.
-    // UNFINISHED: not run yet: the demo and the gallery test run the boxes
-    // beside the document (--sdi) until its MDI client is in place.
+    // The document's own arrangements of its child frames, and its resizing
+    // (the demo's tour; the record and replay test runs --sdi).
     add({"menu ViewBt", "menu Tile", "screenshot gallery-tiled", "menu ViewBt", "menu Cascade",
          "screenshot gallery-cascaded", "resize 900 700", "screenshot gallery-wide"});
   } else {
