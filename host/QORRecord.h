@@ -87,9 +87,12 @@ class QORRecord {
   int ReplayNext();
   bool ReplayFinished() const { return mode_ == QORRecordReplay && finished_; }
   // Replay: whether `sender` may deliver `n` now. A notification the sender
-  // records comes from the record file during a replay: sent by the program
-  // itself meanwhile it is dropped, so nothing arrives twice. Everything
-  // else is delivered.
+  // records comes from the record file during a replay. When the program
+  // sends it where the recorded run did (the next entry is the sender's, of
+  // that class), that entry is applied right there, so notifications a
+  // program sends from inside another keep their recorded order; the
+  // program's own is dropped either way, so nothing arrives twice.
+  // Everything else is delivered.
   bool ShouldDeliver(QORCommand* sender, QORNotification* n);
   // True while ShouldDeliver asks a command whether it records a
   // notification: its state is written to a scratch stream and must not be traced.
@@ -99,6 +102,9 @@ class QORRecord {
 
  private:
   int apply(QORCommand* command, QORRecordEntry& entry);
+  // The next entry of the replayed file, the one looked ahead at first.
+  bool nextEntry(QORRecordEntry& entry);
+  const QORRecordEntry* peekEntry();
   int fail(const std::string& what);  // stops the replay; returns -1
 
   int mode_ = QORRecordNone;
@@ -112,6 +118,8 @@ class QORRecord {
   std::string error_;
   QORRecordWriter writer_;
   QORRecordReader reader_;
+  QORRecordEntry peeked_;
+  bool havePeeked_ = false;
   std::string replayFile_;
   friend class QORCommand;
 };

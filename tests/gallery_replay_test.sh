@@ -8,11 +8,9 @@ work=$(mktemp -d)
 trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
 # shellcheck source=../scripts/tour.bash
 source "$source_dir/scripts/tour.bash"
-# The families' boxes as top-level windows beside the document (--sdi). In
-# MDI style a replay tells the frames' activations after the menu choice that
-# caused them, where the live run told them inside it: the logs then differ
-# in order only, and the MDI session is not compared yet.
-gallery_mode=(--sdi)
+# The families' boxes as child frames inside the document (MDI style, the
+# default); --sdi would make them top-level boxes beside it.
+gallery_mode=()
 
 TOLVEN_DEMO_STEP_TIMEOUT=60 tolven_run_tour "$work" "$work/record.log" "$gallery" "${gallery_mode[@]}" \
   --record "$work/gallery.rec"

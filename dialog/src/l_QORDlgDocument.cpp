@@ -201,6 +201,8 @@ void l_QORDlgDocument::clientResizeCB(Widget, XtPointer client, XtPointer) {
   auto* d = static_cast<l_QORDlgDocument*>(client);
   d->arrangeAreas();
   if (!d->placed || d->quietGeometry) return;
+  // A replay tells the recorded resize itself, when its entry comes.
+  if (d->api && d->api->IsReplay()) return;
   d->notify(&d->resizeNotification);
   d->notify(&d->windSizeNotification);
 }

@@ -96,6 +96,11 @@ Widget GalleryDialog::GetPopupWidget(const char* name) const {
   Widget top = GetStandardButton("*Menu.FileBt");
   while (top && !XtIsShell(top)) top = XtParent(top);
   Widget entry = top ? XtNameToWidget(top, ("*" + std::string(name)).c_str()) : nullptr;
-  // Only an entry of a menu that is posted.
-  return entry && XtIsManaged(entry) && XtIsRealized(entry) ? entry : nullptr;
+  // Only an entry of a menu that is posted (a menu once posted keeps its
+  // entries realized and managed).
+  XWindowAttributes a;
+  const bool shown = entry && XtIsManaged(entry) && XtWindowOfObject(entry) &&
+                     XGetWindowAttributes(XtDisplayOfObject(entry), XtWindowOfObject(entry), &a) &&
+                     a.map_state == IsViewable;
+  return shown ? entry : nullptr;
 }

@@ -170,10 +170,16 @@ void GalleryTour::next() {
     // An entry of the contextual menu on the screen, by its widget's name.
     int x = 0, y = 0;
     if (!widgetCentre(dialog->GetPopupWidget(arg.c_str()), &x, &y)) {
-      // A loaded machine may take a while to post the menu.
-      if (waits++ < 20) {
+      // A loaded machine may take a while to post the menu; a press it lost
+      // is given again (the step before this one) after two seconds.
+      if (++waits % 10 != 0 && waits < 30) {
         --step;
         XtAppAddTimeOut(context, 200, startTO, this);
+        return;
+      }
+      if (waits < 30 && step >= 2 && steps[step - 2].rfind("context ", 0) == 0) {
+        step -= 2;
+        next();
         return;
       }
       waits = 0;

@@ -285,7 +285,7 @@ int QORRecord::ReplayNext() {
   if (mode_ != QORRecordReplay) return -1;
   if (finished_) return error_.empty() ? 0 : -1;
   QORRecordEntry entry;
-  if (!reader_.Next(entry)) {
+  if (!nextEntry(entry)) {
     finished_ = true;
     if (!reader_.Failed()) return 0;
     error_ = reader_.GetError();
@@ -305,7 +305,7 @@ int QORRecord::RestoreState(QORCommand* command) {
     return -1;
   }
   QORRecordEntry entry;
-  if (!reader_.Next(entry)) {
+  if (!nextEntry(entry)) {
     if (reader_.Failed()) return fail(reader_.GetError());
     return fail(replayFile_ + ": record ended, no entry left for " + path);
   }
@@ -315,6 +315,20 @@ int QORRecord::RestoreState(QORCommand* command) {
   return apply(command, entry);
 }
 
+bool QORRecord::nextEntry(QORRecordEntry& entry) {
+  if (havePeeked_) {
+    havePeeked_ = false;
+    entry = std::move(peeked_);
+    return true;
+  }
+  return reader_.Next(entry);
+}
+
+const QORRecordEntry* QORRecord::peekEntry() {
+  if (!havePeeked_ && !finished_) havePeeked_ = reader_.Next(peeked_);
+  return havePeeked_ ? &peeked_ : nullptr;
+}
+
 bool QORRecord::ShouldDeliver(QORCommand* sender, QORNotification* n) {
   if (mode_ != QORRecordReplay || !sender || !n || probing_) return true;
   if (sender == restoringCommand_ && restoringClass_ == n->IsA()) return true;
@@ -322,5 +336,12 @@ bool QORRecord::ShouldDeliver(QORCommand* sender, QORNotification* n) {
   QORMarshal scratch;
   const int answer = sender->SaveState(n, scratch);
   probing_ = false;
-  return answer != 0;
+  if (answer != 0) return true;
+  const QORRecordEntry* next = peekEntry();
+  if (next && next->className == n->IsA() && next->path == sender->GetPath().str()) {
+    QORRecordEntry entry;
+    nextEntry(entry);
+    apply(sender, entry);
+  }
+  return false;
 }
