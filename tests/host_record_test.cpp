@@ -199,7 +199,7 @@ TEST(Record, CaptureThroughSendNotificationThenReplay) {
 
 // Replaying: a recorded kind of notification reaches listeners only from the
 // record file; the program's own sending of it is dropped meanwhile.
-TEST(Record, ReplayDeliversRecordedKindsOnlyFromTheFile) {
+TEST(Record, ReplayDeliversRecordedKindsOnlyFromTheFileInTheirRecordedPlace) {
   struct Resender : Clicker {
     using Clicker::Clicker;
     int RestoreState(QORNotification* n, QORMarshal& m) override {
@@ -210,30 +210,36 @@ TEST(Record, ReplayDeliversRecordedKindsOnlyFromTheFile) {
   };
   const std::string file = tempFile("deliver");
   QORCommand root(nullptr, "deliver root");
-  Resender btn(&root, "btn");
+  Resender btn(&root, "btn"), other(&root, "other");
   QORCommand listener(nullptr, "listener");
   std::vector<std::string> got;
-  listener.AddAnalyseNotificationCB(&btn, nullptr, [&](QORCommand*, QORNotification* n) {
-    got.push_back(std::string(n->IsA()) + " " + std::to_string(btn.value));
-  });
+  for (Resender* r : {&btn, &other})
+    listener.AddAnalyseNotificationCB(r, nullptr, [&got, r](QORCommand*, QORNotification* n) {
+      got.push_back(std::string(r->GetName().str()) + " " + n->IsA() + " " + std::to_string(r->value));
+    });
   ClickNotification click;
   QORNotification plain;
   QORRecord* rec = QORRecord::GetMain();
   ASSERT_TRUE(rec->StartCapture(file.c_str()));
   btn.value = 5;
   btn.SendNotification(&btn, &click);
+  other.value = 7;
+  other.SendNotification(&other, &click);
   rec->EndMode(QORRecordCapture);
   got.clear();
 
   ASSERT_TRUE(rec->StartReplay(file.c_str()));
-  btn.value = 1;
-  btn.SendNotification(&btn, &click);  // the program's own: dropped
-  btn.SendNotification(&btn, &plain);  // not a recorded kind: delivered
-  EXPECT_EQ(1, rec->ReplayNext());
-  EXPECT_EQ(got, (std::vector<std::string>{"QORNotification 1", "TestClickNotification 5"}));
+  btn.value = other.value = 1;
+  btn.SendNotification(&btn, &plain);      // not a recorded kind: delivered
+  other.SendNotification(&other, &click);  // the file's next entry is btn's: dropped
+  btn.SendNotification(&btn, &click);      // where the recorded run sent it: its entry, here
+  EXPECT_EQ(1, rec->ReplayNext());         // other's entry, from the file
+  EXPECT_EQ(0, rec->ReplayNext());
+  EXPECT_EQ(got, (std::vector<std::string>{"btn QORNotification 1", "btn TestClickNotification 5",
+                                           "other TestClickNotification 7"}));
   rec->EndMode(QORRecordReplay);
   btn.SendNotification(&btn, &click);  // no replay any more: delivered
-  EXPECT_EQ(got.size(), 3u);
+  EXPECT_EQ(got.size(), 4u);
   unlink(file.c_str());
 }
 
