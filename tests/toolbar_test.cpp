@@ -151,7 +151,7 @@ TEST_F(ToolBars, UndockedTheBarFloatsInItsShellAndDockedAgainItsButtonsStillWork
   EXPECT_EQ(b.bar->GetDockState(), QORDlgToolBarUndocked);
   EXPECT_EQ(XtParent(XtParent(WidgetOf(b.bar))), l->GetFloatingShell());
   // Plain buttons: the shell grows no larger than they need.
-  Dimension maxW = 0, maxH = 0;
+  int maxW = 0, maxH = 0;  // the shell's resources are ints
   XtVaGetValues(l->GetFloatingShell(), XmNmaxWidth, &maxW, XmNmaxHeight, &maxH, nullptr);
   EXPECT_EQ(maxW, WidgetOf(b.bar)->core.width);
   EXPECT_EQ(maxH, WidgetOf(b.bar)->core.height);
