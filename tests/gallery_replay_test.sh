@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Records a gallery session driven by xdotool (the demo's tour), replays it
-# with no input, and compares the two notification logs: they must be equal.
+# with no input, and compares the two notification logs and the final
+# geometries of the windows (printed by the gallery as it ends): they must be equal.
 #   gallery_replay_test.sh SOURCE_DIR GALLERY
 set -euo pipefail
 source_dir=$1 gallery=$2
@@ -41,4 +42,14 @@ if ! diff -u "$work/record.notes" "$work/replay.notes"; then
   cat "$work/replay.stderr" >&2
   exit 1
 fi
-echo "recorded and replayed: $(wc -l <"$work/record.notes") notifications, the same"
+grep '^geometry ' "$work/record.log" >"$work/record.geometry" || true
+grep '^geometry ' "$work/replay.log" >"$work/replay.geometry" || true
+if [[ ! -s $work/record.geometry ]]; then
+  echo "the recorded session printed no final geometry" >&2
+  exit 1
+fi
+if ! diff -u "$work/record.geometry" "$work/replay.geometry"; then
+  echo "the replayed session left its windows elsewhere than the recorded one" >&2
+  exit 1
+fi
+echo "recorded and replayed: $(wc -l <"$work/record.notes") notifications and $(wc -l <"$work/record.geometry") final geometries, the same"

@@ -21,6 +21,8 @@ class GalleryDialog : public QORDlgDocument {
   void AnalyseNotification(QORCommand* from, QORNotification* n) override;
   // The dialog boxes of the families, in the order of the View menu.
   const std::vector<QORDlgDialog*>& GetFamilies() const { return families; }
+  // One "geometry" line per window, for the replay comparison (GalleryGeometry.cpp).
+  void printGeometries();
   // Shows the family's box and brings it to the front.
   void ShowFamily(QORDlgDialog* family);
   // The object at `path` (names separated by '/') below the document or below

@@ -37,8 +37,9 @@ void GalleryDialog::buildMenus() {
                 answer == QORDlgNotifyAnswerYes ? "Yes" : "No");
     std::fflush(stdout);
     // Yes ends the gallery as closing the document does.
-    if (answer == QORDlgNotifyAnswerYes)
-      if (auto* app = dynamic_cast<QORInteractiveApplication*>(GetFather())) app->Destroy();
+    if (answer != QORDlgNotifyAnswerYes) return;
+    printGeometries();
+    if (auto* app = dynamic_cast<QORInteractiveApplication*>(GetFather())) app->Destroy();
   });
 
   buildViewMenu(bar);

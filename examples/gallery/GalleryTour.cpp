@@ -56,7 +56,7 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
     // The document's own arrangements of its child frames, and its resizing
     // (the demo's tour; the record and replay test runs --sdi).
     add({"menu ViewBt", "menu Tile", "screenshot gallery-tiled", "menu ViewBt", "menu Cascade",
-         "screenshot gallery-cascaded", "resize 900 700", "screenshot gallery-wide"});
+         "screenshot gallery-cascaded", "family Layouts", "title Layouts -60 -40", "screenshot gallery-moved", "resize 900 700", "screenshot gallery-wide"});
   } else {
     // A top-level box's own buttons: Cancel closes it, the View menu shows it again.
     add({"family Basics", "click button:*Basics.Apply", "click button:*Basics.Cancel", "screenshot gallery-closed"});
@@ -238,6 +238,22 @@ void GalleryTour::next() {
       return;
     }
     std::printf("tour: drag %d %d %d %d\n", x, y, x + std::stoi(arg.substr(arg.rfind(' ') + 1)), y);
+  } else if (verb == "title") {
+    // "title BOX DX DY": drags a child frame by its title bar. The box's name
+    // finds its frame (named after it); the title bar runs along its top.
+    std::istringstream words(arg);
+    std::string box;
+    int dx = 0, dy = 0, x = 0, y = 0;
+    Widget frame = (words >> box >> dx >> dy) ? dialog->GetStandardButton(("*" + box).c_str()) : nullptr;
+    Window child;
+    if (!frame || !XtWindow(frame) ||
+        !XTranslateCoordinates(XtDisplay(frame), XtWindow(frame), DefaultRootWindow(XtDisplay(frame)), 60, 14,
+                               &x, &y, &child)) {
+      std::fprintf(stderr, "gallery tour: no child frame %s\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: drag %d %d %d %d\n", x, y, x + dx, y + dy);
   } else if (verb == "resize") {
     std::printf("tour: resize %s\n", arg.c_str());
   } else {
