@@ -292,6 +292,14 @@ class l_QORDialog {
   void buildChildren(const std::function<void(l_QORDialog*)>& build);
   // Sends `n` from the envelope, when there is one.
   void notify(QORNotification* n);
+  // True when `bit` is pending or asked for in `mask`; clears it in both, so
+  // an update applies each bit once.
+  bool takePending(unsigned long bit, unsigned long& mask) {
+    const bool raised = ((pending | mask) & bit) != 0;
+    pending &= ~bit;
+    mask &= ~bit;
+    return raised;
+  }
   static void destroyCB(Widget w, XtPointer client, XtPointer call);
   static void threeButtonEH(Widget w, XtPointer client, XEvent* event, Boolean* cont);
   // True when `ancestor` is this object or one of its fathers.

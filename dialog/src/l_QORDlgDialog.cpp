@@ -280,12 +280,7 @@ void l_QORDlgDialog::unmanage() {
 
 void l_QORDlgDialog::update(unsigned long mask) {
   if (!built) return;
-  auto take = [&](unsigned long bit) {
-    const bool raised = ((pending | mask) & bit) != 0;
-    pending &= ~bit;
-    mask &= ~bit;
-    return raised;
-  };
+  auto take = [&](unsigned long bit) { return takePending(bit, mask); };
   bool grew = false;
   if (take(QORDlgUpdChildren))
     for (int i = 0; i < children.getCount(); ++i) GetChild(i)->Build();

@@ -160,12 +160,7 @@ void l_QORDlgDocument::unmanage() {
 
 void l_QORDlgDocument::update(unsigned long mask) {
   if (!built) return;
-  auto take = [&](unsigned long bit) {
-    const bool raised = ((pending | mask) & bit) != 0;
-    pending &= ~bit;
-    mask &= ~bit;
-    return raised;
-  };
+  auto take = [&](unsigned long bit) { return takePending(bit, mask); };
   if (take(QORDlgUpdChildren))
     for (int i = 0; i < children.getCount(); ++i) GetChild(i)->Build();
   if (take(QORDlgUpdToolBars)) PositionToolbars();

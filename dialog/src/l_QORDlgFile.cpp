@@ -318,12 +318,7 @@ void l_QORDlgFile::applyPattern() {
 
 void l_QORDlgFile::update(unsigned long mask) {
   if (!built) return;
-  auto take = [&](unsigned long bit) {
-    const bool raised = ((pending | mask) & bit) != 0;
-    pending &= ~bit;
-    mask &= ~bit;
-    return raised;
-  };
+  auto take = [&](unsigned long bit) { return takePending(bit, mask); };
   if (take(QORDlgUpdFileDirectory)) applyDirectory();
   if (take(QORDlgUpdFilePattern)) applyPattern();
   if (take(QORDlgUpdButtonTitles))

@@ -212,12 +212,7 @@ void l_QORDlgNotify::BuildWindow() {
 
 void l_QORDlgNotify::update(unsigned long mask) {
   if (!built) return;
-  auto take = [&](unsigned long bit) {
-    const bool raised = ((pending | mask) & bit) != 0;
-    pending &= ~bit;
-    mask &= ~bit;
-    return raised;
-  };
+  auto take = [&](unsigned long bit) { return takePending(bit, mask); };
   if (take(QORDlgUpdNotifyText)) {
     XmString s = QORDlgText::toXmString(text);
     XtVaSetValues(baseWidget, XmNmessageString, s, XmNmessageAlignment, XmALIGNMENT_BEGINNING, nullptr);

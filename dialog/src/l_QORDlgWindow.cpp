@@ -459,12 +459,7 @@ bool l_QORDlgWindow::measureDecorations() {
 void l_QORDlgWindow::update(unsigned long mask) {
   if (!built) return;
   bool retry = false;
-  auto take = [&](unsigned long bit) {
-    const bool raised = ((pending | mask) & bit) != 0;
-    pending &= ~bit;
-    mask &= ~bit;
-    return raised;
-  };
+  auto take = [&](unsigned long bit) { return takePending(bit, mask); };
   if (take(QORDlgUpdSubclass)) {
     if (l_QORInteractiveApplication* app = GetApplication()) app->UpdateCursor();
     registerDifferUpdate();
