@@ -12,10 +12,6 @@
 #include <Xm/PushB.h>
 #include <Xm/ToggleB.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <map>
-#include <string>
 #include <vector>
 
 #include "QORDlgCheckButton.h"
@@ -23,18 +19,14 @@
 #include "QORDlgLabel.h"
 #include "QORDlgPushButton.h"
 #include "l_QORDlgDocument.h"
+#include "tolven_bench.h"
 #include "tolven_test_dialog.h"
 
 namespace {
-QORInteractiveApplication* app = nullptr;
+using tolven_bench::app;
+using tolven_bench::drain;
 constexpr int kColumns = 10;
 const char* const kTexts[] = {"Apply", "Visible", "Length:"};
-
-void drain() {
-  l_QORInteractiveApplication* l = app->GetLetterObject();
-  XSync(l->GetDisplay(), False);
-  while (XtAppPending(l->GetContext())) XtAppProcessEvent(l->GetContext(), XtIMAll);
-}
 
 // Both sides wait for the window manager's map and handle the exposures.
 void waitShown(Widget w) {
@@ -136,50 +128,18 @@ void BM_RawMotif_MainWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_RawMotif_MainWindow)->Arg(200)->Unit(benchmark::kMillisecond);
 
-// ---- reporting ----
-
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  struct Times {
-    double wall = 0, cpu = 0;
-    int count = 0;
-  };
-  // Repetitions are averaged.
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) {
-        Times& t = times[r.benchmark_name().substr(0, r.benchmark_name().find('/'))];
-        const double n = ++t.count;
-        t.wall += (r.GetAdjustedRealTime() - t.wall) / n;
-        t.cpu += (r.GetAdjustedCPUTime() - t.cpu) / n;
-      }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, Times> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "document_bench needs DISPLAY\n");
-    return 1;
-  }
-  static char arg0[] = "document_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "DocumentBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  tolven_bench::StartApplication("document_bench", "DocumentBench");
   benchmark::Initialize(&argc, argv);
   // Widget classes, fonts and converters are set up once per process.
   delete tolvenDocument(20);
   XtDestroyWidget(motifMainWindow(20));
   PumpIdle();
   drain();
-  RatioReporter reporter;
+  tolven_bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const auto tolven = reporter.times.find("BM_Tolven_Document"), raw = reporter.times.find("BM_RawMotif_MainWindow");
-  if (tolven != reporter.times.end() && raw != reporter.times.end() && raw->second.wall > 0 && raw->second.cpu > 0)
-    std::printf("document/200: toolkit / raw Motif = %.2f wall, %.2f CPU\n", tolven->second.wall / raw->second.wall,
-                tolven->second.cpu / raw->second.cpu);
+  reporter.PrintRatios("document", "Document", "MainWindow");
   return 0;
 }

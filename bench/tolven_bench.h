@@ -3,6 +3,7 @@
 // for the closing "toolkit / raw Motif" ratios.
 #pragma once
 #include <benchmark/benchmark.h>
+#include <unistd.h>  // environ
 
 #include <cstdio>
 #include <cstdlib>

@@ -12,19 +12,19 @@
 #include <Xm/DrawingA.h>
 #include <Xm/PushB.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
 #include <vector>
 
 #include "QORDlgDocument.h"
 #include "QORDlgPushButton.h"
 #include "QORDlgToolBar.h"
 #include "l_QORDlgDocument.h"
+#include "tolven_bench.h"
 #include "tolven_test_dialog.h"
 
 namespace {
 constexpr int kButtons = 20;
-QORInteractiveApplication* app = nullptr;
+using tolven_bench::app;
 
 void BM_Tolven_DockLeftAndBack(benchmark::State& state) {
   auto* doc = new QORDlgDocument(app, "BenchDoc", 0);
@@ -69,7 +69,7 @@ void placeButtons(Widget bar, const std::vector<Widget>& buttons, bool row) {
   XtResizeWidget(bar, static_cast<Dimension>(row ? at : thick + 4), static_cast<Dimension>(row ? thick + 4 : at), 0);
 }
 
-void BM_RawMotif_MoveBarLeftAndBack(benchmark::State& state) {
+void BM_RawMotif_DockLeftAndBack(benchmark::State& state) {
   l_QORInteractiveApplication* l = app->GetLetterObject();
   Widget shell = XtVaAppCreateShell("RawDoc", "TolvenBench", topLevelShellWidgetClass, l->GetDisplay(), XmNwidth, 800,
                                     XmNheight, 600, XmNvisual, l->GetVisual(), XmNdepth, l->GetDepth(), XmNcolormap,
@@ -99,19 +99,14 @@ void BM_RawMotif_MoveBarLeftAndBack(benchmark::State& state) {
   XtDestroyWidget(shell);
   PumpIdle();
 }
-BENCHMARK(BM_RawMotif_MoveBarLeftAndBack)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RawMotif_DockLeftAndBack)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("DISPLAY")) {
-    std::fprintf(stderr, "toolbar_bench needs DISPLAY\n");
-    return 1;
-  }
-  static char arg0[] = "toolbar_bench";
-  static char* xargv[] = {arg0, nullptr};
-  app = new QORInteractiveApplication(nullptr, "ToolBarBench");
-  app->BuildApplicationEnvironment(1, xargv, environ);
+  tolven_bench::StartApplication("toolbar_bench", "ToolBarBench");
   benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
+  tolven_bench::RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios("tool bar of 20 buttons docked left and back", "DockLeftAndBack");
   return 0;
 }
