@@ -448,6 +448,27 @@ TEST_F(Values, ProgressShowsItsShareAndAtLeastOnePercent) {
   EXPECT_NEAR(bar.w, trough.w / 4, 2);
 }
 
+// A full bar a thousand pixels wide emptied at once: the form must not be
+// asked for a hundred times its width (Motif then gives up with a warning
+// and leaves the bar full).
+TEST_F(Values, AWideFullProgressEmptiesWithoutContradictingItsForm) {
+  TestDialog win("WideProgressWin", QORDlgGridLayout);
+  QORDlgProgress progress(&win, "Progress");
+  progress.SetGridConstraints(0, 0, 1, 1, QORDlgGridLeft | QORDlgGridRight | QORDlgGridTop);
+  win.SetGridColumnResizable(0, 1);
+  auto* letter = static_cast<l_QORDlgProgress*>(progress.GetLetterObject());
+  ASSERT_TRUE(win.Show());
+  ASSERT_TRUE(win.ResizeLayoutTo(1000, 60));
+  progress.SetPos(100);
+  Settle(30);
+  const std::string warnings = StderrOf([&] {
+    progress.SetPos(0);
+    Settle(30);
+  });
+  EXPECT_EQ(warnings, "");
+  EXPECT_LE(MotifGeo(letter->GetBar()).w, MotifGeo(XtParent(letter->GetBar())).w / 100 + 1);
+}
+
 // ---- record and replay ----
 
 TEST_F(Values, SavedStatesTraceTheirFieldsAndComeBackOnReplay) {

@@ -61,9 +61,21 @@ int l_QORDlgProgress::filledShare() const {
 }
 
 void l_QORDlgProgress::update(unsigned long mask) {
-  if (built && bar && ((pending | mask) & QORDlgUpdValue)) XtVaSetValues(bar, XmNrightPosition, filledShare(), nullptr);
+  if (built && bar && ((pending | mask) & QORDlgUpdValue)) applyShare();
   pending &= ~QORDlgUpdValue;
   l_QORDlgControl::update(mask & ~QORDlgUpdValue);
+}
+
+// The bar takes its new width with its new position: the form works out the
+// width it needs from the bar's current one, and a full bar put back to 1 %
+// would ask for a hundred times the form (past what a Dimension holds, which
+// Motif reports as contradictory constraints).
+void l_QORDlgProgress::applyShare() {
+  const int share = filledShare();
+  Dimension formWidth = 0;
+  XtVaGetValues(form, XmNwidth, &formWidth, nullptr);
+  const auto width = static_cast<Dimension>(std::max(1, formWidth * share / 100));
+  XtVaSetValues(bar, XmNwidth, width, XmNrightPosition, share, nullptr);
 }
 
 void l_QORDlgProgress::widgetDestroyed() {

@@ -27,6 +27,7 @@ class l_QORDlgProgress : public l_QORDlgControl {
 
  private:
   void moved();
+  void applyShare();
 
   int minimum = 0, maximum = 100, step = 10, position = 0;
   Widget form = nullptr, bar = nullptr;
