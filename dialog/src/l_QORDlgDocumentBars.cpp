@@ -43,6 +43,13 @@ l_QORDlgDocument::Dock dockOf(unsigned long state) {
   }
 }
 
+// Xt does nothing for a child already in the asked state.
+void manageIf(Widget w, bool managed) {
+  if (!w) return;
+  if (managed) XtManageChild(w);
+  else XtUnmanageChild(w);
+}
+
 bool horizontalDock(int d) { return d == l_QORDlgDocument::Top || d == l_QORDlgDocument::Bottom; }
 }  // namespace
 
@@ -177,18 +184,18 @@ void l_QORDlgDocument::ToolBarChanged() {
 }
 
 // The docked bars in registration order, each side's one after the other.
+// Bars are placed with XtConfigureWidget, which asks nothing of their area,
+// and only what changes is managed or unmanaged: each change costs Motif's
+// traversal check a round trip to the server.
 void l_QORDlgDocument::PositionToolbars() {
   if (!clientArea) return;
   int running[Docks] = {}, thickest[Docks] = {};
   bool resizable[Docks] = {};
-  for (DockArea& a : docks)
-    if (a.sash) XtUnmanageChild(a.sash);
   for (int i = 0; i < toolBars.getCount(); ++i) {
     auto* bar = static_cast<l_QORDlgToolBar*>(toolBars[i]);
     Widget w = bar->GetOwnWidget();
     if (!w || !XtIsManaged(w) || bar->IsFloating()) continue;
     const Dock d = dockOf(bar->GetDockState());
-    XtUnmanageChild(w);
     const int width = w->core.width, height = w->core.height;
     const int along = running[d] + kNear, across = d == Top || d == Left ? kNear : kFar;
     if (horizontalDock(d)) bar->SetToolBarRect(along, across, width, height);
@@ -196,18 +203,15 @@ void l_QORDlgDocument::PositionToolbars() {
     running[d] += (horizontalDock(d) ? width : height) + kNear;
     thickest[d] = std::max(thickest[d], horizontalDock(d) ? height : width);
     resizable[d] = resizable[d] || bar->IsResizable();
-    XtManageChild(w);
   }
   for (int d = 0; d < Docks; ++d) {
     DockArea& a = docks[d];
     a.holdsToolBar = running[d] > 0;
     a.size = a.holdsToolBar ? thickest[d] + kAcross : 0;
-    if (a.holdsToolBar) XtManageChild(a.area);
-    else XtUnmanageChild(a.area);
-    if (resizable[d] && a.sash) XtManageChild(a.sash);
+    manageIf(a.area, a.holdsToolBar);
+    manageIf(a.sash, resizable[d]);
   }
-  if (statusBar) XtManageChild(statusRow);
-  else XtUnmanageChild(statusRow);
+  manageIf(statusRow, statusBar != nullptr);
   arrangeAreas();
 }
 
