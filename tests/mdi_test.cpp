@@ -221,6 +221,100 @@ TEST_F(Mdi, TheWindowMenuActsOnTheFrameAndNextAndPreviousGoRoundTheActivationOrd
     EXPECT_EQ(d.client()->GetChild(i)->dialog, order[i]->GetLetterObject()) << i;
 }
 
+// The active frame has the title bar of its own colour; every other one the client's.
+bool LooksActive(const Document& d, QORDlgDialog* box) {
+  return Resource<Pixel>(d.frameOf(box)->titleBar, XmNbackground) != Resource<Pixel>(d.client()->GetWidget(), XmNbackground);
+}
+
+// The window menu's accelerators, typed while a child has the keyboard:
+// Ctrl+F6 visits every frame, the one active longest ago first; Ctrl+F4 asks
+// the active one to close, and a program that hides it hands the activation
+// back to the one active before.
+TEST_F(Mdi, CtrlF6GoesRoundTheFramesAndCtrlF4ClosesTheActiveOne) {
+  Document d(app, "MdiKeys");
+  std::vector<QORDlgDialog*> boxes = {d.Open("KeysOne"), d.Open("KeysTwo"), d.Open("KeysThree")};
+  std::vector<Log*> logs;
+  for (QORDlgDialog* b : boxes) logs.push_back(new Log(b));
+  logs[1]->listener.AddAnalyseNotificationCB(boxes[1], "QORDlgMDICloseNotification",
+                                             [&](QORCommand*, QORNotification*) { boxes[1]->SetVisibility(QORDlgHidden); });
+  Click(WidgetOf(boxes[2]->GetLetterObject()->GetChild(0)->GetAPIObject()));  // the keyboard to the active frame
+  struct Step {
+    KeySym key;
+    int active;                             // index in boxes
+    std::vector<std::vector<std::string>> told;  // per box
+  };
+  const Step steps[] = {
+      {XK_F6, 0, {{"MDIActivate"}, {}, {"MDINext"}}},
+      {XK_F6, 1, {{"MDINext"}, {"MDIActivate"}, {}}},
+      {XK_F6, 2, {{}, {"MDINext"}, {"MDIActivate"}}},
+      {XK_F6, 0, {{"MDIActivate"}, {}, {"MDINext"}}},
+      {XK_F6, 1, {{"MDINext"}, {"MDIActivate"}, {}}},
+      {XK_F4, 0, {{"MDIActivate"}, {"MDIClose", "Visibility"}, {}}},
+  };
+  for (const Step& s : steps) {
+    for (Log* l : logs) l->got.clear();
+    Chord({XK_Control_L, s.key});
+    PumpIdle();
+    const std::string key = s.key == XK_F4 ? "Ctrl+F4" : "Ctrl+F6";
+    EXPECT_EQ(d.doc->MDIGetActive(), boxes[s.active]) << key;
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(logs[i]->got, s.told[i]) << key << " box " << i;
+      EXPECT_EQ(LooksActive(d, boxes[i]), i == s.active) << key << " box " << i;
+    }
+  }
+  EXPECT_FALSE(Viewable(d.frameOf(boxes[1])->frame));
+  for (Log* l : logs) delete l;
+}
+
+// Posts the window menu of the frame from its menu button and chooses `item`.
+void ChooseFromWindowMenu(const Document& d, QORDlgDialog* box, const char* item) {
+  Click(d.frameOf(box)->menuButton, 300);
+  Widget w = XtNameToWidget(d.client()->GetWindowMenu(), item);
+  ASSERT_TRUE(PumpUntil([&] { return Viewable(w); })) << item;
+  Click(w, 300);
+}
+
+// The pointer on the screen.
+void PointerAt(int* x, int* y) {
+  Window root, child;
+  int wx, wy;
+  unsigned mask;
+  XQueryPointer(TestDisplay(), DefaultRootWindow(TestDisplay()), &root, &child, x, y, &wx, &wy, &mask);
+}
+
+// Move and Size of the window menu: the frame's outline follows the pointer
+// from where the item put it, and the next click places the frame, also when
+// that click falls on the frame's own border.
+TEST_F(Mdi, TheWindowMenusMoveAndSizeFollowThePointerUntilTheNextClick) {
+  Document d(app, "MdiMenuDrag");
+  QORDlgDialog* box = d.Open("MenuDragBox");
+  Child* c = d.frameOf(box);
+  Log log(box);
+  const struct {
+    const char* item;
+    int dx, dy;
+  } cases[] = {{"Move", 100, 60}, {"Move", 0, -15}, {"Size", 50, 30}, {"Size", -2, -2}};
+  for (const auto& k : cases) {
+    const Geo before = ServerGeo(c->frame);
+    log.got.clear();
+    ChooseFromWindowMenu(d, box, k.item);
+    int x = 0, y = 0;
+    PointerAt(&x, &y);
+    for (int step = 1; step <= 4; ++step) {
+      MoveTo(x + k.dx * step / 4, y + k.dy * step / 4);
+      PumpFor(30);
+    }
+    Press(true);
+    Press(false);
+    Settle(200);
+    const bool move = std::string(k.item) == "Move";
+    const Geo want = move ? Geo{before.x + k.dx, before.y + k.dy, before.w, before.h}
+                          : Geo{before.x, before.y, before.w + k.dx, before.h + k.dy};
+    EXPECT_EQ(ServerGeo(c->frame), want) << k.item << " " << k.dx << "," << k.dy;
+    EXPECT_EQ(log.got, std::vector<std::string>{move ? "WindMove" : "WindSize"}) << k.item << " " << k.dx << "," << k.dy;
+  }
+}
+
 TEST_F(Mdi, CascadeStepsBy25PixelsInsideAClient300High) {
   Document d(app, "MdiCascade", 600, 300);
   std::vector<QORDlgDialog*> boxes;
