@@ -10,7 +10,9 @@
 
 #include "QORDlgDialog.h"
 #include "QORDlgDocument.h"
+#include "QORDlgContextualMenu.h"
 #include "QORDlgPushButton.h"
+#include "QORDlgPushItem.h"
 #include "QORRecord.h"
 #include "l_QORDlgClientMDI.h"
 #include "l_QORDlgDocument.h"
@@ -312,6 +314,62 @@ TEST_F(Mdi, TheWindowMenusMoveAndSizeFollowThePointerUntilTheNextClick) {
                           : Geo{before.x, before.y, before.w + k.dx, before.h + k.dy};
     EXPECT_EQ(ServerGeo(c->frame), want) << k.item << " " << k.dx << "," << k.dy;
     EXPECT_EQ(log.got, std::vector<std::string>{move ? "WindMove" : "WindSize"}) << k.item << " " << k.dx << "," << k.dy;
+  }
+}
+
+// The names of the managed entries of `menu`'s pop-up when it is on the screen.
+std::vector<std::string> PoppedEntries(QORDlgContextualMenu* menu) {
+  Widget popup = menu->GetLetterObject()->GetBaseWidget(0);
+  std::vector<std::string> out;
+  if (!popup || !Viewable(XtParent(popup))) return out;
+  WidgetList kids = nullptr;
+  Cardinal n = 0;
+  XtVaGetValues(popup, XmNchildren, &kids, XmNnumChildren, &n, nullptr);
+  for (Cardinal i = 0; i < n; ++i)
+    if (XtIsManaged(kids[i]) && !kids[i]->core.being_destroyed) out.push_back(XtName(kids[i]));
+  return out;
+}
+
+// A third-button press on an empty part of the client: what the document
+// gathers there comes up; when that is nothing, the active child's menu. A
+// press inside an inactive child activates it and brings up its own menu.
+TEST_F(Mdi, ThirdButtonOnTheEmptyClientGoesToTheActiveChildWhenTheDocumentHasNothingThere) {
+  using Entries = std::vector<std::string>;
+  const struct {
+    const char* documentItem;  // null: no menu of its own; "": an empty one
+    bool insideOther;          // else below and right of both frames
+    Entries document, active, other;
+  } cases[] = {{nullptr, false, {}, {"ActiveItem"}, {}},
+               {"", false, {}, {"ActiveItem"}, {}},
+               {"DocItem", false, {"DocItem"}, {}, {}},
+               {nullptr, true, {}, {}, {"OtherItem"}}};
+  for (const auto& k : cases) {
+    const std::string label = std::string(k.documentItem ? k.documentItem : "(none)") + (k.insideOther ? " other" : "");
+    Document d(app, "MdiThird");
+    QORDlgContextualMenu* documentMenu = k.documentItem ? new QORDlgContextualMenu(d.doc, "DocCtx") : nullptr;
+    if (documentMenu && *k.documentItem) new QORDlgPushItem(documentMenu, k.documentItem);
+    QORDlgDialog* other = d.Open("ThirdOther");
+    QORDlgDialog* active = d.Open("ThirdActive");
+    new QORDlgPushItem(other->GetContextualMenu(), "OtherItem");
+    new QORDlgPushItem(active->GetContextualMenu(), "ActiveItem");
+    Settle(100);
+    int x = 0, y = 0;
+    // The other frame opened at (0, 0), the active one 25 pixels further.
+    RootOf(d.client()->GetWidget(), k.insideOther ? 12 : 590, k.insideOther ? 50 : 290, &x, &y);
+    MoveTo(x, y);
+    XTestFakeButtonEvent(TestDisplay(), 3, True, CurrentTime);
+    PumpThroughApplication(50);
+    XTestFakeButtonEvent(TestDisplay(), 3, False, CurrentTime);
+    PumpThroughApplication(300);
+    EXPECT_EQ(d.doc->MDIGetActive(), k.insideOther ? other : active) << label;
+    EXPECT_EQ(PoppedEntries(active->GetContextualMenu()), k.active) << label;
+    EXPECT_EQ(PoppedEntries(other->GetContextualMenu()), k.other) << label;
+    if (documentMenu) {
+      EXPECT_EQ(PoppedEntries(documentMenu), k.document) << label;
+    }
+    EXPECT_FALSE(Viewable(XtParent(d.client()->GetWindowMenu()))) << label;
+    Chord({XK_Escape});
+    Settle(100);
   }
 }
 

@@ -89,6 +89,8 @@ class l_QORDlgClientMDI {
   int IsMaximized() const { return maximized; }
   int GetTitleHeight() const { return titleHeight; }
   int getSector(Child* child, int rootX, int rootY) const;
+  // The frame on top under a press made in the client's own window, or null.
+  Child* FrameAt(const XButtonEvent& press) const;
   void sendMessage(Child* child, int code);
   void setActiveMDI(Child* child);
   Widget GetWindowMenu() const { return windowMenu; }

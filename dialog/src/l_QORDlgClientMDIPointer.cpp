@@ -46,6 +46,21 @@ int l_QORDlgClientMDI::getSector(Child* c, int rootX, int rootY) const {
   return y < fy + kBorder + titleHeight ? TitleBar : Inside;
 }
 
+l_QORDlgClientMDI::Child* l_QORDlgClientMDI::FrameAt(const XButtonEvent& press) const {
+  if (!client || !XtWindow(client)) return nullptr;
+  // A window of another shell (a floating tool bar) may lie over the client.
+  Widget pressed = XtWindowToWidget(press.display, press.window);
+  while (pressed && !XtIsShell(pressed)) pressed = XtParent(pressed);
+  Widget shell = client;
+  while (shell && !XtIsShell(shell)) shell = XtParent(shell);
+  if (pressed != shell) return nullptr;
+  int x = 0, y = 0;
+  Window top = None;
+  XTranslateCoordinates(display, press.root, XtWindow(client), press.x_root, press.y_root, &x, &y, &top);
+  Widget w = top != None ? XtWindowToWidget(display, top) : nullptr;
+  return w ? FindFrame(w) : nullptr;
+}
+
 Cursor l_QORDlgClientMDI::sectorCursor(int sector) {
   if (sector < 1 || sector >= 12 || !kSectorShape[sector]) return None;
   if (!cursors[sector]) cursors[sector] = XCreateFontCursor(XtDisplay(client), kSectorShape[sector]);
