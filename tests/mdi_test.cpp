@@ -228,7 +228,8 @@ bool LooksActive(const Document& d, QORDlgDialog* box) {
   return Resource<Pixel>(d.frameOf(box)->titleBar, XmNbackground) != Resource<Pixel>(d.client()->GetWidget(), XmNbackground);
 }
 
-// The window menu's accelerators, typed while a child has the keyboard:
+// The window menu's accelerators, typed while a child has the keyboard and
+// the pointer is elsewhere:
 // Ctrl+F6 visits every frame, the one active longest ago first; Ctrl+F4 asks
 // the active one to close, and a program that hides it hands the activation
 // back to the one active before.
@@ -240,6 +241,8 @@ TEST_F(Mdi, CtrlF6GoesRoundTheFramesAndCtrlF4ClosesTheActiveOne) {
   logs[1]->listener.AddAnalyseNotificationCB(boxes[1], "QORDlgMDICloseNotification",
                                              [&](QORCommand*, QORNotification*) { boxes[1]->SetVisibility(QORDlgHidden); });
   Click(WidgetOf(boxes[2]->GetLetterObject()->GetChild(0)->GetAPIObject()));  // the keyboard to the active frame
+  // The keys work wherever the pointer is.
+  MoveTo(WidthOfScreen(DefaultScreenOfDisplay(TestDisplay())) - 2, HeightOfScreen(DefaultScreenOfDisplay(TestDisplay())) - 2);
   struct Step {
     KeySym key;
     int active;                             // index in boxes
@@ -268,12 +271,52 @@ TEST_F(Mdi, CtrlF6GoesRoundTheFramesAndCtrlF4ClosesTheActiveOne) {
   for (Log* l : logs) delete l;
 }
 
-// Posts the window menu of the frame from its menu button and chooses `item`.
-void ChooseFromWindowMenu(const Document& d, QORDlgDialog* box, const char* item) {
+// Posts the window menu of the frame from its menu button; which of its
+// items Restore, Move, Size, Minimize, Maximize, Close, Next are sensitive.
+std::string PostWindowMenu(const Document& d, QORDlgDialog* box) {
   Click(d.frameOf(box)->menuButton, 300);
-  Widget w = XtNameToWidget(d.client()->GetWindowMenu(), item);
-  ASSERT_TRUE(PumpUntil([&] { return Viewable(w); })) << item;
-  Click(w, 300);
+  Widget menu = d.client()->GetWindowMenu();
+  EXPECT_TRUE(PumpUntil([&] { return Viewable(XtParent(menu)); }));
+  std::string sensitive;
+  for (const char* item : {"Restore", "Move", "Size", "Minimize", "Maximize", "Close", "Next"})
+    sensitive += XtIsSensitive(XtNameToWidget(menu, item)) ? item[0] : '-';
+  return sensitive;
+}
+
+// Posts the window menu of the frame and chooses `item`.
+void ChooseFromWindowMenu(const Document& d, QORDlgDialog* box, const char* item) {
+  PostWindowMenu(d, box);
+  Click(XtNameToWidget(d.client()->GetWindowMenu(), item), 300);
+}
+
+// The window menu offers what the frame's state allows and acts on the frame.
+TEST_F(Mdi, TheWindowMenuOffersWhatTheFramesStateAllows) {
+  Document d(app, "MdiMenuState", 600, 300);
+  QORDlgDialog* other = d.Open("StateOther");
+  QORDlgDialog* box = d.Open("StateBox");
+  Child* c = d.frameOf(box);
+  Log log(box);
+  const Geo normal = ServerGeo(c->frame);
+  const Geo icon{0, 300 - 28, (20 + 16 + 16 + 16 + 8) * 2, 28};
+  const struct {
+    const char* offered;  // before the choice
+    const char* item;
+    std::vector<std::string> told;
+    Geo frame;
+  } steps[] = {{"-MSMMCN", "Maximize", {"WindSize", "MDIMaximize"}, Geo{0, 0, 600, 300}},
+               {"R--M-CN", "Restore", {"WindSize", "MDIRestore"}, normal},
+               {"-MSMMCN", "Minimize", {"MDIMinimize"}, icon},
+               {"R---MCN", "Restore", {"MDIRestore"}, normal},
+               {"-MSMMCN", "Close", {"MDIClose"}, normal},
+               {"-MSMMCN", "Next", {"MDINext"}, normal}};
+  for (const auto& s : steps) {
+    log.got.clear();
+    EXPECT_EQ(PostWindowMenu(d, box), s.offered) << s.item;
+    Click(XtNameToWidget(d.client()->GetWindowMenu(), s.item), 300);
+    EXPECT_EQ(log.got, s.told) << s.item;
+    EXPECT_EQ(ServerGeo(c->frame), s.frame) << s.item;
+  }
+  EXPECT_EQ(d.doc->MDIGetActive(), other);
 }
 
 // The pointer on the screen.
@@ -285,18 +328,29 @@ void PointerAt(int* x, int* y) {
 }
 
 // Move and Size of the window menu: the frame's outline follows the pointer
-// from where the item put it, and the next click places the frame, also when
-// that click falls on the frame's own border.
-TEST_F(Mdi, TheWindowMenusMoveAndSizeFollowThePointerUntilTheNextClick) {
+// from where the item put it, and the arrows step it by 10 pixels; a click
+// (also one on the frame's own border) or Return places the frame, Escape
+// leaves it where it was.
+TEST_F(Mdi, TheWindowMenusMoveAndSizeFollowThePointerAndTheArrowsUntilAClickOrReturn) {
   Document d(app, "MdiMenuDrag");
   QORDlgDialog* box = d.Open("MenuDragBox");
   Child* c = d.frameOf(box);
   Log log(box);
   const struct {
     const char* item;
-    int dx, dy;
-  } cases[] = {{"Move", 100, 60}, {"Move", 0, -15}, {"Size", 50, 30}, {"Size", -2, -2}};
+    int dx, dy;                // the pointer's move
+    std::vector<KeySym> keys;  // then these keys, else a click
+    int wx, wy;                // the change of position (Move) or size (Size)
+  } cases[] = {{"Move", 100, 60, {}, 100, 60},
+               {"Move", 0, -15, {}, 0, -15},
+               {"Move", 40, 40, {XK_Escape}, 0, 0},
+               {"Move", 0, 0, {XK_Right, XK_Right, XK_Down, XK_Return}, 20, 10},
+               {"Size", 50, 30, {}, 50, 30},
+               {"Size", 40, 40, {XK_Escape}, 0, 0},
+               {"Size", 0, 0, {XK_Left, XK_Up, XK_Up, XK_KP_Enter}, -10, -20},
+               {"Size", -2, -2, {}, -2, -2}};
   for (const auto& k : cases) {
+    const std::string label = std::string(k.item) + " " + testing::PrintToString(k.keys);
     const Geo before = ServerGeo(c->frame);
     log.got.clear();
     ChooseFromWindowMenu(d, box, k.item);
@@ -306,14 +360,18 @@ TEST_F(Mdi, TheWindowMenusMoveAndSizeFollowThePointerUntilTheNextClick) {
       MoveTo(x + k.dx * step / 4, y + k.dy * step / 4);
       PumpFor(30);
     }
-    Press(true);
-    Press(false);
+    for (KeySym key : k.keys) Chord({key});
+    if (k.keys.empty()) {
+      Press(true);
+      Press(false);
+    }
     Settle(200);
     const bool move = std::string(k.item) == "Move";
-    const Geo want = move ? Geo{before.x + k.dx, before.y + k.dy, before.w, before.h}
-                          : Geo{before.x, before.y, before.w + k.dx, before.h + k.dy};
-    EXPECT_EQ(ServerGeo(c->frame), want) << k.item << " " << k.dx << "," << k.dy;
-    EXPECT_EQ(log.got, std::vector<std::string>{move ? "WindMove" : "WindSize"}) << k.item << " " << k.dx << "," << k.dy;
+    const Geo want = move ? Geo{before.x + k.wx, before.y + k.wy, before.w, before.h}
+                          : Geo{before.x, before.y, before.w + k.wx, before.h + k.wy};
+    EXPECT_EQ(ServerGeo(c->frame), want) << label;
+    const std::vector<std::string> told = {move ? "WindMove" : "WindSize"};
+    EXPECT_EQ(log.got, k.wx || k.wy ? told : std::vector<std::string>{}) << label;
   }
 }
 

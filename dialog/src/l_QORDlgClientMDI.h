@@ -121,6 +121,8 @@ class l_QORDlgClientMDI {
   void startTracking(Child* c, int sector, int rootX, int rootY, Widget grabWidget);
   void track(int rootX, int rootY);
   void endTracking(int rootX, int rootY);
+  void stopTracking();
+  void trackKey(XKeyEvent* key);
   void drawBand();
   void trackedRect(int rootX, int rootY, int& x, int& y, int& w, int& h) const;
   Cursor sectorCursor(int sector);
