@@ -225,30 +225,30 @@ TEST_F(Mdi, TheWindowMenuActsOnTheFrameAndNextAndPreviousGoRoundTheActivationOrd
 
 // The active frame has the title bar of its own colour; every other one the client's.
 bool LooksActive(const Document& d, QORDlgDialog* box) {
-  return Resource<Pixel>(d.frameOf(box)->titleBar, XmNbackground) != Resource<Pixel>(d.client()->GetWidget(), XmNbackground);
+  return Resource<Pixel>(d.frameOf(box)->titleBar, XmNbackground) !=
+         Resource<Pixel>(d.client()->GetWidget(), XmNbackground);
 }
 
 // The window menu's accelerators, typed while a child has the keyboard and
-// the pointer is elsewhere:
-// Ctrl+F6 visits every frame, the one active longest ago first; Ctrl+F4 asks
-// the active one to close, and a program that hides it hands the activation
-// back to the one active before.
+// the pointer is away: Ctrl+F6 visits every frame, the one active longest ago
+// first; Ctrl+F4 asks the active one to close, and a program that hides it
+// hands the activation back to the one active before.
 TEST_F(Mdi, CtrlF6GoesRoundTheFramesAndCtrlF4ClosesTheActiveOne) {
   Document d(app, "MdiKeys");
   std::vector<QORDlgDialog*> boxes = {d.Open("KeysOne"), d.Open("KeysTwo"), d.Open("KeysThree")};
-  std::vector<Log*> logs;
-  for (QORDlgDialog* b : boxes) logs.push_back(new Log(b));
-  logs[1]->listener.AddAnalyseNotificationCB(boxes[1], "QORDlgMDICloseNotification",
-                                             [&](QORCommand*, QORNotification*) { boxes[1]->SetVisibility(QORDlgHidden); });
+  Log log0(boxes[0]), log1(boxes[1]), log2(boxes[2]);
+  Log* logs[] = {&log0, &log1, &log2};
+  // The program's answer to a close.
+  log1.listener.AddAnalyseNotificationCB(boxes[1], "QORDlgMDICloseNotification",
+                                         [&](QORCommand*, QORNotification*) { boxes[1]->SetVisibility(QORDlgHidden); });
   Click(WidgetOf(boxes[2]->GetLetterObject()->GetChild(0)->GetAPIObject()));  // the keyboard to the active frame
-  // The keys work wherever the pointer is.
-  MoveTo(WidthOfScreen(DefaultScreenOfDisplay(TestDisplay())) - 2, HeightOfScreen(DefaultScreenOfDisplay(TestDisplay())) - 2);
-  struct Step {
+  Screen* screen = DefaultScreenOfDisplay(TestDisplay());
+  MoveTo(WidthOfScreen(screen) - 2, HeightOfScreen(screen) - 2);
+  const struct {
     KeySym key;
-    int active;                             // index in boxes
+    int active;                                  // index in boxes
     std::vector<std::vector<std::string>> told;  // per box
-  };
-  const Step steps[] = {
+  } steps[] = {
       {XK_F6, 0, {{"MDIActivate"}, {}, {"MDINext"}}},
       {XK_F6, 1, {{"MDINext"}, {"MDIActivate"}, {}}},
       {XK_F6, 2, {{}, {"MDINext"}, {"MDIActivate"}}},
@@ -256,7 +256,7 @@ TEST_F(Mdi, CtrlF6GoesRoundTheFramesAndCtrlF4ClosesTheActiveOne) {
       {XK_F6, 1, {{"MDINext"}, {"MDIActivate"}, {}}},
       {XK_F4, 0, {{"MDIActivate"}, {"MDIClose", "Visibility"}, {}}},
   };
-  for (const Step& s : steps) {
+  for (const auto& s : steps) {
     for (Log* l : logs) l->got.clear();
     Chord({XK_Control_L, s.key});
     PumpIdle();
@@ -268,7 +268,6 @@ TEST_F(Mdi, CtrlF6GoesRoundTheFramesAndCtrlF4ClosesTheActiveOne) {
     }
   }
   EXPECT_FALSE(Viewable(d.frameOf(boxes[1])->frame));
-  for (Log* l : logs) delete l;
 }
 
 // Posts the window menu of the frame from its menu button; which of its
@@ -391,7 +390,7 @@ std::vector<std::string> PoppedEntries(QORDlgContextualMenu* menu) {
 // A third-button press on an empty part of the client: what the document
 // gathers there comes up; when that is nothing, the active child's menu. A
 // press inside an inactive child activates it and brings up its own menu.
-TEST_F(Mdi, ThirdButtonOnTheEmptyClientGoesToTheActiveChildWhenTheDocumentHasNothingThere) {
+TEST_F(Mdi, ThirdButtonOverAFrameIsThatChildsAndOnTheEmptyClientTheActiveChildsUnlessTheDocumentHasItems) {
   using Entries = std::vector<std::string>;
   const struct {
     const char* documentItem;  // null: no menu of its own; "": an empty one
@@ -402,7 +401,7 @@ TEST_F(Mdi, ThirdButtonOnTheEmptyClientGoesToTheActiveChildWhenTheDocumentHasNot
                {"DocItem", false, {"DocItem"}, {}, {}},
                {nullptr, true, {}, {}, {"OtherItem"}}};
   for (const auto& k : cases) {
-    const std::string label = std::string(k.documentItem ? k.documentItem : "(none)") + (k.insideOther ? " other" : "");
+    const std::string label = std::string(k.documentItem ? k.documentItem : "-") + (k.insideOther ? " other" : "");
     Document d(app, "MdiThird");
     QORDlgContextualMenu* documentMenu = k.documentItem ? new QORDlgContextualMenu(d.doc, "DocCtx") : nullptr;
     if (documentMenu && *k.documentItem) new QORDlgPushItem(documentMenu, k.documentItem);

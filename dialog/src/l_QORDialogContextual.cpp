@@ -127,15 +127,9 @@ void passToWidgetUnderPointer(const XButtonEvent& press) {
 
 void l_QORDialog::threeButtonEH(Widget, XtPointer client, XEvent* event, Boolean*) {
   if (event->type != ButtonPress || event->xbutton.button != Button3) return;
-  // The copy for the widget under the pointer may reach the handler of a
-  // window inside this one (an MDI child's): the gesture stays ours.
-  static bool passing = false;
-  if (passing) return;
   auto* self = static_cast<l_QORDialog*>(client);
   if (passToMDIFrameUnderPointer(self, &event->xbutton)) return;
-  passing = true;
   passToWidgetUnderPointer(event->xbutton);
-  passing = false;
   self->threeButton(&event->xbutton);
 }
 
