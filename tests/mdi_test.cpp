@@ -10,7 +10,9 @@
 
 #include "QORDlgDialog.h"
 #include "QORDlgDocument.h"
+#include "QORDlgContextualMenu.h"
 #include "QORDlgPushButton.h"
+#include "QORDlgPushItem.h"
 #include "QORRecord.h"
 #include "l_QORDlgClientMDI.h"
 #include "l_QORDlgDocument.h"
@@ -219,6 +221,213 @@ TEST_F(Mdi, TheWindowMenuActsOnTheFrameAndNextAndPreviousGoRoundTheActivationOrd
   const std::vector<QORDlgDialog*> order = {three, one, two};
   for (int i = 0; i < 3; ++i)
     EXPECT_EQ(d.client()->GetChild(i)->dialog, order[i]->GetLetterObject()) << i;
+}
+
+// The active frame has the title bar of its own colour; every other one the client's.
+bool LooksActive(const Document& d, QORDlgDialog* box) {
+  return Resource<Pixel>(d.frameOf(box)->titleBar, XmNbackground) !=
+         Resource<Pixel>(d.client()->GetWidget(), XmNbackground);
+}
+
+// The window menu's accelerators, typed while a child has the keyboard and
+// the pointer is away: Ctrl+F6 visits every frame, the one active longest ago
+// first; Ctrl+F4 asks the active one to close, and a program that hides it
+// hands the activation back to the one active before.
+TEST_F(Mdi, CtrlF6GoesRoundTheFramesAndCtrlF4ClosesTheActiveOne) {
+  Document d(app, "MdiKeys");
+  std::vector<QORDlgDialog*> boxes = {d.Open("KeysOne"), d.Open("KeysTwo"), d.Open("KeysThree")};
+  Log log0(boxes[0]), log1(boxes[1]), log2(boxes[2]);
+  Log* logs[] = {&log0, &log1, &log2};
+  // The program's answer to a close.
+  log1.listener.AddAnalyseNotificationCB(boxes[1], "QORDlgMDICloseNotification",
+                                         [&](QORCommand*, QORNotification*) { boxes[1]->SetVisibility(QORDlgHidden); });
+  Click(WidgetOf(boxes[2]->GetLetterObject()->GetChild(0)->GetAPIObject()));  // the keyboard to the active frame
+  Screen* screen = DefaultScreenOfDisplay(TestDisplay());
+  MoveTo(WidthOfScreen(screen) - 2, HeightOfScreen(screen) - 2);
+  const struct {
+    KeySym key;
+    int active;                                  // index in boxes
+    std::vector<std::vector<std::string>> told;  // per box
+  } steps[] = {
+      {XK_F6, 0, {{"MDIActivate"}, {}, {"MDINext"}}},
+      {XK_F6, 1, {{"MDINext"}, {"MDIActivate"}, {}}},
+      {XK_F6, 2, {{}, {"MDINext"}, {"MDIActivate"}}},
+      {XK_F6, 0, {{"MDIActivate"}, {}, {"MDINext"}}},
+      {XK_F6, 1, {{"MDINext"}, {"MDIActivate"}, {}}},
+      {XK_F4, 0, {{"MDIActivate"}, {"MDIClose", "Visibility"}, {}}},
+  };
+  for (const auto& s : steps) {
+    for (Log* l : logs) l->got.clear();
+    Chord({XK_Control_L, s.key});
+    PumpIdle();
+    const std::string key = s.key == XK_F4 ? "Ctrl+F4" : "Ctrl+F6";
+    EXPECT_EQ(d.doc->MDIGetActive(), boxes[s.active]) << key;
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(logs[i]->got, s.told[i]) << key << " box " << i;
+      EXPECT_EQ(LooksActive(d, boxes[i]), i == s.active) << key << " box " << i;
+    }
+  }
+  EXPECT_FALSE(Viewable(d.frameOf(boxes[1])->frame));
+}
+
+// Posts the window menu of the frame from its menu button; which of its
+// items Restore, Move, Size, Minimize, Maximize, Close, Next are sensitive.
+std::string PostWindowMenu(const Document& d, QORDlgDialog* box) {
+  Click(d.frameOf(box)->menuButton, 300);
+  Widget menu = d.client()->GetWindowMenu();
+  EXPECT_TRUE(PumpUntil([&] { return Viewable(XtParent(menu)); }));
+  std::string sensitive;
+  for (const char* item : {"Restore", "Move", "Size", "Minimize", "Maximize", "Close", "Next"})
+    sensitive += XtIsSensitive(XtNameToWidget(menu, item)) ? item[0] : '-';
+  return sensitive;
+}
+
+// Posts the window menu of the frame and chooses `item`.
+void ChooseFromWindowMenu(const Document& d, QORDlgDialog* box, const char* item) {
+  PostWindowMenu(d, box);
+  Click(XtNameToWidget(d.client()->GetWindowMenu(), item), 300);
+}
+
+// The window menu offers what the frame's state allows and acts on the frame.
+TEST_F(Mdi, TheWindowMenuOffersWhatTheFramesStateAllows) {
+  Document d(app, "MdiMenuState", 600, 300);
+  QORDlgDialog* other = d.Open("StateOther");
+  QORDlgDialog* box = d.Open("StateBox");
+  Child* c = d.frameOf(box);
+  Log log(box);
+  const Geo normal = ServerGeo(c->frame);
+  const Geo icon{0, 300 - 28, (20 + 16 + 16 + 16 + 8) * 2, 28};
+  const struct {
+    const char* offered;  // before the choice
+    const char* item;
+    std::vector<std::string> told;
+    Geo frame;
+  } steps[] = {{"-MSMMCN", "Maximize", {"WindSize", "MDIMaximize"}, Geo{0, 0, 600, 300}},
+               {"R--M-CN", "Restore", {"WindSize", "MDIRestore"}, normal},
+               {"-MSMMCN", "Minimize", {"MDIMinimize"}, icon},
+               {"R---MCN", "Restore", {"MDIRestore"}, normal},
+               {"-MSMMCN", "Close", {"MDIClose"}, normal},
+               {"-MSMMCN", "Next", {"MDINext"}, normal}};
+  for (const auto& s : steps) {
+    log.got.clear();
+    EXPECT_EQ(PostWindowMenu(d, box), s.offered) << s.item;
+    Click(XtNameToWidget(d.client()->GetWindowMenu(), s.item), 300);
+    EXPECT_EQ(log.got, s.told) << s.item;
+    EXPECT_EQ(ServerGeo(c->frame), s.frame) << s.item;
+  }
+  EXPECT_EQ(d.doc->MDIGetActive(), other);
+}
+
+// The pointer on the screen.
+void PointerAt(int* x, int* y) {
+  Window root, child;
+  int wx, wy;
+  unsigned mask;
+  XQueryPointer(TestDisplay(), DefaultRootWindow(TestDisplay()), &root, &child, x, y, &wx, &wy, &mask);
+}
+
+// Move and Size of the window menu: the frame's outline follows the pointer
+// from where the item put it, and the arrows step it by 10 pixels; a click
+// (also one on the frame's own border) or Return places the frame, Escape
+// leaves it where it was.
+TEST_F(Mdi, TheWindowMenusMoveAndSizeFollowThePointerAndTheArrowsUntilAClickOrReturn) {
+  Document d(app, "MdiMenuDrag");
+  QORDlgDialog* box = d.Open("MenuDragBox");
+  Child* c = d.frameOf(box);
+  Log log(box);
+  const struct {
+    const char* item;
+    int dx, dy;                // the pointer's move
+    std::vector<KeySym> keys;  // then these keys, else a click
+    int wx, wy;                // the change of position (Move) or size (Size)
+  } cases[] = {{"Move", 100, 60, {}, 100, 60},
+               {"Move", 0, -15, {}, 0, -15},
+               {"Move", 40, 40, {XK_Escape}, 0, 0},
+               {"Move", 0, 0, {XK_Right, XK_Right, XK_Down, XK_Return}, 20, 10},
+               {"Size", 50, 30, {}, 50, 30},
+               {"Size", 40, 40, {XK_Escape}, 0, 0},
+               {"Size", 0, 0, {XK_Left, XK_Up, XK_Up, XK_KP_Enter}, -10, -20},
+               {"Size", -2, -2, {}, -2, -2}};
+  for (const auto& k : cases) {
+    const std::string label = std::string(k.item) + " " + testing::PrintToString(k.keys);
+    const Geo before = ServerGeo(c->frame);
+    log.got.clear();
+    ChooseFromWindowMenu(d, box, k.item);
+    int x = 0, y = 0;
+    PointerAt(&x, &y);
+    for (int step = 1; step <= 4; ++step) {
+      MoveTo(x + k.dx * step / 4, y + k.dy * step / 4);
+      PumpFor(30);
+    }
+    for (KeySym key : k.keys) Chord({key});
+    if (k.keys.empty()) {
+      Press(true);
+      Press(false);
+    }
+    Settle(200);
+    const bool move = std::string(k.item) == "Move";
+    const Geo want = move ? Geo{before.x + k.wx, before.y + k.wy, before.w, before.h}
+                          : Geo{before.x, before.y, before.w + k.wx, before.h + k.wy};
+    EXPECT_EQ(ServerGeo(c->frame), want) << label;
+    const std::vector<std::string> told = {move ? "WindMove" : "WindSize"};
+    EXPECT_EQ(log.got, k.wx || k.wy ? told : std::vector<std::string>{}) << label;
+  }
+}
+
+// The names of the managed entries of `menu`'s pop-up when it is on the screen.
+std::vector<std::string> PoppedEntries(QORDlgContextualMenu* menu) {
+  Widget popup = menu->GetLetterObject()->GetBaseWidget(0);
+  std::vector<std::string> out;
+  if (!popup || !Viewable(XtParent(popup))) return out;
+  WidgetList kids = nullptr;
+  Cardinal n = 0;
+  XtVaGetValues(popup, XmNchildren, &kids, XmNnumChildren, &n, nullptr);
+  for (Cardinal i = 0; i < n; ++i)
+    if (XtIsManaged(kids[i]) && !kids[i]->core.being_destroyed) out.push_back(XtName(kids[i]));
+  return out;
+}
+
+// A third-button press on an empty part of the client: what the document
+// gathers there comes up; when that is nothing, the active child's menu. A
+// press inside an inactive child activates it and brings up its own menu.
+TEST_F(Mdi, ThirdButtonOverAFrameIsThatChildsAndOnTheEmptyClientTheActiveChildsUnlessTheDocumentHasItems) {
+  using Entries = std::vector<std::string>;
+  const struct {
+    const char* documentItem;  // null: no menu of its own; "": an empty one
+    bool insideOther;          // else below and right of both frames
+    Entries document, active, other;
+  } cases[] = {{nullptr, false, {}, {"ActiveItem"}, {}},
+               {"", false, {}, {"ActiveItem"}, {}},
+               {"DocItem", false, {"DocItem"}, {}, {}},
+               {nullptr, true, {}, {}, {"OtherItem"}}};
+  for (const auto& k : cases) {
+    const std::string label = std::string(k.documentItem ? k.documentItem : "-") + (k.insideOther ? " other" : "");
+    Document d(app, "MdiThird");
+    QORDlgContextualMenu* documentMenu = k.documentItem ? new QORDlgContextualMenu(d.doc, "DocCtx") : nullptr;
+    if (documentMenu && *k.documentItem) new QORDlgPushItem(documentMenu, k.documentItem);
+    QORDlgDialog* other = d.Open("ThirdOther");
+    QORDlgDialog* active = d.Open("ThirdActive");
+    new QORDlgPushItem(other->GetContextualMenu(), "OtherItem");
+    new QORDlgPushItem(active->GetContextualMenu(), "ActiveItem");
+    Settle(100);
+    int x = 0, y = 0;
+    // The other frame opened at (0, 0), the active one 25 pixels further.
+    RootOf(d.client()->GetWidget(), k.insideOther ? 12 : 590, k.insideOther ? 50 : 290, &x, &y);
+    MoveTo(x, y);
+    XTestFakeButtonEvent(TestDisplay(), 3, True, CurrentTime);
+    PumpThroughApplication(50);
+    XTestFakeButtonEvent(TestDisplay(), 3, False, CurrentTime);
+    PumpThroughApplication(300);
+    EXPECT_EQ(d.doc->MDIGetActive(), k.insideOther ? other : active) << label;
+    EXPECT_EQ(PoppedEntries(active->GetContextualMenu()), k.active) << label;
+    EXPECT_EQ(PoppedEntries(other->GetContextualMenu()), k.other) << label;
+    if (documentMenu) {
+      EXPECT_EQ(PoppedEntries(documentMenu), k.document) << label;
+    }
+    EXPECT_FALSE(Viewable(XtParent(d.client()->GetWindowMenu()))) << label;
+    Chord({XK_Escape});
+    Settle(100);
+  }
 }
 
 TEST_F(Mdi, CascadeStepsBy25PixelsInsideAClient300High) {

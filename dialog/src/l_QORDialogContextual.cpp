@@ -17,11 +17,43 @@
 
 namespace {
 
+l_QORDlgClientMDI* mdiClientOf(l_QORDialog* window) {
+  auto* document = dynamic_cast<l_QORDlgDocument*>(window);
+  return document && document->IsMDI() ? document->GetMDIClient() : nullptr;
+}
+
+// The child's own widget takes the press, as the window of a dialog box of
+// its own would: Motif sees there the gesture that posts the child's menu,
+// and the child gathers its menus from it.
+void pressOnMDIChild(l_QORDlgDialog* child, const XButtonEvent& press) {
+  Widget w = child ? child->GetBaseWidget(1) : nullptr;
+  if (!w || !XtWindow(w)) return;
+  XEvent copy;
+  copy.xbutton = press;
+  copy.xbutton.window = XtWindow(w);
+  copy.xbutton.subwindow = None;
+  Window below = None;
+  XTranslateCoordinates(press.display, press.root, copy.xbutton.window, press.x_root, press.y_root, &copy.xbutton.x,
+                        &copy.xbutton.y, &below);
+  XtDispatchEventToWidget(w, &copy);
+}
+
 // An empty gesture on an MDI document goes to its active child.
 void passToActiveMDIChild(l_QORDialog* window, XButtonEvent* event) {
-  auto* document = dynamic_cast<l_QORDlgDocument*>(window);
-  l_QORDlgClientMDI* client = document && document->IsMDI() ? document->GetMDIClient() : nullptr;
-  if (l_QORDlgDialog* active = client ? client->MDIGetActive() : nullptr) active->threeButton(event);
+  l_QORDlgClientMDI* client = mdiClientOf(window);
+  if (l_QORDlgDialog* active = client ? client->MDIGetActive() : nullptr) pressOnMDIChild(active, *event);
+}
+
+// The document takes every press in it (its grab is the outermost one); one
+// over a child frame is that child's gesture, the child brought to the front
+// first, as a click would.
+bool passToMDIFrameUnderPointer(l_QORDialog* window, XButtonEvent* event) {
+  l_QORDlgClientMDI* client = mdiClientOf(window);
+  l_QORDlgClientMDI::Child* c = client ? client->FrameAt(*event) : nullptr;
+  if (!c) return false;
+  client->MDIActivate(c->dialog);
+  pressOnMDIChild(c->dialog, *event);
+  return true;
 }
 
 // Objects a contextual menu may belong to, as the user sees them: not the
@@ -95,8 +127,10 @@ void passToWidgetUnderPointer(const XButtonEvent& press) {
 
 void l_QORDialog::threeButtonEH(Widget, XtPointer client, XEvent* event, Boolean*) {
   if (event->type != ButtonPress || event->xbutton.button != Button3) return;
+  auto* self = static_cast<l_QORDialog*>(client);
+  if (passToMDIFrameUnderPointer(self, &event->xbutton)) return;
   passToWidgetUnderPointer(event->xbutton);
-  static_cast<l_QORDialog*>(client)->threeButton(&event->xbutton);
+  self->threeButton(&event->xbutton);
 }
 
 void l_QORDialog::InstallThreeButtonHandler(Widget w) {

@@ -89,6 +89,8 @@ class l_QORDlgClientMDI {
   int IsMaximized() const { return maximized; }
   int GetTitleHeight() const { return titleHeight; }
   int getSector(Child* child, int rootX, int rootY) const;
+  // The frame on top under a press made in the client's own window, or null.
+  Child* FrameAt(const XButtonEvent& press) const;
   void sendMessage(Child* child, int code);
   void setActiveMDI(Child* child);
   Widget GetWindowMenu() const { return windowMenu; }
@@ -119,6 +121,8 @@ class l_QORDlgClientMDI {
   void startTracking(Child* c, int sector, int rootX, int rootY, Widget grabWidget);
   void track(int rootX, int rootY);
   void endTracking(int rootX, int rootY);
+  void stopTracking();
+  void trackKey(XKeyEvent* key);
   void drawBand();
   void trackedRect(int rootX, int rootY, int& x, int& y, int& w, int& h) const;
   Cursor sectorCursor(int sector);

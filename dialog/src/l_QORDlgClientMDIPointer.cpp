@@ -3,6 +3,7 @@
 #include <X11/IntrinsicP.h>
 #include <X11/CoreP.h>
 #include <X11/cursorfont.h>
+#include <X11/keysym.h>
 
 #include <algorithm>
 
@@ -46,6 +47,21 @@ int l_QORDlgClientMDI::getSector(Child* c, int rootX, int rootY) const {
   return y < fy + kBorder + titleHeight ? TitleBar : Inside;
 }
 
+l_QORDlgClientMDI::Child* l_QORDlgClientMDI::FrameAt(const XButtonEvent& press) const {
+  if (!client || !XtWindow(client)) return nullptr;
+  // A window of another shell (a floating tool bar) may lie over the client.
+  Widget pressed = XtWindowToWidget(press.display, press.window);
+  while (pressed && !XtIsShell(pressed)) pressed = XtParent(pressed);
+  Widget shell = client;
+  while (shell && !XtIsShell(shell)) shell = XtParent(shell);
+  if (pressed != shell) return nullptr;
+  int x = 0, y = 0;
+  Window top = None;
+  XTranslateCoordinates(display, press.root, XtWindow(client), press.x_root, press.y_root, &x, &y, &top);
+  Widget w = top != None ? XtWindowToWidget(display, top) : nullptr;
+  return w ? FindFrame(w) : nullptr;
+}
+
 Cursor l_QORDlgClientMDI::sectorCursor(int sector) {
   if (sector < 1 || sector >= 12 || !kSectorShape[sector]) return None;
   if (!cursors[sector]) cursors[sector] = XCreateFontCursor(XtDisplay(client), kSectorShape[sector]);
@@ -57,7 +73,7 @@ void l_QORDlgClientMDI::installPointer(Child* c) {
   XtAddEventHandler(c->frame, PointerMotionMask, False, frameMotionEH, this);
   for (Widget w : {c->titleBar, c->title}) XtAddEventHandler(w, ButtonPressMask, False, titlePressEH, this);
   for (Widget w : {c->frame, c->titleBar, c->title})
-    XtAddEventHandler(w, ButtonMotionMask | ButtonReleaseMask, False, trackEH, this);
+    XtAddEventHandler(w, ButtonMotionMask | ButtonReleaseMask | KeyPressMask, False, trackEH, this);
 }
 
 // A press that reaches the frame: its own border, or (passed on by the
@@ -104,6 +120,8 @@ void l_QORDlgClientMDI::startTracking(Child* c, int sector, int rootX, int rootY
   XGrabPointer(XtDisplay(grabWidget), XtWindow(grabWidget), False,
                ButtonMotionMask | ButtonReleaseMask | PointerMotionMask, GrabModeAsync, GrabModeAsync, None,
                sectorCursor(sector), CurrentTime);
+  // Through Xt, so that the keys come to the grab widget, not to the focus.
+  XtGrabKeyboard(grabWidget, False, GrabModeAsync, GrabModeAsync, CurrentTime);
 }
 
 void l_QORDlgClientMDI::trackEH(Widget, XtPointer self, XEvent* event, Boolean*) {
@@ -111,6 +129,25 @@ void l_QORDlgClientMDI::trackEH(Widget, XtPointer self, XEvent* event, Boolean*)
   if (!m->tracking.grab) return;
   if (event->type == MotionNotify) m->track(event->xmotion.x_root, event->xmotion.y_root);
   else if (event->type == ButtonRelease) m->endTracking(event->xbutton.x_root, event->xbutton.y_root);
+  else if (event->type == KeyPress) m->trackKey(&event->xkey);
+}
+
+// The keyboard meanwhile: the arrows step the pointer, and so the outline;
+// Return places the frame there, Escape leaves it where it was.
+void l_QORDlgClientMDI::trackKey(XKeyEvent* key) {
+  const int step = 10;
+  int dx = 0, dy = 0;
+  switch (XLookupKeysym(key, 0)) {
+    case XK_Left: dx = -step; break;
+    case XK_Right: dx = step; break;
+    case XK_Up: dy = -step; break;
+    case XK_Down: dy = step; break;
+    case XK_Return:
+    case XK_KP_Enter: return endTracking(tracking.lastX, tracking.lastY);
+    case XK_Escape: return stopTracking();
+    default: return;
+  }
+  XWarpPointer(key->display, None, None, 0, 0, 0, 0, dx, dy);
 }
 
 // The frame's rectangle if the pointer were released at (rootX, rootY).
@@ -163,18 +200,22 @@ void l_QORDlgClientMDI::track(int rootX, int rootY) {
   tracking.drawn = 1;
 }
 
-void l_QORDlgClientMDI::endTracking(int rootX, int rootY) {
+// Wipes the outline and lets the pointer and the keyboard go.
+void l_QORDlgClientMDI::stopTracking() {
   if (tracking.drawn) drawBand();
   XUngrabPointer(XtDisplay(tracking.grab), CurrentTime);
-  Child* c = tracking.child;
+  XtUngrabKeyboard(tracking.grab, CurrentTime);
   tracking.grab = nullptr;
-  if (!c || (rootX == tracking.startX && rootY == tracking.startY)) {
-    tracking.child = nullptr;
-    return;
-  }
-  int x = 0, y = 0, w = 0, h = 0;
-  trackedRect(rootX, rootY, x, y, w, h);
   tracking.child = nullptr;
+}
+
+void l_QORDlgClientMDI::endTracking(int rootX, int rootY) {
+  Child* c = tracking.child;
+  const bool still = rootX == tracking.startX && rootY == tracking.startY;
+  int x = 0, y = 0, w = 0, h = 0;
+  if (c) trackedRect(rootX, rootY, x, y, w, h);
+  stopTracking();
+  if (!c || still) return;
   const bool moved = x != c->x || y != c->y;
   placeChild(c, x, y, w, h);
   if (!c->iconified) c->savedX = x, c->savedY = y, c->savedWidth = w, c->savedHeight = h;

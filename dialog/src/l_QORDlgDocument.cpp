@@ -146,6 +146,9 @@ void l_QORDlgDocument::manage() {
   if (mdiClient) {
     mdiClient->Build();
     mdiClient->FollowWorkArea();
+    // The frames' pop-ups grab the third button on the client: without a
+    // grab of our own over it, no child would see the gesture.
+    EnableThreeButton();
   }
 }
 
@@ -154,6 +157,16 @@ void l_QORDlgDocument::unmanage() {
   XtUnmanageChild(mainWindow);
   XtPopdown(shell);
   if (l_QORInteractiveApplication* app = GetApplication()) app->UpdateCursor();
+}
+
+// A top-level shell does not go with its main window as a dialog shell goes
+// with its box: left behind, its handlers would call a deleted letter.
+void l_QORDlgDocument::UnBuild() {
+  Widget going = built ? shell : nullptr;
+  l_QORDlgWindow::UnBuild();
+  if (!going) return;
+  shell = mainWindow = nullptr;
+  XtDestroyWidget(going);
 }
 
 // ---- the deferred update ----

@@ -39,6 +39,7 @@ class l_QORDlgDocument : public l_QORDlgWindow {
   Widget GetBaseWidget(int which) override;
   void manage() override;
   void unmanage() override;
+  void UnBuild() override;
   void SetWindowMinSize() override;
   void FirstSize() override;
   void UserResize(int height, int width) override;
