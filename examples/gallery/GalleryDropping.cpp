@@ -2,6 +2,7 @@
 
 #include <Xm/Xm.h>
 
+#include <cstdio>
 #include <string>
 
 #include "GalleryDialog.h"
@@ -12,6 +13,9 @@ void GalleryDialog::showDroppedFiles() {
     auto* drop = static_cast<QORDlgDroppedFileNotification*>(n);
     QORUnicodeString text, name[] = {QORUnicodeString(drop->GetFileName().c_str())};
     if (GetResourceValueFromKey("Dropped", text, name)) SetStatusBarText(text);
+    // The name in the log too: a replayed session must bring the same one.
+    std::printf("dropped %s\n", drop->GetFileName().c_str());
+    std::fflush(stdout);
   });
 }
 
