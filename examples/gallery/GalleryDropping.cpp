@@ -2,6 +2,7 @@
 
 #include <Xm/Xm.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -19,15 +20,35 @@ void GalleryDialog::showDroppedFiles() {
   });
 }
 
-bool GalleryDropTarget(GalleryDialog* dialog, int* x, int* y) {
-  // The MDI client in MDI style; the document's own window otherwise.
-  Widget area = dialog->GetStandardButton("*ClientMDI");
-  if (!area) area = dialog->GetStandardButton(("*" + std::string(dialog->GetName().c_str()) + "Mw").c_str());
-  if (!area || !XtWindow(area)) return false;
-  Dimension width = 0, height = 0;
-  XtVaGetValues(area, XmNwidth, &width, XmNheight, &height, nullptr);
+namespace {
+
+// The MDI client's rectangle on the root, when the document has one on the screen.
+bool clientRectangle(GalleryDialog* dialog, int* x, int* y, int* width, int* height) {
+  Widget client = dialog->GetStandardButton("*ClientMDI");
+  if (!client || !XtWindow(client)) return false;
+  Dimension w = 0, h = 0;
+  XtVaGetValues(client, XmNwidth, &w, XmNheight, &h, nullptr);
   Window child;
-  Display* d = XtDisplay(area);
-  return width > 120 && height > 120 &&
-         XTranslateCoordinates(d, XtWindow(area), DefaultRootWindow(d), width - 100, height - 80, x, y, &child);
+  Display* d = XtDisplay(client);
+  *width = w;
+  *height = h;
+  return XTranslateCoordinates(d, XtWindow(client), DefaultRootWindow(d), 0, 0, x, y, &child);
+}
+
+}  // namespace
+
+bool GalleryDropTarget(GalleryDialog* dialog, int* x, int* y) {
+  int width = 0, height = 0;
+  if (!clientRectangle(dialog, x, y, &width, &height)) {
+    // Without MDI the document is a strip of bars: its own rectangle.
+    DRECT r{};
+    dialog->GetRectDimensions(&r);
+    dialog->GetAbsolutePosition(*x, *y);
+    width = r.dx;
+    height = r.dy;
+  }
+  if (width < 8 || height < 8) return false;
+  *x += width - std::min(100, width / 4);
+  *y += height - std::min(80, height / 2);
+  return true;
 }

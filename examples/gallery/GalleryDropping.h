@@ -5,7 +5,8 @@
 
 class GalleryDialog;
 
-// Where the tour drops, in root coordinates: a point of the document's work
-// area near its bottom right corner, which no child frame covers while the
-// boxes stay at their places. False when the document is not on the screen.
+// Where the tour drops, in root coordinates: a point near the bottom right
+// corner of the document's MDI client, which no child frame covers while the
+// boxes stay at their places (of the document itself without MDI). False
+// when the document is not on the screen.
 bool GalleryDropTarget(GalleryDialog* dialog, int* x, int* y);
