@@ -5,8 +5,9 @@
 //   tolven-gallery-drop X Y NAME
 // It prints "DRAGGING" once its drag has begun and "FINISHED success" or
 // "FINISHED failure" when the drop is over. Exit status: 0 when the receiver
-// took the name, 1 when the drop failed or no drag began, 2 on wrong
-// arguments, 3 when the drop did not end within 15 seconds.
+// took the name, 1 when the drop failed or no drag began (three presses on
+// the label, "NO DRAG"), 2 on wrong arguments, 3 when the drop did not end
+// within 15 seconds ("TIMEOUT").
 //
 // The drag runs from this process on purpose: a Motif initiator may grab the
 // server for the whole drag, and only the grabbing client's own input then
@@ -33,7 +34,7 @@ struct Drag {
   Widget area;
   std::string value;  // the name and its NUL: one NUL-separated name
   int fromX = 0, fromY = 0, toX = 0, toY = 0;
-  int step = 0;
+  int step = 0, presses = 0;
   bool pressed = false, began = false;
   int status = 1;
 } drag;
@@ -122,11 +123,17 @@ void pressedEH(Widget w, XtPointer, XEvent* event, Boolean*) {
   XtAppAddTimeOut(drag.context, kStepMs, stepTO, nullptr);
 }
 
-// A press the label never saw (the window manager was still placing it).
+// A press the label never saw (the window manager was still placing it):
+// let go and try again from where the label is now, three times at most.
+void readyTO(XtPointer, XtIntervalId*);
 void pressLostTO(XtPointer, XtIntervalId*) {
   if (drag.began) return;
-  say("NO DRAG");
   if (drag.pressed) button(false);
+  if (++drag.presses < 3) {
+    XtAppAddTimeOut(drag.context, 300, readyTO, nullptr);
+    return;
+  }
+  say("NO DRAG");
   finish(1);
 }
 
