@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kSteps = 16;          // moves from the label to the target
+constexpr int kSteps = 16;  // moves from the label to the target
 constexpr unsigned long kStepMs = 40;
 constexpr unsigned long kDeadlineMs = 15000;
 constexpr const char* kTargets[] = {"FILE_NAME", "STRING"};
@@ -145,8 +145,7 @@ void pressTO(XtPointer, XtIntervalId*) {
 // The label's centre once it is on the screen: the pointer goes there first.
 void readyTO(XtPointer, XtIntervalId*) {
   XWindowAttributes a;
-  if (!XtWindow(drag.area) || !XGetWindowAttributes(display(), XtWindow(drag.area), &a) ||
-      a.map_state != IsViewable) {
+  if (!XtWindow(drag.area) || !XGetWindowAttributes(display(), XtWindow(drag.area), &a) || a.map_state != IsViewable) {
     XtAppAddTimeOut(drag.context, 50, readyTO, nullptr);
     return;
   }
