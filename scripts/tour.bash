@@ -6,6 +6,10 @@
 #   tour: drag X1 Y1 X2 Y2   by a drag with button 1, in steps as a hand moves
 #   tour: key KEYS           by pressing KEYS (xdotool's names, e.g. ctrl+p)
 #   tour: resize W H         by resizing the gallery's window
+#   tour: dropfile X Y NAME  by tolven-gallery-drop (beside GALLERY, or
+#                            $TOLVEN_GALLERY_DROP): another X client that
+#                            drags the file NAME to X, Y; its lines go to LOG
+#                            as "drop: ...", a failure too
 # followed by "done" on the gallery's standard input.
 #
 #   tolven_run_tour DIR LOG GALLERY [ARGS...]
@@ -15,6 +19,7 @@ tolven_run_tour() {
   shift 2
   local step_timeout=${TOLVEN_DEMO_STEP_TIMEOUT:-120}
   local to_gallery from_gallery gallery_pid line rc hung=0 status=0
+  local dropper=${TOLVEN_GALLERY_DROP:-$(dirname "$1")/tolven-gallery-drop}
   mkfifo "$dir/.to-gallery" "$dir/.from-gallery"
   "$@" --tour <"$dir/.to-gallery" >"$dir/.from-gallery" 2>"$dir/gallery.stderr" &
   gallery_pid=$!
@@ -48,14 +53,12 @@ tolven_run_tour() {
         sleep 0.3 mouseup 1
     elif [[ $line =~ ^tour:\ key\ ([A-Za-z0-9_+]+)$ ]]; then
       xdotool key "${BASH_REMATCH[1]}"
-    elif [[ $line =~ ^tour:\ drag\ ([0-9]+)\ ([0-9]+)\ ([0-9]+)\ ([0-9]+)$ ]]; then
-      local x1=${BASH_REMATCH[1]} y1=${BASH_REMATCH[2]} x2=${BASH_REMATCH[3]} y2=${BASH_REMATCH[4]}
-      xdotool mousemove "$x1" "$y1" mousedown 1 sleep 0.1 \
-        mousemove $(((x1 + x2) / 2)) $(((y1 + y2) / 2)) sleep 0.1 mousemove "$x2" "$y2" sleep 0.1 mouseup 1
     elif [[ $line =~ ^tour:\ resize\ ([0-9]+)\ ([0-9]+)$ ]]; then
       local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} id
       id=$(xdotool search --name '^Tolven gallery$' | head -n 1)
       [[ -n $id ]] && xdotool windowsize "$id" "$w" "$h"
+    elif [[ $line =~ ^tour:\ dropfile\ ([0-9]+)\ ([0-9]+)\ (.+)$ ]]; then
+      tolven_drop_file "$log" "$dropper" "${BASH_REMATCH[@]:1}"
     else
       echo "tour: unknown request: $line" >&2
     fi
@@ -69,4 +72,16 @@ tolven_run_tour() {
   wait "$gallery_pid" || status=$?
   ((hung)) && return 1
   return "$status"
+}
+
+# tolven_drop_file LOG DROPPER X Y NAME: the drop from the second client. It
+# gives up by itself after 15 s; `timeout` is the guard behind that.
+tolven_drop_file() {
+  local log=$1 dropper=$2 out rc=0 started
+  shift 2
+  started=$(date +%s%N)
+  out=$(timeout 30 "$dropper" "$@" 2>&1) || rc=$?
+  [[ -n $out ]] && printf 'drop: %s\n' "${out//$'\n'/$'\n'drop: }" >>"$log"
+  printf 'drop: status %d after %d ms\n' "$rc" $((($(date +%s%N) - started) / 1000000)) >>"$log"
+  ((rc == 0)) || echo "tour: dropping $3 at $1 $2 failed (status $rc): ${out//$'\n'/ }" >&2
 }

@@ -65,6 +65,7 @@ GalleryDialog::GalleryDialog(QORInteractiveApplication* app, const QORString& na
   arrangeFamilies();
   buildMenus();
   buildBars();
+  showDroppedFiles();
 }
 
 const char* GalleryDialog::GetResourceFilename(int level) const { return level == 0 ? "Gallery" : nullptr; }

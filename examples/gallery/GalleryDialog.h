@@ -48,6 +48,7 @@ class GalleryDialog : public QORDlgDocument {
   void buildPagesFrame();  // GalleryPages.cpp
   void arrangeFamilies();  // GalleryFamilies.cpp
   void buildBars();  // GalleryBars.cpp
+  void showDroppedFiles();  // GalleryDropping.cpp
   static QORDialog* findBelow(QORDialog* from, const char* path);
   static QORDialog* findFrom(QORDialog* from, const char* path);
   void buildSteppersFrame();  // GallerySteppers.cpp

@@ -9,11 +9,13 @@
 #include <sstream>
 
 #include "GalleryDialog.h"
+#include "GalleryDropping.h"
 #include "GalleryPages.h"
 #include "QORDlgMultiList.h"
 
 GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppContext()) {
   // Each step: "screenshot NAME", "click PATH", "key KEYS", "resize W H",
+  // "dropfile NAME" (another program drags the file NAME onto the document),
   // "family NAME" (View, then the item that shows the family's box NAME),
   // "tab N" (the N-th page title of the Pages frame), "sash D" (drag its
   // splitter's sash by D pixels). The tour ends with File, Quit and Yes,
@@ -52,11 +54,14 @@ GalleryTour::GalleryTour(GalleryDialog* d) : dialog(d), context(d->GetXtAppConte
            "family Containers", "tab 1", "tab 2", "tab 3", "sash 60", "screenshot gallery-pages", "tab 0",
            "family Layouts", "screenshot gallery-layout"};
   auto add = [this](std::initializer_list<const char*> more) { steps.insert(steps.end(), more.begin(), more.end()); };
+  // Another application drags a file name onto the document; the status bar shows it.
+  add({"dropfile /tmp/Tolven gallery/dropped notes.txt", "screenshot gallery-dropped"});
   if (dialog->IsMDI()) {
-    // The document's own arrangements of its child frames, and its resizing
-    // (the demo's tour; the record and replay test runs --sdi).
+    // The document's own arrangements of its child frames, a frame moved by
+    // its title bar, and the document's resizing.
     add({"menu ViewBt", "menu Tile", "screenshot gallery-tiled", "menu ViewBt", "menu Cascade",
-         "screenshot gallery-cascaded", "family Layouts", "title Layouts -60 -40", "screenshot gallery-moved", "resize 900 700", "screenshot gallery-wide"});
+         "screenshot gallery-cascaded", "family Layouts", "title Layouts -60 -40", "screenshot gallery-moved",
+         "resize 900 700", "screenshot gallery-wide"});
   } else {
     // A top-level box's own buttons: Cancel closes it, the View menu shows it again.
     add({"family Basics", "click button:*Basics.Apply", "click button:*Basics.Cancel", "screenshot gallery-closed"});
@@ -254,6 +259,16 @@ void GalleryTour::next() {
       return;
     }
     std::printf("tour: drag %d %d %d %d\n", x, y, x + dx, y + dy);
+  } else if (verb == "dropfile") {
+    // "dropfile NAME": the driver runs a second X client that drags NAME
+    // onto the document's work area.
+    int x = 0, y = 0;
+    if (!GalleryDropTarget(dialog, &x, &y)) {
+      std::fprintf(stderr, "gallery tour: no work area to drop %s on\n", arg.c_str());
+      next();
+      return;
+    }
+    std::printf("tour: dropfile %d %d %s\n", x, y, arg.c_str());
   } else if (verb == "resize") {
     std::printf("tour: resize %s\n", arg.c_str());
   } else {

@@ -6,6 +6,8 @@
 //   tour: drag X Y TX TY       press button 1 at X, Y, move to TX, TY, release
 //   tour: key KEYS             press keys (xdotool's names, e.g. ctrl+p)
 //   tour: resize W H           resize the gallery's window
+//   tour: dropfile X Y NAME    run tolven-gallery-drop: another X client
+//                              that drags the file NAME to root X, Y
 #pragma once
 #include <X11/Intrinsic.h>
 
