@@ -56,10 +56,22 @@ namespace {
 
 using Names = std::set<std::string>;
 
+// The family of a class: its code and class name.
+struct Family {
+  unsigned long code;
+  const char* name;
+};
+const Family kWindow{QORDlgCodeWindow, "QORDlgWindow"}, kBox{QORDlgCodeBox, "QORDlgBox"},
+    kBlackBox{QORDlgCodeBlackBox, "QORDlgBlackBox"}, kControl{QORDlgCodeControl, "QORDlgControl"},
+    kMenu{QORDlgCodeMenu, "QORDlgMenu"}, kMenuItem{QORDlgCodeMenuItem, "QORDlgMenuItem"},
+    kBar{QORDlgCodeBar, "QORDlgBar"};
+
+// IsAKindOf answers yes for the dialog's, the family's and the class's own
+// codes and names, and for no other.
 struct ClassRow {
-  const char* name;                    // of the envelope and of the letter
-  std::set<unsigned long> codes;       // IsAKindOf(code) is true for these only
-  std::vector<const char*> nameChain;  // the class and its ancestors, for IsAKindOf(className)
+  const char* name;  // of the envelope and of the letter
+  unsigned long code;
+  Family family;
   QORDialog* (*make)(QORDialog* father);
   Names records;                       // the notifications it records
   // The widget that shows once the window is shown; null: the object's own.
@@ -117,67 +129,48 @@ QORDialog* makeDocument(QORDialog*) {
 }
 
 const ClassRow kRows[] = {
-    {"QORDlgDocument", {QORDlgCodeDialog, QORDlgCodeWindow, QORDlgCodeDocument},
-     {"QORDlgDocument", "QORDlgWindow", "QORDialog"}, makeDocument,
+    {"QORDlgDocument", QORDlgCodeDocument, kWindow, makeDocument,
      {"QORDlgDroppedFileNotification", "QORDlgResizeNotification", "QORDlgWindCloseNotification"}},
-    {"QORDlgDialog", {QORDlgCodeDialog, QORDlgCodeWindow, QORDlgCodeDialogBox},
-     {"QORDlgDialog", "QORDlgWindow", "QORDialog"}, make<QORDlgDialog>,
+    {"QORDlgDialog", QORDlgCodeDialogBox, kWindow, make<QORDlgDialog>,
      {"QORDlgDiaOKNotification", "QORDlgDiaCANCELNotification", "QORDlgDiaAPPLYNotification",
       "QORDlgDiaHELPNotification", "QORDlgResizeNotification", "QORDlgWindCloseNotification"}},
-    {"QORDlgFrame", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeFrame}, {"QORDlgFrame", "QORDlgBox", "QORDialog"},
-     make<QORDlgFrame>, drags({})},
-    {"QORDlgContainer", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeContainer},
-     {"QORDlgContainer", "QORDlgBox", "QORDialog"}, make<QORDlgContainer>, drags({})},
-    {"QORDlgMotif", {QORDlgCodeDialog, QORDlgCodeBlackBox, QORDlgCodeMotif},
-     {"QORDlgMotif", "QORDlgBlackBox", "QORDialog"}, make<QORDlgMotif>, drags({})},
-    {"QORDlgPushButton", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodePushButton},
-     {"QORDlgPushButton", "QORDlgControl", "QORDialog"}, make<QORDlgPushButton>,
+    {"QORDlgFrame", QORDlgCodeFrame, kBox, make<QORDlgFrame>, drags({})},
+    {"QORDlgContainer", QORDlgCodeContainer, kBox, make<QORDlgContainer>, drags({})},
+    {"QORDlgMotif", QORDlgCodeMotif, kBlackBox, make<QORDlgMotif>, drags({})},
+    {"QORDlgPushButton", QORDlgCodePushButton, kControl, make<QORDlgPushButton>,
      button({"QORDlgPushBActivateNotification", "QORDlgPushBRepetitiveNotification"})},
-    {"QORDlgCheckButton", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeCheckButton},
-     {"QORDlgCheckButton", "QORDlgControl", "QORDialog"}, make<QORDlgCheckButton>,
+    {"QORDlgCheckButton", QORDlgCodeCheckButton, kControl, make<QORDlgCheckButton>,
      button({"QORDlgChkBModifyNotification", "QORDlgChkBDoubleClickNotification"})},
-    {"QORDlgRadioButton", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeRadioButton},
-     {"QORDlgRadioButton", "QORDlgControl", "QORDialog"}, make<QORDlgRadioButton>,
+    {"QORDlgRadioButton", QORDlgCodeRadioButton, kControl, make<QORDlgRadioButton>,
      button({"QORDlgRadBModifyNotification"})},
-    {"QORDlgLabel", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeLabel}, {"QORDlgLabel", "QORDlgControl", "QORDialog"},
-     make<QORDlgLabel>, drags({})},
-    {"QORDlgSeparator", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSeparator},
-     {"QORDlgSeparator", "QORDlgControl", "QORDialog"}, make<QORDlgSeparator, QORDlgSeparatorHorizontal>, drags({})},
-    {"QORDlgIconBox", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeIconBox}, {"QORDlgIconBox", "QORDlgBox", "QORDialog"},
-     make<QORDlgIconBox>,
+    {"QORDlgLabel", QORDlgCodeLabel, kControl, make<QORDlgLabel>, drags({})},
+    {"QORDlgSeparator", QORDlgCodeSeparator, kControl, make<QORDlgSeparator, QORDlgSeparatorHorizontal>, drags({})},
+    {"QORDlgIconBox", QORDlgCodeIconBox, kBox, make<QORDlgIconBox>,
      button({"QORDlgIconBoxSelectNotification", "QORDlgIconBoxModifyNotification"})},
-    {"QORDlgNotify", {QORDlgCodeDialog, QORDlgCodeWindow, QORDlgCodeNotify}, {"QORDlgNotify", "QORDlgWindow", "QORDialog"},
-     make<QORDlgNotify, QORDlgNotifyYesNoCancel>,
+    {"QORDlgNotify", QORDlgCodeNotify, kWindow, make<QORDlgNotify, QORDlgNotifyYesNoCancel>,
      {"QORDlgNfyAbortNotification", "QORDlgNfyRetryNotification", "QORDlgNfyIgnoreNotification",
       "QORDlgNfyOKNotification", "QORDlgNfyCancelNotification", "QORDlgNfyYesNotification", "QORDlgNfyNoNotification",
       "QORDlgDiaOKNotification", "QORDlgDiaCANCELNotification", "QORDlgDiaHELPNotification",
       "QORDlgWindCloseNotification"}},
-    {"QORDlgFile", {QORDlgCodeDialog, QORDlgCodeWindow, QORDlgCodeFile}, {"QORDlgFile", "QORDlgWindow", "QORDialog"},
-     makeFileBox,
+    {"QORDlgFile", QORDlgCodeFile, kWindow, makeFileBox,
      {"QORDlgDiaOKNotification", "QORDlgDiaCANCELNotification", "QORDlgDiaAPPLYNotification",
       "QORDlgDiaHELPNotification", "QORDlgWindCloseNotification"}},
-    {"QORDlgTabContainer", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeTabContainer},
-     {"QORDlgTabContainer", "QORDlgBox", "QORDialog"}, make<QORDlgTabContainer>,
+    {"QORDlgTabContainer", QORDlgCodeTabContainer, kBox, make<QORDlgTabContainer>,
      drags({"QORDlgTabSelectNotification"})},
-    {"QORDlgTabPage", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeTabPage}, {"QORDlgTabPage", "QORDlgBox", "QORDialog"},
+    {"QORDlgTabPage", QORDlgCodeTabPage, kBox,
      [](QORDialog* father) -> QORDialog* { return new QORDlgTabPage(new QORDlgTabContainer(father, "Tabs"), "Obj"); },
      drags({})},
-    {"QORDlgSplitter", {QORDlgCodeDialog, QORDlgCodeBox, QORDlgCodeSplitter}, {"QORDlgSplitter", "QORDlgBox", "QORDialog"},
-     make<QORDlgSplitter>, drags({})},
-    {"QORDlgSpinner", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSpinner},
-     {"QORDlgSpinner", "QORDlgControl", "QORDialog"}, make<QORDlgSpinner, QORDlgSpinReal>,
+    {"QORDlgSplitter", QORDlgCodeSplitter, kBox, make<QORDlgSplitter>, drags({})},
+    {"QORDlgSpinner", QORDlgCodeSpinner, kControl, make<QORDlgSpinner, QORDlgSpinReal>,
      drags({"QORDlgSpinnerModifyNotification", "QORDlgSpinnerBtnUpNotification", "QORDlgSpinnerBtnDownNotification"})},
-    {"QORDlgSlider", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSlider}, {"QORDlgSlider", "QORDlgControl", "QORDialog"},
-     make<QORDlgSlider, QORDlgSliderVertical>, drags({"QORDlgSliderModifyNotification", "QORDlgSliderDragNotification"})},
-    {"QORDlgScrollBar", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeScrollBar},
-     {"QORDlgScrollBar", "QORDlgControl", "QORDialog"}, make<QORDlgScrollBar>,
+    {"QORDlgSlider", QORDlgCodeSlider, kControl, make<QORDlgSlider, QORDlgSliderVertical>,
+     drags({"QORDlgSliderModifyNotification", "QORDlgSliderDragNotification"})},
+    {"QORDlgScrollBar", QORDlgCodeScrollBar, kControl, make<QORDlgScrollBar>,
      drags({"QORDlgScrollBarModifyNotification", "QORDlgScrollBarDragNotification"})},
-    {"QORDlgProgress", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeProgress},
-     {"QORDlgProgress", "QORDlgControl", "QORDialog"}, make<QORDlgProgress>, drags({})},
+    {"QORDlgProgress", QORDlgCodeProgress, kControl, make<QORDlgProgress>, drags({})},
     // Editor and combo
-    {"QORDlgEditor", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeEditor}, {"QORDlgEditor", "QORDlgControl", "QORDialog"},
-     make<QORDlgEditor>, drags({"QORDlgEditModifyNotification"})},
-    {"QORDlgCombo", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeCombo}, {"QORDlgCombo", "QORDlgControl", "QORDialog"},
+    {"QORDlgEditor", QORDlgCodeEditor, kControl, make<QORDlgEditor>, drags({"QORDlgEditModifyNotification"})},
+    {"QORDlgCombo", QORDlgCodeCombo, kControl,
      [](QORDialog* father) -> QORDialog* {
        auto* combo = new QORDlgCombo(father, "Obj");
        // A replayed selection must find its line, also after a replayed field edit.
@@ -186,38 +179,28 @@ const ClassRow kRows[] = {
        return combo;
      },
      drags({"QORDlgComboSelectNotification", "QORDlgComboModifyNotification", "QORDlgComboDropNotification"})},
-    {"QORDlgSelectorList", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeSelectorList},
-     {"QORDlgSelectorList", "QORDlgControl", "QORDialog"}, make<QORDlgSelectorList, QORDlgListMultiple>,
+    {"QORDlgSelectorList", QORDlgCodeSelectorList, kControl, make<QORDlgSelectorList, QORDlgListMultiple>,
      button({"QORDlgListSelectNotification", "QORDlgListActivateNotification"})},
-    {"QORDlgMultiList", {QORDlgCodeDialog, QORDlgCodeControl, QORDlgCodeMultiList},
-     {"QORDlgMultiList", "QORDlgControl", "QORDialog"}, make<QORDlgMultiList, QORDlgListWindowed>,
+    {"QORDlgMultiList", QORDlgCodeMultiList, kControl, make<QORDlgMultiList, QORDlgListWindowed>,
      drags({"QORDlgListSelectNotification", "QORDlgListActivateNotification"})},
     // Menus and their items.
-    {"QORDlgBarMenu", {QORDlgCodeDialog, QORDlgCodeMenu, QORDlgCodeBarMenu}, {"QORDlgBarMenu", "QORDlgMenu", "QORDialog"},
-     make<QORDlgBarMenu>, drags({})},
-    {"QORDlgSubMenu", {QORDlgCodeDialog, QORDlgCodeMenu, QORDlgCodeSubMenu}, {"QORDlgSubMenu", "QORDlgMenu", "QORDialog"},
+    {"QORDlgBarMenu", QORDlgCodeBarMenu, kMenu, make<QORDlgBarMenu>, drags({})},
+    {"QORDlgSubMenu", QORDlgCodeSubMenu, kMenu,
      [](QORDialog* w) -> QORDialog* { return new QORDlgSubMenu(new QORDlgBarMenu(w, "Bar"), "Obj"); }, drags({}),
      cascadeOf},
-    {"QORDlgContextualMenu", {QORDlgCodeDialog, QORDlgCodeMenu, QORDlgCodeContextualMenu},
-     {"QORDlgContextualMenu", "QORDlgMenu", "QORDialog"},
+    {"QORDlgContextualMenu", QORDlgCodeContextualMenu, kMenu,
      [](QORDialog* w) -> QORDialog* { return new QORDlgContextualMenu(new QORDlgFrame(w, "Holder", 0), "Obj"); },
      drags({"QORDlgVisibilityNotification"}), fatherWidget},
-    {"QORDlgPushItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodePushItem},
-     {"QORDlgPushItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgPushItem>,
+    {"QORDlgPushItem", QORDlgCodePushItem, kMenuItem, inMenu<QORDlgPushItem>,
      drags({"QORDlgMenuIActivateNotification"}), fatherCascade},
-    {"QORDlgCheckItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodeCheckItem},
-     {"QORDlgCheckItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgCheckItem>,
+    {"QORDlgCheckItem", QORDlgCodeCheckItem, kMenuItem, inMenu<QORDlgCheckItem>,
      drags({"QORDlgChkIModifyNotification"}), fatherCascade},
-    {"QORDlgRadioItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodeRadioItem},
-     {"QORDlgRadioItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgRadioItem>,
+    {"QORDlgRadioItem", QORDlgCodeRadioItem, kMenuItem, inMenu<QORDlgRadioItem>,
      drags({"QORDlgRadIModifyNotification"}), fatherCascade},
-    {"QORDlgSeparatorItem", {QORDlgCodeDialog, QORDlgCodeMenuItem, QORDlgCodeSeparatorItem},
-     {"QORDlgSeparatorItem", "QORDlgMenuItem", "QORDialog"}, inMenu<QORDlgSeparatorItem>, drags({}), fatherCascade},
+    {"QORDlgSeparatorItem", QORDlgCodeSeparatorItem, kMenuItem, inMenu<QORDlgSeparatorItem>, drags({}), fatherCascade},
     // Bars: outside a document a tool bar stays in its window's work area.
-    {"QORDlgToolBar", {QORDlgCodeDialog, QORDlgCodeBar, QORDlgCodeToolBar}, {"QORDlgToolBar", "QORDlgBar", "QORDialog"},
-     make<QORDlgToolBar>, drags({"QORDlgWindCloseNotification"})},
-    {"QORDlgStatusBar", {QORDlgCodeDialog, QORDlgCodeBar, QORDlgCodeStatusBar},
-     {"QORDlgStatusBar", "QORDlgBar", "QORDialog"}, make<QORDlgStatusBar>, drags({})},
+    {"QORDlgToolBar", QORDlgCodeToolBar, kBar, make<QORDlgToolBar>, drags({"QORDlgWindCloseNotification"})},
+    {"QORDlgStatusBar", QORDlgCodeStatusBar, kBar, make<QORDlgStatusBar>, drags({})},
 };
 
 void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }
@@ -225,13 +208,15 @@ void PrintTo(const ClassRow& row, std::ostream* os) { *os << row.name; }
 class Conformance : public AppSuite, public testing::WithParamInterface<ClassRow> {};
 
 void expectCodes(const ClassRow& row, l_QORDialog* letter) {
+  const std::set<unsigned long> codes{QORDlgCodeDialog, row.family.code, row.code};
   for (unsigned long code = 0; code <= QORDlgCodeScrollBar + 1; ++code)
-    EXPECT_EQ(letter->IsAKindOf(code) != 0, row.codes.count(code) == 1) << "code " << code;
+    EXPECT_EQ(letter->IsAKindOf(code) != 0, codes.count(code) == 1) << "code " << code;
 }
+std::vector<const char*> nameChain(const ClassRow& row) { return {row.name, row.family.name, "QORDialog"}; }
 
 // IsAKindOf(className) along the row's whole name chain, up to the host's command.
 void expectNameChain(const ClassRow& row, QORDialog* object) {
-  for (const char* name : row.nameChain) EXPECT_TRUE(object->IsAKindOf(name)) << name;
+  for (const char* name : nameChain(row)) EXPECT_TRUE(object->IsAKindOf(name)) << name;
   EXPECT_TRUE(object->IsAKindOf("QORCommand"));
   EXPECT_FALSE(object->IsAKindOf("QORApplication"));
 }
@@ -242,9 +227,10 @@ void expectNames(const ClassRow& row, QORDialog* object) {
   EXPECT_STREQ(object->GetClassName(), row.name);
   EXPECT_STREQ(object->GetLetterObject()->GetClassName(), row.name);
   expectNameChain(row, object);
-  const std::set<std::string> own(row.nameChain.begin(), row.nameChain.end());
+  const std::vector<const char*> chain = nameChain(row);
+  const std::set<std::string> own(chain.begin(), chain.end());
   for (const ClassRow& other : kRows)
-    for (const char* name : other.nameChain) EXPECT_EQ(object->IsAKindOf(name) != 0, own.count(name) == 1) << name;
+    for (const char* name : nameChain(other)) EXPECT_EQ(object->IsAKindOf(name) != 0, own.count(name) == 1) << name;
 }
 
 // Every recorded notification saved, then restored from what was saved: all

@@ -32,19 +32,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class Buttons : public AppSuite {
- protected:
-  // What the listener heard: "sender notification", and when.
-  void listen(QORDialog* sender, const char* only = nullptr) {
-    listener.AddAnalyseNotificationCB(sender, only, [this](QORCommand* from, QORNotification* n) {
-      heard.push_back(from->GetName().str() + " " + n->IsA());
-      when.push_back(Clock::now());
-    });
-  }
-  QORCommand listener{nullptr, "listener"};
-  std::vector<std::string> heard;
-  std::vector<Clock::time_point> when;
-};
+class Buttons : public AppSuite, public HeardLog {};
 
 Size widgetSize(Widget w) { return MotifGeo(w).size(); }
 Size naturalSize(QORDialog* d) {

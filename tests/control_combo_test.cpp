@@ -20,17 +20,10 @@
 
 namespace {
 
-class Combos : public AppSuite {
+class Combos : public AppSuite, public HeardLog {
  protected:
-  void listen(QORDialog* sender) {
-    listener.AddAnalyseNotificationCB(sender, nullptr, [this](QORCommand* from, QORNotification* n) {
-      heard.push_back(from->GetName().str() + " " + n->IsA());
-    });
-  }
   static l_QORDlgCombo* letter(QORDlgCombo& c) { return static_cast<l_QORDlgCombo*>(c.GetLetterObject()); }
   static Widget part(QORDlgCombo& c, int which) { return letter(c)->GetBaseWidget(which); }
-  QORCommand listener{nullptr, "listener"};
-  std::vector<std::string> heard;
 };
 
 void fill(QORDlgCombo& c, std::vector<const char*> texts) {

@@ -16,16 +16,9 @@
 
 namespace {
 
-class Editors : public AppSuite {
+class Editors : public AppSuite, public HeardLog {
  protected:
-  void listen(QORDialog* sender) {
-    listener.AddAnalyseNotificationCB(sender, nullptr, [this](QORCommand* from, QORNotification* n) {
-      heard.push_back(from->GetName().str() + " " + n->IsA());
-    });
-  }
   Widget textOf(QORDlgEditor& e) { return static_cast<l_QORDlgEditor*>(e.GetLetterObject())->GetTextWidget(); }
-  QORCommand listener{nullptr, "listener"};
-  std::vector<std::string> heard;
 };
 
 const std::string kModify = "Ed QORDlgEditModifyNotification";

@@ -19,15 +19,12 @@
 
 namespace {
 
-class MultiList : public AppSuite {
+class MultiList : public AppSuite, public HeardLog {
  protected:
   void SetUp() override {
     AppSuite::SetUp();
+    withSender = false;
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-  }
-  void listen(QORDialog* sender) {
-    listener.AddAnalyseNotificationCB(sender, nullptr,
-                                      [this](QORCommand*, QORNotification* n) { heard.push_back(n->IsA()); });
   }
   // A table of `lines` lines: "c<column> <line>".
   static void fill(QORDlgMultiList& t, int lines, int columns = 3) {
@@ -50,8 +47,6 @@ class MultiList : public AppSuite {
       EXPECT_EQ(ListItems(listOf(t, c)).size(), ListItems(listOf(t, 0)).size()) << "column " << c;
     }
   }
-  QORCommand listener{nullptr, "listener"};
-  std::vector<std::string> heard;
 };
 
 TEST_F(MultiList, ProgramSelectionSingleMultipleAndIdentical) {
@@ -278,27 +273,6 @@ TEST_F(MultiList, WindowedModeHoldsOnlyTheVisibleLines) {
   EXPECT_EQ(t.GetFirstLine(), 0);
 }
 
-TEST_F(MultiList, DraggingASeparatorResizesItsColumn) {
-  TestDialog win("SepWin");
-  QORDlgMultiList t(&win, "Sep");
-  fill(t, 5);
-  ASSERT_TRUE(win.Show());
-  Settle(200);
-  Widget form0 = XtParent(listOf(t, 0));
-  const int before = MotifGeo(form0).w;
-  Widget sep = XtNameToWidget(XtParent(form0), "sep[0]");
-  ASSERT_TRUE(sep);
-  int x = 0, y = 0;
-  Centre(sep, &x, &y);
-  MoveTo(x, y);
-  Press(true);
-  for (int dx = 5; dx <= 30; dx += 5) MoveTo(x + dx, y), PumpFor(20);
-  Press(false);
-  Settle(100);
-  EXPECT_EQ(MotifGeo(form0).w, before + 30);
-  EXPECT_EQ(t.GetColumnPixelWidth(0), before + 30);
-}
-
 // The bars of a table: the horizontal one comes and goes with the width of the shown columns.
 Widget barOf(QORDlgMultiList& t, const char* which) {
   Widget bar = nullptr;
@@ -310,12 +284,22 @@ Widget barOf(QORDlgMultiList& t, const char* which) {
 void dragSeparator(QORDlgMultiList& t, int column, int dx) {
   Widget sep = XtNameToWidget(XtParent(XtParent(t.GetLetterObject()->GetBaseWidget(1))),
                               ("sep[" + std::to_string(column) + "]").c_str());
-  int x = 0, y = 0;
-  Centre(sep, &x, &y);
-  MoveTo(x, y);
-  Press(true);
-  for (int step = 1; step <= 5; ++step) MoveTo(x + dx * step / 5, y), PumpFor(20);
-  Press(false);
+  ASSERT_TRUE(sep);
+  DragFromCentre(sep, dx, 0, 5);
+}
+
+TEST_F(MultiList, DraggingASeparatorResizesItsColumn) {
+  TestDialog win("SepWin");
+  QORDlgMultiList t(&win, "Sep");
+  fill(t, 5);
+  ASSERT_TRUE(win.Show());
+  Settle(200);
+  Widget form0 = XtParent(listOf(t, 0));
+  const int before = MotifGeo(form0).w;
+  dragSeparator(t, 0, 30);
+  Settle(100);
+  EXPECT_EQ(MotifGeo(form0).w, before + 30);
+  EXPECT_EQ(t.GetColumnPixelWidth(0), before + 30);
 }
 
 TEST_F(MultiList, AHorizontalBarOnlyWhenTheShownColumnsAreWiderThanTheTable) {

@@ -16,15 +16,12 @@
 
 namespace {
 
-class SelectorList : public AppSuite {
+class SelectorList : public AppSuite, public HeardLog {
  protected:
   void SetUp() override {
     AppSuite::SetUp();
+    withSender = false;
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-  }
-  void listen(QORDialog* sender) {
-    listener.AddAnalyseNotificationCB(sender, nullptr,
-                                      [this](QORCommand*, QORNotification* n) { heard.push_back(n->IsA()); });
   }
   static Widget listOf(QORDlgSelectorList& l) { return l.GetLetterObject()->GetBaseWidget(1); }
   static std::vector<int> selected(QORDlgSelectorList& l) {
@@ -41,8 +38,6 @@ class SelectorList : public AppSuite {
     }
     return out;
   }
-  QORCommand listener{nullptr, "listener"};
-  std::vector<std::string> heard;
 };
 
 TEST_F(SelectorList, LinesGoInBeforeOverOrAfterAsThePositionSaysAndTheWidgetFollows) {
@@ -230,7 +225,8 @@ TEST_F(SelectorList, ASelectionReplaysByTextAfterTheLinesWereReordered) {
   list.SetSelect(lines, 2, 0);
   l_QORDialog* l = list.GetLetterObject();
   QORMarshal m;
-  EXPECT_EQ(TracedAt('2', [&] { EXPECT_EQ(l->SaveState(list.GetListSelectNotification(), m), 0); }),
+  const std::string saved = TracedAt('2', [&] { EXPECT_EQ(l->SaveState(list.GetListSelectNotification(), m), 0); });
+  EXPECT_EQ(saved,
             "/RECORD/ SaveState    QORDlgSelectorList   /Command Name/ Rec /Notification/ "
             "QORDlgListSelectNotification\n"
             "/RECORD/ SaveState                         _numberOfSelectedItems= 2 nbrElt= 4\n"
@@ -241,11 +237,7 @@ TEST_F(SelectorList, ASelectionReplaysByTextAfterTheLinesWereReordered) {
   list.SetLine(reordered, 4);
   listen(&list);
   EXPECT_EQ(TracedAt('2', [&] { EXPECT_EQ(l->RestoreState(list.GetListSelectNotification(), m), 0); }),
-            "/REPLAY/ RestoreState QORDlgSelectorList   /Command Name/ Rec /Notification/ "
-            "QORDlgListSelectNotification\n"
-            "/REPLAY/ RestoreState                      _numberOfSelectedItems= 2 nbrElt= 4\n"
-            "/REPLAY/ RestoreState                      _text= beta\n"
-            "/REPLAY/ RestoreState                      _text= delta\n");
+            AsReplayed(saved));
   EXPECT_EQ(selected(list), (std::vector<int>{0, 2}));
   EXPECT_EQ(heard, std::vector<std::string>{"QORDlgListSelectNotification"});
   Settle(20);

@@ -31,24 +31,11 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using Log = std::vector<std::string>;
 
-class Values : public AppSuite {
+class Values : public AppSuite, public HeardLog {
  protected:
-  void listen(QORDialog* sender) {
-    listener.AddAnalyseNotificationCB(sender, nullptr, [this](QORCommand* from, QORNotification* n) {
-      const std::string cls = n->IsA();
-      if (cls == "QORDlgVisibilityNotification" || cls == "QORDlgCreateNotification" ||
-          cls == "QORDlgResizeNotification")
-        return;
-      heard.push_back(from->GetName().str() + " " + cls);
-      when.push_back(Clock::now());
-    });
-  }
-  QORCommand listener{nullptr, "listener"};
-  Log heard;
-  std::vector<Clock::time_point> when;
+  Values() { ignored = {"QORDlgVisibilityNotification", "QORDlgCreateNotification", "QORDlgResizeNotification"}; }
 };
 
 l_QORDlgSpinner* letterOf(QORDlgSpinner& s) { return static_cast<l_QORDlgSpinner*>(s.GetLetterObject()); }
@@ -335,15 +322,7 @@ TEST_F(Values, SliderShowsItsDecimalsAndADragSendsDragsThenModify) {
   EXPECT_TRUE(heard.empty());
 
   // At half the range the box is in the middle of the trough.
-  int x = 0, y = 0;
-  Centre(scrollBarOf(slider), &x, &y);
-  MoveTo(x, y);
-  Press(true);
-  for (int dx = 5; dx <= 30; dx += 5) {
-    MoveTo(x + dx, y);
-    PumpFor(30);
-  }
-  Press(false);
+  DragFromCentre(scrollBarOf(slider), 30, 0, 6);
   Settle(100);
   ASSERT_GE(heard.size(), 2u);
   for (size_t i = 0; i + 1 < heard.size(); ++i) EXPECT_EQ(heard[i], "Slide QORDlgSliderDragNotification");
@@ -485,36 +464,23 @@ TEST_F(Values, SavedStatesTraceTheirFieldsAndComeBackOnReplay) {
   struct Row {
     QORDialog* object;
     QORNotification* notification;
-    const char* saveTrace;
-    const char* restoreTrace;
+    const char* saveTrace;  // the restore prints the same lines (AsReplayed)
   } rows[] = {
       {&spin, spin.GetSpinnerModifyNotification(),
        "/RECORD/ SaveState    QORDlgSpinner        /Command Name/ Spin /Notification/ QORDlgSpinnerModifyNotification\n"
        "/RECORD/ SaveState                         _lowBound,_highBound= 0.000000,10.000000 _nbrFraction= 10.000000\n"
        "/RECORD/ SaveState                         _currentValue= 0.000000 _text=  dMin= 0.000000 dMax= 1.000000\n"
-       "/RECORD/ SaveState                         _dStep= 0.250000 _dVal= 0.500000 timer= 0 update= 2\n",
-       "/REPLAY/ RestoreState QORDlgSpinner        /Command Name/ Spin /Notification/ QORDlgSpinnerModifyNotification\n"
-       "/REPLAY/ RestoreState                      _lowBound,_highBound= 0.000000,10.000000 _nbrFraction= 10.000000\n"
-       "/REPLAY/ RestoreState                      _currentValue= 0.000000 _text=  dMin= 0.000000 dMax= 1.000000\n"
-       "/REPLAY/ RestoreState                      _dStep= 0.250000 _dVal= 0.500000 timer= 0 update= 2\n"},
+       "/RECORD/ SaveState                         _dStep= 0.250000 _dVal= 0.500000 timer= 0 update= 2\n"},
       {&spin, spin.GetSpinnerBtnUpNotification(),
        "/RECORD/ SaveState    QORDlgSpinner        /Command Name/ Spin /Notification/ QORDlgSpinnerBtnUpNotification\n"
-       "/RECORD/ SaveState                         timer= 0 update= 2\n",
-       "/REPLAY/ RestoreState QORDlgSpinner        /Command Name/ Spin /Notification/ QORDlgSpinnerBtnUpNotification\n"
-       "/REPLAY/ RestoreState                      timer= 0 update= 2\n"},
+       "/RECORD/ SaveState                         timer= 0 update= 2\n"},
       {&slider, slider.GetSliderDragNotification(),
        "/RECORD/ SaveState    QORDlgSlider         /Command Name/ Slide /Notification/ QORDlgSliderDragNotification\n"
-       "/RECORD/ SaveState                         _currentValue= 0.250000\n",
-       "/REPLAY/ RestoreState QORDlgSlider         /Command Name/ Slide /Notification/ QORDlgSliderDragNotification\n"
-       "/REPLAY/ RestoreState                      _currentValue= 0.250000\n"},
+       "/RECORD/ SaveState                         _currentValue= 0.250000\n"},
       {&bar, bar.GetScrollBarModifyNotification(),
        "/RECORD/ SaveState    QORDlgScrollBar      /Command Name/ Bar "
        "/Notification/ QORDlgScrollBarModifyNotification\n"
-       "/RECORD/ SaveState                         _currentValue= 42\n",
-       "/REPLAY/ RestoreState QORDlgScrollBar      /Command Name/ Bar "
-       "/Notification/ QORDlgScrollBarModifyNotification\n"
-       "/REPLAY/ RestoreState                      _currentValue= 42\n"}
-  };
+       "/RECORD/ SaveState                         _currentValue= 42\n"}};
   QORMarshal saved[4];
   for (size_t i = 0; i < 4; ++i)
     EXPECT_EQ(TracedAt('2', [&] { EXPECT_EQ(rows[i].object->SaveState(rows[i].notification, saved[i]), QORDlgSaved); }),
@@ -528,7 +494,7 @@ TEST_F(Values, SavedStatesTraceTheirFieldsAndComeBackOnReplay) {
     const auto restore = [&] {
       EXPECT_EQ(rows[i].object->RestoreState(rows[i].notification, saved[i]), QORDlgRestored);
     };
-    EXPECT_EQ(TracedAt('2', restore), rows[i].restoreTrace);
+    EXPECT_EQ(TracedAt('2', restore), AsReplayed(rows[i].saveTrace));
     EXPECT_TRUE(saved[i].Good() && saved[i].AtEnd());
     EXPECT_EQ(heard, Log{rows[i].object->GetName().str() + " " + rows[i].notification->IsA()});
   }
@@ -563,15 +529,7 @@ TEST_F(Values, ARecordedSessionReplaysWithoutInputToTheSameLogAndValues) {
   Click(letterOf(spin)->GetArrow(true));
   Click(letterOf(spin)->GetArrow(true));
   Click(letterOf(spin)->GetArrow(false));
-  int x = 0, y = 0;
-  Centre(scrollBarOf(slider), &x, &y);
-  MoveTo(x, y);
-  Press(true);
-  for (int dx = 6; dx <= 24; dx += 6) {
-    MoveTo(x + dx, y);
-    PumpFor(30);
-  }
-  Press(false);
+  DragFromCentre(scrollBarOf(slider), 24, 0, 4);
   Settle(100);
   const Geo g = ScreenGeo(WidgetOf(&bar));
   MoveTo(g.x + g.w - g.h / 2, g.y + g.h / 2);
@@ -591,11 +549,7 @@ TEST_F(Values, ARecordedSessionReplaysWithoutInputToTheSameLogAndValues) {
   bar.SetScrollPos(50, 0);
   Settle(50);
   heard.clear();
-  ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
-  int step = 0;
-  while ((step = QORRecord::GetMain()->ReplayNext()) == 1) {}
-  EXPECT_EQ(step, 0) << QORRecord::GetMain()->GetError();
-  QORRecord::GetMain()->EndMode(2);
+  EXPECT_EQ(ReplayAll(file), "");
   EXPECT_EQ(heard, recorded);
   EXPECT_EQ(spin.GetCurrentValue(), spinValue);
   EXPECT_EQ(slider.GetCurrentValue(), slideValue);

@@ -22,14 +22,7 @@ namespace {
 
 class DialogBox : public AppSuite {
  protected:
-  // Shows the dialog and waits until the window manager has mapped it.
-  static l_QORDlgDialog* show(QORDlgDialog& d) {
-    d.SetVisibility(QORDlgShown);
-    auto* l = static_cast<l_QORDlgDialog*>(d.GetLetterObject());
-    PumpUntil([l] { return Viewable(l->GetShell()); });
-    PumpFor(150);
-    return l;
-  }
+  static l_QORDlgDialog* show(QORDlgDialog& d) { return ShowBox<l_QORDlgDialog>(d); }
 };
 
 std::string managedButtons(l_QORDlgDialog* l) {

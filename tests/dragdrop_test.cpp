@@ -24,6 +24,17 @@ l_QORInteractiveApplication* L() { return l_QORInteractiveApplication::GetCurren
 const CursorDefinition& NoneCursor = QORDlgDragCursorTable[0];
 const CursorDefinition& CopyCursor = QORDlgDragCursorTable[2];
 
+// The application's drag state, and where the pointer is over the target.
+int dragState(POINTL* where = nullptr) {
+  QORDialog* s = nullptr;
+  QORDialog* t = nullptr;
+  POINTL at{};
+  unsigned long keys = 0;
+  const int state = L()->GetAPIObject()->GetDragState(&s, &t, at, keys);
+  if (where) *where = at;
+  return state;
+}
+
 std::string nameOf(QORDialog* d) { return d ? d->GetName().c_str() : "-"; }
 
 // " source=S target=T effect=E keys=K" for a drag notification, "" for any other.
@@ -74,12 +85,7 @@ class DragScene {
     if (dynamic_cast<QORDlgDragEnterNotification*>(n) || dynamic_cast<QORDlgDragOverNotification*>(n))
       app->SetDropEffect(DROPEFFECT_COPY);
     if (dynamic_cast<QORDlgDropNotification*>(n)) {
-      QORDialog* s = nullptr;
-      QORDialog* t = nullptr;
-      POINTL at{};
-      unsigned long keys = 0;
-      const int state = app->GetDragState(&s, &t, at, keys);
-      dropAt = at;
+      const int state = dragState(&dropAt);
       log.push_back("data " + std::string(app->GetDragDataObject() == &payload ? "payload" : "other") + " state " +
                     std::to_string(state));
     }
@@ -197,18 +203,7 @@ const DragRow kDragRows[] = {
      {"Source QORDlgCancelDragNotification source=Source target=- effect=0 keys=1"}, {"start none", "over A none", "B gone none"}},
 };
 
-class Drag : public AppSuite, public testing::WithParamInterface<DragRow> {
- protected:
-  void SetUp() override {
-    AppSuite::SetUp();
-    int event = 0, error = 0;
-    if (app && !XFixesQueryExtension(L()->GetDisplay(), &event, &error)) GTEST_SKIP() << "needs XFIXES";
-    app->SetDragAvailability(1);
-  }
-  void TearDown() override {
-    if (app) app->SetDragAvailability(0);
-  }
-};
+class Drag : public DragSuite, public testing::WithParamInterface<DragRow> {};
 
 // Runs one drag of `scene` by the script, until the drag has ended.
 std::string runDrag(DragScene& scene) {
@@ -235,12 +230,8 @@ TEST_P(Drag, SendsTheDocumentedNotificationsAndCursors) {
   EXPECT_EQ(reports, expected);
   EXPECT_EQ(scene.log, join(kCommonLog, row.tail));
   // The drag is over: nothing requested or running, no data, the source unchanged.
-  QORDialog* s = nullptr;
-  QORDialog* t = nullptr;
-  POINTL at{};
-  unsigned long keys = 0;
   PumpIdle();
-  EXPECT_EQ(app->GetDragState(&s, &t, at, keys), QORDlgDragNone);
+  EXPECT_EQ(dragState(), QORDlgDragNone);
   EXPECT_EQ(app->GetDragDataObject(), nullptr);
   EXPECT_EQ(scene.source.GetState(), QORDlgUnchecked);
   EXPECT_EQ(l_QORInteractiveApplication::dragStartWidget, nullptr);
@@ -272,11 +263,7 @@ TEST_F(DragStart, WithoutAvailabilityStartDragForgetsTheStartWidget) {
   l_QORInteractiveApplication::dragStartWidget = WidgetOf(&check);
   int data = 0;
   app->StartDrag(&data, 0);
-  QORDialog* s = nullptr;
-  QORDialog* t = nullptr;
-  POINTL at{};
-  unsigned long keys = 0;
-  EXPECT_EQ(app->GetDragState(&s, &t, at, keys), QORDlgDragNone);
+  EXPECT_EQ(dragState(), QORDlgDragNone);
   EXPECT_EQ(app->GetDragDataObject(), nullptr);
   EXPECT_EQ(l_QORInteractiveApplication::dragStartWidget, nullptr);
 }
@@ -287,17 +274,13 @@ TEST_F(DragStart, ARequestedDragWithNoObjectUnderThePointerEndsWithoutNotificati
   MoveTo(1275, 1019);  // a corner no window covers
   int data = 0;
   app->StartDrag(&data, 0);
-  QORDialog* s = nullptr;
-  QORDialog* t = nullptr;
-  POINTL at{};
-  unsigned long keys = 0;
-  EXPECT_EQ(app->GetDragState(&s, &t, at, keys), QORDlgDragRequested);
+  EXPECT_EQ(dragState(), QORDlgDragRequested);
   PumpIdle();
-  EXPECT_EQ(app->GetDragState(&s, &t, at, keys), QORDlgDragNone);
+  EXPECT_EQ(dragState(), QORDlgDragNone);
   EXPECT_TRUE(scene.log.empty());
   // Another drag may start: this one asks and is requested.
   app->StartDrag(&data, 0);
-  EXPECT_EQ(app->GetDragState(&s, &t, at, keys), QORDlgDragRequested);
+  EXPECT_EQ(dragState(), QORDlgDragRequested);
   PumpIdle();
 }
 
@@ -322,11 +305,7 @@ TEST_F(DragReplay, ARecordedDragReplaysWithoutInputToTheSameNotifications) {
   const Lines recorded = scene.log;
 
   scene.log.clear();
-  ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
-  int step = 0;
-  while ((step = QORRecord::GetMain()->ReplayNext()) == 1) PumpIdle();
-  EXPECT_EQ(step, 0) << QORRecord::GetMain()->GetError();
-  QORRecord::GetMain()->EndMode(2);
+  EXPECT_EQ(ReplayAll(file), "");
   // The key state is not recorded (a drag notification carries nothing to
   // save): the rest of every notification is as it was.
   EXPECT_EQ(withoutKeys(scene.log), withoutKeys(recorded));

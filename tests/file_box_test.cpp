@@ -17,10 +17,10 @@
 #include "QORDlgPushButton.h"
 #include "QORDlgNotify.h"
 #include "QORRecord.h"
-#include "QORDlgText.h"
 #include "l_QORDlgFile.h"
 #include "tolven_test_app.h"
 #include "tolven_test_control.h"
+#include "tolven_test_list.h"
 
 namespace {
 
@@ -37,38 +37,9 @@ std::string MakeTree(const std::string& root, const std::vector<std::string>& fi
 class FileBox : public AppSuite {
  protected:
   static l_QORDlgFile* letter(QORDlgFile& f) { return static_cast<l_QORDlgFile*>(f.GetLetterObject()); }
-  static l_QORDlgFile* show(QORDlgFile& f) {
-    f.SetVisibility(QORDlgShown);
-    l_QORDlgFile* l = letter(f);
-    PumpUntil([l] { return Viewable(l->GetShell()); });
-    PumpFor(150);
-    return l;
-  }
+  static l_QORDlgFile* show(QORDlgFile& f) { return ShowBox<l_QORDlgFile>(f); }
   static Widget child(QORDlgFile& f, unsigned char which) {
     return XmFileSelectionBoxGetChild(f.GetLetterObject()->GetBaseWidget(1), which);
-  }
-  // The items of one of the box's lists.
-  static std::vector<std::string> items(Widget list) {
-    XmStringTable table = nullptr;
-    int count = 0;
-    XtVaGetValues(list, XmNitems, &table, XmNitemCount, &count, nullptr);
-    std::vector<std::string> out;
-    for (int i = 0; i < count; ++i) out.push_back(QORDlgText::fromXmString(table[i]).c_str());
-    return out;
-  }
-  // Clicks the item at `position` (from 1) of a list.
-  static void clickItem(Widget list, int position) {
-    Position x = 0, y = 0;
-    Dimension w = 0, h = 0;
-    ASSERT_TRUE(XmListPosToBounds(list, position, &x, &y, &w, &h));
-    Window childWindow;
-    int rx = 0, ry = 0;
-    XTranslateCoordinates(XtDisplay(list), XtWindow(list), DefaultRootWindow(XtDisplay(list)), x + w / 2, y + h / 2, &rx,
-                          &ry, &childWindow);
-    MoveTo(rx, ry);
-    Press(true);
-    Press(false);
-    Settle(150);
   }
   static std::string text(void (QORDlgFile::*get)(QORUnicodeString&) const, QORDlgFile& f) {
     QORUnicodeString s;
@@ -86,8 +57,8 @@ TEST_F(FileBox, ListsARealDirectoryThroughThePattern) {
   f.SetRectDimensions(0, 0, 420, 460);  // height, then width
   show(f);
   EXPECT_EQ(ServerGeo(letter(f)->GetShell()).size(), (Size{460, 420}));
-  EXPECT_EQ(items(child(f, XmDIALOG_LIST)), (std::vector<std::string>{dir + "a.txt", dir + "b.txt"}));
-  const std::vector<std::string> dirs = items(child(f, XmDIALOG_DIR_LIST));
+  EXPECT_EQ(ListItems(child(f, XmDIALOG_LIST)), (std::vector<std::string>{dir + "a.txt", dir + "b.txt"}));
+  const std::vector<std::string> dirs = ListItems(child(f, XmDIALOG_DIR_LIST));
   EXPECT_NE(std::find(dirs.begin(), dirs.end(), dir + "sub"), dirs.end()) << ::testing::PrintToString(dirs);
   EXPECT_TRUE(XtIsManaged(letter(f)->GetNamedWidget(l_QORDlgFile::Help)));
   EXPECT_EQ(letter(f)->GetNamedWidget(l_QORDlgFile::Apply), nullptr);
@@ -108,7 +79,7 @@ TEST_F(FileBox, ChoosingAFileWithThePointerAndOK) {
   });
   l_QORDlgFile* l = show(f);
   EXPECT_EQ(LabelText(l->GetNamedWidget(l_QORDlgFile::OK)), "Open");
-  clickItem(child(f, XmDIALOG_LIST), 2);
+  ClickRow(child(f, XmDIALOG_LIST), 2);
   Click(l->GetNamedWidget(l_QORDlgFile::Apply));
   Click(l->GetNamedWidget(l_QORDlgFile::OK));
   Click(l->GetNamedWidget(l_QORDlgFile::Cancel));
@@ -142,11 +113,9 @@ TEST_F(FileBox, MultipleSelectionKeepsTheChosenFilesAndATypedOneOnce) {
   f.SetFilterPattern("*.txt");
   l_QORDlgFile* l = show(f);
   Widget list = child(f, XmDIALOG_LIST);
-  clickItem(list, 1);  // then, past the double-click time, shift-click: the range to the third
+  ClickRow(list, 1);  // then, past the double-click time, shift-click: the range to the third
   Settle(600);
-  XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), XK_Shift_L), True, CurrentTime);
-  clickItem(list, 3);
-  XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), XK_Shift_L), False, CurrentTime);
+  ClickRow(list, 3, XK_Shift_L);
   f.SetFileName("typed.txt");  // a name that is not selected in the list
   PumpIdle();
   for (int i = 0; i < 2; ++i) Click(l->GetNamedWidget(l_QORDlgFile::OK));
@@ -172,18 +141,19 @@ TEST_F(FileBox, ARecordedChoiceReplaysUnderTheReplayDirectory) {
   f.SetDirectory((captured + "sub").c_str());
   l_QORDlgFile* l = show(f);
   const std::string file = testing::TempDir() + "filebox.rec";
-  const char savedTrace = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = '2';
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
-  clickItem(child(f, XmDIALOG_LIST), 1);
-  const std::string recordTrace = StdoutOf([&] { Click(l->GetNamedWidget(l_QORDlgFile::OK)); });
+  ClickRow(child(f, XmDIALOG_LIST), 1);
+  const std::string recordTrace = TracedAt('2', [&] { Click(l->GetNamedWidget(l_QORDlgFile::OK)); });
   QORRecord::GetMain()->EndMode(1);
-  EXPECT_EQ(recordTrace,
-            "/RECORD/ SaveState    QORDlgFile           /Command Name/ Recorded /Notification/ QORDlgDiaOKNotification\n"
-            "/RECORD/ SaveState                         _response  = 1\n"
-            "/RECORD/ SaveState                         _selection = " + captured + "sub/x.txt\n"
-            "/RECORD/ SaveState                         _directorie= " + captured + "sub/\n"
-            "/RECORD/ SaveState                         _pattern   = *\n");
+  // The replay prints the same lines with the replay directory in place of the capture's.
+  auto traceUnder = [](const std::string& dir) {
+    return "/RECORD/ SaveState    QORDlgFile           /Command Name/ Recorded /Notification/ QORDlgDiaOKNotification\n"
+           "/RECORD/ SaveState                         _response  = 1\n"
+           "/RECORD/ SaveState                         _selection = " + dir + "sub/x.txt\n"
+           "/RECORD/ SaveState                         _directorie= " + dir + "sub/\n"
+           "/RECORD/ SaveState                         _pattern   = *\n";
+  };
+  EXPECT_EQ(recordTrace, traceUnder(captured));
   ASSERT_EQ(text(&QORDlgFile::GetSelection, f), captured + "sub/x.txt");
 
   ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
@@ -196,16 +166,10 @@ TEST_F(FileBox, ARecordedChoiceReplaysUnderTheReplayDirectory) {
     EXPECT_EQ(text(&QORDlgFile::GetSelection, f), replayRoot + "sub/x.txt");
   });
   const std::string replayTrace =
-      StdoutOf([] { EXPECT_EQ(QORRecord::GetMain()->ReplayNext(), 1) << QORRecord::GetMain()->GetError(); });
+      TracedAt('2', [] { EXPECT_EQ(QORRecord::GetMain()->ReplayNext(), 1) << QORRecord::GetMain()->GetError(); });
   EXPECT_EQ(QORRecord::GetMain()->ReplayNext(), 0);
   QORRecord::GetMain()->EndMode(2);
-  l_QORDialog::record_trace = savedTrace;
-  EXPECT_EQ(replayTrace,
-            "/REPLAY/ RestoreState QORDlgFile           /Command Name/ Recorded /Notification/ QORDlgDiaOKNotification\n"
-            "/REPLAY/ RestoreState                      _response  = 1\n"
-            "/REPLAY/ RestoreState                      _selection = " + replayRoot + "sub/x.txt\n"
-            "/REPLAY/ RestoreState                      _directorie= " + replayRoot + "sub/\n"
-            "/REPLAY/ RestoreState                      _pattern   = *\n");
+  EXPECT_EQ(replayTrace, AsReplayed(traceUnder(replayRoot)));
   EXPECT_EQ(oks, 1);
 }
 
@@ -223,11 +187,9 @@ TEST_F(FileBox, RecordedSelectedFilesReplayUnderTheReplayDirectory) {
   const std::string file = testing::TempDir() + "fileboxmany.rec";
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
   Widget list = child(f, XmDIALOG_LIST);
-  clickItem(list, 1);
+  ClickRow(list, 1);
   Settle(600);  // past the double-click time
-  XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), XK_Shift_L), True, CurrentTime);
-  clickItem(list, 2);
-  XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), XK_Shift_L), False, CurrentTime);
+  ClickRow(list, 2, XK_Shift_L);
   Click(l->GetNamedWidget(l_QORDlgFile::OK));
   QORRecord::GetMain()->EndMode(1);
   ASSERT_EQ(f.GetSelectionCount(), 2);
@@ -259,7 +221,7 @@ TEST_F(FileBox, ADirectoryThatCannotBeReadIsReportedAndLeftAlone) {
     });
     EXPECT_EQ(said, "Warning : file box Careful cannot read the directory >" + c.directory + "<: " + c.why + "\n");
     EXPECT_EQ(text(&QORDlgFile::GetDirectory, f), good);  // the box still shows the last good one
-    EXPECT_EQ(items(child(f, XmDIALOG_LIST)), std::vector<std::string>{good + "kept.txt"});
+    EXPECT_EQ(ListItems(child(f, XmDIALOG_LIST)), std::vector<std::string>{good + "kept.txt"});
   }
 }
 

@@ -161,31 +161,23 @@ TEST_F(IconBox, ACheckButtonChildShowsItsStateOnThePalette) {
 TEST_F(IconBox, RecordsTheSelectionWithItsTraceLines) {
   Palette p;
   p.box.SetSelect(2, 0);
-  const char saved = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = '2';
   QORMarshal select, modify;
-  const std::string recorded = StdoutOf([&] {
+  const std::string recorded = TracedAt('2', [&] {
     EXPECT_EQ(p.box.SaveState(p.box.GetIBoxSelectNotification(), select), QORDlgSaved);
     EXPECT_EQ(p.box.SaveState(p.box.GetIBoxModifyNotification(), modify), QORDlgSaved);
   });
   p.box.SetSelect(0, 0);
-  const std::string replayed = StdoutOf([&] {
+  const std::string replayed = TracedAt('2', [&] {
     EXPECT_EQ(p.box.RestoreState(p.box.GetIBoxSelectNotification(), select), QORDlgRestored);
     EXPECT_EQ(p.box.RestoreState(p.box.GetIBoxModifyNotification(), modify), QORDlgRestored);
   });
-  l_QORDialog::record_trace = saved;
   EXPECT_EQ(recorded,
             "/RECORD/ SaveState    QORDlgIconBox        /Command Name/ Palette /Notification/ "
             "QORDlgIconBoxSelectNotification\n"
             "/RECORD/ SaveState                         _currentSelection= 2\n"
             "/RECORD/ SaveState    QORDlgIconBox        /Command Name/ Palette /Notification/ "
             "QORDlgIconBoxModifyNotification\n");
-  EXPECT_EQ(replayed,
-            "/REPLAY/ RestoreState QORDlgIconBox        /Command Name/ Palette /Notification/ "
-            "QORDlgIconBoxSelectNotification\n"
-            "/REPLAY/ RestoreState                      _currentSelection= 2\n"
-            "/REPLAY/ RestoreState QORDlgIconBox        /Command Name/ Palette /Notification/ "
-            "QORDlgIconBoxModifyNotification\n");
+  EXPECT_EQ(replayed, AsReplayed(recorded));
   EXPECT_EQ(p.box.GetSelect(), 2);
   EXPECT_EQ(p.log, (Lines{"Palette QORDlgIconBoxSelectNotification", "Palette QORDlgIconBoxModifyNotification"}));
 }
@@ -215,16 +207,11 @@ void dragToDrop(Palette& p) {
   PumpIdle();
 }
 
-class IconBoxDrag : public IconBox {
+class IconBoxDrag : public DragSuite {
  protected:
   void SetUp() override {
-    IconBox::SetUp();
-    int event = 0, error = 0;
-    if (app && !XFixesQueryExtension(L()->GetDisplay(), &event, &error)) GTEST_SKIP() << "needs XFIXES";
-    app->SetDragAvailability(1);
-  }
-  void TearDown() override {
-    if (app) app->SetDragAvailability(0);
+    DragSuite::SetUp();
+    setenv("TRIVOICONPATH", TOLVEN_SOURCE_DIR "/icons", 1);
   }
 };
 
@@ -262,11 +249,7 @@ TEST_F(IconBoxDrag, ARecordedDragAndChoiceReplayWithoutInput) {
 
   p.log.clear();
   p.box.SetSelect(0, 0);
-  ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
-  int step = 0;
-  while ((step = QORRecord::GetMain()->ReplayNext()) == 1) PumpIdle();
-  EXPECT_EQ(step, 0) << QORRecord::GetMain()->GetError();
-  QORRecord::GetMain()->EndMode(2);
+  EXPECT_EQ(ReplayAll(file), "");
   EXPECT_EQ(p.log, recorded);
   EXPECT_EQ(p.box.GetSelect(), 1);
   PumpIdle();

@@ -4,30 +4,20 @@
 // pictures, and the busy cursor coming and going.
 #include <gtest/gtest.h>
 
-#include <X11/extensions/Xfixes.h>
-
-#include <string>
-
 #include "QORDlgCursorDefinition.h"
 #include "QORDlgMotif.h"
 #include "tolven_test_app.h"
 #include "tolven_test_control.h"
+#include "tolven_test_script.h"
 
 namespace {
 
 l_QORInteractiveApplication* L() { return l_QORInteractiveApplication::GetCurrent(); }
 
-class Cursors : public AppSuite {
- protected:
-  void SetUp() override {
-    AppSuite::SetUp();
-    int event = 0, error = 0;
-    if (app && !XFixesQueryExtension(L()->GetDisplay(), &event, &error)) GTEST_SKIP() << "needs XFIXES";
-  }
-};
+using Cursors = CursorSuite;
 
-// The cursor the server shows with the pointer in the middle of `w`.
-XFixesCursorImage* cursorOver(Widget w) {
+// Whether the server shows the picture of `def` with the pointer in the middle of `w`.
+bool shownOver(Widget w, const CursorDefinition& def) {
   Display* d = L()->GetDisplay();
   // The window manager maps top-level windows in its own time.
   for (int i = 0; i < 200 && !Viewable(w); ++i) PumpFor(10);  // no idle pass from here
@@ -36,27 +26,10 @@ XFixesCursorImage* cursorOver(Widget w) {
   XRaiseWindow(d, XtWindow(shell));
   XWarpPointer(d, None, XtWindow(w), 0, 0, 0, 0, 40, 40);
   XSync(d, False);
-  return XFixesGetCursorImage(d);
-}
-
-// Empty when the image is the picture of `def`, else the first difference.
-std::string differs(const XFixesCursorImage* img, const CursorDefinition& def) {
-  if (img->width != def.width || img->height != def.height) return "size";
-  if (img->xhot != def.hotX || img->yhot != def.hotY) return "hot spot";
-  for (int i = 0; i < def.width * def.height; ++i) {
-    const unsigned long argb = img->pixels[i] & 0xFFFFFFFFUL;
-    const char c = def.pixels[i];
-    const unsigned long want = c == '*' ? 0xFF000000UL : c == '.' ? 0xFFFFFFFFUL : 0;
-    if ((c == ' ' && (argb >> 24) != 0) || (c != ' ' && argb != want))
-      return "pixel " + std::to_string(i % def.width) + "," + std::to_string(i / def.width);
-  }
-  return "";
-}
-std::string differsOver(Widget w, const CursorDefinition& def) {
-  XFixesCursorImage* img = cursorOver(w);
-  const std::string d = differs(img, def);
+  XFixesCursorImage* img = XFixesGetCursorImage(d);
+  const bool shown = InputScript::Shows(img, def);
   XFree(img);
-  return d;
+  return shown;
 }
 
 TEST_F(Cursors, SetCursorReturnsThePreviousAndRejectsBadIndexes) {
@@ -88,9 +61,9 @@ TEST_F(Cursors, EveryTableCursorIsDefinedOnTheWindowByTheIdlePass) {
   ASSERT_TRUE(w && XtWindow(w));
   for (int i = 0; i < QORDlgCursorCount; ++i) {
     m.SetCursor(static_cast<QORDlgCursor>(i));
-    EXPECT_NE(differsOver(w, QORDlgCursorTable[i]), "") << "cursor " << i << " shown before the idle pass";
+    EXPECT_FALSE(shownOver(w, QORDlgCursorTable[i])) << "cursor " << i << " shown before the idle pass";
     PumpIdle();
-    EXPECT_EQ(differsOver(w, QORDlgCursorTable[i]), "") << "cursor " << i;
+    EXPECT_TRUE(shownOver(w, QORDlgCursorTable[i])) << "cursor " << i;
   }
 }
 
@@ -101,12 +74,12 @@ TEST_F(Cursors, CursorSetBeforeTheWindowExistsAndThroughBusyPeriods) {
   ASSERT_TRUE(win.Show());
   Widget w = m.GetLetterObject()->GetBaseWidget(0);
   ASSERT_TRUE(w && XtWindow(w));
-  EXPECT_EQ(differsOver(w, QORDlgCursorTable[OpenedHand]), "");
+  EXPECT_TRUE(shownOver(w, QORDlgCursorTable[OpenedHand]));
   // Busy: the watch everywhere, the object's own cursor back afterwards.
   L()->SetBusyCursor();
-  EXPECT_NE(differsOver(w, QORDlgCursorTable[OpenedHand]), "");
+  EXPECT_FALSE(shownOver(w, QORDlgCursorTable[OpenedHand]));
   PumpIdle();
-  EXPECT_EQ(differsOver(w, QORDlgCursorTable[OpenedHand]), "");
+  EXPECT_TRUE(shownOver(w, QORDlgCursorTable[OpenedHand]));
 }
 
 }  // namespace

@@ -43,16 +43,7 @@ class Splitter : public AppSuite {
 
 // Presses on the sash, moves the pointer by `d` in steps as a hand would, releases.
 void DragSash(Widget sash, bool sideBySide, int d) {
-  int x = 0, y = 0;
-  Centre(sash, &x, &y);
-  MoveTo(x, y);
-  Press(true);
-  PumpFor(30);
-  for (int step = 1; step <= 4; ++step) {
-    MoveTo(sideBySide ? x + d * step / 4 : x, sideBySide ? y : y + d * step / 4);
-    PumpFor(30);
-  }
-  Press(false);
+  DragFromCentre(sash, sideBySide ? d : 0, sideBySide ? 0 : d, 4);
   Settle(150);
 }
 

@@ -257,46 +257,34 @@ TEST_F(Tabs, ARecordedRunOfTabChangesReplaysToTheSameLog) {
     log.push_back(std::to_string(tabs->GetSelectedPage()));
   });
   const std::string file = testing::TempDir() + "tabs.rec";
-  const char saved = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = '2';
-  testing::internal::CaptureStdout();
-  ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
-  for (int i : {2, 1, 0}) Click(title(i));
   l_QORDlgTab* line = static_cast<l_QORDlgSplitter*>(split->GetLetterObject())->getSashTab();
   const int before = line->getPosition(0);
-  int x = 0, y = 0;
-  Centre(line->getSash(), &x, &y);
-  MoveTo(x, y);
-  Press(true);
-  MoveTo(x + 30, y);
-  Press(false);
-  Settle(100);
+  const std::string recordTrace = TracedAt('2', [&] {
+    ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
+    for (int i : {2, 1, 0}) Click(title(i));
+    DragFromCentre(line->getSash(), 30, 0, 1);
+    Settle(100);
+    QORRecord::GetMain()->EndMode(QORRecordCapture);
+  });
   EXPECT_EQ(line->getPosition(0), before);
-  QORRecord::GetMain()->EndMode(QORRecordCapture);
   const std::vector<std::string> recorded = log;
   log.clear();
   tabs->SetSelectedPage(2, 0);
   PumpIdle();
-  ASSERT_TRUE(QORRecord::GetMain()->StartReplay(file.c_str()));
-  int step = 0;
-  while ((step = QORRecord::GetMain()->ReplayNext()) == 1) PumpIdle();
-  QORRecord::GetMain()->EndMode(QORRecordReplay);
-  const std::string trace = testing::internal::GetCapturedStdout();
-  l_QORDialog::record_trace = saved;
+  std::string error;
+  const std::string replayTrace = TracedAt('2', [&] { error = ReplayAll(file); });
   std::remove(file.c_str());
-  EXPECT_EQ(step, 0) << QORRecord::GetMain()->GetError();
+  EXPECT_EQ(error, "");
   EXPECT_EQ(recorded, (std::vector<std::string>{"2", "1", "0"}));
   EXPECT_EQ(log, recorded);
   EXPECT_EQ(shown(), "100");
-  const std::string head = "/Command Name/ Tabs /Notification/ QORDlgTabSelectNotification\n";
   std::string expected;
   for (const char* i : {"2", "1", "0"})
-    expected += "/RECORD/ SaveState    QORDlgTabContainer   " + head +
-                "/RECORD/ SaveState                         _currentTabSelected= " + i + "\n";
-  for (const char* i : {"2", "1", "0"})
-    expected += "/REPLAY/ RestoreState QORDlgTabContainer   " + head +
-                "/REPLAY/ RestoreState                      _currentTabSelected= " + i + "\n";
-  EXPECT_EQ(trace, expected);
+    expected += "/RECORD/ SaveState    QORDlgTabContainer   /Command Name/ Tabs /Notification/ "
+                "QORDlgTabSelectNotification\n/RECORD/ SaveState                         _currentTabSelected= " +
+                std::string(i) + "\n";
+  EXPECT_EQ(recordTrace, expected);
+  EXPECT_EQ(replayTrace, AsReplayed(expected));
 }
 
 }  // namespace

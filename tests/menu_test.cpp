@@ -54,24 +54,17 @@ Widget cascadeOf(QORDlgSubMenu& m) { return static_cast<l_QORDlgSubMenu*>(m.GetL
 // The panes of one bar share a shell: the pane itself is mapped when posted.
 bool posted(QORDlgSubMenu& m) { return Viewable(WidgetOf(&m)); }
 
-class Menus : public AppSuite {
+class Menus : public AppSuite, public HeardLog {
  protected:
   void SetUp() override {
     AppSuite::SetUp();
     setenv("TRIVOICONPATH", TOLVEN_SOURCE_DIR "/icons", 1);
-  }
-  void listen(QORDialog* sender) {
-    listener.AddAnalyseNotificationCB(sender, nullptr, [this](QORCommand* from, QORNotification* n) {
-      heard.push_back(from->GetName().str() + " " + n->IsA());
-    });
   }
   // Opens `menu` from the bar with a click on its cascade button.
   void openWithPointer(QORDlgSubMenu& menu) {
     Click(cascadeOf(menu));
     ASSERT_TRUE(PumpUntil([&] { return posted(menu); }));
   }
-  QORCommand listener{nullptr, "listener"};
-  std::vector<std::string> heard;
 };
 
 using Strings = std::vector<std::string>;
@@ -216,15 +209,6 @@ struct CtxWindow {
   QORDlgContextualMenu buttonMenu{&button, "ButtonCtx"};
 };
 
-// A click of the third button: the menu, posted by the press, stays up.
-void pressButton3() {
-  XTestFakeButtonEvent(TestDisplay(), 3, True, CurrentTime);
-  XSync(TestDisplay(), False);
-  PumpFor(50);
-  XTestFakeButtonEvent(TestDisplay(), 3, False, CurrentTime);
-  XSync(TestDisplay(), False);
-}
-
 // The window's pop-up once it is on the screen (it is made at the first press), else null.
 Widget shownPopup(QORDlgDialog* win) {
   Widget popup = win->GetContextualMenu()->GetLetterObject()->GetBaseWidget(0);
@@ -253,7 +237,7 @@ TEST_F(Menus, ThirdButtonPopsTheGatheredMenusAtThePointerAndAChoiceNotifies) {
     int x = 0, y = 0;
     Centre(WidgetOf(&w.button), &x, &y);
     MoveTo(x, y);
-    pressButton3();
+    ClickButton3();
     Widget popup = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (popup = shownPopup(&w.win)) != nullptr; })) << round;
     EXPECT_EQ(popupEntries(popup), (Strings{"Cut", "Paste", "automatic_sp", "WinItem"}));
@@ -265,7 +249,7 @@ TEST_F(Menus, ThirdButtonPopsTheGatheredMenusAtThePointerAndAChoiceNotifies) {
     EXPECT_EQ(sy, y);
     PointAt(XtNameToWidget(popup, "Paste"));
     PumpFor(100);  // the item under the pointer is armed
-    pressButton3();
+    ClickButton3();
     ASSERT_TRUE(PumpUntil([&] { return heard.size() >= 3; })) << testing::PrintToString(heard);
     EXPECT_EQ(heard, (Strings{"ButtonCtx QORDlgVisibilityNotification", "Paste QORDlgMenuIActivateNotification",
                               "ButtonCtx QORDlgVisibilityNotification"}));
@@ -280,7 +264,7 @@ TEST_F(Menus, ThirdButtonOverTheWindowAloneShowsOnlyItsMenu) {
   ASSERT_TRUE(w.Show());
   Settle(200);
   PointAt(WidgetOf(&other));
-  pressButton3();
+  ClickButton3();
   Widget popup = nullptr;
   ASSERT_TRUE(PumpUntil([&] { return (popup = shownPopup(&w.win)) != nullptr; }));
   EXPECT_EQ(popupEntries(popup), Strings{"WinItem"});
@@ -304,12 +288,12 @@ TEST_F(Menus, AVolatileMenuIsEmptiedOnlyOnceItsItemsNotificationReturned) {
     widgetKept = WidgetOf(once) && !WidgetOf(once)->core.being_destroyed;
   });
   PointAt(WidgetOf(static_cast<QORDialog*>(scratch->GetFather())));
-  pressButton3();
+  ClickButton3();
   Widget popup = nullptr;
   ASSERT_TRUE(PumpUntil([&] { return (popup = shownPopup(&w.win)) != nullptr; }));
   PointAt(XtNameToWidget(popup, "Once"));
   PumpFor(100);
-  pressButton3();
+  ClickButton3();
   ASSERT_TRUE(PumpUntil([&] { return scratch->GetChildCount() == 0; }));
   EXPECT_TRUE(widgetKept);
   EXPECT_EQ(popupEntries(popup), Strings{});
@@ -411,12 +395,12 @@ TEST_F(Menus, ZZ_AMenuSessionRecordedIsReplayedWithTheSameLog) {
     choose(options, grid);
     choose(options, medium);
     PointAt(WidgetOf(button));
-    pressButton3();
+    ClickButton3();
     Widget popup = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (popup = shownPopup(win)) != nullptr; }));
     PointAt(XtNameToWidget(popup, "Paste"));
     PumpFor(100);
-    pressButton3();
+    ClickButton3();
     Settle(200);
     choose(file_, quit);
   });

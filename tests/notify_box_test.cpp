@@ -24,13 +24,7 @@ namespace {
 class NotifyBox : public AppSuite {
  protected:
   static l_QORDlgNotify* letter(QORDlgNotify& n) { return static_cast<l_QORDlgNotify*>(n.GetLetterObject()); }
-  static l_QORDlgNotify* show(QORDlgNotify& n) {
-    n.SetVisibility(QORDlgShown);
-    l_QORDlgNotify* l = letter(n);
-    PumpUntil([l] { return Viewable(l->GetShell()); });
-    PumpFor(100);
-    return l;
-  }
+  static l_QORDlgNotify* show(QORDlgNotify& n) { return ShowBox<l_QORDlgNotify>(n, 100); }
 };
 
 std::string managedButtons(l_QORDlgNotify* l) {
@@ -48,20 +42,6 @@ bool press(Widget button) {
   Press(true);
   Press(false);
   return true;
-}
-
-// What the window manager sends when the user closes the window, from another client.
-void closeFromOutside(Widget shell) {
-  Display* other = XOpenDisplay(nullptr);
-  XEvent e{};
-  e.xclient.type = ClientMessage;
-  e.xclient.window = XtWindow(shell);
-  e.xclient.message_type = XInternAtom(other, "WM_PROTOCOLS", False);
-  e.xclient.format = 32;
-  e.xclient.data.l[0] = static_cast<long>(XInternAtom(other, "WM_DELETE_WINDOW", False));
-  e.xclient.data.l[1] = CurrentTime;
-  XSendEvent(other, XtWindow(shell), False, NoEventMask, &e);
-  XCloseDisplay(other);
 }
 
 TEST_F(NotifyBox, KindAndSetChooseIconAndButtons) {
@@ -149,7 +129,7 @@ TEST_F(NotifyBox, DisplayBlockedReturnsTheButtonPressedNotTheClose) {
   });
   for (const Case& c : cases) {
     const int closesBefore = closes;
-    UserScript user({[&] { return Viewable(l->GetShell()) && (closeFromOutside(l->GetShell()), true); },
+    UserScript user({[&] { return Viewable(l->GetShell()) && (CloseFromOutside(l->GetShell()), true); },
                      [&] { return closes > closesBefore; },
                      [&] { return press(l->GetButtonWidget(c.position)); }});
     EXPECT_EQ(n.DisplayBlocked("Save the changes?", "Question"), c.result);
@@ -214,15 +194,12 @@ TEST_F(NotifyBox, ARecordedBlockingAnswerReplaysWithoutInput) {
   const std::string file = testing::TempDir() + "notify.rec";
   ASSERT_TRUE(QORRecord::GetMain()->StartCapture(file.c_str()));
   std::vector<int> recorded;
-  const char savedTrace = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = '2';
-  const std::string trace = StdoutOf([&] {
+  const std::string trace = TracedAt('2', [&] {
     for (int position : {1, 0}) {
       UserScript user({[&] { return press(l->GetButtonWidget(position)); }});
       recorded.push_back(n.DisplayBlocked("Again?", "Recorded"));
     }
   });
-  l_QORDialog::record_trace = savedTrace;
   QORRecord::GetMain()->EndMode(1);
   EXPECT_EQ(trace,
             "/RECORD/ SaveState    QORDlgNotify         /Command Name/ Recorded /Notification/ QORDlgNfyNoNotification\n"

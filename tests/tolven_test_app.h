@@ -6,10 +6,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "QORInteractiveApplication.h"
 #include "l_QORDialog.h"
@@ -61,3 +64,30 @@ std::string TracedAt(char level, F fn) {
   l_QORDialog::record_trace = saved;
   return out;
 }
+
+// The lines of a save's trace as the restore of what it saved prints them:
+// the same text under the replay's prefix.
+inline std::string AsReplayed(std::string trace) {
+  const std::string saved = "/RECORD/ SaveState   ", restored = "/REPLAY/ RestoreState";
+  for (size_t at = 0; (at = trace.find(saved, at)) != std::string::npos; at += restored.size())
+    trace.replace(at, saved.size(), restored);
+  return trace;
+}
+
+// What the listened objects sent, in order: "sender notification" (the class
+// alone without `withSender`), and when; classes in `ignored` are passed over.
+class HeardLog {
+ public:
+  void listen(QORCommand* sender, const char* only = nullptr) {
+    listener.AddAnalyseNotificationCB(sender, only, [this](QORCommand* from, QORNotification* n) {
+      if (ignored.count(n->IsA())) return;
+      heard.push_back(withSender ? from->GetName().str() + " " + n->IsA() : std::string(n->IsA()));
+      when.push_back(std::chrono::steady_clock::now());
+    });
+  }
+  QORCommand listener{nullptr, "listener"};
+  std::vector<std::string> heard;
+  std::vector<std::chrono::steady_clock::time_point> when;
+  std::set<std::string> ignored;
+  bool withSender = true;
+};

@@ -89,6 +89,16 @@ inline void Press(bool down) {
   XSync(TestDisplay(), False);
 }
 
+// A click of the third button where the pointer is, the press given time
+// to post a pop-up menu (which stays up).
+inline void ClickButton3() {
+  XTestFakeButtonEvent(TestDisplay(), 3, True, CurrentTime);
+  XSync(TestDisplay(), False);
+  PumpFor(50);
+  XTestFakeButtonEvent(TestDisplay(), 3, False, CurrentTime);
+  XSync(TestDisplay(), False);
+}
+
 // Presses the keys in order, releases them in reverse, then pumps.
 inline void Chord(std::initializer_list<KeySym> keys) {
   for (KeySym k : keys) XTestFakeKeyEvent(TestDisplay(), XKeysymToKeycode(TestDisplay(), k), True, CurrentTime);
@@ -120,6 +130,48 @@ inline void Click(Widget w, int ms = 150) {
   Press(true);
   Press(false);
   Settle(ms);
+}
+
+// Presses button 1 in the middle of `w`, moves dx, dy in `steps` even steps
+// (the program answers each) and releases, unless `release` is false.
+inline void DragFromCentre(Widget w, int dx, int dy, int steps, bool release = true) {
+  int x = 0, y = 0;
+  Centre(w, &x, &y);
+  MoveTo(x, y);
+  Press(true);
+  PumpFor(30);
+  for (int step = 1; step <= steps; ++step) {
+    MoveTo(x + dx * step / steps, y + dy * step / steps);
+    PumpFor(30);
+  }
+  if (release) Press(false);
+}
+
+// Shows a box with a shell of its own (a dialog, notify or file box), waits
+// until the window manager has mapped it and lets it draw; its letter.
+template <class Letter>
+Letter* ShowBox(QORDialog& box, int ms = 150) {
+  box.SetVisibility(QORDlgShown);
+  auto* l = static_cast<Letter*>(box.GetLetterObject());
+  PumpUntil([l] { return Viewable(l->GetShell()); });
+  PumpFor(ms);
+  return l;
+}
+
+// What the window manager sends when the user closes a shell's window, sent
+// from another client.
+inline void CloseFromOutside(Widget shell) {
+  Display* other = XOpenDisplay(nullptr);
+  if (!other) return;
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = XtWindow(shell);
+  e.xclient.message_type = XInternAtom(other, "WM_PROTOCOLS", False);
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = static_cast<long>(XInternAtom(other, "WM_DELETE_WINDOW", False));
+  e.xclient.data.l[1] = CurrentTime;
+  XSendEvent(other, XtWindow(shell), False, NoEventMask, &e);
+  XCloseDisplay(other);
 }
 
 inline Widget WidgetOf(QORDialog* d) { return d->GetLetterObject()->GetBaseWidget(0); }

@@ -9,11 +9,13 @@
 #include <chrono>
 #include <functional>
 #include <ostream>
+#include <string>
 
 #include "QORApplication.h"
 #include "QORDlgDialog.h"
 #include "QORDlgMotif.h"
 #include "QORInteractiveApplication.h"
+#include "QORRecord.h"
 #include "l_QORDlgDialog.h"
 #include "l_QORDlgLayoutManager.h"
 #include "l_QORInteractiveApplication.h"
@@ -48,6 +50,18 @@ T Resource(Widget w, const char* name) {
   T v{};
   XtVaGetValues(w, name, &v, nullptr);
   return v;
+}
+
+// Replays `file` to its end with idle passes between the steps; the
+// replay's error, empty when it reached the end.
+inline std::string ReplayAll(const std::string& file) {
+  QORRecord* record = QORRecord::GetMain();
+  if (!record->StartReplay(file.c_str())) return "no replay of " + file;
+  int step = 0;
+  while ((step = record->ReplayNext()) == 1) PumpIdle();
+  const std::string error = step == 0 ? "" : "stopped: " + record->GetError();
+  record->EndMode(2);
+  return error;
 }
 
 // Pumps events, time-outs and idle passes for `ms` milliseconds.

@@ -18,6 +18,8 @@
 #include <string>
 
 #include "QORDlgCursorDefinition.h"
+#include "l_QORInteractiveApplication.h"
+#include "tolven_test_app.h"
 
 class InputScript {
  public:
@@ -141,3 +143,22 @@ class InputScript {
   int toChild = -1, fromChild = -1, in = -1, out = -1;
   std::string told, reports;
 };
+
+// Suites whose cursors are read back with XFixes (skipped without it); with
+// `dragging`, the application lets drags start for the test's length.
+template <bool dragging>
+class CursorSuiteOf : public AppSuite {
+ protected:
+  void SetUp() override {
+    AppSuite::SetUp();
+    int event = 0, error = 0;
+    if (app && !XFixesQueryExtension(l_QORInteractiveApplication::GetCurrent()->GetDisplay(), &event, &error))
+      GTEST_SKIP() << "needs XFIXES";
+    if (dragging) app->SetDragAvailability(1);
+  }
+  void TearDown() override {
+    if (app && dragging) app->SetDragAvailability(0);
+  }
+};
+using CursorSuite = CursorSuiteOf<false>;
+using DragSuite = CursorSuiteOf<true>;

@@ -35,17 +35,14 @@ class ToolBars : public AppSuite {};
 l_QORDlgToolBar* letterOf(QORDlgToolBar* b) { return static_cast<l_QORDlgToolBar*>(b->GetLetterObject()); }
 
 // A document with a tool bar of two push buttons, the bar's notifications heard.
-struct BarDocument {
+struct BarDocument : HeardLog {
   explicit BarDocument(QORInteractiveApplication* app, unsigned long style = 0)
       : doc(app, "BarDoc", 0), bar(new QORDlgToolBar(&doc, "Tools", style)) {
     first = new QORDlgPushButton(bar, "First");
     second = new QORDlgPushButton(bar, "Second");
-    for (QORCommand* from : std::initializer_list<QORCommand*>{bar, first})
-      listener.AddAnalyseNotificationCB(from, nullptr, [this](QORCommand* c, QORNotification* n) {
-        const std::string kind = n->IsA();
-        if (kind != "QORDlgVisibilityNotification" && kind != "QORDlgResizeNotification")
-          heard.push_back(c->GetName().c_str() + std::string(" ") + n->IsA());
-      });
+    ignored = {"QORDlgVisibilityNotification", "QORDlgResizeNotification"};
+    listen(bar);
+    listen(first);
   }
   ~BarDocument() { PumpIdle(); }
   bool Show() {
@@ -59,23 +56,12 @@ struct BarDocument {
   QORDlgToolBar* bar;
   QORDlgPushButton* first;
   QORDlgPushButton* second;
-  QORCommand listener{nullptr, "listener"};
-  Strings heard;
 };
-
-// A click of the third button where the pointer is.
-void pressButton3() {
-  XTestFakeButtonEvent(TestDisplay(), 3, True, CurrentTime);
-  XSync(TestDisplay(), False);
-  PumpFor(50);
-  XTestFakeButtonEvent(TestDisplay(), 3, False, CurrentTime);
-  XSync(TestDisplay(), False);
-}
 
 // The user opens the bar's menu over its first button and chooses `item`.
 bool choose(BarDocument& b, const char* item) {
   PointAt(WidgetOf(b.first));
-  pressButton3();
+  ClickButton3();
   Widget popup = nullptr;
   if (!PumpUntil([&] {
         popup = static_cast<QORDialog*>(b.bar->GetContextualMenu())->GetLetterObject()->GetBaseWidget(0);
@@ -84,7 +70,7 @@ bool choose(BarDocument& b, const char* item) {
     return false;
   PointAt(XtNameToWidget(popup, item));
   PumpFor(100);
-  pressButton3();
+  ClickButton3();
   return PumpUntil([&] { return !Viewable(XtParent(popup)); });
 }
 
@@ -163,12 +149,12 @@ TEST_F(ToolBars, UndockedTheBarFloatsInItsShellAndDockedAgainItsButtonsStillWork
   ASSERT_TRUE(PumpUntil([&] { return Viewable(button); }));
   Settle(200);
   PointAt(button);
-  pressButton3();
+  ClickButton3();
   Widget popup = static_cast<QORDialog*>(b.bar->GetContextualMenu())->GetLetterObject()->GetBaseWidget(0);
   ASSERT_TRUE(PumpUntil([&] { return popup && Viewable(XtParent(popup)) && XtNameToWidget(popup, "Top"); }));
   PointAt(XtNameToWidget(popup, "Top"));
   PumpFor(100);
-  pressButton3();
+  ClickButton3();
   ASSERT_TRUE(PumpUntil([&] { return b.bar->GetDockState() == QORDlgToolBarTop; }));
   PumpIdle();
   EXPECT_TRUE(PumpUntil([&] { return !Viewable(l->GetFloatingShell()); }));
@@ -192,20 +178,15 @@ TEST_F(ToolBars, TheFloatingShellsCloseHidesTheBarAndIsRecorded) {
   EXPECT_EQ(b.bar->GetVisibility(), QORDlgHidden);
   EXPECT_TRUE(PumpUntil([&] { return !Viewable(l->GetFloatingShell()); }));
 
-  setenv("RECORD_TRACE", "1", 1);
-  const char previous = l_QORDialog::record_trace;
-  l_QORDialog::record_trace = '1';
   QORMarshal m;
-  const std::string saved = StdoutOf([&] { EXPECT_EQ(b.bar->SaveState(b.bar->GetWindCloseNotification(), m), 0); });
+  const std::string saved =
+      TracedAt('1', [&] { EXPECT_EQ(b.bar->SaveState(b.bar->GetWindCloseNotification(), m), 0); });
   b.heard.clear();
   const std::string restored =
-      StdoutOf([&] { EXPECT_EQ(b.bar->RestoreState(b.bar->GetWindCloseNotification(), m), 0); });
-  l_QORDialog::record_trace = previous;
-  unsetenv("RECORD_TRACE");
+      TracedAt('1', [&] { EXPECT_EQ(b.bar->RestoreState(b.bar->GetWindCloseNotification(), m), 0); });
   EXPECT_EQ(saved, "/RECORD/ SaveState    QORDlgToolBar        /Command Name/ Tools /Notification/ "
                    "QORDlgWindCloseNotification\n");
-  EXPECT_EQ(restored, "/REPLAY/ RestoreState QORDlgToolBar        /Command Name/ Tools /Notification/ "
-                      "QORDlgWindCloseNotification\n");
+  EXPECT_EQ(restored, AsReplayed(saved));
   EXPECT_EQ(b.heard, Strings{"Tools QORDlgWindCloseNotification"});
   EXPECT_EQ(b.bar->SaveState(b.bar->GetWindDockNotification(), m), 2);
 }
@@ -251,15 +232,7 @@ TEST_F(ToolBars, TheSashOfAnAreaWithAResizableBarWidensTheArea) {
   EXPECT_EQ(XtNameToWidget(b.area(l_QORDlgDocument::Top), "BarDocHTpH") != nullptr, true);
   EXPECT_FALSE(XtIsManaged(XtNameToWidget(b.area(l_QORDlgDocument::Top), "BarDocHTpH")));
   const int before = ServerGeo(area).w;
-  int x = 0, y = 0;
-  Centre(sash, &x, &y);
-  MoveTo(x, y);
-  Press(true);
-  for (int step = 1; step <= 4; ++step) {
-    MoveTo(x + 10 * step, y);
-    PumpFor(30);
-  }
-  Press(false);
+  DragFromCentre(sash, 40, 0, 4);
   PumpIdle();
   ASSERT_TRUE(PumpUntil([&] { return ServerGeo(area).w == before + 40; })) << ServerGeo(area).w << " " << before;
   EXPECT_EQ(ServerGeo(b.docLetter()->GetBaseWidget(0)).x, before + 40);

@@ -46,18 +46,7 @@ TEST_F(Window_, CloseFromAnotherClientSendsWindClose) {
   TestDialog win("CloseWin");
   Log log(win);
   ASSERT_TRUE(win.Show());
-  // Another client asks the window to close, as a window manager's menu would.
-  Display* other = XOpenDisplay(nullptr);
-  ASSERT_NE(other, nullptr);
-  XEvent e{};
-  e.xclient.type = ClientMessage;
-  e.xclient.window = XtWindow(win.shell());
-  e.xclient.message_type = XInternAtom(other, "WM_PROTOCOLS", False);
-  e.xclient.format = 32;
-  e.xclient.data.l[0] = static_cast<long>(XInternAtom(other, "WM_DELETE_WINDOW", False));
-  e.xclient.data.l[1] = CurrentTime;
-  XSendEvent(other, e.xclient.window, False, NoEventMask, &e);
-  XCloseDisplay(other);
+  CloseFromOutside(win.shell());  // as a window manager's menu would
   ASSERT_TRUE(PumpUntil([&] { return log.count("WindClose") == 1; }));
   EXPECT_TRUE(win.viewable());  // closing is the application's decision
 }
