@@ -225,8 +225,8 @@ void BM_Tolven_TableOneByOne(benchmark::State& state) {
     closeToolkit(win);
     state.ResumeTiming();
   }
-  state.counters["s_per_line"] = benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate |
-                                                                                benchmark::Counter::kInvert);
+  state.counters["s_per_line"] = benchmark::Counter(
+      static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_Tolven_TableOneByOne)->Arg(25000)->Arg(50000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

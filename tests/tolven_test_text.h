@@ -241,9 +241,10 @@ bool HasFallbackRun(XmString s) {
   bool found = false;
   unsigned int length = 0;
   XtPointer value = nullptr;
-  for (XmStringComponentType type; (type = XmStringGetNextTriple(context, &length, &value)) != XmSTRING_COMPONENT_END;) {
-    if (type == XmSTRING_COMPONENT_TAG && std::string(static_cast<char*>(value), length).rfind("tolven-fallback:", 0) == 0)
-      found = true;
+  XmStringComponentType type;
+  while ((type = XmStringGetNextTriple(context, &length, &value)) != XmSTRING_COMPONENT_END) {
+    const std::string text(static_cast<char*>(value), length);
+    if (type == XmSTRING_COMPONENT_TAG && text.rfind("tolven-fallback:", 0) == 0) found = true;
     XtFree(static_cast<char*>(value));
   }
   XmStringFreeContext(context);

@@ -63,7 +63,9 @@ namespace QORDlgListWidget {
 void append(Widget list, const QORDlgListLines& lines, size_t from, size_t to) { appendLines(list, lines, from, to); }
 void rewrite(Widget list, const QORDlgListLines& lines, size_t from, size_t to) { rewriteLines(list, lines, from, to); }
 void append(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to) { appendLines(list, texts, from, to); }
-void rewrite(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to) { rewriteLines(list, texts, from, to); }
+void rewrite(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to) {
+  rewriteLines(list, texts, from, to);
+}
 
 void select(Widget list, const std::vector<int>& positions) {
   // Unchanged, nothing is redrawn (the common case of a mirrored column).

@@ -32,8 +32,9 @@ void QORDlgTextColumn::insert(const QORUnicodeString* texts, int count, int posi
     coming -= bytes;
   }
   // The lines overwritten in place leave their bytes behind.
-  if ((mode & QORDlgLineReplace) && position >= 0 && static_cast<std::size_t>(position) < starts.size())
-    forget(static_cast<std::size_t>(position), std::min(starts.size(), static_cast<std::size_t>(position) + added.size()));
+  const auto at = static_cast<std::size_t>(position);
+  if ((mode & QORDlgLineReplace) && position >= 0 && at < starts.size())
+    forget(at, std::min(starts.size(), at + added.size()));
   QORDlgInsertLines(starts, std::move(added), position, mode);
   compactIfMostlyDead();
 }
