@@ -33,17 +33,22 @@ std::string familyOf(FcPattern* font) {
 // Eight bytes at a time, nearly every text being all printable: a byte below
 // 0x20 borrows into its top bit, one above 0x7E carries into it or has it set.
 // A borrow or carry only reaches bytes above a byte that is outside anyway.
-bool printableAscii(const char* text, size_t length) {
+bool printableEight(const char* text) {
   constexpr uint64_t ones = 0x0101010101010101u, tops = 0x8080808080808080u;
-  size_t i = 0;
-  for (; i + 8 <= length; i += 8) {
-    uint64_t w;
-    std::memcpy(&w, text + i, 8);
-    if (((w - 0x20 * ones) | w | (w + ones)) & tops) return false;
+  uint64_t w;
+  std::memcpy(&w, text, 8);
+  return !(((w - 0x20 * ones) | w | (w + ones)) & tops);
+}
+
+bool printableAscii(const char* text, size_t length) {
+  if (length < 8) {
+    for (size_t i = 0; i < length; ++i)
+      if (static_cast<unsigned char>(text[i] - 0x20) >= 0x5F) return false;
+    return true;
   }
-  for (; i < length; ++i)
-    if (static_cast<unsigned char>(text[i] - 0x20) >= 0x5F) return false;
-  return true;
+  for (size_t i = 0; i + 8 < length; i += 8)
+    if (!printableEight(text + i)) return false;
+  return printableEight(text + length - 8);  // the last eight, overlapping those seen
 }
 
 XmString appendRun(XmString to, const std::string& run, const std::string& tag) {

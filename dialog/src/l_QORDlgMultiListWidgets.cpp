@@ -176,10 +176,14 @@ int l_QORDlgMultiList::lineOfPosition(int position) const {
   return windowed() ? topLine + position - 1 : position - 1;
 }
 
-// UNFINISHED: filling 3 x 100 000 lines costs about 1.15-1.2 times raw Motif
-// (bench/lists_bench.cpp), short of 1.1: the rest is our own copy of each line
-// and Motif's allocations for its items running slower in a heap that holds
-// those copies; keeping a column's texts in one block is the next thing to try.
+// UNFINISHED: filling 3 x 100 000 lines costs 1.07-1.10 times raw Motif in
+// CPU (bench/lists_bench.cpp; wall 1.06-1.14 on a loaded machine), at the goal
+// of 1.1 but without a margin. What is left is keeping texts at all: about 4 %
+// for the pages of the 12 MB of column blocks, faulted in afresh each time the
+// heap gave them back, and about 4 % for copying the texts in and checking
+// each for plain ASCII before Motif makes its compound string. Keeping the
+// compound strings themselves (Motif shares them by reference count) instead
+// of the bytes would remove both.
 void l_QORDlgMultiList::applyItems() {
   const size_t count = static_cast<size_t>(GetLineCount());
   for (Column& c : columns) {
