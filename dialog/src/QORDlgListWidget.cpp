@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "QORDlgText.h"
+#include "QORDlgTextColumn.h"
 
 namespace {
 // Line i's UTF-8 bytes (NUL-terminated) and their length, from either store.

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "QORString.h"
-#include "QORDlgTextColumn.h"
+
+class QORDlgTextColumn;
 
 // A line of a list control: its text, and whether it is selected.
 struct QORDlgListLine {
