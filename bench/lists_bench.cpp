@@ -3,6 +3,8 @@
 // (raw: XmListAddItemsUnselected of the same texts, per column); adding lines one call
 // at a time (the toolkit's cost per line stays flat); scrolling one page of a
 // windowed table of 1000 and of 1 000 000 lines; and the memory per line.
+// The table is also filled one line per call and column: its time per line
+// stays flat too.
 // The closing lines give the ratios. Memory is measured by RSS, so run each
 // BM_Memory_* alone (--benchmark_filter) in a fresh process.
 // Like with like: the texts are made before the clock runs, raw Motif makes
@@ -207,6 +209,27 @@ void BM_Tolven_SelectorOneByOne(benchmark::State& state) {
 }
 BENCHMARK(BM_Tolven_SelectorOneByOne)->Arg(25000)->Arg(50000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+void BM_Tolven_TableOneByOne(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const std::vector<QORUnicodeString>* columns[] = {&texts(n, 0), &texts(n, 1), &texts(n, 2)};
+  for (auto _ : state) {
+    auto* win = new TestDialog("BenchTableOneByOne");
+    auto* table = new QORDlgMultiList(win, "Table");
+    win->SetVisibility(QORDlgShown);
+    PumpIdle();
+    for (int i = 0; i < n; ++i)
+      for (int c = 0; c < 3; ++c) table->SetColumnItems(c, &(*columns[c])[static_cast<size_t>(i)], 1);
+    PumpIdle();
+    drain();
+    state.PauseTiming();
+    closeToolkit(win);
+    state.ResumeTiming();
+  }
+  state.counters["s_per_line"] = benchmark::Counter(
+      static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Tolven_TableOneByOne)->Arg(25000)->Arg(50000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 void BM_RawMotif_SelectorOneByOne(benchmark::State& state) {
   const auto& lines = texts(static_cast<int>(state.range(0)));
   for (auto _ : state) {
@@ -301,6 +324,40 @@ void BM_Memory_RawMotif(benchmark::State& state) {
   XtDestroyWidget(shell);
 }
 BENCHMARK(BM_Memory_RawMotif)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The three-column table against three raw lists of the same texts.
+void BM_Memory_TolvenTable(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const std::vector<QORUnicodeString>* columns[] = {&texts(n, 0), &texts(n, 1), &texts(n, 2)};
+  const long before = residentBytes();
+  TestDialog* win = nullptr;
+  for (auto _ : state) {
+    win = new TestDialog("BenchMemoryTable");
+    auto* table = new QORDlgMultiList(win, "Table");
+    for (int c = 0; c < 3; ++c) table->SetColumnItems(c, columns[c]->data(), n);
+    win->SetVisibility(QORDlgShown);
+    PumpIdle();
+    drain();
+  }
+  state.counters["bytes_per_line"] = static_cast<double>(residentBytes() - before) / n;
+  closeToolkit(win);
+}
+BENCHMARK(BM_Memory_TolvenTable)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_Memory_RawMotifTable(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const std::vector<const std::vector<QORUnicodeString>*> columns = {&texts(n, 0), &texts(n, 1), &texts(n, 2)};
+  const long before = residentBytes();
+  Widget shell = nullptr;
+  for (auto _ : state) {
+    shell = rawShell();
+    rawTable(shell, columns);
+    showRaw(shell);
+  }
+  state.counters["bytes_per_line"] = static_cast<double>(residentBytes() - before) / n;
+  XtDestroyWidget(shell);
+}
+BENCHMARK(BM_Memory_RawMotifTable)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,11 +1,12 @@
-// The line insertion rule every list-like control shares, and texts in the
-// record stream.
+// The line insertion rule every list-like control shares, the multi-column
+// list's block store of texts, and texts in the record stream.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "QORDlgLineInsertion.h"
+#include "QORDlgTextColumn.h"
 #include "l_QORDlgRecordIo.h"
 
 namespace {
@@ -36,6 +37,63 @@ TEST(LineInsertion, PositionAndModeDecideWhereLinesGo) {
   }
   std::vector<std::string> empty;
   EXPECT_EQ(QORDlgInsertLines(empty, lines({"x"}), 0, 0), 1);
+}
+
+std::vector<std::string> contents(const QORDlgTextColumn& column) {
+  std::vector<std::string> out;
+  for (size_t i = 0; i < column.size(); ++i) {
+    EXPECT_EQ(column.length(i), column.text(i).str().size());
+    out.emplace_back(column.c_str(i));
+  }
+  return out;
+}
+
+// Each step changes a model by the insertion rule and the store alike; the
+// replacements and erasures leave enough dead bytes for the store to compact,
+// and the long texts outgrow a block.
+TEST(TextColumn, KeepsTheInsertionRuleThroughBlocksAndCompaction) {
+  struct Step {
+    int position;
+    unsigned long mode;  // ~0ul: erase the lines position, position + 2, ...
+    std::vector<std::string> texts;
+  };
+  const std::string longText(70000, 'L'), otherLong(140000, 'M');
+  const Step steps[] = {
+      {-1, 0, lines({"alpha", "beta", "gamma", "delta"})},
+      {1, 0, lines({"one", "", "three"})},
+      {2, QORDlgLineReplace, {longText, "short", "übergröße 数量", "tail", "more"}},
+      {0, ~0ul, {}},
+      {0, QORDlgLineReplace, {otherLong, "x", "y", "z", "w", "v", "u"}},
+      {1, ~0ul, {}},
+      {1 << 20, 0, {longText}},
+  };
+  QORDlgTextColumn column;
+  std::vector<std::string> model;
+  for (const Step& s : steps) {
+    if (s.mode == ~0ul) {
+      std::vector<int> gone;
+      for (int i = s.position; i < static_cast<int>(model.size()); i += 2) gone.push_back(i);
+      for (auto it = gone.rbegin(); it != gone.rend(); ++it) model.erase(model.begin() + *it);
+      gone.push_back(static_cast<int>(model.size()) + 50);  // a short column's padding: not there
+      column.erase(gone);
+    } else {
+      const std::vector<QORUnicodeString> texts(s.texts.begin(), s.texts.end());
+      column.insert(texts.data(), static_cast<int>(texts.size()), s.position, s.mode);
+      QORDlgInsertLines(model, std::vector<std::string>(s.texts), s.position, s.mode);
+    }
+    ASSERT_EQ(contents(column), model) << "after the step at " << s.position;
+  }
+  EXPECT_TRUE(column.equals(0, QORUnicodeString(otherLong)));
+  EXPECT_FALSE(column.equals(0, QORUnicodeString(longText)));
+  // Lines added one per call, past a block's worth, stay in their order.
+  column.clear();
+  for (int i = 0; i < 20000; ++i) {
+    const QORUnicodeString t(std::to_string(i));
+    column.insert(&t, 1, -1, 0);
+  }
+  ASSERT_EQ(column.size(), 20000u);
+  EXPECT_EQ(column.text(12345).str(), "12345");
+  EXPECT_STREQ(column.c_str(19999), "19999");
 }
 
 TEST(RecordText, TextsComeBackWithOrWithoutTheirTerminator) {

@@ -234,6 +234,52 @@ TEST_F(UnicodeText, CharactersTheFaceLacksAreDrawnWithAFaceThatHasThem) {
   delete label;
 }
 
+// Whether a run of `s` is tagged for a fallback face.
+bool HasFallbackRun(XmString s) {
+  XmStringContext context = nullptr;
+  if (!XmStringInitContext(&context, s)) return false;
+  bool found = false;
+  unsigned int length = 0;
+  XtPointer value = nullptr;
+  XmStringComponentType type;
+  while ((type = XmStringGetNextTriple(context, &length, &value)) != XmSTRING_COMPONENT_END) {
+    const std::string text(static_cast<char*>(value), length);
+    if (type == XmSTRING_COMPONENT_TAG && text.rfind("tolven-fallback:", 0) == 0) found = true;
+    XtFree(static_cast<char*>(value));
+  }
+  XmStringFreeContext(context);
+  return found;
+}
+
+// The plain-text check reads eight bytes at a time: a character the face
+// lacks, or a tab, is seen wherever it stands.
+TEST_F(UnicodeText, ACharacterTheFaceLacksFallsBackWhereverItStands) {
+  const struct {
+    const char* text;
+    bool fallback;
+  } cases[] = {
+      {"\xE9\x87\x8F", true},                                   // first byte
+      {"1234567\xE9\x87\x8F", true},                            // across the first eight
+      {"Quantity of \xE9\x87\x8F items", true},                 // in the second eight
+      {"A longer line of plain text, then \xE6\x95\xB0", true},  // in the tail
+      {"A longer line of plain text, all of it", false},
+      {"Eight by", false},
+  };
+  TestDialog win("LateCjk");
+  auto* label = new QORDlgLabel(&win, "Plain", 0);
+  label->SetTitle("plain");
+  ASSERT_TRUE(win.Show());
+  Widget w = WidgetOf(label);
+  ASSERT_FALSE(XftCharExists(XtDisplay(w), MainFont(w), 0x6570)) << "the face has CJK: nothing falls back";
+  ASSERT_FALSE(XftCharExists(XtDisplay(w), MainFont(w), 0x91CF));
+  for (const auto& c : cases) {
+    XmString s = QORDlgText::toXmString(c.text);
+    EXPECT_EQ(HasFallbackRun(s), c.fallback) << c.text;
+    EXPECT_EQ(QORDlgText::fromXmString(s).str(), c.text);
+    XmStringFree(s);
+  }
+}
+
 // The family of the font the widget's text is set in.
 std::string MainFamily(Widget w) {
   XftFont* font = MainFont(w);

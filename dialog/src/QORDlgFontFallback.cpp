@@ -3,6 +3,8 @@
 #include <X11/Xft/Xft.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <map>
 #include <utility>
 
@@ -28,8 +30,25 @@ std::string familyOf(FcPattern* font) {
   return name ? reinterpret_cast<const char*>(name) : "";
 }
 
-bool printableAscii(const std::string& text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+// Eight bytes at a time, nearly every text being all printable: a byte below
+// 0x20 borrows into its top bit, one above 0x7E carries into it or has it set.
+// A borrow or carry only reaches bytes above a byte that is outside anyway.
+bool printableEight(const char* text) {
+  constexpr uint64_t ones = 0x0101010101010101u, tops = 0x8080808080808080u;
+  uint64_t w;
+  std::memcpy(&w, text, 8);
+  return !(((w - 0x20 * ones) | w | (w + ones)) & tops);
+}
+
+bool printableAscii(const char* text, size_t length) {
+  if (length < 8) {
+    for (size_t i = 0; i < length; ++i)
+      if (static_cast<unsigned char>(text[i] - 0x20) >= 0x5F) return false;
+    return true;
+  }
+  for (size_t i = 0; i + 8 < length; i += 8)
+    if (!printableEight(text + i)) return false;
+  return printableEight(text + length - 8);  // the last eight, overlapping those seen
 }
 
 XmString appendRun(XmString to, const std::string& run, const std::string& tag) {
@@ -40,13 +59,16 @@ XmString appendRun(XmString to, const std::string& run, const std::string& tag) 
 }  // namespace
 
 XmString QORDlgFontFallback::segment(const std::string& text, const char* tag) {
+  return segment(text.c_str(), text.size(), tag);
+}
+
+XmString QORDlgFontFallback::segment(const char* text, size_t length, const char* tag) {
   // Parsing costs more than the rest of a short label: only a text with line
   // breaks or tabs, which the default parse table turns into separators and
   // tab components, is parsed.
-  // One pass over the bytes: find_first_of searches its set once per byte.
-  if (std::none_of(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\t'; }))
-    return XmStringCreate(const_cast<char*>(text.c_str()), const_cast<char*>(tag));
-  return XmStringGenerate(const_cast<char*>(text.c_str()), const_cast<char*>(tag), XmCHARSET_TEXT, nullptr);
+  if (!std::memchr(text, '\n', length) && !std::memchr(text, '\t', length))
+    return XmStringCreate(const_cast<char*>(text), const_cast<char*>(tag));
+  return XmStringGenerate(const_cast<char*>(text), const_cast<char*>(tag), XmCHARSET_TEXT, nullptr);
 }
 
 FcPattern* QORDlgFontFallback::match(const char* family) {
@@ -83,8 +105,11 @@ std::vector<QORDlgFontFallback::Fallback> QORDlgFontFallback::fallbackList(FcPat
 
 const QORDlgFontFallback::Coverage& QORDlgFontFallback::coverage(FcPattern* main) {
   static std::map<FcPattern*, Coverage> faces;
+  // A list asks for the same face once per line: the last answer is kept at hand.
+  static const std::pair<FcPattern* const, Coverage>* last = nullptr;
+  if (last && last->first == main) return last->second;
   auto it = faces.find(main);
-  if (it != faces.end()) return it->second;
+  if (it != faces.end()) return (last = &*it)->second;
   Coverage& face = faces[main];
   face.chars = nullptr;
   FcPatternGetCharSet(main, FC_CHARSET, 0, &face.chars);
@@ -118,7 +143,7 @@ const std::string& QORDlgFontFallback::tagFor(char32_t c, const Coverage& face) 
 
 bool QORDlgFontFallback::drawnByMain(const std::string& utf8, const Coverage& face) {
   // Printable ASCII, nearly every text, needs no look-up in a face that has it all.
-  if (face.ascii && printableAscii(utf8)) return true;
+  if (face.ascii && printableAscii(utf8.data(), utf8.size())) return true;
   for (size_t i = 0; i < utf8.size();) {
     char32_t c = static_cast<unsigned char>(utf8[i]);
     const int n = c < 0x80 ? 1 : std::max(qor_utf8::Decode(utf8, i, &c), 1);
@@ -129,11 +154,16 @@ bool QORDlgFontFallback::drawnByMain(const std::string& utf8, const Coverage& fa
 }
 
 XmString QORDlgFontFallback::generate(const std::string& utf8, FcPattern* main) {
+  return generate(utf8.c_str(), utf8.size(), main);
+}
+
+XmString QORDlgFontFallback::generate(const char* bytes, size_t length, FcPattern* main) {
   const Coverage& face = coverage(main);
   // Printable ASCII, nearly every text: one segment with nothing to parse,
   // made after a single look at the bytes (a list makes thousands of them).
-  if (face.ascii && printableAscii(utf8))
-    return XmStringCreate(const_cast<char*>(utf8.c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG));
+  if (face.ascii && printableAscii(bytes, length))
+    return XmStringCreate(const_cast<char*>(bytes), const_cast<char*>(XmFONTLIST_DEFAULT_TAG));
+  const std::string utf8(bytes, length);
   // Most other texts need no other face either: one segment, as without fallback.
   if (drawnByMain(utf8, face)) return appendRun(nullptr, utf8, std::string());
   XmString out = nullptr;

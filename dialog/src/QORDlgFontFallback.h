@@ -9,6 +9,7 @@
 #pragma once
 #include <Xm/Xm.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ class QORDlgFontFallback {
   static XmString segment(const std::string& text, const char* tag);
   // A compound string of `utf8` whose runs `main` lacks carry a fallback tag.
   static XmString generate(const std::string& utf8, FcPattern* main);
+  // The same from `length` NUL-terminated bytes kept elsewhere (a list's
+  // lines): a plain text goes to Motif without a copy.
+  static XmString segment(const char* text, std::size_t length, const char* tag);
+  static XmString generate(const char* utf8, std::size_t length, FcPattern* main);
   // For a text field, which draws with one font: "" when `main` draws all of
   // `utf8`, else the first family of its fallback list that draws it all (or
   // at least its first character `main` lacks).

@@ -7,34 +7,47 @@
 #include <cstdlib>
 
 #include "QORDlgText.h"
+#include "QORDlgTextColumn.h"
 
 namespace {
+// Line i's UTF-8 bytes (NUL-terminated) and their length, from either store.
+struct LineText {
+  const char* bytes;
+  size_t length;
+};
+LineText lineText(const QORDlgListLines& lines, size_t i) {
+  return {lines[i].text.c_str(), static_cast<size_t>(lines[i].text.GetLengthInByte())};
+}
+LineText lineText(const QORDlgTextColumn& texts, size_t i) { return {texts.c_str(i), texts.length(i)}; }
+
 // Compound strings of lines [from, to), freed with the vector's owner.
 struct Items {
   std::vector<XmString> strings;
-  Items(const QORDlgListLines& lines, size_t from, size_t to) {
+  template <typename Lines>
+  Items(const Lines& lines, size_t from, size_t to) {
     strings.reserve(to - from);
     // Past the lines, blank items: a short column shows as many lines as the others.
-    static const QORUnicodeString blank;
-    for (size_t i = from; i < to; ++i) strings.push_back(QORDlgText::toXmString(i < lines.size() ? lines[i].text : blank));
+    for (size_t i = from; i < to; ++i) {
+      const LineText t = i < lines.size() ? lineText(lines, i) : LineText{"", 0};
+      strings.push_back(QORDlgText::toXmString(t.bytes, t.length));
+    }
   }
   ~Items() {
     for (XmString s : strings) XmStringFree(s);
   }
   int count() const { return static_cast<int>(strings.size()); }
 };
-}  // namespace
 
-namespace QORDlgListWidget {
-
-void append(Widget list, const QORDlgListLines& lines, size_t from, size_t to) {
+template <typename Lines>
+void appendLines(Widget list, const Lines& lines, size_t from, size_t to) {
   if (from >= to) return;
   Items items(lines, from, to);
   XmListAddItemsUnselected(list, items.strings.data(), items.count(), 0);
 }
 
-void rewrite(Widget list, const QORDlgListLines& lines, size_t from, size_t to) {
-  const int have = itemCount(list);
+template <typename Lines>
+void rewriteLines(Widget list, const Lines& lines, size_t from, size_t to) {
+  const int have = QORDlgListWidget::itemCount(list);
   const int want = static_cast<int>(to - from);
   const int replaced = have < want ? have : want;
   if (replaced > 0) {
@@ -42,7 +55,17 @@ void rewrite(Widget list, const QORDlgListLines& lines, size_t from, size_t to) 
     XmListReplaceItemsPosUnselected(list, items.strings.data(), replaced, 1);
   }
   if (have > want) XmListDeleteItemsPos(list, have - want, want + 1);
-  else append(list, lines, from + static_cast<size_t>(replaced), to);
+  else appendLines(list, lines, from + static_cast<size_t>(replaced), to);
+}
+}  // namespace
+
+namespace QORDlgListWidget {
+
+void append(Widget list, const QORDlgListLines& lines, size_t from, size_t to) { appendLines(list, lines, from, to); }
+void rewrite(Widget list, const QORDlgListLines& lines, size_t from, size_t to) { rewriteLines(list, lines, from, to); }
+void append(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to) { appendLines(list, texts, from, to); }
+void rewrite(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to) {
+  rewriteLines(list, texts, from, to);
 }
 
 void select(Widget list, const std::vector<int>& positions) {

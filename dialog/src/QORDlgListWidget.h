@@ -10,6 +10,8 @@
 
 #include "QORString.h"
 
+class QORDlgTextColumn;
+
 // A line of a list control: its text, and whether it is selected.
 struct QORDlgListLine {
   QORUnicodeString text;
@@ -24,6 +26,9 @@ void append(Widget list, const QORDlgListLines& lines, size_t from, size_t to);
 // Makes the widget hold lines [from, to) from its position `at` (1-based)
 // on: the items there are replaced, the rest deleted or appended.
 void rewrite(Widget list, const QORDlgListLines& lines, size_t from, size_t to);
+// The same from a column of the multi-column list.
+void append(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to);
+void rewrite(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to);
 // Selects exactly the 1-based `positions` (sorted), without callbacks.
 void select(Widget list, const std::vector<int>& positions);
 // The width of one digit in the list's font, in pixels (at least 1).

@@ -80,8 +80,13 @@ XmString QORDlgText::toXmString(const QORUnicodeString& text, Face face) {
   // A core font draws each byte as one Latin-1 glyph: characters it cannot
   // show become '?' rather than a run of accented garbage.
   if (latin1[face]) return QORDlgFontFallback::segment(text.ToLatin1().str(), XmFONTLIST_DEFAULT_TAG);
-  if (xft[face]) return QORDlgFontFallback::generate(text.str(), xft[face]);
-  return QORDlgFontFallback::segment(text.str(), XmFONTLIST_DEFAULT_TAG);
+  return toXmString(text.c_str(), static_cast<size_t>(text.GetLengthInByte()), face);
+}
+
+XmString QORDlgText::toXmString(const char* utf8, size_t length, Face face) {
+  if (latin1[face]) return toXmString(QORUnicodeString(std::string(utf8, length)), face);
+  if (xft[face]) return QORDlgFontFallback::generate(utf8, length, xft[face]);
+  return QORDlgFontFallback::segment(utf8, length, XmFONTLIST_DEFAULT_TAG);
 }
 
 QORUnicodeString QORDlgText::fromXmString(XmString s, Face face) {

@@ -17,6 +17,9 @@ class QORDlgText {
   // A compound string showing `text` as written; line breaks start new lines.
   // The caller frees it with XmStringFree.
   static XmString toXmString(const QORUnicodeString& text, Face face = Document);
+  // The same from `length` bytes of NUL-terminated UTF-8 a list keeps in its
+  // own store: a plain text reaches Motif without a copy.
+  static XmString toXmString(const char* utf8, size_t length, Face face = Document);
   // The UTF-8 text of a compound string made by toXmString (or by Motif).
   static QORUnicodeString fromXmString(XmString s, Face face = Document);
 

@@ -61,7 +61,7 @@ void l_QORDlgMultiList::updateColumnMaxWidth(int col) {
   c.longest = 0;
   int most = -1;
   for (size_t i = 0; i < c.items.size(); ++i)
-    if (const int n = c.items[i].text.GetLengthInByte(); n > most) most = n, c.longest = i;
+    if (const int n = static_cast<int>(c.items.length(i)); n > most) most = n, c.longest = i;
 }
 
 void l_QORDlgMultiList::SetColumnTitles(int count, const QORUnicodeString* titles) {
@@ -138,9 +138,9 @@ void l_QORDlgMultiList::clearFlags() {
 }
 
 int l_QORDlgMultiList::findText(int col, const QORUnicodeString& text) const {
-  const QORDlgListLines& items = column(col).items;
+  const QORDlgTextColumn& items = column(col).items;
   for (size_t i = 0; i < items.size(); ++i)
-    if (items[i].text == text) return static_cast<int>(i);
+    if (items.equals(i, text)) return static_cast<int>(i);
   return -1;
 }
 
@@ -167,7 +167,7 @@ int l_QORDlgMultiList::GetSelect(int col, QORUnicodeString* out, int max) const 
   const Column& c = column(col);
   int n = 0;
   for (int i = 0; i < GetLineCount() && n < max; ++i)
-    if (IsSelect(i)) out[n++] = static_cast<size_t>(i) < c.items.size() ? c.items[static_cast<size_t>(i)].text : "";
+    if (IsSelect(i)) out[n++] = static_cast<size_t>(i) < c.items.size() ? c.items.text(static_cast<size_t>(i)) : "";
   return selectedCount;
 }
 
@@ -201,7 +201,7 @@ int l_QORDlgMultiList::SetSelect(int col, const QORUnicodeString* texts, int cou
   std::vector<int> wanted;
   for (size_t i = 0; i < c.items.size() && texts; ++i)
     for (int t = 0; t < (multiple() ? count : std::min(count, 1)); ++t)
-      if (c.items[i].text == texts[t]) {
+      if (c.items.equals(i, texts[t])) {
         wanted.push_back(static_cast<int>(i));
         break;
       }
@@ -247,9 +247,9 @@ void l_QORDlgMultiList::Synchronize(l_QORDlgMultiList* other) {
 
 void l_QORDlgMultiList::GetColumnItem(int col, QORUnicodeString& text, int line) {
   const Column& c = column(col);
-  if (line >= 0 && line < static_cast<int>(c.items.size())) text = c.items[static_cast<size_t>(line)].text;
+  if (line >= 0 && line < static_cast<int>(c.items.size())) text = c.items.text(static_cast<size_t>(line));
   else if (line >= 0 && line < GetLineCount()) text = QORUnicodeString();  // a short column's padding
-  else text = c.items.empty() ? QORUnicodeString() : c.items.back().text;
+  else text = c.items.empty() ? QORUnicodeString() : c.items.text(c.items.size() - 1);
 }
 
 int l_QORDlgMultiList::SetColumnItems(int col, const QORUnicodeString* texts, int count, int line,
@@ -259,19 +259,16 @@ int l_QORDlgMultiList::SetColumnItems(int col, const QORUnicodeString* texts, in
   Column& c = columns[static_cast<size_t>(col)];
   const bool inside = line >= 0 && line < static_cast<int>(c.items.size());
   const size_t from = inside ? static_cast<size_t>(line) : c.items.size();
-  QORDlgListLines added;
-  added.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) added.push_back(QORDlgListLine{texts[i]});
   // Lines put in before a line of column 0 push the selection down with them;
   // overwritten ones keep the selection of their line.
   if (col == 0 && inside && !(mode & QORDlgLineReplace))
-    flags.insert(flags.begin() + static_cast<long>(from), added.size(), 0);
-  int most = c.items.empty() ? -1 : c.items[c.longest].text.GetLengthInByte();
+    flags.insert(flags.begin() + static_cast<long>(from), static_cast<size_t>(count), 0);
+  int most = c.items.empty() ? -1 : static_cast<int>(c.items.length(c.longest));
   const bool appending = from == c.items.size();
-  QORDlgInsertLines(c.items, std::move(added), line, mode);
+  c.items.insert(texts, count, line, mode);
   if (appending) {  // only the new items can be longer: O(count)
-    for (size_t i = from; i < c.items.size(); ++i)
-      if (const int n = c.items[i].text.GetLengthInByte(); n > most) most = n, c.longest = i;
+    for (int i = 0; i < count; ++i)
+      if (const int n = texts[i].GetLengthInByte(); n > most) most = n, c.longest = from + static_cast<size_t>(i);
   } else {
     updateColumnMaxWidth(col);
   }
@@ -290,16 +287,7 @@ void l_QORDlgMultiList::ClearLine(std::vector<int> gone) {
   for (int line : gone) selectedCount -= IsSelect(line);
   for (auto it = gone.rbegin(); it != gone.rend(); ++it) flags.erase(flags.begin() + *it);
   for (Column& c : columns) {
-    size_t kept = 0, next = 0;
-    for (size_t i = 0; i < c.items.size(); ++i) {
-      if (next < gone.size() && gone[next] == static_cast<int>(i)) {
-        ++next;
-        continue;
-      }
-      if (kept != i) c.items[kept] = std::move(c.items[i]);
-      ++kept;
-    }
-    c.items.resize(kept);
+    c.items.erase(gone);
     c.shownUpTo = std::min(c.shownUpTo, static_cast<size_t>(gone.front()));
   }
   for (int i = 0; i < GetColumnCount(); ++i) updateColumnMaxWidth(i);

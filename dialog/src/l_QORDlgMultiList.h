@@ -13,6 +13,7 @@
 
 #include "QORDlgListWidget.h"
 #include "QORDlgMultiList.h"
+#include "QORDlgTextColumn.h"
 #include "l_QORDlgControl.h"
 
 class l_QORDlgRecordIo;
@@ -82,7 +83,7 @@ class l_QORDlgMultiList : public l_QORDlgControl {
 
  private:
   struct Column {
-    QORDlgListLines items;  // may be shorter than the table: shown padded with blanks
+    QORDlgTextColumn items;  // may be shorter than the table: shown padded with blanks
     QORUnicodeString title;
     unsigned long visibility = QORDlgShown;
     int textWidth = -1, pixelWidth = -1;
