@@ -35,8 +35,8 @@ const Family kFamilies[] = {
 
 // Beside a document that is a strip of bars, the top-level boxes open in a
 // cascade below it, so that none hides the document's menu bar.
-constexpr int kStripWidth = 1000, kStripHeight = 100, kMdiWidth = 1100, kMdiHeight = 850;
-constexpr int kCascadeX = 10, kCascadeY = 150, kCascadeStep = 40;
+constexpr int kStripWidth = 1000, kStripHeight = 124, kMdiWidth = 1100, kMdiHeight = 850;
+constexpr int kCascadeX = 10, kCascadeY = 175, kCascadeStep = 40;
 
 // A family's box. It reads the catalog again from itself down, so that the
 // frames moved into it keep the keys they have in their own files
