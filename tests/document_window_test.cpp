@@ -92,9 +92,11 @@ struct Shown {
   Widget shell() const { return l->GetShell(); }
   size_t count(const char* notification) const { return std::count(heard.begin(), heard.end(), notification); }
   // Resizes the shell as a user dragging the frame would: the window manager decides.
+  // Until Xt has the new size too: a later XtSetValues of the old size would
+  // otherwise look like no change to it.
   bool ResizeTo(int w, int h) {
     XResizeWindow(XtDisplay(shell()), XtWindow(shell()), static_cast<unsigned>(w), static_cast<unsigned>(h));
-    return PumpUntil([&] { return ServerGeo(shell()).size() == Size{w, h}; });
+    return PumpUntil([&] { return ServerGeo(shell()).size() == Size{w, h} && MotifGeo(shell()).size() == Size{w, h}; });
   }
 
   // The window manager's close request, as its menu sends it.
