@@ -252,7 +252,7 @@ int l_QORDlgMultiList::columnPixels(const Column& c) const {
   if (c.textWidth >= 0) return c.textWidth * charWidth + 9;
   // Unset: as wide as its longest item or title, within reason.
   int chars = c.title.GetLengthInChar();
-  if (!c.items.empty()) chars = std::max(chars, c.items.text(c.longest).GetLengthInChar());
+  if (!c.items.empty()) chars = std::max(chars, c.items.text(c.items.longest()).GetLengthInChar());
   return std::min(std::max(chars, 4), 2 * visibleWidth) * charWidth + 9;
 }
 
