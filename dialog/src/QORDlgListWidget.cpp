@@ -11,16 +11,11 @@
 #include "QORDlgTextColumn.h"
 
 namespace {
-// Compound strings of lines [from, to), freed with the vector's owner.
+// Lines [from, to) as Motif takes them: the column's own compound strings,
+// and blank ones past its lines (a short column of the multi-column list
+// shows as many lines as the others), freed with the Items.
 struct Items {
   std::vector<XmString> strings;
-  Items(const QORDlgListLines& lines, size_t from, size_t to) {
-    strings.reserve(to - from);
-    for (size_t i = from; i < to; ++i)
-      strings.push_back(QORDlgText::toXmString(i < lines.size() ? lines[i].text : QORUnicodeString()));
-  }
-  // A column's own strings, and blank ones past its lines: a short column
-  // shows as many lines as the others.
   Items(const QORDlgTextColumn& texts, size_t from, size_t to) {
     const size_t own = std::min(std::max(texts.size(), from), to);
     if (own == to) {
@@ -43,15 +38,13 @@ struct Items {
   size_t sharedCount = 0, blanksFrom = 0;
 };
 
-template <typename Lines>
-void appendLines(Widget list, const Lines& lines, size_t from, size_t to) {
+void appendLines(Widget list, const QORDlgTextColumn& lines, size_t from, size_t to) {
   if (from >= to) return;
   Items items(lines, from, to);
   XmListAddItemsUnselected(list, items.data(), items.count(), 0);
 }
 
-template <typename Lines>
-void rewriteLines(Widget list, const Lines& lines, size_t from, size_t to) {
+void rewriteLines(Widget list, const QORDlgTextColumn& lines, size_t from, size_t to) {
   const int have = QORDlgListWidget::itemCount(list);
   const int want = static_cast<int>(to - from);
   const int replaced = have < want ? have : want;
@@ -66,8 +59,6 @@ void rewriteLines(Widget list, const Lines& lines, size_t from, size_t to) {
 
 namespace QORDlgListWidget {
 
-void append(Widget list, const QORDlgListLines& lines, size_t from, size_t to) { appendLines(list, lines, from, to); }
-void rewrite(Widget list, const QORDlgListLines& lines, size_t from, size_t to) { rewriteLines(list, lines, from, to); }
 void append(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to) { appendLines(list, texts, from, to); }
 void rewrite(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to) {
   rewriteLines(list, texts, from, to);

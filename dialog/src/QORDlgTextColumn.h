@@ -1,6 +1,6 @@
 // Internal to libTOLVEN: not API, never installed.
-// The lines of one column of the multi-column list, kept as the compound
-// strings its list widget shows: each line's string is made once, when the
+// The lines of a list control (the selector list, a column of the
+// multi-column list), kept as the compound strings its list widget shows: each line's string is made once, when the
 // line comes in, and handed to Motif as it is (Motif shares a compound string
 // by reference count), so filling or rewriting a list makes none and the
 // text is not kept twice. A line's text is read back from its string; a text
