@@ -122,7 +122,8 @@ TEST_F(TextColumn, KeepsTheInsertionRuleTheTextsAndTheLongestLine) {
 }
 
 // A core font shows what Latin-1 lacks as '?', yet the column gives back
-// every text as it came, under either face.
+// every text as it came, under either face, also one made before the face
+// changed.
 TEST_F(TextColumn, GivesBackTextsOutsideWhatTheFaceShows) {
   const QORUnicodeString texts[] = {QORUnicodeString("Gr\xC3\xB6\xC3\x9F" "e \xE6\x95\xB0\xE9\x87\x8F"),
                                     QORUnicodeString("plain")};
@@ -136,6 +137,11 @@ TEST_F(TextColumn, GivesBackTextsOutsideWhatTheFaceShows) {
     const std::string shown = QORDlgText::fromXmString(*column.items(0)).str();
     EXPECT_EQ(shown == texts[0].str(), face != core) << shown;
   }
+  QORDlgText::noteRenderTable(QORDlgText::Document, GlobalXResources.documentFontList);
+  QORDlgTextColumn before;
+  before.insert(texts, 2, -1, 0);
+  QORDlgText::noteRenderTable(QORDlgText::Document, core);
+  EXPECT_EQ(before.text(0), texts[0]);
   QORDlgText::noteRenderTable(QORDlgText::Document, GlobalXResources.documentFontList);
   XmRenderTableFree(core);
 }

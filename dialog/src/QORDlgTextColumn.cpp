@@ -33,7 +33,8 @@ QORDlgTextColumn& QORDlgTextColumn::operator=(QORDlgTextColumn&& other) noexcept
 QORUnicodeString QORDlgTextColumn::text(std::size_t i) const {
   if (!sideTexts.empty())
     if (const auto kept = sideTexts.find(strings[i]); kept != sideTexts.end()) return QORUnicodeString(kept->second);
-  return QORDlgText::fromXmString(strings[i]);
+  // Plain, or UTF-8 kept whole by the face it was made for.
+  return QORDlgText::bytesOf(strings[i]);
 }
 
 XmString QORDlgTextColumn::make(const QORUnicodeString& text) {
