@@ -1,13 +1,16 @@
 // The line insertion rule every list-like control shares, the multi-column
-// list's block store of texts, and texts in the record stream.
+// list's column of compound strings, and texts in the record stream.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "QORDlgLineInsertion.h"
+#include "QORDlgText.h"
 #include "QORDlgTextColumn.h"
+#include "l_QORInteractiveApplication.h"
 #include "l_QORDlgRecordIo.h"
+#include "tolven_test_app.h"
 
 namespace {
 
@@ -41,31 +44,54 @@ TEST(LineInsertion, PositionAndModeDecideWhereLinesGo) {
 
 std::vector<std::string> contents(const QORDlgTextColumn& column) {
   std::vector<std::string> out;
-  for (size_t i = 0; i < column.size(); ++i) {
-    EXPECT_EQ(column.length(i), column.text(i).str().size());
-    out.emplace_back(column.c_str(i));
-  }
+  for (size_t i = 0; i < column.size(); ++i) out.push_back(column.text(i).str());
   return out;
 }
 
-// Each step changes a model by the insertion rule and the store alike; the
-// replacements and erasures leave enough dead bytes for the store to compact,
-// and the long texts outgrow a block.
-TEST(TextColumn, KeepsTheInsertionRuleThroughBlocksAndCompaction) {
+size_t longest(const std::vector<std::string>& model) {
+  size_t at = 0;
+  for (size_t i = 1; i < model.size(); ++i)
+    if (model[i].size() > model[at].size()) at = i;
+  return at;
+}
+
+// The compound strings a column keeps need Motif's render tables: the
+// application's Xft face, and a core font as a catalog may name.
+class TextColumn : public AppSuite {
+ protected:
+  XmRenderTable CoreFont() {
+    Arg args[2];
+    XtSetArg(args[0], XmNfontName, const_cast<char*>("fixed"));
+    XtSetArg(args[1], XmNfontType, XmFONT_IS_FONT);
+    XmRendition r = XmRenditionCreate(app->GetLetterObject()->GetWidget(),
+                                      const_cast<char*>(XmFONTLIST_DEFAULT_TAG), args, 2);
+    XmRenderTable core = XmRenderTableAddRenditions(nullptr, &r, 1, XmMERGE_REPLACE);
+    XmRenditionFree(r);
+    return core;
+  }
+};
+
+// Each step changes a model by the insertion rule and the column alike, with
+// texts a compound string gives back as they are and texts it does not; the
+// longest line follows insertions before it, replacements and erasures of it.
+TEST_F(TextColumn, KeepsTheInsertionRuleTheTextsAndTheLongestLine) {
   struct Step {
     int position;
     unsigned long mode;  // ~0ul: erase the lines position, position + 2, ...
     std::vector<std::string> texts;
   };
-  const std::string longText(70000, 'L'), otherLong(140000, 'M');
+  const std::string longText(300, 'L'), otherLong(400, 'M');
   const Step steps[] = {
       {-1, 0, lines({"alpha", "beta", "gamma", "delta"})},
-      {1, 0, lines({"one", "", "three"})},
-      {2, QORDlgLineReplace, {longText, "short", "übergröße 数量", "tail", "more"}},
-      {0, ~0ul, {}},
+      {1, 0, lines({"one", "", "three\tfour"})},
+      {2, QORDlgLineReplace, {longText, "short", "\xC3\xBC" "bergr\xC3\xB6\xC3\x9F" "e \xE6\x95\xB0", "tail", "more"}},
+      {0, 0, lines({"two\nlines"})},
+      {3, ~0ul, {}},
       {0, QORDlgLineReplace, {otherLong, "x", "y", "z", "w", "v", "u"}},
+      {0, QORDlgLineReplace, lines({"first"})},
       {1, ~0ul, {}},
       {1 << 20, 0, {longText}},
+      {0, ~0ul, {}},
   };
   QORDlgTextColumn column;
   std::vector<std::string> model;
@@ -82,10 +108,9 @@ TEST(TextColumn, KeepsTheInsertionRuleThroughBlocksAndCompaction) {
       QORDlgInsertLines(model, std::vector<std::string>(s.texts), s.position, s.mode);
     }
     ASSERT_EQ(contents(column), model) << "after the step at " << s.position;
+    EXPECT_EQ(column.longest(), longest(model)) << "after the step at " << s.position;
   }
-  EXPECT_TRUE(column.equals(0, QORUnicodeString(otherLong)));
-  EXPECT_FALSE(column.equals(0, QORUnicodeString(longText)));
-  // Lines added one per call, past a block's worth, stay in their order.
+  // Lines added one per call stay in their order.
   column.clear();
   for (int i = 0; i < 20000; ++i) {
     const QORUnicodeString t(std::to_string(i));
@@ -93,7 +118,32 @@ TEST(TextColumn, KeepsTheInsertionRuleThroughBlocksAndCompaction) {
   }
   ASSERT_EQ(column.size(), 20000u);
   EXPECT_EQ(column.text(12345).str(), "12345");
-  EXPECT_STREQ(column.c_str(19999), "19999");
+  EXPECT_EQ(column.longest(), 10000u);
+}
+
+// A core font shows what Latin-1 lacks as '?', yet the column gives back
+// every text as it came, under either face, also one made before the face
+// changed.
+TEST_F(TextColumn, GivesBackTextsOutsideWhatTheFaceShows) {
+  const QORUnicodeString texts[] = {QORUnicodeString("Gr\xC3\xB6\xC3\x9F" "e \xE6\x95\xB0\xE9\x87\x8F"),
+                                    QORUnicodeString("plain")};
+  XmRenderTable core = CoreFont();
+  for (XmRenderTable face : {GlobalXResources.documentFontList, core}) {
+    QORDlgText::noteRenderTable(QORDlgText::Document, face);
+    QORDlgTextColumn column;
+    column.insert(texts, 2, -1, 0);
+    EXPECT_EQ(column.text(0), texts[0]) << (face == core ? "core font" : "Xft");
+    EXPECT_EQ(column.text(1), texts[1]);
+    const std::string shown = QORDlgText::fromXmString(*column.items(0)).str();
+    EXPECT_EQ(shown == texts[0].str(), face != core) << shown;
+  }
+  QORDlgText::noteRenderTable(QORDlgText::Document, GlobalXResources.documentFontList);
+  QORDlgTextColumn before;
+  before.insert(texts, 2, -1, 0);
+  QORDlgText::noteRenderTable(QORDlgText::Document, core);
+  EXPECT_EQ(before.text(0), texts[0]);
+  QORDlgText::noteRenderTable(QORDlgText::Document, GlobalXResources.documentFontList);
+  XmRenderTableFree(core);
 }
 
 TEST(RecordText, TextsComeBackWithOrWithoutTheirTerminator) {

@@ -3,6 +3,7 @@
 #include <Xm/List.h>
 #include <Xm/ListP.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -10,49 +11,46 @@
 #include "QORDlgTextColumn.h"
 
 namespace {
-// Line i's UTF-8 bytes (NUL-terminated) and their length, from either store.
-struct LineText {
-  const char* bytes;
-  size_t length;
-};
-LineText lineText(const QORDlgListLines& lines, size_t i) {
-  return {lines[i].text.c_str(), static_cast<size_t>(lines[i].text.GetLengthInByte())};
-}
-LineText lineText(const QORDlgTextColumn& texts, size_t i) { return {texts.c_str(i), texts.length(i)}; }
-
-// Compound strings of lines [from, to), freed with the vector's owner.
+// Lines [from, to) as Motif takes them: the column's own compound strings,
+// and blank ones past its lines (a short column of the multi-column list
+// shows as many lines as the others), freed with the Items.
 struct Items {
   std::vector<XmString> strings;
-  template <typename Lines>
-  Items(const Lines& lines, size_t from, size_t to) {
-    strings.reserve(to - from);
-    // Past the lines, blank items: a short column shows as many lines as the others.
-    for (size_t i = from; i < to; ++i) {
-      const LineText t = i < lines.size() ? lineText(lines, i) : LineText{"", 0};
-      strings.push_back(QORDlgText::toXmString(t.bytes, t.length));
+  Items(const QORDlgTextColumn& texts, size_t from, size_t to) {
+    const size_t own = std::min(std::max(texts.size(), from), to);
+    if (own == to) {
+      shared = texts.items(from);
+      sharedCount = to - from;
+      return;
     }
+    if (own > from) strings.assign(texts.items(from), texts.items(own));
+    blanksFrom = strings.size();
+    for (size_t i = own; i < to; ++i) strings.push_back(QORDlgText::toXmString(QORUnicodeString()));
   }
   ~Items() {
-    for (XmString s : strings) XmStringFree(s);
+    for (size_t i = blanksFrom; i < strings.size(); ++i) XmStringFree(strings[i]);
   }
-  int count() const { return static_cast<int>(strings.size()); }
+  XmString* data() const { return const_cast<XmString*>(shared ? shared : strings.data()); }
+  int count() const { return static_cast<int>(shared ? sharedCount : strings.size()); }
+
+ private:
+  const XmString* shared = nullptr;
+  size_t sharedCount = 0, blanksFrom = 0;
 };
 
-template <typename Lines>
-void appendLines(Widget list, const Lines& lines, size_t from, size_t to) {
+void appendLines(Widget list, const QORDlgTextColumn& lines, size_t from, size_t to) {
   if (from >= to) return;
   Items items(lines, from, to);
-  XmListAddItemsUnselected(list, items.strings.data(), items.count(), 0);
+  XmListAddItemsUnselected(list, items.data(), items.count(), 0);
 }
 
-template <typename Lines>
-void rewriteLines(Widget list, const Lines& lines, size_t from, size_t to) {
+void rewriteLines(Widget list, const QORDlgTextColumn& lines, size_t from, size_t to) {
   const int have = QORDlgListWidget::itemCount(list);
   const int want = static_cast<int>(to - from);
   const int replaced = have < want ? have : want;
   if (replaced > 0) {
     Items items(lines, from, from + static_cast<size_t>(replaced));
-    XmListReplaceItemsPosUnselected(list, items.strings.data(), replaced, 1);
+    XmListReplaceItemsPosUnselected(list, items.data(), replaced, 1);
   }
   if (have > want) XmListDeleteItemsPos(list, have - want, want + 1);
   else appendLines(list, lines, from + static_cast<size_t>(replaced), to);
@@ -61,8 +59,6 @@ void rewriteLines(Widget list, const Lines& lines, size_t from, size_t to) {
 
 namespace QORDlgListWidget {
 
-void append(Widget list, const QORDlgListLines& lines, size_t from, size_t to) { appendLines(list, lines, from, to); }
-void rewrite(Widget list, const QORDlgListLines& lines, size_t from, size_t to) { rewriteLines(list, lines, from, to); }
 void append(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to) { appendLines(list, texts, from, to); }
 void rewrite(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to) {
   rewriteLines(list, texts, from, to);

@@ -12,22 +12,12 @@
 
 class QORDlgTextColumn;
 
-// A line of a list control: its text, and whether it is selected.
-struct QORDlgListLine {
-  QORUnicodeString text;
-  short selected = 0;
-};
-using QORDlgListLines = std::vector<QORDlgListLine>;
-
 namespace QORDlgListWidget {
-// Appends the texts of lines [from, to) to `list`, unselected, in one call;
+// Appends lines [from, to) of `texts` to `list`, unselected, in one call;
 // positions past the lines get blank items.
-void append(Widget list, const QORDlgListLines& lines, size_t from, size_t to);
-// Makes the widget hold lines [from, to) from its position `at` (1-based)
-// on: the items there are replaced, the rest deleted or appended.
-void rewrite(Widget list, const QORDlgListLines& lines, size_t from, size_t to);
-// The same from a column of the multi-column list.
 void append(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to);
+// Makes the widget hold lines [from, to) from its first position on: the
+// items there are replaced, the rest deleted or appended.
 void rewrite(Widget list, const QORDlgTextColumn& texts, size_t from, size_t to);
 // Selects exactly the 1-based `positions` (sorted), without callbacks.
 void select(Widget list, const std::vector<int>& positions);

@@ -75,20 +75,20 @@ void l_QORDlgSelectorList::applyItems() {
   const int have = QORDlgListWidget::itemCount(list);
   if (have > static_cast<int>(shownUpTo))
     XmListDeleteItemsPos(list, have - static_cast<int>(shownUpTo), static_cast<int>(shownUpTo) + 1);
-  QORDlgListWidget::append(list, lines, shownUpTo, lines.size());
-  shownUpTo = lines.size();
+  QORDlgListWidget::append(list, items, shownUpTo, items.size());
+  shownUpTo = items.size();
 }
 
 void l_QORDlgSelectorList::applySelection() {
   std::vector<int> positions;
   positions.reserve(static_cast<size_t>(selectedCount));
-  for (size_t i = 0; i < lines.size(); ++i)
-    if (lines[i].selected) positions.push_back(static_cast<int>(i) + 1);
+  for (size_t i = 0; i < selected.size(); ++i)
+    if (selected[i]) positions.push_back(static_cast<int>(i) + 1);
   QORDlgListWidget::select(list, positions);
 }
 
 void l_QORDlgSelectorList::applyFirst() {
-  if (!lines.empty()) XmListSetPos(list, std::min(firstLine, GetLineCount() - 1) + 1);
+  if (!items.empty()) XmListSetPos(list, std::min(firstLine, GetLineCount() - 1) + 1);
   XmListSetHorizPos(list, firstColumn);
 }
 
@@ -123,7 +123,7 @@ void l_QORDlgSelectorList::activatedCB(Widget, XtPointer client, XtPointer) {
 
 void l_QORDlgSelectorList::userSelected(const XmListCallbackStruct* cbs) {
   dragStartX = dragStartY = 0;
-  for (QORDlgListLine& l : lines) l.selected = 0;
+  std::fill(selected.begin(), selected.end(), 0);
   selectedCount = 0;
   if (multiple()) {
     for (int i = 0; i < cbs->selected_item_count; ++i) mark(cbs->selected_item_positions[i] - 1);
@@ -158,8 +158,8 @@ void l_QORDlgSelectorList::Motion(XEvent* event) {
 // ---- selection ----
 
 void l_QORDlgSelectorList::mark(int line) {
-  if (line < 0 || line >= GetLineCount() || lines[static_cast<size_t>(line)].selected) return;
-  lines[static_cast<size_t>(line)].selected = 1;
+  if (line < 0 || line >= GetLineCount() || selected[static_cast<size_t>(line)]) return;
+  selected[static_cast<size_t>(line)] = 1;
   ++selectedCount;
 }
 
@@ -169,12 +169,12 @@ void l_QORDlgSelectorList::selectionChanged() {
 }
 
 int l_QORDlgSelectorList::IsSelect(int line) const {
-  return line >= 0 && line < GetLineCount() ? lines[static_cast<size_t>(line)].selected : 0;
+  return line >= 0 && line < GetLineCount() ? selected[static_cast<size_t>(line)] : 0;
 }
 
 int l_QORDlgSelectorList::findText(const QORUnicodeString& text) const {
-  for (size_t i = 0; i < lines.size(); ++i)
-    if (lines[i].text == text) return static_cast<int>(i);
+  for (size_t i = 0; i < items.size(); ++i)
+    if (items.text(i) == text) return static_cast<int>(i);
   return -1;
 }
 
@@ -182,26 +182,26 @@ int l_QORDlgSelectorList::IsSelect(const QORUnicodeString& text) const { return 
 
 int l_QORDlgSelectorList::GetSelect(int* out, int size) const {
   int n = 0;
-  for (size_t i = 0; i < lines.size() && n < size; ++i)
-    if (lines[i].selected) out[n++] = static_cast<int>(i);
+  for (size_t i = 0; i < selected.size() && n < size; ++i)
+    if (selected[i]) out[n++] = static_cast<int>(i);
   return selectedCount;
 }
 
 int l_QORDlgSelectorList::GetSelect(QORUnicodeString* out, int size) const {
   int n = 0;
-  for (size_t i = 0; i < lines.size() && n < size; ++i)
-    if (lines[i].selected) out[n++] = lines[i].text;
+  for (size_t i = 0; i < selected.size() && n < size; ++i)
+    if (selected[i]) out[n++] = items.text(i);
   return selectedCount;
 }
 
 void l_QORDlgSelectorList::ClearSelect() {
-  for (QORDlgListLine& l : lines) l.selected = 0;
+  std::fill(selected.begin(), selected.end(), 0);
   selectedCount = 0;
   selectionChanged();
 }
 
 int l_QORDlgSelectorList::SetSelect(const std::vector<int>& wanted, int notifyIt) {
-  for (QORDlgListLine& l : lines) l.selected = 0;
+  std::fill(selected.begin(), selected.end(), 0);
   selectedCount = 0;
   // Lines outside the list are skipped; single selection takes the first valid one.
   for (int line : wanted) {
@@ -257,7 +257,7 @@ void l_QORDlgSelectorList::SetFirstColumn(int column) {
 
 int l_QORDlgSelectorList::GetLine(QORUnicodeString& text, int line) const {
   if (line < 0 || line >= GetLineCount()) return 0;
-  text = lines[static_cast<size_t>(line)].text;
+  text = items.text(static_cast<size_t>(line));
   return 1;
 }
 
@@ -269,13 +269,13 @@ void l_QORDlgSelectorList::linesChangedFrom(size_t line) {
 
 int l_QORDlgSelectorList::SetLine(const QORUnicodeString* texts, int count, int position, unsigned long mode) {
   if (!texts || count <= 0) return GetLineCount();
-  QORDlgListLines added(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) added[static_cast<size_t>(i)].text = texts[i];
   const bool inside = position >= 0 && position < GetLineCount();
-  const size_t from = inside ? static_cast<size_t>(position) : lines.size();
+  const size_t from = inside ? static_cast<size_t>(position) : selected.size();
+  const auto added = static_cast<size_t>(count);
   if (inside && (mode & QORDlgLineReplace))  // the overwritten lines lose their selection
-    for (size_t i = from; i < lines.size() && i < from + added.size(); ++i) selectedCount -= lines[i].selected;
-  QORDlgInsertLines(lines, std::move(added), position, mode);
+    for (size_t i = from; i < selected.size() && i < from + added; ++i) selectedCount -= selected[i];
+  items.insert(texts, count, position, mode);
+  QORDlgInsertLines(selected, std::vector<short>(added, 0), position, mode);
   linesChangedFrom(from);
   return GetLineCount();
 }
@@ -285,25 +285,25 @@ void l_QORDlgSelectorList::ClearLine(std::vector<int> gone) {
              gone.end());
   std::sort(gone.begin(), gone.end());
   gone.erase(std::unique(gone.begin(), gone.end()), gone.end());
-  size_t kept = 0, next = 0, first = lines.size();
-  for (size_t i = 0; i < lines.size(); ++i) {
+  if (gone.empty()) return;
+  size_t kept = 0, next = 0;
+  for (size_t i = 0; i < selected.size(); ++i) {
     if (next < gone.size() && gone[next] == static_cast<int>(i)) {
       ++next;
-      selectedCount -= lines[i].selected;
-      first = std::min(first, i);
+      selectedCount -= selected[i];
       continue;
     }
-    if (kept != i) lines[kept] = std::move(lines[i]);
-    ++kept;
+    selected[kept++] = selected[i];
   }
-  if (kept == lines.size()) return;
-  lines.resize(kept);
+  selected.resize(kept);
+  items.erase(gone);
   contextualLine = 0;
-  linesChangedFrom(first);
+  linesChangedFrom(static_cast<size_t>(gone.front()));
 }
 
 void l_QORDlgSelectorList::ClearLine() {
-  lines.clear();
+  items.clear();
+  selected.clear();
   selectedCount = 0;
   contextualLine = 0;
   linesChangedFrom(0);

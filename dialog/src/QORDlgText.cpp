@@ -72,6 +72,16 @@ bool xftFace(XmRenderTable table, std::string* family, int* points) {
   return xft;
 }
 
+// XmStringUnparse hands back the segments' bytes untouched, whatever the locale.
+std::string unparsed(XmString s) {
+  if (!s) return std::string();
+  char* bytes = static_cast<char*>(
+      XmStringUnparse(s, nullptr, XmCHARSET_TEXT, XmCHARSET_TEXT, newlineTable(), 1, XmOUTPUT_ALL));
+  std::string out(bytes ? bytes : "");
+  XtFree(bytes);
+  return out;
+}
+
 bool utf8Locale() { return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0; }
 
 }  // namespace
@@ -90,15 +100,10 @@ XmString QORDlgText::toXmString(const char* utf8, size_t length, Face face) {
 }
 
 QORUnicodeString QORDlgText::fromXmString(XmString s, Face face) {
-  if (!s) return QORUnicodeString();
-  // XmStringUnparse hands back the segments' bytes untouched, whatever the locale.
-  char* bytes = static_cast<char*>(
-      XmStringUnparse(s, nullptr, XmCHARSET_TEXT, XmCHARSET_TEXT, newlineTable(), 1, XmOUTPUT_ALL));
-  QORUnicodeString out(latin1[face] ? QORUnicodeString(latin1ToUtf8(bytes ? bytes : ""))
-                                        : QORUnicodeString(bytes ? bytes : ""));
-  XtFree(bytes);
-  return out;
+  return QORUnicodeString(latin1[face] ? latin1ToUtf8(unparsed(s).c_str()) : unparsed(s));
 }
+
+QORUnicodeString QORDlgText::bytesOf(XmString s) { return QORUnicodeString(unparsed(s)); }
 
 std::string QORDlgText::toLocale(const QORUnicodeString& text) {
   if (MB_CUR_MAX == 1) return text.ToLatin1().str();

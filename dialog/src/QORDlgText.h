@@ -22,6 +22,9 @@ class QORDlgText {
   static XmString toXmString(const char* utf8, size_t length, Face face = Document);
   // The UTF-8 text of a compound string made by toXmString (or by Motif).
   static QORUnicodeString fromXmString(XmString s, Face face = Document);
+  // The bytes of a compound string as they are, whatever the face draws
+  // now: the text of one made from UTF-8 that a core font did not narrow.
+  static QORUnicodeString bytesOf(XmString s);
 
   // The shell's title as written: the window manager is told it is UTF-8.
   static void setShellTitle(Widget shell, const QORUnicodeString& title);

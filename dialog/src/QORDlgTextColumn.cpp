@@ -3,80 +3,104 @@
 #include <algorithm>
 
 #include "QORDlgLineInsertion.h"
-#include "qordlg_assert.h"
+#include "QORDlgText.h"
 
-// `bytes` with its NUL; `coming` is what the same call still brings, so a
-// table filled in one call gets full-size blocks at once and a small one
-// small blocks, doubling as it grows. A text longer than a block has its own.
-std::uint32_t QORDlgTextColumn::append(const char* text, std::size_t bytes, std::size_t coming) {
-  if (blocks.empty() || lastUsed + bytes > lastSize) {
-    QORDLG_ASSERT(blocks.size() < (std::size_t{1} << (32 - kOffsetBits)), "column texts < 4 GiB");
-    lastSize = std::max({bytes, std::min(kBlock, std::max({coming, 2 * lastSize, std::size_t{256}}))});
-    blocks.emplace_back(new char[lastSize]);
-    lastUsed = 0;
+namespace {
+// Whether the compound string of `text` gives back exactly its bytes: plain
+// characters always do, others only through a face that takes UTF-8.
+bool givenBackExactly(const QORUnicodeString& text) {
+  const bool latin1 = QORDlgText::isLatin1(QORDlgText::Document);
+  for (const char* p = text.c_str(); *p; ++p) {
+    const auto c = static_cast<unsigned char>(*p);
+    if (c < 0x20 || (c >= 0x80 && latin1)) return false;
   }
-  const auto start = static_cast<std::uint32_t>(((blocks.size() - 1) << kOffsetBits) | lastUsed);
-  std::memcpy(blocks.back().get() + lastUsed, text, bytes);
-  lastUsed += bytes;
-  stored += bytes;
-  return start;
+  return true;
+}
+}  // namespace
+
+QORDlgTextColumn::QORDlgTextColumn(QORDlgTextColumn&& other) noexcept { *this = std::move(other); }
+
+QORDlgTextColumn& QORDlgTextColumn::operator=(QORDlgTextColumn&& other) noexcept {
+  if (this == &other) return *this;
+  clear();
+  strings.swap(other.strings);
+  sideTexts.swap(other.sideTexts);
+  std::swap(longestLine, other.longestLine);
+  std::swap(longestBytes, other.longestBytes);
+  return *this;
+}
+
+QORUnicodeString QORDlgTextColumn::text(std::size_t i) const {
+  if (!sideTexts.empty())
+    if (const auto kept = sideTexts.find(strings[i]); kept != sideTexts.end()) return QORUnicodeString(kept->second);
+  // Plain, or UTF-8 kept whole by the face it was made for.
+  return QORDlgText::bytesOf(strings[i]);
+}
+
+XmString QORDlgTextColumn::make(const QORUnicodeString& text) {
+  XmString s = QORDlgText::toXmString(text);
+  if (!givenBackExactly(text)) sideTexts[s] = text.str();
+  return s;
 }
 
 void QORDlgTextColumn::insert(const QORUnicodeString* texts, int count, int position, unsigned long mode) {
-  std::size_t coming = 0;
-  for (int i = 0; i < count; ++i) coming += static_cast<std::size_t>(texts[i].GetLengthInByte()) + 1;
-  std::vector<std::uint32_t> added(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    const std::size_t bytes = static_cast<std::size_t>(texts[i].GetLengthInByte()) + 1;
-    added[static_cast<std::size_t>(i)] = append(texts[i].c_str(), bytes, coming);
-    coming -= bytes;
+  std::vector<XmString> added(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) added[static_cast<std::size_t>(i)] = make(texts[i]);
+  // Where the new lines land, and what becomes of the longest line.
+  const std::size_t before = strings.size(), at = static_cast<std::size_t>(position);
+  const bool inside = position >= 0 && at < before;
+  const std::size_t first = inside ? at : before;
+  bool lostLongest = false;
+  if (inside && (mode & QORDlgLineReplace)) {
+    const std::size_t end = std::min(before, at + added.size());
+    release(at, end);
+    lostLongest = longestLine >= at && longestLine < end;
+  } else if (inside && longestLine >= at) {
+    longestLine += added.size();
   }
-  // The lines overwritten in place leave their bytes behind.
-  const auto at = static_cast<std::size_t>(position);
-  if ((mode & QORDlgLineReplace) && position >= 0 && at < starts.size())
-    forget(at, std::min(starts.size(), at + added.size()));
-  QORDlgInsertLines(starts, std::move(added), position, mode);
-  compactIfMostlyDead();
+  QORDlgInsertLines(strings, std::move(added), position, mode);
+  if (lostLongest) return findLongest();
+  for (int i = 0; i < count; ++i)
+    if (const long n = texts[i].GetLengthInByte(); n > longestBytes)
+      longestBytes = n, longestLine = first + static_cast<std::size_t>(i);
 }
 
 void QORDlgTextColumn::erase(const std::vector<int>& gone) {
-  std::size_t kept = 0, next = 0;
-  for (std::size_t i = 0; i < starts.size(); ++i) {
+  std::size_t kept = 0, next = 0, goneBeforeLongest = 0;
+  bool lostLongest = false;
+  for (std::size_t i = 0; i < strings.size(); ++i) {
     if (next < gone.size() && static_cast<std::size_t>(gone[next]) == i) {
       ++next;
-      forget(i, i + 1);
+      release(i, i + 1);
+      if (i < longestLine) ++goneBeforeLongest;
+      lostLongest = lostLongest || i == longestLine;
       continue;
     }
-    starts[kept++] = starts[i];
+    strings[kept++] = strings[i];
   }
-  starts.resize(kept);
-  compactIfMostlyDead();
+  strings.resize(kept);
+  if (lostLongest) findLongest();
+  else longestLine -= goneBeforeLongest;
 }
 
 void QORDlgTextColumn::clear() {
-  Blocks().swap(blocks);
-  std::vector<std::uint32_t>().swap(starts);
-  lastSize = lastUsed = stored = dead = 0;
+  release(0, strings.size());
+  std::vector<XmString>().swap(strings);
+  longestLine = 0;
+  longestBytes = -1;
 }
 
-void QORDlgTextColumn::forget(std::size_t from, std::size_t to) {
-  for (std::size_t i = from; i < to; ++i) dead += length(i) + 1;
-}
-
-// Copied afresh in line order once more than half the bytes are dead: each
-// byte copied was paid for by one forgotten, so the blocks stay within twice
-// the texts.
-void QORDlgTextColumn::compactIfMostlyDead() {
-  if (dead * 2 <= stored) return;
-  const Blocks old = std::move(blocks);
-  blocks.clear();
-  lastSize = lastUsed = stored = dead = 0;
-  std::size_t coming = 0;
-  for (std::uint32_t start : starts) coming += std::strlen(at(old, start)) + 1;
-  for (std::uint32_t& start : starts) {
-    const char* text = at(old, start);
-    const std::size_t bytes = std::strlen(text) + 1;
-    start = append(text, bytes, coming);
-    coming -= bytes;
+void QORDlgTextColumn::release(std::size_t from, std::size_t to) {
+  for (std::size_t i = from; i < to; ++i) {
+    if (!sideTexts.empty()) sideTexts.erase(strings[i]);
+    XmStringFree(strings[i]);
   }
+}
+
+// Reads every line back: only when the longest one went.
+void QORDlgTextColumn::findLongest() {
+  longestLine = 0;
+  longestBytes = -1;
+  for (std::size_t i = 0; i < strings.size(); ++i)
+    if (const long n = text(i).GetLengthInByte(); n > longestBytes) longestBytes = n, longestLine = i;
 }

@@ -1,28 +1,37 @@
 // Internal to libTOLVEN: not API, never installed.
-// The texts of one column of the multi-column list, kept in blocks of bytes
-// rather than one allocation per line: a table of 100 000 lines costs a few
-// dozen blocks per column, and showing the lines reads them in place. The
-// blocks stay small enough (64 KiB) for the heap to hand them on to Motif's
-// own small allocations once the table is gone, instead of returning them
-// to the system to be faulted in again.
+// The lines of a list control (the selector list, a column of the
+// multi-column list), kept as the compound strings its list widget shows: each line's string is made once, when the
+// line comes in, and handed to Motif as it is (Motif shares a compound string
+// by reference count), so filling or rewriting a list makes none and the
+// text is not kept twice. A line's text is read back from its string; a text
+// the string cannot give back exactly (a core-font face keeps only Latin-1,
+// tabs and line breaks become components) also keeps its UTF-8 beside it.
 #pragma once
+#include <Xm/Xm.h>
+
 #include <cstddef>
-#include <cstdint>
-#include <cstring>
-#include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "QORString.h"
 
 class QORDlgTextColumn {
  public:
-  std::size_t size() const { return starts.size(); }
-  bool empty() const { return starts.empty(); }
-  // Line `i`'s UTF-8 bytes, NUL-terminated, valid until the column changes.
-  const char* c_str(std::size_t i) const { return at(blocks, starts[i]); }
-  std::size_t length(std::size_t i) const { return std::strlen(c_str(i)); }
-  QORUnicodeString text(std::size_t i) const { return QORUnicodeString(c_str(i)); }
-  bool equals(std::size_t i, const QORUnicodeString& text) const { return std::strcmp(c_str(i), text.c_str()) == 0; }
+  QORDlgTextColumn() = default;
+  QORDlgTextColumn(QORDlgTextColumn&& other) noexcept;
+  QORDlgTextColumn& operator=(QORDlgTextColumn&& other) noexcept;
+  QORDlgTextColumn(const QORDlgTextColumn&) = delete;
+  QORDlgTextColumn& operator=(const QORDlgTextColumn&) = delete;
+  ~QORDlgTextColumn() { clear(); }
+
+  std::size_t size() const { return strings.size(); }
+  bool empty() const { return strings.empty(); }
+  // Line `i` as shown, owned by the column: Motif takes it by XmStringCopy.
+  const XmString* items(std::size_t from) const { return strings.data() + from; }
+  QORUnicodeString text(std::size_t i) const;
+  // The line with the most UTF-8 bytes (the first of them), 0 when empty.
+  std::size_t longest() const { return longestLine; }
   // Puts `count` texts in by the lines' insertion rule (QORDlgInsertLines).
   void insert(const QORUnicodeString* texts, int count, int position, unsigned long mode);
   // Removes the lines of `gone` (sorted, unique; those past the end are not there).
@@ -30,19 +39,12 @@ class QORDlgTextColumn {
   void clear();
 
  private:
-  using Blocks = std::vector<std::unique_ptr<char[]>>;
-  static constexpr int kOffsetBits = 16;
-  static constexpr std::size_t kBlock = std::size_t{1} << kOffsetBits;
-  // A line's place: its block's index above the offset in that block.
-  static const char* at(const Blocks& b, std::uint32_t start) {
-    return b[start >> kOffsetBits].get() + (start & (kBlock - 1));
-  }
-  std::uint32_t append(const char* text, std::size_t bytes, std::size_t coming);
-  void forget(std::size_t from, std::size_t to);
-  void compactIfMostlyDead();
+  XmString make(const QORUnicodeString& text);
+  void release(std::size_t from, std::size_t to);
+  void findLongest();
 
-  Blocks blocks;
-  std::size_t lastSize = 0, lastUsed = 0;  // of the block being filled
-  std::size_t stored = 0, dead = 0;        // bytes of texts put in, and of those no line has any more
-  std::vector<std::uint32_t> starts;       // per line, four bytes
+  std::vector<XmString> strings;                          // per line, eight bytes
+  std::unordered_map<XmString, std::string> sideTexts;  // of the lines not given back exactly
+  std::size_t longestLine = 0;
+  long longestBytes = -1;
 };

@@ -55,15 +55,6 @@ void l_QORDlgMultiList::keepEqualColumnSizes() {
   flags.resize(most, 0);
 }
 
-void l_QORDlgMultiList::updateColumnMaxWidth(int col) {
-  QORDLG_ASSERT(col >= 0 && col < GetColumnCount(), "col < _numberOfColumns");
-  Column& c = columns[static_cast<size_t>(col)];
-  c.longest = 0;
-  int most = -1;
-  for (size_t i = 0; i < c.items.size(); ++i)
-    if (const int n = static_cast<int>(c.items.length(i)); n > most) most = n, c.longest = i;
-}
-
 void l_QORDlgMultiList::SetColumnTitles(int count, const QORUnicodeString* titles) {
   if (!titles || count <= 0) return;
   buildNewColumnsIfNecessary(count - 1);
@@ -140,7 +131,7 @@ void l_QORDlgMultiList::clearFlags() {
 int l_QORDlgMultiList::findText(int col, const QORUnicodeString& text) const {
   const QORDlgTextColumn& items = column(col).items;
   for (size_t i = 0; i < items.size(); ++i)
-    if (items.equals(i, text)) return static_cast<int>(i);
+    if (items.text(i) == text) return static_cast<int>(i);
   return -1;
 }
 
@@ -199,12 +190,10 @@ int l_QORDlgMultiList::SetSelect(const std::vector<int>& wanted, int notifyIt) {
 int l_QORDlgMultiList::SetSelect(int col, const QORUnicodeString* texts, int count, int notifyIt) {
   const Column& c = column(col);
   std::vector<int> wanted;
+  const int n = multiple() ? count : std::min(count, 1);
   for (size_t i = 0; i < c.items.size() && texts; ++i)
-    for (int t = 0; t < (multiple() ? count : std::min(count, 1)); ++t)
-      if (c.items.equals(i, texts[t])) {
-        wanted.push_back(static_cast<int>(i));
-        break;
-      }
+    if (const QORUnicodeString line = c.items.text(i); std::find(texts, texts + n, line) != texts + n)
+      wanted.push_back(static_cast<int>(i));
   if (!multiple() && wanted.size() > 1) wanted.resize(1);
   return SetSelect(wanted, notifyIt);
 }
@@ -263,15 +252,7 @@ int l_QORDlgMultiList::SetColumnItems(int col, const QORUnicodeString* texts, in
   // overwritten ones keep the selection of their line.
   if (col == 0 && inside && !(mode & QORDlgLineReplace))
     flags.insert(flags.begin() + static_cast<long>(from), static_cast<size_t>(count), 0);
-  int most = c.items.empty() ? -1 : static_cast<int>(c.items.length(c.longest));
-  const bool appending = from == c.items.size();
   c.items.insert(texts, count, line, mode);
-  if (appending) {  // only the new items can be longer: O(count)
-    for (int i = 0; i < count; ++i)
-      if (const int n = texts[i].GetLengthInByte(); n > most) most = n, c.longest = from + static_cast<size_t>(i);
-  } else {
-    updateColumnMaxWidth(col);
-  }
   c.shownUpTo = std::min(c.shownUpTo, from);
   keepEqualColumnSizes();
   changed(QORDlgUpdListItems | QORDlgUpdListSelection);
@@ -290,7 +271,6 @@ void l_QORDlgMultiList::ClearLine(std::vector<int> gone) {
     c.items.erase(gone);
     c.shownUpTo = std::min(c.shownUpTo, static_cast<size_t>(gone.front()));
   }
-  for (int i = 0; i < GetColumnCount(); ++i) updateColumnMaxWidth(i);
   contextualLine = 0;
   currentLine = std::min(currentLine, std::max(GetLineCount() - 1, 0));
   changed(QORDlgUpdListItems | QORDlgUpdListSelection);
@@ -299,7 +279,6 @@ void l_QORDlgMultiList::ClearLine(std::vector<int> gone) {
 void l_QORDlgMultiList::ClearLine() {
   for (Column& c : columns) {
     c.items.clear();
-    c.longest = 0;
     c.shownUpTo = 0;
   }
   flags.clear();

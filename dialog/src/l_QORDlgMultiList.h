@@ -87,7 +87,6 @@ class l_QORDlgMultiList : public l_QORDlgControl {
     QORUnicodeString title;
     unsigned long visibility = QORDlgShown;
     int textWidth = -1, pixelWidth = -1;
-    size_t longest = 0;     // index of its longest item
     size_t shownUpTo = 0;   // the list's items match items [0, shownUpTo)
     Widget form = nullptr, sep = nullptr, frame = nullptr, titleLabel = nullptr, list = nullptr;
   };
@@ -98,7 +97,6 @@ class l_QORDlgMultiList : public l_QORDlgControl {
   const Column& column(int index) const;
   void buildNewColumnsIfNecessary(int index);
   void keepEqualColumnSizes();
-  void updateColumnMaxWidth(int col);
   void mark(int line);
   void clearFlags();
   int findText(int col, const QORUnicodeString& text) const;

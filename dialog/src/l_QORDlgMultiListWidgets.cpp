@@ -176,15 +176,10 @@ int l_QORDlgMultiList::lineOfPosition(int position) const {
   return windowed() ? topLine + position - 1 : position - 1;
 }
 
-// UNFINISHED: filling 3 x 100 000 lines costs 1.06-1.12 times raw Motif in
-// CPU (bench/lists_bench.cpp; 1.17-1.26 with a string per line), around the
-// goal of 1.1 but not reliably under it. What is left is keeping the texts at
-// all: about 4 % for the pages of the 12 MB of column blocks, faulted in afresh
-// each time the heap gave them back, and about 4 % for copying the texts in
-// and reading them again (length, plain-ASCII check) before Motif makes its
-// compound strings. Keeping those compound strings as the store (Motif shares
-// them by reference count) would remove both, but text searches and line
-// removal would then unparse them, and a core-font face would give back '?'.
+// The columns hand Motif the compound strings they keep (QORDlgTextColumn),
+// which it shares by reference count: filling a table costs little more than
+// raw Motif filling its lists, and a windowed page is rewritten without
+// making a string.
 void l_QORDlgMultiList::applyItems() {
   const size_t count = static_cast<size_t>(GetLineCount());
   for (Column& c : columns) {
@@ -252,7 +247,7 @@ int l_QORDlgMultiList::columnPixels(const Column& c) const {
   if (c.textWidth >= 0) return c.textWidth * charWidth + 9;
   // Unset: as wide as its longest item or title, within reason.
   int chars = c.title.GetLengthInChar();
-  if (!c.items.empty()) chars = std::max(chars, c.items.text(c.longest).GetLengthInChar());
+  if (!c.items.empty()) chars = std::max(chars, c.items.text(c.items.longest()).GetLengthInChar());
   return std::min(std::max(chars, 4), 2 * visibleWidth) * charWidth + 9;
 }
 

@@ -8,6 +8,7 @@
 
 #include "QORDlgListWidget.h"
 #include "QORDlgSelectorList.h"
+#include "QORDlgTextColumn.h"
 #include "l_QORDlgControl.h"
 
 class l_QORDlgRecordIo;
@@ -44,7 +45,7 @@ class l_QORDlgSelectorList : public l_QORDlgControl {
   int GetContextualLine() const { return contextualLine; }
 
   // --- lines
-  int GetLineCount() const { return static_cast<int>(lines.size()); }
+  int GetLineCount() const { return static_cast<int>(selected.size()); }
   int GetLine(QORUnicodeString& text, int line) const;
   int SetLine(const QORUnicodeString* texts, int count, int position, unsigned long mode);
   void ClearLine(std::vector<int> gone);
@@ -74,7 +75,8 @@ class l_QORDlgSelectorList : public l_QORDlgControl {
 
   int visibleWidth = 10, visibleHeight = 10;
   int firstLine = 0, firstColumn = 0;
-  QORDlgListLines lines;
+  QORDlgTextColumn items;      // the lines as the widget shows them
+  std::vector<short> selected;  // per line
   int selectedCount = 0;
   int contextualLine = 0;
   size_t shownUpTo = 0;  // the widget's items match lines [0, shownUpTo)

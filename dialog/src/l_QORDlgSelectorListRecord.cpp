@@ -1,5 +1,7 @@
 // Record and replay of the selector list: selections and drags by line text,
 // so that a replay finds its lines even when the program ordered them anew.
+#include <algorithm>
+
 #include "QORDlgListWidget.h"
 #include "l_QORDlgRecordCases.h"
 #include "l_QORDlgRecordIo.h"
@@ -25,14 +27,15 @@ void l_QORDlgSelectorList::recordSelect(l_QORDlgRecordIo& io) {
   io.field(count);
   io.detail("_numberOfSelectedItems= %d nbrElt= %d\n", count, GetLineCount());
   if (!io.replaying()) {
-    for (QORDlgListLine& l : lines)
-      if (l.selected) {
-        io.text(l.text);
-        io.detail("_text= %s\n", l.text.c_str());
+    for (size_t i = 0; i < selected.size(); ++i)
+      if (selected[i]) {
+        QORUnicodeString text = items.text(i);
+        io.text(text);
+        io.detail("_text= %s\n", text.c_str());
       }
     return;
   }
-  for (QORDlgListLine& l : lines) l.selected = 0;
+  std::fill(selected.begin(), selected.end(), 0);
   selectedCount = 0;
   // A damaged record may claim any count: reading stops with the stream.
   for (int i = 0; i < count && io.good(); ++i) {
@@ -48,7 +51,7 @@ void l_QORDlgSelectorList::recordSelect(l_QORDlgRecordIo& io) {
 
 void l_QORDlgSelectorList::recordDrag(l_QORDlgRecordIo& io) {
   QORUnicodeString text;
-  if (!io.replaying() && contextualLine > 0) text = lines[static_cast<size_t>(contextualLine - 1)].text;
+  if (!io.replaying() && contextualLine > 0) text = items.text(static_cast<size_t>(contextualLine - 1));
   io.text(text);
   // A drag that started below the last line has no line to find again.
   if (io.replaying() && !text.IsEmpty()) {
