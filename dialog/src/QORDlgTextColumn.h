@@ -1,9 +1,9 @@
 // Internal to libTOLVEN: not API, never installed.
 // The lines of a list control (the selector list, a column of the
-// multi-column list), kept as the compound strings its list widget shows: each line's string is made once, when the
-// line comes in, and handed to Motif as it is (Motif shares a compound string
-// by reference count), so filling or rewriting a list makes none and the
-// text is not kept twice. A line's text is read back from its string; a text
+// multi-column list), kept as the compound strings its list widget shows:
+// each line's string is made once, when the line comes in, and handed to
+// Motif as it is (Motif shares a compound string by reference count), so
+// filling or rewriting a list makes none and the text is not kept twice. A line's text is read back from its string; a text
 // the string cannot give back exactly (a core-font face keeps only Latin-1,
 // tabs and line breaks become components) also keeps its UTF-8 beside it.
 #pragma once
