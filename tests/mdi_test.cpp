@@ -158,6 +158,19 @@ TEST_F(Mdi, DraggingTheTitleBarMovesTheFrameAndTheCornerResizesIt) {
   EXPECT_EQ((Size{lw, lh}), (Size{content.w + 1, content.h + 1}));
   EXPECT_EQ(log.count("WindSize"), 1);
   EXPECT_EQ(log.count("WindMove"), 1);
+  // The border drawn afresh at the new size: the strip under the top shadow
+  // holds no trace of the old right edge.
+  Settle(100);
+  const Geo frame = ServerGeo(c->frame);
+  XImage* strip = XGetImage(TestDisplay(), XtWindow(c->frame), 2, 2, static_cast<unsigned>(frame.w - 4), 2,
+                            AllPlanes, ZPixmap);
+  ASSERT_NE(strip, nullptr);
+  const Pixel background = Resource<Pixel>(c->frame, XmNbackground);
+  int stray = 0;
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < frame.w - 4; ++x) stray += XGetPixel(strip, x, y) != background;
+  XDestroyImage(strip);
+  EXPECT_EQ(stray, 0);
 }
 
 TEST_F(Mdi, TheFrameButtonsIconifyMaximiseRestoreAndClose) {

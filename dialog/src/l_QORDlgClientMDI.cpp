@@ -263,6 +263,9 @@ void l_QORDlgClientMDI::placeChild(Child* c, int x, int y, int width, int height
   if (c->dialog) c->dialog->SetQuietGeometry(1);
   XtConfigureWidget(c->frame, static_cast<Position>(x), static_cast<Position>(y), static_cast<Dimension>(c->width),
                     static_cast<Dimension>(c->height), 0);
+  // The frame's window keeps its old pixels when resized (north-west bit
+  // gravity): its border is drawn afresh, or the old right edge shows in it.
+  if (XtIsRealized(c->frame)) XClearArea(XtDisplay(c->frame), XtWindow(c->frame), 0, 0, 0, 0, True);
   layoutFrame(c);
   if (c->dialog) c->dialog->SetQuietGeometry(0);
   if (!tell || !c->dialog || !c->content || !c->dialog->IsBuild()) return;
